@@ -3,8 +3,8 @@
 #include "plugin/suites/SPTypes.h"
 #include "plugin/suites/SuiteEntry.h"
 
-struct _t_AIAppContextOpaque;
-using AIAppContextHandle = _t_AIAppContextOpaque*;
+struct AIAppContextOpaque;
+using AIAppContextHandle = AIAppContextOpaque*;
 using AIWindowRef = void*;  // the host's platform window
 
 // "AI Context Suite" 9. Host UI thread.
