@@ -15,6 +15,12 @@ class SuiteRegistry
 public:
     // `procs` stays owned by whoever adds it and must outlive the registration.
     void Add(const std::string& name, ASInt32 version, const void* procs);
+    // Adds a suite table under the name and version its struct declares.
+    template <typename Suite>
+    void Add(const Suite& procs)
+    {
+        Add(Suite::kName, Suite::kVersion, &procs);
+    }
     bool Has(const std::string& name, ASInt32 version) const;
 
     SPErr Acquire(const std::string& name, ASInt32 version, const void** procs);
