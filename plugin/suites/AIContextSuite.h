@@ -5,7 +5,6 @@
 
 struct _t_AIAppContextOpaque;
 using AIAppContextHandle = _t_AIAppContextOpaque*;
-using AIWindowRef = void*;  // the host's platform window
 
 // "AI Context Suite" 9. Host UI thread.
 struct AIContextSuite

@@ -36,3 +36,14 @@ struct _t_AIUnicodeStringOpaque;
 using AIUnicodeStringHandle = _t_AIUnicodeStringOpaque*;
 struct _t_AIFilePathOpaque;
 using AIFilePathHandle = _t_AIFilePathOpaque*;
+struct _t_AIDocumentOpaque;
+using AIDocumentHandle = _t_AIDocumentOpaque*;
+struct _t_AIDocumentViewOpaque;
+using AIDocumentViewHandle = _t_AIDocumentViewOpaque*;
+struct _t_AIPanelOpaque;
+using AIPanelRef = _t_AIPanelOpaque*;
+struct _t_AIPanelFlyoutMenuOpaque;
+using AIPanelFlyoutMenuRef = _t_AIPanelFlyoutMenuOpaque*;
+using AIWindowRef = void*;  // the host's platform window
+
+static_assert(sizeof(AIBoolean) == 1);
