@@ -11,7 +11,8 @@ struct CorvaneMessageCenterSuite
     static constexpr ASInt32 kVersion = 2;
 
     // Returns the client id for the other entries.
-    ASInt32 (*RegisterClient)(const char* applicationId, const char* displayName, const char* untranslatedName);
+    ASInt32 (*RegisterClient)(const char* applicationId, const char* displayName,
+                              const char* untranslatedName);
     SuiteReserved reserved1;
     // Returns the token that ends the activity.
     ASInt32 (*BeginActivity)(ASInt32 clientId, const char* displayName, const char* untranslatedName);
