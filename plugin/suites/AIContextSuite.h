@@ -5,7 +5,6 @@
 
 struct AIAppContextOpaque;
 using AIAppContextHandle = AIAppContextOpaque*;
-using AIWindowRef = void*;  // the host's platform window
 
 // "AI Context Suite" 9. Host UI thread.
 struct AIContextSuite

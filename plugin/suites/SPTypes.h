@@ -36,3 +36,14 @@ struct AIUnicodeStringOpaque;
 using AIUnicodeStringHandle = AIUnicodeStringOpaque*;
 struct AIFilePathOpaque;
 using AIFilePathHandle = AIFilePathOpaque*;
+struct AIDocumentOpaque;
+using AIDocumentHandle = AIDocumentOpaque*;
+struct AIDocumentViewOpaque;
+using AIDocumentViewHandle = AIDocumentViewOpaque*;
+struct AIPanelOpaque;
+using AIPanelRef = AIPanelOpaque*;
+struct AIPanelFlyoutMenuOpaque;
+using AIPanelFlyoutMenuRef = AIPanelFlyoutMenuOpaque*;
+using AIWindowRef = void*;  // the host's platform window
+
+static_assert(sizeof(AIBoolean) == 1);
