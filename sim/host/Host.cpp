@@ -38,6 +38,7 @@ Host::Host()
     RegisterStringSuites(m_suites);
     RegisterEventSuites(m_suites);
     RegisterMenuSuite(m_suites);
+    RegisterUserSuite(m_suites);
 }
 
 Host::~Host()
