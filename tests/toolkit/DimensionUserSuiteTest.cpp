@@ -1,0 +1,56 @@
+#include "toolkit/DimensionUserSuite.h"
+
+#include "plugin/suites/AIUnicodeStringSuite.h"
+#include "sim/host/Host.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using qRVADM::DimensionUserSuite;
+
+namespace {
+
+class DimensionUserSuiteTest : public ::testing::Test
+{
+protected:
+    template <typename Suite>
+    const Suite& Acquire()
+    {
+        const void* suite = nullptr;
+        EXPECT_EQ(host.Suites().Acquire(Suite::kName, Suite::kVersion, &suite), kNoErr);
+        return *static_cast<const Suite*>(suite);
+    }
+
+    hostsim::Host host;
+    const AIUnicodeStringSuite& strings = Acquire<AIUnicodeStringSuite>();
+    DimensionUserSuite numbers{Acquire<AIUserSuite>(), strings};
+};
+
+TEST_F(DimensionUserSuiteTest, FormatsThroughAHostString)
+{
+    EXPECT_EQ(numbers.FormatNumber(2.5, 3), QString("2.500"));
+}
+
+TEST_F(DimensionUserSuiteTest, EvaluatesTextBeyondAsciiThroughAHostString)
+{
+    const AIExpressionOptions options{1, -999999, 1000000, 0, 4};
+    EXPECT_EQ(numbers.EvaluateExpression(QString::fromUtf8("45\u00B0"), options), 45.0);
+    EXPECT_FALSE(numbers.EvaluateExpression(QString::fromUtf8("45\u00B1"), options));
+}
+
+TEST_F(DimensionUserSuiteTest, AHostRefusalGivesNothing)
+{
+    EXPECT_FALSE(numbers.FormatNumber(std::nan(""), 3));
+}
+
+TEST_F(DimensionUserSuiteTest, ASuiteWithoutTheEntriesGivesNothing)
+{
+    const AIUserSuite empty{};
+    const DimensionUserSuite without(empty, strings);
+    EXPECT_FALSE(without.FormatNumber(1.0, 1));
+    EXPECT_FALSE(without.EvaluateExpression("1", AIExpressionOptions{1, -999999, 1000000, 0, 4}));
+}
+
+}  // namespace
