@@ -1,7 +1,6 @@
 #include "toolkit/DimensionUserSuite.h"
 
-#include "plugin/suites/AIUnicodeStringSuite.h"
-#include "sim/host/Host.h"
+#include "SimulatedHostNumbers.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -15,17 +14,8 @@ namespace {
 class DimensionUserSuiteTest : public ::testing::Test
 {
 protected:
-    template <typename Suite>
-    const Suite& Acquire()
-    {
-        const void* suite = nullptr;
-        EXPECT_EQ(host.Suites().Acquire(Suite::kName, Suite::kVersion, &suite), kNoErr);
-        return *static_cast<const Suite*>(suite);
-    }
-
-    hostsim::Host host;
-    const AIUnicodeStringSuite& strings = Acquire<AIUnicodeStringSuite>();
-    DimensionUserSuite numbers{Acquire<AIUserSuite>(), strings};
+    SimulatedHostNumbers host;
+    const qRVADM::DimensionNumbers& numbers = host.Numbers();
 };
 
 TEST_F(DimensionUserSuiteTest, FormatsThroughAHostString)
@@ -48,7 +38,7 @@ TEST_F(DimensionUserSuiteTest, AHostRefusalGivesNothing)
 TEST_F(DimensionUserSuiteTest, ASuiteWithoutTheEntriesGivesNothing)
 {
     const AIUserSuite empty{};
-    const DimensionUserSuite without(empty, strings);
+    const DimensionUserSuite without(empty, host.Acquire<AIUnicodeStringSuite>());
     EXPECT_FALSE(without.FormatNumber(1.0, 1));
     EXPECT_FALSE(without.EvaluateExpression("1", AIExpressionOptions{1, -999999, 1000000, 0, 4}));
 }

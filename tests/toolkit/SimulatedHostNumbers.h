@@ -20,7 +20,7 @@ public:
 
     const qRVADM::DimensionNumbers& Numbers() const { return m_numbers; }
 
-private:
+    // Throws std::runtime_error when the host does not give the suite.
     template <typename Suite>
     const Suite& Acquire()
     {
@@ -30,6 +30,7 @@ private:
         return *static_cast<const Suite*>(suite);
     }
 
+private:
     hostsim::Host m_host;
     qRVADM::DimensionUserSuite m_numbers;
 };
