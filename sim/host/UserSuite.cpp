@@ -1,5 +1,5 @@
 // "AI User Suite": the host's clock and scale factors. Entries 8 and 46 (number formatting and
-// expression evaluation) are left empty: nothing the simulation runs calls them yet.
+// expression evaluation) are not simulated: their slots are null.
 
 #include "plugin/suites/AIUserSuite.h"
 #include "sim/host/Host.h"
