@@ -98,6 +98,14 @@ bool PressScanner::Accept(char lower)
     return true;
 }
 
+bool PressScanner::AcceptSign()
+{
+    if (Accept('-'))
+        return true;
+    Accept('+');
+    return false;
+}
+
 bool PressScanner::AcceptWord(std::string_view lower)
 {
     for (const char c : lower) {
@@ -173,9 +181,7 @@ bool PressScanner::MatchLiteral(std::string_view pattern)
 bool PressScanner::ScanInteger(int32_t& value)
 {
     SkipWhiteSpace();
-    const bool negative = Accept('-');
-    if (!negative)
-        Accept('+');
+    const bool negative = AcceptSign();
     if (!IsDigit(Peek()))
         return false;
     int64_t magnitude = 0;
@@ -189,9 +195,7 @@ bool PressScanner::ScanInteger(int32_t& value)
 bool PressScanner::ScanReal(float& value)
 {
     SkipWhiteSpace();
-    const bool negative = Accept('-');
-    if (!negative)
-        Accept('+');
+    const bool negative = AcceptSign();
     float magnitude = 0.0f;
     if (ToLower(Peek()) == 'i') {
         if (!AcceptWord("inf") || (ToLower(Peek()) == 'i' && !AcceptWord("inity")))

@@ -26,6 +26,8 @@ public:
 private:
     int Peek();
     bool Accept(char lower);
+    // Consumes an optional sign; true when it was a minus.
+    bool AcceptSign();
     bool AcceptWord(std::string_view lower);
     size_t AcceptDigits(bool hex, std::string& token);
     bool AcceptExponent(char lower, std::string& token);

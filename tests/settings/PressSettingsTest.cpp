@@ -4,9 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace {
+
+std::array<double, 5> CurveOf(const PressSettings& record)
+{
+    const PressDotGain curve = record.GetDotGain();
+    return {curve.Minimum, curve.At25, curve.At50, curve.At75, curve.Maximum};
+}
 
 TEST(PressSettingsTest, ANewRecordHasEveryDefault)
 {
@@ -34,12 +41,7 @@ TEST(PressSettingsTest, ANewRecordHasEveryDefault)
     EXPECT_TRUE(record.ExcludeMaxDensity);
     EXPECT_EQ(record.MinDensityValue, 5.0);
     EXPECT_EQ(record.MaxDensityValue, 95.0);
-    const PressDotGain curve = record.GetDotGain();
-    EXPECT_EQ(curve.Minimum, 0.0);
-    EXPECT_EQ(curve.At25, 0.0);
-    EXPECT_EQ(curve.At50, 0.0);
-    EXPECT_EQ(curve.At75, 0.0);
-    EXPECT_EQ(curve.Maximum, 0.0);
+    EXPECT_EQ(CurveOf(record), (std::array<double, 5> {0.0, 0.0, 0.0, 0.0, 0.0}));
 }
 
 TEST(PressSettingsTest, NamesOverTwoHundredFiftyFiveBytesAreRefused)
@@ -67,12 +69,7 @@ TEST(PressSettingsTest, DotGainIsSetAndReadInCurveOrder)
     EXPECT_EQ(record.DotGain50, 56.0);
     EXPECT_EQ(record.DotGain75, 81.0);
     EXPECT_EQ(record.MaximumDotGain, 99.5);
-    const PressDotGain curve = record.GetDotGain();
-    EXPECT_EQ(curve.Minimum, 1.5);
-    EXPECT_EQ(curve.At25, 28.0);
-    EXPECT_EQ(curve.At50, 56.0);
-    EXPECT_EQ(curve.At75, 81.0);
-    EXPECT_EQ(curve.Maximum, 99.5);
+    EXPECT_EQ(CurveOf(record), (std::array<double, 5> {1.5, 28.0, 56.0, 81.0, 99.5}));
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "support/platform/win32/WideName.h"
 
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #include <shlobj.h>
 
@@ -33,8 +35,10 @@ bool SharedDocumentsFolder(std::string& path)
     if (OverrideFolder(path))
         return true;
     wchar_t folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_COMMON_DOCUMENTS, nullptr, SHGFP_TYPE_CURRENT,
-                                folder)))
+    // S_FALSE means the folder does not exist and leaves the path empty.
+    if (SHGetFolderPathW(nullptr, CSIDL_COMMON_DOCUMENTS, nullptr, SHGFP_TYPE_CURRENT, folder)
+            != S_OK
+        || folder[0] == L'\0')
         return false;
     path = FromWide(folder);
     return true;
