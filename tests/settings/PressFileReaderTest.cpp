@@ -223,7 +223,7 @@ TEST(PressFileReaderTest, RegressionCommaLocaleStillReadsPoints)
 {
     CommaLocaleGuard locale;
     if (!locale.Active())
-        GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/bootstrap generates it)";
+        GTEST_SKIP() << "no German locale (scripts/bootstrap generates de_DE.UTF-8)";
     float probe = 0.0f;
     ASSERT_EQ(std::sscanf("0,5", "%f", &probe), 1);
     ASSERT_EQ(probe, 0.5f) << "the locale must really use a comma";

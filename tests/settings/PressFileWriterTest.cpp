@@ -57,7 +57,7 @@ TEST(PressFileWriterTest, RegressionCommaLocaleDoesNotChangeTheDecimalPoint)
 {
     CommaLocaleGuard locale;
     if (!locale.Active())
-        GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/bootstrap generates it)";
+        GTEST_SKIP() << "no German locale (scripts/bootstrap generates de_DE.UTF-8)";
     char probe[16];
     std::snprintf(probe, sizeof probe, "%f", 0.5);
     ASSERT_STREQ(probe, "0,500000") << "the locale must really use a comma";

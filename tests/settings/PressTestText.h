@@ -56,15 +56,20 @@ inline UniqueFile StreamOf(const std::string& bytes)
     return file;
 }
 
-// Switches the whole process to a comma-decimal locale and back; Active() is false when the
-// system lacks it.
+// Switches the whole process to a German (comma-decimal) locale, by its POSIX or Windows name,
+// and back; Active() is false when the system has none.
 class CommaLocaleGuard
 {
 public:
     CommaLocaleGuard()
         : m_previous(std::setlocale(LC_ALL, nullptr))
     {
-        m_active = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        for (const char* name : {"de_DE.UTF-8", "de-DE", "German_Germany.1252"}) {
+            if (std::setlocale(LC_ALL, name)) {
+                m_active = true;
+                break;
+            }
+        }
     }
     ~CommaLocaleGuard() { std::setlocale(LC_ALL, m_previous.c_str()); }
     CommaLocaleGuard(const CommaLocaleGuard&) = delete;
