@@ -17,8 +17,16 @@ constexpr ASErr kWrongHostVersionErr = FourCC("S!Fd");
 constexpr ASErr kControlKeyHeldErr = -1;
 constexpr unsigned long long kSupportedVersionCode = 0x22000001;
 
-// Owned here from a successful start-up until "Shutdown".
-std::unique_ptr<TKW_AIPlugin> g_plugin;
+// Owned here from a successful start-up until "Shutdown". Deliberately a plain pointer: an
+// object still alive when the library is unloaded must not be destroyed then, when the host
+// and the other statics it relies on may be gone.
+TKW_AIPlugin* g_plugin = nullptr;
+
+void DeletePlugin()
+{
+    delete g_plugin;
+    g_plugin = nullptr;
+}
 
 bool IsSupportedHostVersion(ASInt32 majorVersion)
 {
@@ -59,12 +67,12 @@ ASErr StartUp(SPMessageData* header)
     const ASErr checked = CheckHost(header, &passed);
     if (!passed)
         return checked;
-    g_plugin = CreatePlugin(header);
+    g_plugin = CreatePlugin(header).release();
     if (g_plugin == nullptr)
         return kNoErr;
     const ASErr error = g_plugin->GetStartupError();
     if (error != kNoErr)
-        g_plugin.reset();
+        DeletePlugin();
     return error;
 }
 
@@ -84,7 +92,7 @@ ASErr HandleMessage(const char* caller, const char* selector, SPMessageData* hea
 
     SetHostBasicSuite(header->basic);
     if (g_plugin != nullptr && IsShutdown(caller, selector))
-        g_plugin.reset();
+        DeletePlugin();
     return result;
 }
 
