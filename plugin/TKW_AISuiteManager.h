@@ -22,7 +22,6 @@ public:
 
     // Also refreshes the process-wide basic-suite pointer.
     void SetBasicSuite(const SPBasicSuite* basic);
-    const SPBasicSuite* GetBasicSuite() const { return m_basicSuite; }
 
     void ResetNestingCount() { m_nestingCount = 0; }
     ASInt32 GetNestingCount() const { return m_nestingCount; }
@@ -30,7 +29,6 @@ public:
     // Marks the suite wanted; while suites are held a newly wanted suite is acquired at once.
     // Returns 1 when no entry matches, else 0 or the host's acquisition error.
     ASErr AddSuite(const char* name, ASInt32 version = kAnySuiteVersion);
-    bool IsWanted(std::size_t index) const { return m_wanted.at(index); }
 
     // Returns the first acquisition error (the walk stops there); the count rises regardless.
     ASErr AcquireAll();
