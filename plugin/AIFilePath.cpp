@@ -8,17 +8,7 @@
 
 namespace ai {
 
-namespace {
-const AIFilePathSuite* RequireSuite()
-{
-    const AIFilePathSuite* suite = HostSuite<AIFilePathSuite>();
-    if (suite == nullptr)
-        throw Error(kSuiteNotFoundErr);
-    return suite;
-}
-}  // namespace
-
-FilePath::FilePath() : m_suite(RequireSuite())
+FilePath::FilePath() : m_suite(&RequireHostSuite<AIFilePathSuite>())
 {
     Check(m_suite->NewFilePath(&m_handle));
 }

@@ -7,17 +7,7 @@
 
 namespace ai {
 
-namespace {
-const AIUnicodeStringSuite* RequireSuite()
-{
-    const AIUnicodeStringSuite* suite = HostSuite<AIUnicodeStringSuite>();
-    if (suite == nullptr)
-        throw Error(kSuiteNotFoundErr);
-    return suite;
-}
-}  // namespace
-
-UnicodeString::UnicodeString(const char* text, AICharacterEncoding encoding) : m_suite(RequireSuite())
+UnicodeString::UnicodeString(const char* text, AICharacterEncoding encoding) : m_suite(&RequireHostSuite<AIUnicodeStringSuite>())
 {
     const char* source = text != nullptr ? text : "";
     Check(m_suite->Initialize(&m_handle, source, std::strlen(source), encoding));

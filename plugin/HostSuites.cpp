@@ -1,5 +1,6 @@
 #include "plugin/HostSuites.h"
 
+#include "plugin/AIError.h"
 #include "plugin/suites/SPBasicSuite.h"
 
 #include <array>
@@ -32,4 +33,9 @@ bool IsSameMessageString(const char* a, const char* b)
     if (g_basicSuite != nullptr && g_basicSuite->IsEqual != nullptr)
         return g_basicSuite->IsEqual(a, b) != 0;
     return std::strcmp(a, b) == 0;
+}
+
+void ThrowSuiteNotFound()
+{
+    throw ai::Error(kSuiteNotFoundErr);
 }

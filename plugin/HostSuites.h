@@ -25,6 +25,8 @@ const void*& KnownSuitePointer(std::size_t index);
 // when there is no basic suite yet. Null strings equal nothing.
 bool IsSameMessageString(const char* a, const char* b);
 
+[[noreturn]] void ThrowSuiteNotFound();
+
 // The acquired suite of that type, or null while it is not acquired.
 template <class Suite>
 const Suite* HostSuite()
@@ -32,4 +34,14 @@ const Suite* HostSuite()
     constexpr std::size_t index = FindKnownSuite(Suite::kName, Suite::kVersion);
     static_assert(index < kKnownSuiteCount, "the suite is not in the known suite table");
     return static_cast<const Suite*>(KnownSuitePointer(index));
+}
+
+// The acquired suite of that type; throws ai::Error(kSuiteNotFoundErr) while it is not acquired.
+template <class Suite>
+const Suite& RequireHostSuite()
+{
+    const Suite* suite = HostSuite<Suite>();
+    if (suite == nullptr)
+        ThrowSuiteNotFound();
+    return *suite;
 }

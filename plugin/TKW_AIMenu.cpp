@@ -16,15 +16,12 @@ const char* VisibleText(const char* text)
     return text[0] == '-' ? text : LocalizeKey(text);
 }
 
-// Runs one host menu call on the item, or answers why it cannot be made.
+// Runs one host menu call on the item; a missing suite or a failing string answers its code.
 template <class Call>
 ASErr CallMenuSuite(AIMenuItemHandle item, Call call)
 {
-    const AIMenuSuite* suite = HostSuite<AIMenuSuite>();
-    if (suite == nullptr)
-        return kSuiteNotFoundErr;
     try {
-        return call(*suite, item);
+        return call(RequireHostSuite<AIMenuSuite>(), item);
     } catch (const ai::Error& error) {
         return error.Code();
     }

@@ -38,11 +38,7 @@ ASErr TKW_AIMenuHandler::Remove(TKW_AIMenu* menu)
 
 void TKW_AIMenuHandler::DeleteAll()
 {
-    for (TKW_AIMenu*& slot : m_slots) {
-        TKW_AIMenu* menu = slot;
-        slot = nullptr;
-        delete menu;
-    }
+    DeleteSlots(m_slots);
 }
 
 std::size_t TKW_AIMenuHandler::SlotOf(const TKW_AIMenu* menu) const

@@ -33,11 +33,7 @@ ASErr TKW_AITimerHandler::Remove(TKW_AITimer* timer)
 
 void TKW_AITimerHandler::DeleteAll()
 {
-    for (TKW_AITimer*& slot : m_slots) {
-        TKW_AITimer* timer = slot;
-        slot = nullptr;
-        delete timer;
-    }
+    DeleteSlots(m_slots);
 }
 
 ASErr TKW_AITimerHandler::DispatchAddressed(const char* selector, void* message)
