@@ -7,7 +7,8 @@
 
 namespace ai {
 
-UnicodeString::UnicodeString(const char* text, AICharacterEncoding encoding) : m_suite(&RequireHostSuite<AIUnicodeStringSuite>())
+UnicodeString::UnicodeString(const char* text, AICharacterEncoding encoding)
+    : m_suite(&RequireHostSuite<AIUnicodeStringSuite>())
 {
     const char* source = text != nullptr ? text : "";
     Check(m_suite->Initialize(&m_handle, source, std::strlen(source), encoding));

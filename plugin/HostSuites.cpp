@@ -2,6 +2,7 @@
 
 #include "plugin/AIError.h"
 #include "plugin/suites/SPBasicSuite.h"
+#include "plugin/suites/SPMessages.h"
 
 #include <array>
 #include <cstring>
@@ -33,6 +34,12 @@ bool IsSameMessageString(const char* a, const char* b)
     if (g_basicSuite != nullptr && g_basicSuite->IsEqual != nullptr)
         return g_basicSuite->IsEqual(a, b) != 0;
     return std::strcmp(a, b) == 0;
+}
+
+bool IsShutdownMessage(const char* caller, const char* selector)
+{
+    return IsSameMessageString(caller, kSPInterfaceCaller) &&
+           IsSameMessageString(selector, kSPInterfaceShutdownSelector);
 }
 
 void ThrowSuiteNotFound()

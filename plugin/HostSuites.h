@@ -24,6 +24,8 @@ const void*& KnownSuitePointer(std::size_t index);
 // Compares two message strings (callers, selectors) the way the host does; plain comparison
 // when there is no basic suite yet. Null strings equal nothing.
 bool IsSameMessageString(const char* a, const char* b);
+// "SP Interface"/"Shutdown".
+bool IsShutdownMessage(const char* caller, const char* selector);
 
 [[noreturn]] void ThrowSuiteNotFound();
 

@@ -41,11 +41,6 @@ bool IsStartup(const char* caller, const char* selector, const SPMessageData& he
            IsSameMessageString(selector, kSPInterfaceStartupSelector);
 }
 
-bool IsShutdown(const char* caller, const char* selector)
-{
-    return IsSameMessageString(caller, kSPInterfaceCaller) && IsSameMessageString(selector, kSPInterfaceShutdownSelector);
-}
-
 // The host must be of the supported major version; the runtime suite is held only for the check.
 ASErr CheckHost(SPMessageData* header, bool* passed)
 {
@@ -91,7 +86,7 @@ ASErr HandleMessage(const char* caller, const char* selector, SPMessageData* hea
         result = g_plugin->DispatchMessage(caller, selector, header);
 
     SetHostBasicSuite(header->basic);
-    if (g_plugin != nullptr && IsShutdown(caller, selector))
+    if (g_plugin != nullptr && IsShutdownMessage(caller, selector))
         DeletePlugin();
     return result;
 }

@@ -27,6 +27,14 @@ ASErr CallMenuSuite(AIMenuItemHandle item, Call call)
     }
 }
 
+using ItemEntry = AIErr (*AIMenuSuite::*)(AIMenuItemHandle item);
+
+ASErr CallItemEntry(AIMenuItemHandle item, ItemEntry entry)
+{
+    return CallMenuSuite(item,
+                         [entry](const AIMenuSuite& suite, AIMenuItemHandle handle) { return (suite.*entry)(handle); });
+}
+
 }  // namespace
 
 TKW_AIMenu::TKW_AIMenu(TKW_AIPlugin* plugin) : m_plugin(plugin) {}
@@ -70,12 +78,12 @@ ASErr TKW_AIMenu::Disable(bool unregister)
 {
     if (unregister)
         m_plugin->RemoveMenu(this);
-    return CallMenuSuite(m_handle, [](const AIMenuSuite& suite, AIMenuItemHandle item) { return suite.DisableItem(item); });
+    return CallItemEntry(m_handle, &AIMenuSuite::DisableItem);
 }
 
 ASErr TKW_AIMenu::Enable()
 {
-    return CallMenuSuite(m_handle, [](const AIMenuSuite& suite, AIMenuItemHandle item) { return suite.EnableItem(item); });
+    return CallItemEntry(m_handle, &AIMenuSuite::EnableItem);
 }
 
 ASErr TKW_AIMenu::Check(bool checked)
@@ -87,5 +95,5 @@ ASErr TKW_AIMenu::Check(bool checked)
 
 ASErr TKW_AIMenu::RemoveFromHost()
 {
-    return CallMenuSuite(m_handle, [](const AIMenuSuite& suite, AIMenuItemHandle item) { return suite.RemoveMenuItem(item); });
+    return CallItemEntry(m_handle, &AIMenuSuite::RemoveMenuItem);
 }

@@ -13,10 +13,10 @@
 #include "plugin/TKW_AISuiteManager.h"
 #include "plugin/TKW_AITimerHandler.h"
 #include "plugin/TKW_StartupActionNotifier.h"
-#include "plugin/suites/AIFoldersSuite.h"
-#include "plugin/suites/AIUnicodeStringSuite.h"
-#include "plugin/suites/AINotifierSuite.h"
 #include "plugin/suites/AIFilePathSuite.h"
+#include "plugin/suites/AIFoldersSuite.h"
+#include "plugin/suites/AINotifierSuite.h"
+#include "plugin/suites/AIUnicodeStringSuite.h"
 #include "plugin/suites/SPAccessSuite.h"
 #include "plugin/suites/SPBlocksSuite.h"
 #include "plugin/suites/SPPluginsSuite.h"
@@ -135,7 +135,7 @@ ASErr TKW_AIPlugin::DispatchMessage(const char* caller, const char* selector, vo
     m_suiteManager->SetBasicSuite(static_cast<SPMessageData*>(message)->basic);
     const SuiteHold hold(*m_suiteManager);
 
-    if (IsSameMessageString(caller, kSPInterfaceCaller) && IsSameMessageString(selector, kSPInterfaceShutdownSelector)) {
+    if (IsShutdownMessage(caller, selector)) {
         DeleteRegisteredObjects();
         return kNoErr;
     }

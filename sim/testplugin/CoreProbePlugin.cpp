@@ -153,7 +153,8 @@ const CoreProbeSuite kProbeSuite = {
         return WithProbe(ASInt32{-1}, [&](CoreProbePlugin& p) { return p.AddProbeNotifier(type, handle); });
     },
     [](const char* text, ASErr goResult, ASInt32* id, AIMenuItemHandle* handle) {
-        return WithProbe(kUnknownIdErr, [&](CoreProbePlugin& p) { return p.AddProbeMenuItem(text, goResult, id, handle); });
+        return WithProbe(kUnknownIdErr,
+                         [&](CoreProbePlugin& p) { return p.AddProbeMenuItem(text, goResult, id, handle); });
     },
     [](ASInt32 period, ASInt32* id, AITimerHandle* handle) {
         return WithProbe(kUnknownIdErr, [&](CoreProbePlugin& p) { return p.AddProbeTimer(period, id, handle); });

@@ -75,7 +75,8 @@ TEST_F(MenuMessagesTest, ItemsLiveInTheViewerSubmenuUnderTheirKey)
 {
     const Item item = AddItem("Generate");
     ASSERT_EQ(item.added, kNoErr);
-    const AIMenuItemOpaque* found = m_host.Menus().ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Viewer", "Generate"});
+    const AIMenuItemOpaque* found =
+        m_host.Menus().ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Viewer", "Generate"});
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found, m_host.Menus().FindItem(item.handle));
     EXPECT_EQ(found->key, "Generate_HL");
