@@ -95,15 +95,6 @@ TEST_F(MenuHandlerTest, RemovingAnItemTwiceAnswersErRM)
     delete menu;
 }
 
-TEST_F(MenuHandlerTest, RegressionRemovalDoesNotLowerTheHighWaterCount)
-{
-    Add("A");
-    RecordingMenu* last = Add("B");
-    delete last;
-    EXPECT_EQ(Menus().HighWaterCount(), 2u);
-    EXPECT_EQ(Menus().SlotOf(Add("C")), 1u);
-}
-
 TEST_F(MenuHandlerTest, DisableWithUnregisterStopsMessagesAndDisablesTheHostItem)
 {
     RecordingMenu* menu = Add("Item");

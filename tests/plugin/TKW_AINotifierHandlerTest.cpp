@@ -99,13 +99,6 @@ TEST_F(NotifierHandlerTest, DuplicateEntryIsNotifiedOnceAndRemovedEverywhere)
     delete notifier;
 }
 
-TEST_F(NotifierHandlerTest, DeletedNotifierLeavesTheRegistry)
-{
-    const std::size_t before = Count();
-    delete Add("HL Test");
-    EXPECT_EQ(Count(), before);
-}
-
 TEST_F(NotifierHandlerTest, RegressionDestructorDeletingAnotherNotifierDuringTheShutdownWalk)
 {
     RecordingNotifier* first = Add("HL Test");

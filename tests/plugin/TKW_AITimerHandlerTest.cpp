@@ -57,13 +57,4 @@ TEST_F(TimerHandlerTest, RemovalClearsTheSlotWithoutFreeingIt)
     delete timer;
 }
 
-TEST_F(TimerHandlerTest, DeletedTimerLeavesItsSlotAndLaterTimersStillTick)
-{
-    delete Add();
-    RecordingTimer* later = Add();
-    EXPECT_EQ(m_plugin->GetTimerHandler().UsedSlots(), 2u);
-    Tick(*later);
-    EXPECT_EQ(later->selectors, kSelectorAIGoTimer);
-}
-
 }  // namespace
