@@ -47,8 +47,10 @@ public:
     // Loads a plug-in file: its property list is read and checked before any code is loaded.
     // Returns null and explains why in `error` when the file is refused.
     SPPlugin* LoadPlugin(const std::string& path, std::string& error);
-    // Loads every ".aip" file of a folder in name order; returns the refusals, one line each.
-    std::vector<std::string> LoadPluginFolder(const std::string& folder);
+    // Loads every ".aip" file of a folder in name order, skipping the file names in `except`;
+    // returns the refusals, one line each.
+    std::vector<std::string> LoadPluginFolder(const std::string& folder,
+                                              const std::vector<std::string>& except = {});
     SPPlugin* FindPlugin(const std::string& fileName) const;
     std::vector<SPPlugin*> Plugins() const;
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 extern "C" short HostSimGetKeyState(int virtualKey);
 
 namespace {
@@ -40,6 +42,15 @@ TEST_F(HostTest, RefusesAFileWithoutPropertyListBeforeLoadingIt)
     EXPECT_EQ(host.LoadPlugin(NO_PIPL_PLUGIN, error), nullptr);
     EXPECT_EQ(error, "no plug-in property list");
     EXPECT_TRUE(host.Plugins().empty());
+}
+
+TEST_F(HostTest, LoadsAFolderExceptTheNamedFiles)
+{
+    const std::string folder = std::filesystem::path(ECHO_PLUGIN).parent_path().string();
+    EXPECT_TRUE(host.LoadPluginFolder(folder, {"Echo.aip"}).empty());
+    EXPECT_TRUE(host.Plugins().empty());
+    EXPECT_TRUE(host.LoadPluginFolder(folder, {"Other.aip"}).empty());
+    EXPECT_NE(host.FindPlugin("Echo.aip"), nullptr);
 }
 
 TEST_F(HostTest, SendsTheStartUpAndShutDownSequencesOfTheRealHost)
