@@ -116,8 +116,18 @@ std::vector<SPPlugin*> Host::Plugins() const
 
 void Host::Startup()
 {
+    StartPlugins();
+    FinishStartup();
+}
+
+void Host::StartPlugins()
+{
     for (const auto& plugin : m_plugins)
         SendStartup(*plugin);
+}
+
+void Host::FinishStartup()
+{
     Broadcast(kApplicationStartedNotifier);
     Broadcast(kInitDispatchedNotifier);
 }

@@ -57,6 +57,10 @@ public:
     // The start-up sequence of the real host: "SP Interface"/"Startup" to every plug-in, then
     // "AI Application Started Notifier", then "AI OwlApp Init Dispatched Notifier".
     void Startup();
+    // Startup() in its two halves, so that a test can reach the suites the plug-ins added
+    // before any plug-in hears that the application started.
+    void StartPlugins();
+    void FinishStartup();
     // The shut-down sequence: "AI Application Shutdown Notifier", then "SP Interface"/"Shutdown"
     // to every started plug-in in reverse order.
     void Shutdown();

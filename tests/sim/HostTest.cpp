@@ -66,6 +66,16 @@ TEST_F(HostTest, SendsTheStartUpAndShutDownSequencesOfTheRealHost)
                          "AI Application Shutdown Notifier|SP Interface/Shutdown");
 }
 
+TEST_F(HostTest, StartsInTwoHalvesWithNothingBroadcastBetween)
+{
+    SPPlugin& echo = LoadEcho();
+    host.StartPlugins();
+    EXPECT_TRUE(echo.started);
+    EXPECT_EQ(EchoLog(), "Startup");
+    host.FinishStartup();
+    EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier");
+}
+
 TEST_F(HostTest, BroadcastReachesActiveNotifiersOfTheTypeOnly)
 {
     LoadEcho();
