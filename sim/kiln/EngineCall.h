@@ -1,0 +1,35 @@
+#pragma once
+
+#include "sim/kiln/CallText.h"
+#include "sim/kiln/Engine.h"
+#include "sim/kiln/KilnControlSuite.h"
+
+namespace kiln {
+
+// How every recorded suite entry runs: the call is recorded first, then answered by the started
+// engine. Before start-up and after shut-down nothing is recorded and `fallback` is the answer.
+template <typename Result, typename Answer>
+Result Answered(const CallText& call, Result fallback, Answer answer)
+{
+    Engine* engine = Engine::Current();
+    if (!engine)
+        return fallback;
+    engine->Record(call);
+    return answer(*engine);
+}
+
+// An entry that only records its call.
+inline ASErr Recorded(const CallText& call)
+{
+    return Answered(call, kKilnNotStartedError, [](Engine&) { return kNoErr; });
+}
+
+// A control entry, not recorded.
+template <typename Result, typename Action>
+Result Controlled(Result fallback, Action action)
+{
+    Engine* engine = Engine::Current();
+    return engine ? action(*engine) : fallback;
+}
+
+}  // namespace kiln
