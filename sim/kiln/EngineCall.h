@@ -24,6 +24,35 @@ inline ASErr Recorded(const CallText& call)
     return Answered(call, kKilnNotStartedError, [](Engine&) { return kNoErr; });
 }
 
+inline void AddArgument(CallText& call, double value)
+{
+    call.Real(value);
+}
+
+inline void AddArgument(CallText& call, float value)
+{
+    call.Single(value);
+}
+
+inline void AddArgument(CallText& call, ASInt32 value)
+{
+    call.Int(value);
+}
+
+inline void AddArgument(CallText& call, AIBoolean value)
+{
+    call.Int(value);
+}
+
+// A suite entry taking `Arguments` that only records its call under the name `Entry`.
+template <const char* Entry, typename... Arguments>
+ASErr RecordOnly(Arguments... arguments)
+{
+    CallText call(Entry);
+    (AddArgument(call, arguments), ...);
+    return Recorded(call);
+}
+
 // A control entry, not recorded.
 template <typename Result, typename Action>
 Result Controlled(Result fallback, Action action)

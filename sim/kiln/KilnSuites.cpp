@@ -10,6 +10,24 @@
 namespace kiln {
 namespace {
 
+// Entries that only record their calls.
+constexpr char kSetTACLimit[] = "SetTACLimit";
+constexpr char kSetFirstDot[] = "SetFirstDot";
+constexpr char kSetFirstDotDarkening[] = "SetFirstDotDarkening";
+constexpr char kSetDarkeningRange[] = "SetDarkeningRange";
+constexpr char kSetDeviationDistance[] = "SetDeviationDistance";
+constexpr char kJobLoaded[] = "JobLoaded";
+constexpr char kSetTrapLayerVisible[] = "SetTrapLayerVisible";
+constexpr char kSetImageQuality[] = "SetImageQuality";
+constexpr char kSetShowRoundedDensities[] = "SetShowRoundedDensities";
+constexpr char kSetAntialiasingMode[] = "SetAntialiasingMode";
+constexpr char kSetMergeSimilarInks[] = "SetMergeSimilarInks";
+constexpr char kSetMoireChecks[] = "SetMoireChecks";
+constexpr char kSetDotGainCurve[] = "SetDotGainCurve";
+constexpr char kApplyColorSettings[] = "ApplyColorSettings";
+constexpr char kSetShowTechnicalInks[] = "SetShowTechnicalInks";
+constexpr char kColorSettingsChanged[] = "ColorSettingsChanged";
+
 ASInt32 ResetSession()
 {
     return Answered(CallText("ResetSession"), 0, [](Engine& engine) { return engine.Jobs().Answers().sessionResult; });
@@ -43,30 +61,10 @@ ASErr GetJobSize(double* height, double* width)
     });
 }
 
-ASErr SetTACLimit(double limit)
-{
-    return Recorded(CallText("SetTACLimit").Real(limit));
-}
 
-ASErr SetFirstDot(ASInt32 firstDot)
-{
-    return Recorded(CallText("SetFirstDot").Int(firstDot));
-}
 
-ASErr SetFirstDotDarkening(double darkening)
-{
-    return Recorded(CallText("SetFirstDotDarkening").Real(darkening));
-}
 
-ASErr SetDarkeningRange(double range)
-{
-    return Recorded(CallText("SetDarkeningRange").Real(range));
-}
 
-ASErr SetDeviationDistance(double distance)
-{
-    return Recorded(CallText("SetDeviationDistance").Real(distance));
-}
 
 ASErr GetArtworkBounds(double bounds[4])
 {
@@ -79,74 +77,20 @@ ASErr GetArtworkBounds(double bounds[4])
     });
 }
 
-ASErr JobLoaded()
-{
-    return Recorded(CallText("JobLoaded"));
-}
 
-ASErr SetTrapLayerVisible(AIBoolean visible)
-{
-    return Recorded(CallText("SetTrapLayerVisible").Int(visible));
-}
 
-ASErr SetImageQuality(ASInt32 quality)
-{
-    return Recorded(CallText("SetImageQuality").Int(quality));
-}
 
-ASErr SetShowRoundedDensities(AIBoolean show)
-{
-    return Recorded(CallText("SetShowRoundedDensities").Int(show));
-}
 
-ASErr SetAntialiasingMode(ASInt32 mode)
-{
-    return Recorded(CallText("SetAntialiasingMode").Int(mode));
-}
 
-ASErr SetMergeSimilarInks(ASInt32 merge)
-{
-    return Recorded(CallText("SetMergeSimilarInks").Int(merge));
-}
 
 ASInt32 IsEngineReady()
 {
     return Answered(CallText("IsEngineReady"), 0, [](Engine& engine) { return engine.Ready(); });
 }
 
-ASErr SetMoireChecks(AIBoolean checkAngleDifference30, AIBoolean checkSameAngles, AIBoolean checkDifferentRulings,
-                     AIBoolean checkDifferentDotshape, AIBoolean excludeMinDensity, float minDensity,
-                     AIBoolean excludeMaxDensity, float maxDensity, AIBoolean excludeMaxLuminance, float maxLuminance,
-                     float lastLimit)
-{
-    return Recorded(CallText("SetMoireChecks")
-                        .Int(checkAngleDifference30)
-                        .Int(checkSameAngles)
-                        .Int(checkDifferentRulings)
-                        .Int(checkDifferentDotshape)
-                        .Int(excludeMinDensity)
-                        .Single(minDensity)
-                        .Int(excludeMaxDensity)
-                        .Single(maxDensity)
-                        .Int(excludeMaxLuminance)
-                        .Single(maxLuminance)
-                        .Single(lastLimit));
-}
 
-ASErr SetDotGainCurve(double minimum, double at25, double at50, double at75, double maximum)
-{
-    return Recorded(CallText("SetDotGainCurve").Real(minimum).Real(at25).Real(at50).Real(at75).Real(maximum));
-}
 
-ASErr ApplyColorSettings()
-{
-    return Recorded(CallText("ApplyColorSettings"));
-}
 
-ASErr SetShowTechnicalInks(AIBoolean show)
-{
-    return Recorded(CallText("SetShowTechnicalInks").Int(show));
-}
 
 HLKilnResultHandle RunGeneration()
 {
@@ -190,10 +134,6 @@ ASInt32 GetLoadType()
     return Answered(CallText("GetLoadType"), 0, [](Engine& engine) { return engine.Jobs().Answers().loadType; });
 }
 
-ASErr ColorSettingsChanged()
-{
-    return Recorded(CallText("ColorSettingsChanged"));
-}
 
 // Reserved positions are the empty braces.
 const HLKilnSuite kKiln = {ResetSession,
@@ -202,32 +142,33 @@ const HLKilnSuite kKiln = {ResetSession,
                            {},
                            GetJobSize,
                            {},
-                           SetTACLimit,
-                           SetFirstDot,
-                           SetFirstDotDarkening,
-                           SetDarkeningRange,
+                           RecordOnly<kSetTACLimit, double>,
+                           RecordOnly<kSetFirstDot, ASInt32>,
+                           RecordOnly<kSetFirstDotDarkening, double>,
+                           RecordOnly<kSetDarkeningRange, double>,
                            {},
-                           SetDeviationDistance,
+                           RecordOnly<kSetDeviationDistance, double>,
                            {},
                            GetArtworkBounds,
-                           JobLoaded,
-                           SetTrapLayerVisible,
-                           SetImageQuality,
-                           SetShowRoundedDensities,
+                           RecordOnly<kJobLoaded>,
+                           RecordOnly<kSetTrapLayerVisible, AIBoolean>,
+                           RecordOnly<kSetImageQuality, ASInt32>,
+                           RecordOnly<kSetShowRoundedDensities, AIBoolean>,
                            {},
-                           SetAntialiasingMode,
+                           RecordOnly<kSetAntialiasingMode, ASInt32>,
                            {},
-                           SetMergeSimilarInks,
+                           RecordOnly<kSetMergeSimilarInks, ASInt32>,
                            IsEngineReady,
                            {},
-                           SetMoireChecks,
-                           SetDotGainCurve,
+                           RecordOnly<kSetMoireChecks, AIBoolean, AIBoolean, AIBoolean, AIBoolean, AIBoolean, float,
+                                      AIBoolean, float, AIBoolean, float, float>,
+                           RecordOnly<kSetDotGainCurve, double, double, double, double, double>,
                            {},
-                           ApplyColorSettings,
+                           RecordOnly<kApplyColorSettings>,
                            {},
-                           SetShowTechnicalInks};
+                           RecordOnly<kSetShowTechnicalInks, AIBoolean>};
 const HLKilnODLSuite kKilnODL = {RunGeneration, ResultSucceeded, ReleaseResult, GetResultMessage, GetLoadType, {},
-                                 ColorSettingsChanged};
+                                 RecordOnly<kColorSettingsChanged>};
 const BSCDIAGSuite kDiagnostics = {};
 
 }  // namespace
