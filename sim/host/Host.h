@@ -48,14 +48,20 @@ public:
     // Loads a plug-in file: its property list is read and checked before any code is loaded.
     // Returns null and explains why in `error` when the file is refused.
     SPPlugin* LoadPlugin(const std::string& path, std::string& error);
-    // Loads every ".aip" file of a folder in name order; returns the refusals, one line each.
-    std::vector<std::string> LoadPluginFolder(const std::string& folder);
+    // Loads every ".aip" file of a folder in name order, skipping the file names in `except`;
+    // returns the refusals, one line each.
+    std::vector<std::string> LoadPluginFolder(const std::string& folder,
+                                              const std::vector<std::string>& except = {});
     SPPlugin* FindPlugin(const std::string& fileName) const;
     std::vector<SPPlugin*> Plugins() const;
 
     // The start-up sequence of the real host: "SP Interface"/"Startup" to every plug-in, then
     // "AI Application Started Notifier", then "AI OwlApp Init Dispatched Notifier".
     void Startup();
+    // Startup() in its two halves, so that a test can reach the suites the plug-ins added
+    // before any plug-in hears that the application started.
+    void StartPlugins();
+    void FinishStartup();
     // The shut-down sequence: "AI Application Shutdown Notifier", then "SP Interface"/"Shutdown"
     // to every started plug-in in reverse order.
     void Shutdown();
