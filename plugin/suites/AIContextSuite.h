@@ -3,9 +3,8 @@
 #include "plugin/suites/SPTypes.h"
 #include "plugin/suites/SuiteEntry.h"
 
-struct _t_AIAppContextOpaque;
-using AIAppContextHandle = _t_AIAppContextOpaque*;
-using AIWindowRef = void*;  // the host's platform window
+struct AIAppContextOpaque;
+using AIAppContextHandle = AIAppContextOpaque*;
 
 // "AI Context Suite" 9. Host UI thread.
 struct AIContextSuite

@@ -24,15 +24,26 @@ using SPAccessRef = SPAccess*;
 struct SPSuite;
 using SPSuiteRef = SPSuite*;
 
-struct _t_AINotifierOpaque;
-using AINotifierHandle = _t_AINotifierOpaque*;
-struct _t_AITimerOpaque;
-using AITimerHandle = _t_AITimerOpaque*;
-struct _t_AIMenuItemOpaque;
-using AIMenuItemHandle = _t_AIMenuItemOpaque*;
-struct _t_AIMenuGroupOpaque;
-using AIMenuGroup = _t_AIMenuGroupOpaque*;
-struct _t_AIUnicodeStringOpaque;
-using AIUnicodeStringHandle = _t_AIUnicodeStringOpaque*;
-struct _t_AIFilePathOpaque;
-using AIFilePathHandle = _t_AIFilePathOpaque*;
+struct AINotifierOpaque;
+using AINotifierHandle = AINotifierOpaque*;
+struct AITimerOpaque;
+using AITimerHandle = AITimerOpaque*;
+struct AIMenuItemOpaque;
+using AIMenuItemHandle = AIMenuItemOpaque*;
+struct AIMenuGroupOpaque;
+using AIMenuGroup = AIMenuGroupOpaque*;
+struct AIUnicodeStringOpaque;
+using AIUnicodeStringHandle = AIUnicodeStringOpaque*;
+struct AIFilePathOpaque;
+using AIFilePathHandle = AIFilePathOpaque*;
+struct AIDocumentOpaque;
+using AIDocumentHandle = AIDocumentOpaque*;
+struct AIDocumentViewOpaque;
+using AIDocumentViewHandle = AIDocumentViewOpaque*;
+struct AIPanelOpaque;
+using AIPanelRef = AIPanelOpaque*;
+struct AIPanelFlyoutMenuOpaque;
+using AIPanelFlyoutMenuRef = AIPanelFlyoutMenuOpaque*;
+using AIWindowRef = void*;  // the host's platform window
+
+static_assert(sizeof(AIBoolean) == 1);

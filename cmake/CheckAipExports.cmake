@@ -1,0 +1,17 @@
+# cmake -DROOT=<build dir> -P CheckAipExports.cmake
+# Every plug-in file must export exactly one function, PluginMain.
+file(GLOB_RECURSE plugins "${ROOT}/*.aip")
+if(NOT plugins)
+  message(FATAL_ERROR "no plug-in files under ${ROOT}")
+endif()
+foreach(plugin IN LISTS plugins)
+  execute_process(COMMAND nm -D --defined-only "${plugin}" OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "nm failed on ${plugin}")
+  endif()
+  string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+  if(NOT lines MATCHES "^[0-9a-f]+ T PluginMain$")
+    message(FATAL_ERROR "${plugin} exports:\n${symbols}")
+  endif()
+  message(STATUS "${plugin}: PluginMain only")
+endforeach()

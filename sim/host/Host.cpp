@@ -1,0 +1,240 @@
+#include "sim/host/Host.h"
+
+#include "plugin/suites/AIMenuSuite.h"
+#include "plugin/suites/FourCC.h"
+#include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/HostSuites.h"
+#include "sim/host/PiplReader.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cassert>
+#include <filesystem>
+#include <sstream>
+
+namespace hostsim {
+namespace {
+
+Host* g_current = nullptr;
+
+constexpr const char* kApplicationStartedNotifier = "AI Application Started Notifier";
+constexpr const char* kInitDispatchedNotifier = "AI OwlApp Init Dispatched Notifier";
+constexpr const char* kApplicationShutdownNotifier = "AI Application Shutdown Notifier";
+
+}  // namespace
+
+ASErr BadParameterError()
+{
+    return FourCC("PARM");
+}
+
+Host::Host()
+{
+    assert(!g_current && "one host at a time");
+    g_current = this;
+    RegisterInertSuites(m_suites);
+    RegisterPluginSuites(m_suites);
+    RegisterStringSuites(m_suites);
+    RegisterEventSuites(m_suites);
+    RegisterMenuSuite(m_suites);
+}
+
+Host::~Host()
+{
+    while (!m_plugins.empty())
+        m_plugins.pop_back();
+    g_current = nullptr;
+}
+
+Host& Host::Current()
+{
+    assert(g_current && "no host");
+    return *g_current;
+}
+
+const std::string* Host::Folder(ASInt32 kind) const
+{
+    const auto folder = m_folders.find(kind);
+    return folder == m_folders.end() ? nullptr : &folder->second;
+}
+
+SPPlugin* Host::LoadPlugin(const std::string& path, std::string& error)
+{
+    const std::optional<PluginProperties> properties = ReadPluginProperties(path, error);
+    if (!properties)
+        return nullptr;
+    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        error = dlerror();
+        return nullptr;
+    }
+    auto entry = reinterpret_cast<PluginMainProc>(dlsym(library, properties->entryPoint.c_str()));
+    if (!entry) {
+        dlclose(library);
+        error = "no entry point " + properties->entryPoint;
+        return nullptr;
+    }
+    m_plugins.push_back(std::make_unique<SPPlugin>(path, library, entry));
+    return m_plugins.back().get();
+}
+
+std::vector<std::string> Host::LoadPluginFolder(const std::string& folder)
+{
+    std::vector<std::string> files;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+        if (entry.path().extension() == ".aip")
+            files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+
+    std::vector<std::string> refusals;
+    for (const std::string& file : files) {
+        std::string error;
+        if (!LoadPlugin(file, error))
+            refusals.push_back(file + ": " + error);
+    }
+    return refusals;
+}
+
+SPPlugin* Host::FindPlugin(const std::string& fileName) const
+{
+    for (const auto& plugin : m_plugins)
+        if (std::filesystem::path(plugin->path).filename() == fileName)
+            return plugin.get();
+    return nullptr;
+}
+
+std::vector<SPPlugin*> Host::Plugins() const
+{
+    std::vector<SPPlugin*> plugins;
+    for (const auto& plugin : m_plugins)
+        plugins.push_back(plugin.get());
+    return plugins;
+}
+
+void Host::Startup()
+{
+    for (const auto& plugin : m_plugins)
+        SendStartup(*plugin);
+    Broadcast(kApplicationStartedNotifier);
+    Broadcast(kInitDispatchedNotifier);
+}
+
+void Host::Shutdown()
+{
+    Broadcast(kApplicationShutdownNotifier);
+    for (auto plugin = m_plugins.rbegin(); plugin != m_plugins.rend(); ++plugin)
+        if ((*plugin)->started)
+            SendShutdown(**plugin);
+}
+
+SPMessageData Host::Header(SPPlugin& plugin) const
+{
+    return SPMessageData{kSPValidSPMessageData, &plugin, nullptr, &BasicSuiteTable()};
+}
+
+SPErr Host::Send(SPPlugin& plugin, const char* caller, const char* selector, void* message)
+{
+    return plugin.entry(caller, selector, message);
+}
+
+SPErr Host::SendStartup(SPPlugin& plugin)
+{
+    SPMessageData message = Header(plugin);
+    plugin.startupResult = Send(plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector, &message);
+    plugin.started = plugin.startupResult == kNoErr;
+    return plugin.startupResult;
+}
+
+SPErr Host::SendShutdown(SPPlugin& plugin)
+{
+    SPMessageData message = Header(plugin);
+    plugin.started = false;
+    return Send(plugin, kSPInterfaceCaller, kSPInterfaceShutdownSelector, &message);
+}
+
+void Host::Broadcast(const char* type, void* data)
+{
+    m_notifiers.Broadcast(type, data, [this](AINotifierHandle notifier, const char* notifierType, void* notifyData) {
+        if (!notifier->owner->started)
+            return;
+        AINotifierMessage message{Header(*notifier->owner), notifier, notifierType, notifyData};
+        Send(*notifier->owner, kCallerAINotifier, kSelectorAINotify, &message);
+    });
+}
+
+SPErr Host::ChooseMenuItem(AIMenuItemHandle item)
+{
+    AIMenuItemOpaque* found = m_menus.FindItem(item);
+    if (!found || !found->enabled)
+        return BadParameterError();
+    AIMenuMessage message{Header(*found->owner), item};
+    return Send(*found->owner, kCallerAIMenu, kSelectorAIGoMenuItem, &message);
+}
+
+SPErr Host::UpdateMenuItem(AIMenuItemHandle item)
+{
+    AIMenuItemOpaque* found = m_menus.FindItem(item);
+    if (!found)
+        return BadParameterError();
+    AIMenuMessage message{Header(*found->owner), item};
+    return Send(*found->owner, kCallerAIMenu, kSelectorAIUpdateMenuItem, &message);
+}
+
+void Host::AdvanceTicks(long long ticks)
+{
+    m_timers.Advance(ticks, [this](AITimerHandle timer) {
+        if (!timer->owner->started)
+            return;
+        AITimerMessage message{Header(*timer->owner), timer};
+        Send(*timer->owner, kCallerAITimer, kSelectorAIGoTimer, &message);
+    });
+}
+
+const SPBasicSuite* Host::BasicSuite() const
+{
+    return &BasicSuiteTable();
+}
+
+SPAccessRef Host::AccessFor(SPPluginRef plugin)
+{
+    if (m_noAccessReference || !plugin)
+        return nullptr;
+    std::unique_ptr<SPAccess>& access = m_access[plugin];
+    if (!access)
+        access = std::make_unique<SPAccess>(SPAccess{plugin});
+    return access.get();
+}
+
+bool Host::PopContext()
+{
+    if (m_contextDepth == 0)
+        return false;
+    --m_contextDepth;
+    return true;
+}
+
+std::string Host::Describe() const
+{
+    std::ostringstream out;
+    out << "Menus:\n" << m_menus.Tree(kToolPalettesMenuGroup);
+    out << "Notifiers:\n";
+    for (const AINotifierOpaque* notifier : m_notifiers.All())
+        out << "  " << notifier->name << " on \"" << notifier->type << "\"" << (notifier->active ? "" : " (idle)") << "\n";
+    out << "Timers:\n";
+    for (const AITimerOpaque* timer : m_timers.All())
+        out << "  " << timer->name << " every " << timer->period << " ticks" << (timer->active ? "" : " (idle)") << "\n";
+    return out.str();
+}
+
+}  // namespace hostsim
+
+// The simulated operating system's keyboard state, which the plug-in's platform layer asks for
+// as it would ask the real system: the high bit is set while the key is held.
+extern "C" __attribute__((visibility("default"))) short HostSimGetKeyState(int virtualKey)
+{
+    constexpr int kControlKey = 17;
+    const bool held = virtualKey == kControlKey && hostsim::g_current && hostsim::g_current->ControlKeyHeld();
+    return held ? static_cast<short>(0x8000) : 0;
+}

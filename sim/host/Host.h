@@ -1,0 +1,108 @@
+#pragma once
+
+#include "plugin/suites/SPMessages.h"
+#include "sim/host/MenuModel.h"
+#include "sim/host/NotifierCenter.h"
+#include "sim/host/Plugin.h"
+#include "sim/host/SuiteRegistry.h"
+#include "sim/host/TimerCenter.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SPAccess
+{
+    SPPluginRef plugin;
+};
+
+namespace hostsim {
+
+// The simulated host application: its suites, the plug-ins it loaded and the messages it sends
+// them. One host exists at a time; the suites reach it through Current(). Everything runs on
+// the calling thread, as on the host's user-interface thread.
+class Host
+{
+public:
+    Host();
+    ~Host();  // unloads the plug-ins without sending them anything
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    static Host& Current();
+
+    // Failures a test can switch on.
+    void SetMajorVersion(int version) { m_majorVersion = version; }
+    int MajorVersion() const { return m_majorVersion; }
+    void SetNoAccessReference(bool none) { m_noAccessReference = none; }
+    bool NoAccessReference() const { return m_noAccessReference; }
+    void SetControlKeyHeld(bool held) { m_controlKeyHeld = held; }
+    bool ControlKeyHeld() const { return m_controlKeyHeld; }
+
+    // The folders behind the host's folder kinds (AIFoldersSuite.h).
+    void SetFolder(ASInt32 kind, const std::string& path) { m_folders[kind] = path; }
+    const std::string* Folder(ASInt32 kind) const;
+
+    // Loads a plug-in file: its property list is read and checked before any code is loaded.
+    // Returns null and explains why in `error` when the file is refused.
+    SPPlugin* LoadPlugin(const std::string& path, std::string& error);
+    // Loads every ".aip" file of a folder in name order; returns the refusals, one line each.
+    std::vector<std::string> LoadPluginFolder(const std::string& folder);
+    SPPlugin* FindPlugin(const std::string& fileName) const;
+    std::vector<SPPlugin*> Plugins() const;
+
+    // The start-up sequence of the real host: "SP Interface"/"Startup" to every plug-in, then
+    // "AI Application Started Notifier", then "AI OwlApp Init Dispatched Notifier".
+    void Startup();
+    // The shut-down sequence: "AI Application Shutdown Notifier", then "SP Interface"/"Shutdown"
+    // to every started plug-in in reverse order.
+    void Shutdown();
+
+    // The common message header for a plug-in, as the host fills it.
+    SPMessageData Header(SPPlugin& plugin) const;
+    // Calls the plug-in's entry point with a message whose header the caller filled.
+    SPErr Send(SPPlugin& plugin, const char* caller, const char* selector, void* message);
+    SPErr SendStartup(SPPlugin& plugin);
+    SPErr SendShutdown(SPPlugin& plugin);
+
+    // Sends the notification to every plug-in with an active notifier of that type.
+    void Broadcast(const char* type, void* data = nullptr);
+    // "AI Menu"/"AI Go" and "AI Update" to the plug-in that owns the item.
+    SPErr ChooseMenuItem(AIMenuItemHandle item);
+    SPErr UpdateMenuItem(AIMenuItemHandle item);
+    // Advances host time; timers fire as their periods pass.
+    void AdvanceTicks(long long ticks);
+
+    const SPBasicSuite* BasicSuite() const;
+    SuiteRegistry& Suites() { return m_suites; }
+    NotifierCenter& Notifiers() { return m_notifiers; }
+    TimerCenter& Timers() { return m_timers; }
+    MenuModel& Menus() { return m_menus; }
+    SPAccessRef AccessFor(SPPluginRef plugin);
+
+    // The application context stack of the context suite.
+    void PushContext() { ++m_contextDepth, ++m_contextPushes; }
+    bool PopContext();
+    int ContextDepth() const { return m_contextDepth; }
+    int ContextPushes() const { return m_contextPushes; }
+
+    // A readable summary of menus, notifiers and timers.
+    std::string Describe() const;
+
+private:
+    SuiteRegistry m_suites;
+    NotifierCenter m_notifiers;
+    TimerCenter m_timers;
+    MenuModel m_menus;
+    std::vector<std::unique_ptr<SPPlugin>> m_plugins;
+    std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
+    std::map<ASInt32, std::string> m_folders;
+    int m_majorVersion = 22;
+    bool m_noAccessReference = false;
+    bool m_controlKeyHeld = false;
+    int m_contextDepth = 0;
+    int m_contextPushes = 0;
+};
+
+}  // namespace hostsim

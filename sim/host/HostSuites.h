@@ -1,0 +1,24 @@
+#pragma once
+
+#include "plugin/suites/SPTypes.h"
+
+struct SPBasicSuite;
+
+namespace hostsim {
+
+class SuiteRegistry;
+
+// Each family of host suites registers its function tables with the registry. The tables are
+// static and outlive every host.
+void RegisterPluginSuites(SuiteRegistry& suites);
+void RegisterStringSuites(SuiteRegistry& suites);
+void RegisterEventSuites(SuiteRegistry& suites);
+void RegisterMenuSuite(SuiteRegistry& suites);
+void RegisterInertSuites(SuiteRegistry& suites);
+
+const SPBasicSuite& BasicSuiteTable();
+
+// The host's answer to a handle or argument it does not know.
+ASErr BadParameterError();
+
+}  // namespace hostsim

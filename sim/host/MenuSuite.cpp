@@ -1,0 +1,108 @@
+// "AI Menu Suite".
+
+#include "plugin/suites/AIMenuSuite.h"
+#include "sim/host/Host.h"
+#include "sim/host/HostStrings.h"
+#include "sim/host/HostSuites.h"
+
+namespace hostsim {
+namespace {
+
+MenuModel& Menus()
+{
+    return Host::Current().Menus();
+}
+
+AIErr AddMenuItem(SPPluginRef self, const char* key, const AIPlatformAddMenuItemDataUS* data, ASInt32 options,
+                  AIMenuItemHandle* item)
+{
+    if (!self || !key || !data || !data->groupName || !data->itemText || !item)
+        return BadParameterError();
+    *item = Menus().AddItem(self, key, data->groupName, Utf16ToUtf8(data->itemText->text), options);
+    return kNoErr;
+}
+
+// Runs `change` on a known item; unknown handles are refused.
+template <typename Change>
+AIErr WithItem(AIMenuItemHandle handle, Change change)
+{
+    AIMenuItemOpaque* item = Menus().FindItem(handle);
+    if (!item)
+        return BadParameterError();
+    change(*item);
+    return kNoErr;
+}
+
+AIErr EnableItem(AIMenuItemHandle item)
+{
+    return WithItem(item, [](AIMenuItemOpaque& found) { found.enabled = true; });
+}
+
+AIErr DisableItem(AIMenuItemHandle item)
+{
+    return WithItem(item, [](AIMenuItemOpaque& found) { found.enabled = false; });
+}
+
+AIErr SetItemText(AIMenuItemHandle item, AIUnicodeStringHandle text)
+{
+    if (!text)
+        return BadParameterError();
+    return WithItem(item, [text](AIMenuItemOpaque& found) { found.text = Utf16ToUtf8(text->text); });
+}
+
+AIErr CheckItem(AIMenuItemHandle item, AIBoolean checked)
+{
+    return WithItem(item, [checked](AIMenuItemOpaque& found) { found.checked = checked != 0; });
+}
+
+AIErr AddMenuGroupAsSubMenu(const char* name, ASInt32 options, AIMenuItemHandle item, AIMenuGroup* group)
+{
+    if (!name || !Menus().FindItem(item) || Menus().HasGroup(name) || Menus().SubMenuOf(item))
+        return BadParameterError();
+    const AIMenuGroup added = Menus().AddSubMenuGroup(name, options, item);
+    if (group)
+        *group = added;
+    return kNoErr;
+}
+
+AIErr GetMenuGroupName(AIMenuGroup group, const char** name)
+{
+    const AIMenuGroupOpaque* found = Menus().FindGroup(group);
+    if (!found || !name)
+        return BadParameterError();
+    *name = found->name.c_str();
+    return kNoErr;
+}
+
+AIErr CountMenuGroups(ASInt32* count)
+{
+    if (!count)
+        return BadParameterError();
+    *count = Menus().GroupCount();
+    return kNoErr;
+}
+
+AIErr GetNthMenuGroup(ASInt32 n, AIMenuGroup* group)
+{
+    if (!group || !(*group = Menus().GroupAt(n)))
+        return BadParameterError();
+    return kNoErr;
+}
+
+AIErr RemoveMenuItem(AIMenuItemHandle item)
+{
+    return Menus().RemoveItem(item) ? kNoErr : BadParameterError();
+}
+
+const AIMenuSuite kMenu = {AddMenuItem, {}, EnableItem, DisableItem, {}, SetItemText, {}, CheckItem, {},
+                           AddMenuGroupAsSubMenu, GetMenuGroupName, {}, CountMenuGroups, GetNthMenuGroup, {},
+                           RemoveMenuItem};
+
+}  // namespace
+
+void RegisterMenuSuite(SuiteRegistry& suites)
+{
+    suites.Add(kMenu);
+}
+
+}  // namespace hostsim

@@ -1,0 +1,74 @@
+#include "sim/host/SuiteRegistry.h"
+
+#include "plugin/suites/FourCC.h"
+
+namespace hostsim {
+
+SPErr SuiteNotFoundError()
+{
+    return FourCC("S!Fd");
+}
+
+void SuiteRegistry::Add(const std::string& name, ASInt32 version, const void* procs)
+{
+    m_suites[{name, version}] = procs;
+}
+
+bool SuiteRegistry::Has(const std::string& name, ASInt32 version) const
+{
+    return m_suites.count({name, version}) != 0;
+}
+
+SPErr SuiteRegistry::Acquire(const std::string& name, ASInt32 version, const void** procs)
+{
+    *procs = nullptr;
+    const auto failure = m_acquireErrors.find(name);
+    if (failure != m_acquireErrors.end())
+        return failure->second;
+    const auto suite = m_suites.find({name, version});
+    if (suite == m_suites.end())
+        return SuiteNotFoundError();
+    *procs = suite->second;
+    ++m_counts[name].acquired;
+    return kNoErr;
+}
+
+SPErr SuiteRegistry::Release(const std::string& name, ASInt32 version)
+{
+    if (!Has(name, version))
+        return SuiteNotFoundError();
+    ++m_counts[name].released;
+    return kNoErr;
+}
+
+void SuiteRegistry::SetMissing(const std::string& name, bool missing)
+{
+    SetAcquireError(name, missing ? SuiteNotFoundError() : kNoErr);
+}
+
+void SuiteRegistry::SetAcquireError(const std::string& name, SPErr error)
+{
+    if (error == kNoErr)
+        m_acquireErrors.erase(name);
+    else
+        m_acquireErrors[name] = error;
+}
+
+int SuiteRegistry::AcquireCount(const std::string& name) const
+{
+    const auto counts = m_counts.find(name);
+    return counts == m_counts.end() ? 0 : counts->second.acquired;
+}
+
+int SuiteRegistry::ReleaseCount(const std::string& name) const
+{
+    const auto counts = m_counts.find(name);
+    return counts == m_counts.end() ? 0 : counts->second.released;
+}
+
+int SuiteRegistry::HeldCount(const std::string& name) const
+{
+    return AcquireCount(name) - ReleaseCount(name);
+}
+
+}  // namespace hostsim

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "plugin/suites/SPTypes.h"
+
+#include <map>
+#include <string>
+#include <utility>
+
+namespace hostsim {
+
+// The host's suites by name and version, with the failures a test can switch on and a count of
+// every acquire and release per suite name.
+class SuiteRegistry
+{
+public:
+    // `procs` stays owned by whoever adds it and must outlive the registration.
+    void Add(const std::string& name, ASInt32 version, const void* procs);
+    // Adds a suite table under the name and version its struct declares.
+    template <typename Suite>
+    void Add(const Suite& procs)
+    {
+        Add(Suite::kName, Suite::kVersion, &procs);
+    }
+    bool Has(const std::string& name, ASInt32 version) const;
+
+    SPErr Acquire(const std::string& name, ASInt32 version, const void** procs);
+    SPErr Release(const std::string& name, ASInt32 version);
+
+    // The suite answers "not found" to every acquire.
+    void SetMissing(const std::string& name, bool missing);
+    // Every acquire of the suite fails with `error` (0 switches the failure off).
+    void SetAcquireError(const std::string& name, SPErr error);
+
+    int AcquireCount(const std::string& name) const;
+    int ReleaseCount(const std::string& name) const;
+    // Acquires not yet released, over all versions of the suite.
+    int HeldCount(const std::string& name) const;
+
+private:
+    struct Counts
+    {
+        int acquired = 0;
+        int released = 0;
+    };
+
+    std::map<std::pair<std::string, ASInt32>, const void*> m_suites;
+    std::map<std::string, SPErr> m_acquireErrors;
+    std::map<std::string, Counts> m_counts;
+};
+
+// The host's answer for a suite it does not have.
+SPErr SuiteNotFoundError();
+
+}  // namespace hostsim

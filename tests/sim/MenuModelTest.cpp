@@ -1,0 +1,35 @@
+#include "sim/host/MenuModel.h"
+
+#include "plugin/suites/AIMenuSuite.h"
+
+#include <gtest/gtest.h>
+
+TEST(MenuModel, FindsItemsByTheirVisiblePath)
+{
+    hostsim::MenuModel menus;
+    AIMenuItemHandle top = menus.AddItem(nullptr, "Hueline_HL", kToolPalettesMenuGroup, "Hueline", 0);
+    menus.AddSubMenuGroup("HLWindowsMenuGroup", 1, top);
+    AIMenuItemHandle viewer = menus.AddItem(nullptr, "Viewer_HL", "HLWindowsMenuGroup", "Viewer", 0);
+    menus.AddSubMenuGroup("HLViewerMenuGroup", 1, viewer);
+    AIMenuItemHandle generate = menus.AddItem(nullptr, "Generate_HL", "HLViewerMenuGroup", "Generate", 0);
+
+    EXPECT_EQ(menus.ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Viewer", "Generate"}), generate);
+    EXPECT_EQ(menus.ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Generate"}), nullptr);
+    EXPECT_EQ(menus.Tree(kToolPalettesMenuGroup),
+              "Tool Palettes\n  Hueline [Hueline_HL]\n    Viewer [Viewer_HL]\n      Generate [Generate_HL]\n");
+}
+
+TEST(MenuModel, RemovingAnItemRemovesTheGroupsItOpens)
+{
+    hostsim::MenuModel menus;
+    const int hostGroups = menus.GroupCount();
+    AIMenuItemHandle top = menus.AddItem(nullptr, "Hueline_HL", kToolPalettesMenuGroup, "Hueline", 0);
+    menus.AddSubMenuGroup("HLWindowsMenuGroup", 1, top);
+    AIMenuItemHandle child = menus.AddItem(nullptr, "Viewer_HL", "HLWindowsMenuGroup", "Viewer", 0);
+
+    EXPECT_TRUE(menus.RemoveItem(top));
+    EXPECT_EQ(menus.GroupCount(), hostGroups);
+    EXPECT_EQ(menus.FindItem(child), nullptr);
+    EXPECT_FALSE(menus.RemoveItem(top));
+    EXPECT_EQ(menus.GroupAt(hostGroups), nullptr);
+}
