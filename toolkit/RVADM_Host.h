@@ -26,6 +26,11 @@ public:
 
     static void Install(const Suites& suites);
     static const Suites& Get();
+
+    // True unless the host's "AS User Interaction Suite" says that dialogs may not be shown.
+    static bool IsUserInteractionAllowed();
+    // The host's user-interface scale factor; 1 without the "AI User Suite".
+    static double UIScaleFactor();
 };
 
 } // namespace qRVADM

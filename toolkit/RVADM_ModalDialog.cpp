@@ -2,7 +2,7 @@
 
 #include "toolkit/DialogMetrics.h"
 #include "toolkit/RVADM_Item.h"
-#include "toolkit/RVADM_UserInteraction.h"
+#include "toolkit/RVADM_Host.h"
 
 #include "RVADMQtManager.h"
 
@@ -85,7 +85,7 @@ void RVADM_ModalDialog::NotifyItem(RVADM_Item* item, std::int32_t code)
 
 int RVADM_ModalDialog::Modal(const char* title, bool localize)
 {
-    if (!RVADM_UserInteraction::IsAllowed())
+    if (!RVADM_Host::IsUserInteractionAllowed())
         return -1;
     SetTitle(title, localize);
     Initialize();

@@ -36,6 +36,8 @@ public:
     int Modal(const char* title, bool localize = false);
     // Commits the items unless `cancelled`, then ends the run with `result`.
     void EndModal(int result, bool cancelled);
+    // The result given to `EndModal`, -1 before.
+    int GetResult() const { return m_result; }
     void SetDefaultItem(RVADM_Item* item);
     // Escape and closing the window deliver code 2 to this item.
     void SetCancelItem(RVADM_Item* item);

@@ -3,6 +3,7 @@
 #include "RVADMQtManager.h"
 
 #include <QColor>
+#include <QWidget>
 
 namespace qRVADM {
 
