@@ -42,7 +42,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         RecordMouse(event);
-        OnMousePress(event);
+        if (!m_inDoubleClick)
+            OnMousePress(event);
         W::mousePressEvent(event);
     }
 
@@ -64,7 +65,10 @@ protected:
     {
         RecordMouse(event);
         OnMouseDoubleClick(event);
+        // QWidget turns a double click into a press; that press belongs to this event's hook.
+        m_inDoubleClick = true;
         W::mouseDoubleClickEvent(event);
+        m_inDoubleClick = false;
     }
 
 private:
@@ -106,6 +110,7 @@ private:
     }
 
     std::uint32_t m_inputState = 0;
+    bool m_inDoubleClick = false;
 };
 
 } // namespace qRVADM
