@@ -4,6 +4,7 @@
 
 struct AIContextSuite;
 struct AIPanelSuite;
+struct AIUnicodeStringSuite;
 struct AIUserSuite;
 struct ASUserInteractionSuite;
 
@@ -22,6 +23,7 @@ public:
         const AIPanelSuite* panel = nullptr;
         const AIUserSuite* user = nullptr;
         const ASUserInteractionSuite* interaction = nullptr;
+        const AIUnicodeStringSuite* unicodeString = nullptr;
     };
 
     static void Install(const Suites& suites);

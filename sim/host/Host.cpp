@@ -38,10 +38,12 @@ Host::Host()
     RegisterStringSuites(m_suites);
     RegisterEventSuites(m_suites);
     RegisterMenuSuite(m_suites);
+    RegisterPanelSuites(m_suites);
 }
 
 Host::~Host()
 {
+    m_panels.DestroyAll();
     while (!m_plugins.empty())
         m_plugins.pop_back();
     g_current = nullptr;

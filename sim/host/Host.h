@@ -3,6 +3,7 @@
 #include "plugin/suites/SPMessages.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
+#include "sim/host/PanelCenter.h"
 #include "sim/host/Plugin.h"
 #include "sim/host/SuiteRegistry.h"
 #include "sim/host/TimerCenter.h"
@@ -79,6 +80,14 @@ public:
     NotifierCenter& Notifiers() { return m_notifiers; }
     TimerCenter& Timers() { return m_timers; }
     MenuModel& Menus() { return m_menus; }
+    PanelCenter& Panels() { return m_panels; }
+
+    // "AS User Interaction Suite": whether dialogs may be shown.
+    void SetUserInteractionAllowed(bool allowed) { m_userInteractionAllowed = allowed; }
+    bool UserInteractionAllowed() const { return m_userInteractionAllowed; }
+    // "AI User Suite": the user-interface scale factor.
+    void SetUIScaleFactor(double factor) { m_uiScaleFactor = factor; }
+    double UIScaleFactor() const { return m_uiScaleFactor; }
     SPAccessRef AccessFor(SPPluginRef plugin);
 
     // The application context stack of the context suite.
@@ -95,6 +104,7 @@ private:
     NotifierCenter m_notifiers;
     TimerCenter m_timers;
     MenuModel m_menus;
+    PanelCenter m_panels;
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
     std::map<ASInt32, std::string> m_folders;
@@ -103,6 +113,8 @@ private:
     bool m_controlKeyHeld = false;
     int m_contextDepth = 0;
     int m_contextPushes = 0;
+    bool m_userInteractionAllowed = true;
+    double m_uiScaleFactor = 1.0;
 };
 
 }  // namespace hostsim

@@ -15,6 +15,7 @@ void RegisterStringSuites(SuiteRegistry& suites);
 void RegisterEventSuites(SuiteRegistry& suites);
 void RegisterMenuSuite(SuiteRegistry& suites);
 void RegisterInertSuites(SuiteRegistry& suites);
+void RegisterPanelSuites(SuiteRegistry& suites);
 
 const SPBasicSuite& BasicSuiteTable();
 
