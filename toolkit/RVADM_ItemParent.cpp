@@ -24,61 +24,57 @@ void RVADM_ItemParent::SetLocalRect(const RVADM_Rect& rect)
     widget->resize(rect.Width() + extra.width(), rect.Height() + extra.height());
 }
 
-void RVADM_ItemParent::ScreenToLocalPoint(RVADM_Point& point) const
+void RVADM_ItemParent::MapPoint(RVADM_Point& point, QPoint (QWidget::*map)(const QPoint&) const) const
 {
     if (const QWidget* widget = GetWidget())
-        point = RVADM_Point::FromQPoint(widget->mapFromGlobal(point.ToQPoint()));
+        point = RVADM_Point::FromQPoint((widget->*map)(point.ToQPoint()));
+}
+
+void RVADM_ItemParent::MapRect(RVADM_Rect& rect, void (RVADM_ItemParent::*convert)(RVADM_Point&) const) const
+{
+    RVADM_Point topLeft{rect.left, rect.top};
+    (this->*convert)(topLeft);
+    rect = {topLeft.h, topLeft.v, topLeft.h + rect.Width(), topLeft.v + rect.Height()};
+}
+
+void RVADM_ItemParent::ScreenToLocalPoint(RVADM_Point& point) const
+{
+    MapPoint(point, &QWidget::mapFromGlobal);
 }
 
 void RVADM_ItemParent::LocalToScreenPoint(RVADM_Point& point) const
 {
-    if (const QWidget* widget = GetWidget())
-        point = RVADM_Point::FromQPoint(widget->mapToGlobal(point.ToQPoint()));
+    MapPoint(point, &QWidget::mapToGlobal);
 }
 
 void RVADM_ItemParent::ParentToLocalPoint(RVADM_Point& point) const
 {
-    if (const QWidget* widget = GetWidget())
-        point = RVADM_Point::FromQPoint(widget->mapFromParent(point.ToQPoint()));
+    MapPoint(point, &QWidget::mapFromParent);
 }
 
 void RVADM_ItemParent::LocalToParentPoint(RVADM_Point& point) const
 {
-    if (const QWidget* widget = GetWidget())
-        point = RVADM_Point::FromQPoint(widget->mapToParent(point.ToQPoint()));
-}
-
-void RVADM_ItemParent::MoveRectTo(RVADM_Rect& rect, RVADM_Point topLeft)
-{
-    rect = {topLeft.h, topLeft.v, topLeft.h + rect.Width(), topLeft.v + rect.Height()};
+    MapPoint(point, &QWidget::mapToParent);
 }
 
 void RVADM_ItemParent::ScreenToLocalRect(RVADM_Rect& rect) const
 {
-    RVADM_Point topLeft{rect.left, rect.top};
-    ScreenToLocalPoint(topLeft);
-    MoveRectTo(rect, topLeft);
+    MapRect(rect, &RVADM_ItemParent::ScreenToLocalPoint);
 }
 
 void RVADM_ItemParent::LocalToScreenRect(RVADM_Rect& rect) const
 {
-    RVADM_Point topLeft{rect.left, rect.top};
-    LocalToScreenPoint(topLeft);
-    MoveRectTo(rect, topLeft);
+    MapRect(rect, &RVADM_ItemParent::LocalToScreenPoint);
 }
 
 void RVADM_ItemParent::ParentToLocalRect(RVADM_Rect& rect) const
 {
-    RVADM_Point topLeft{rect.left, rect.top};
-    ParentToLocalPoint(topLeft);
-    MoveRectTo(rect, topLeft);
+    MapRect(rect, &RVADM_ItemParent::ParentToLocalPoint);
 }
 
 void RVADM_ItemParent::LocalToParentRect(RVADM_Rect& rect) const
 {
-    RVADM_Point topLeft{rect.left, rect.top};
-    LocalToParentPoint(topLeft);
-    MoveRectTo(rect, topLeft);
+    MapRect(rect, &RVADM_ItemParent::LocalToParentPoint);
 }
 
 void RVADM_ItemParent::SetMargins(const RVADM_Rect& margins)

@@ -3,6 +3,8 @@
 #include "toolkit/RVADM_Types.h"
 #include "toolkit/internal/RVADM_ItemBase.h"
 
+class QPoint;
+
 namespace qRVADM {
 
 class DialogMetrics;
@@ -40,11 +42,11 @@ public:
     // Frame margins for a frame width m: m, m/2, m, m.
     void SetMarginsFromFrameWidth(std::int32_t width);
 
-protected:
-    // Moves `rect` so that its top-left corner becomes `topLeft`.
-    static void MoveRectTo(RVADM_Rect& rect, RVADM_Point topLeft);
-
 private:
+    void MapPoint(RVADM_Point& point, QPoint (QWidget::*map)(const QPoint&) const) const;
+    // Moves `rect` by the displacement that `convert` gives its top-left corner.
+    void MapRect(RVADM_Rect& rect, void (RVADM_ItemParent::*convert)(RVADM_Point&) const) const;
+
     RVADM_Rect m_margins; // left, top, right, bottom
 };
 

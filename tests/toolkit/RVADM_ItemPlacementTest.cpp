@@ -28,15 +28,26 @@ RVADM_Rect BoundsOf(const RVADM_Item& item)
     return r;
 }
 
-template <class Dialog>
-void ExpectDefaultButtonGap(Dialog& dialog, std::int32_t gap)
+struct ButtonPair
 {
-    auto* reference = new ButtonItem(&dialog, kKindTextPushButton);
-    auto* item = new ButtonItem(&dialog, kKindTextPushButton);
-    reference->SetBoundsRect({20, 30, 100, 52});
-    item->SetBoundsRect({5, 0, 70, 22});
-    RVADM_Item::MoveBelow(reference, item, kAlignNone, DefaultSpacing);
-    EXPECT_EQ(BoundsOf(*item), (RVADM_Rect{5, 52 + gap, 70, 74 + gap}));
+    ButtonItem* reference;
+    ButtonItem* item;
+};
+
+// A reference button at (20, 30, 100, 52) and a button to place at (5, 0, 70, 22).
+ButtonPair MakeButtonPair(RVADM_Dialog& dialog)
+{
+    const ButtonPair pair{new ButtonItem(&dialog, kKindTextPushButton), new ButtonItem(&dialog, kKindTextPushButton)};
+    pair.reference->SetBoundsRect({20, 30, 100, 52});
+    pair.item->SetBoundsRect({5, 0, 70, 22});
+    return pair;
+}
+
+void ExpectDefaultButtonGap(RVADM_Dialog& dialog, std::int32_t gap)
+{
+    const ButtonPair pair = MakeButtonPair(dialog);
+    RVADM_Item::MoveBelow(pair.reference, pair.item, kAlignNone, DefaultSpacing);
+    EXPECT_EQ(BoundsOf(*pair.item), (RVADM_Rect{5, 52 + gap, 70, 74 + gap}));
 }
 
 TEST(MoveBelow, DefaultGapBetweenPushButtonsIsSevenOnAModalDialog)
@@ -54,12 +65,9 @@ TEST(MoveBelow, DefaultGapBetweenPushButtonsIsFourOnAPanel)
 TEST(MoveBelow, AlignsFirstUnlessTheFlagsAreNone)
 {
     RecordingModalDialog dialog;
-    auto* reference = new ButtonItem(&dialog, kKindTextPushButton);
-    auto* item = new ButtonItem(&dialog, kKindTextPushButton);
-    reference->SetBoundsRect({20, 30, 100, 52});
-    item->SetBoundsRect({5, 0, 70, 22});
-    RVADM_Item::MoveBelow(reference, item, kAlignMoveLeft, 3);
-    EXPECT_EQ(BoundsOf(*item), (RVADM_Rect{20, 55, 85, 77}));
+    const ButtonPair pair = MakeButtonPair(dialog);
+    RVADM_Item::MoveBelow(pair.reference, pair.item, kAlignMoveLeft, 3);
+    EXPECT_EQ(BoundsOf(*pair.item), (RVADM_Rect{20, 55, 85, 77}));
 }
 
 TEST(MoveBeside, EachDirectionUsesItsOwnGap)
