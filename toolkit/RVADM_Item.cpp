@@ -227,8 +227,8 @@ void RVADM_Item::SetBoundsRect(const RVADM_Rect& rect)
 
 void RVADM_Item::GetBestSize(RVADM_Point& size) const
 {
-    size = m_widget != nullptr ? RVADM_Point::FromQPoint(QPoint(m_widget->sizeHint().width(), m_widget->sizeHint().height()))
-                               : RVADM_Point{};
+    const QSize hint = m_widget != nullptr ? m_widget->sizeHint() : QSize(0, 0);
+    size = {hint.width(), hint.height()};
 }
 
 void RVADM_Item::Enable(bool enable)

@@ -171,14 +171,5 @@ TEST_F(CustomItemTest, PaintRunsDrawWithTheDefaultBackgroundInsideTheAppContext)
     EXPECT_EQ(item->GetKind(), kKindCustomItem);
 }
 
-TEST(Tracker, CopiesShareOneRecord)
-{
-    const RVADM_Tracker tracker(2, kInputShift, 0, {3, 4});
-    const RVADM_Tracker copy = tracker; // NOLINT(performance-unnecessary-copy-initialization)
-    EXPECT_EQ(copy.GetAction(), 2);
-    EXPECT_EQ(copy.GetModifiers(), static_cast<std::uint32_t>(kInputShift));
-    EXPECT_EQ(copy.GetPoint(), (RVADM_Point{3, 4}));
-}
-
 } // namespace
 } // namespace qRVADM

@@ -8,7 +8,6 @@
 
 #include <QAbstractSpinBox>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,16 +136,6 @@ TEST_F(ItemTest, TextGoesThroughEachKnownWidgetClass)
     EXPECT_EQ(RoundTrip<QLabel>(dialog, text), text);
 }
 
-TEST_F(ItemTest, ComboBoxTextIsItsEditText)
-{
-    auto* combo = new RecordingItem<QComboBox>(&dialog, kKindDropDownList);
-    combo->setEditable(true);
-    combo->SetTextInt(QStringLiteral("edited"));
-    QString back;
-    combo->GetTextInt(back);
-    EXPECT_EQ(back, QStringLiteral("edited"));
-}
-
 TEST_F(ItemTest, SetTextIntOnAnUnknownWidgetThrows)
 {
     auto* plain = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
@@ -216,39 +205,6 @@ TEST_F(ItemTest, GeometryHelpersKeepWhatTheyShould)
     label->codes.clear();
     label->Grow(0, 0);
     EXPECT_TRUE(label->codes.empty());
-}
-
-TEST_F(ItemTest, DeviceFormsEqualLogicalOnesAtRatioOne)
-{
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    ASSERT_EQ(label->devicePixelRatio(), 1);
-    label->SetDeviceBoundsRect({3, 4, 33, 24});
-    RVADM_Rect device;
-    label->GetDeviceBoundsRect(device);
-    EXPECT_EQ(device, (RVADM_Rect{3, 4, 33, 24}));
-    EXPECT_EQ(label->GetDeviceWidth(), 30);
-    EXPECT_EQ(label->GetDeviceHeight(), 20);
-}
-
-TEST_F(ItemTest, VisibilityFocusAndEnabledState)
-{
-    auto* edit = new LineEditItem(&dialog, kKindTextEdit);
-    EXPECT_TRUE(edit->IsVisible());
-    edit->Show(false);
-    EXPECT_FALSE(edit->IsVisible());
-    edit->Show(true);
-    edit->Enable(false);
-    EXPECT_FALSE(edit->IsEnabled());
-    edit->Enable(true);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    edit->SetFocus(true);
-    EXPECT_TRUE(edit->HasFocus());
-    edit->SetFocus(false);
-    EXPECT_FALSE(edit->HasFocus());
-    edit->setFocusPolicy(Qt::NoFocus);
-    edit->SetFocus(true);
-    EXPECT_FALSE(edit->HasFocus());
 }
 
 TEST_F(ItemTest, ItemOnARadioGroupLiesOnTheGroupsParent)
@@ -330,15 +286,6 @@ TEST_F(ItemTest, TextWidthIsMinusOneWithoutText)
     auto* label = new LabelItem(&dialog, kKindLabel);
     EXPECT_EQ(label->GetTextWidth(nullptr), -1);
     EXPECT_EQ(label->GetTextWidth("abc"), QFontMetrics(label->font()).boundingRect(QStringLiteral("abc")).width() + 1);
-}
-
-TEST_F(ItemTest, AutoRaiseOnlyTouchesToolButtons)
-{
-    auto* tool = new RecordingItem<QToolButton>(&dialog, kKindPicturePushButton);
-    tool->SetAutoRaise(true);
-    EXPECT_TRUE(tool->autoRaise());
-    tool->SetAutoRaise(false);
-    EXPECT_FALSE(tool->autoRaise());
 }
 
 TEST_F(ItemTest, MetricTextWidthReadsTheWidgetText)

@@ -218,6 +218,14 @@ TEST_F(NonModalDialogTest, DestructionDestroysThePanelAndCountsOutLater)
     EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), before);
 }
 
+TEST_F(NonModalDialogTest, ModalRunIsRefusedWhenTheHostForbidsInteraction)
+{
+    host.SetUserInteractionAllowed(false);
+    toolkittest::RecordingModalDialog dialog;
+    EXPECT_EQ(dialog.Modal("Refused"), -1);
+    EXPECT_TRUE(dialog.calls.empty());
+}
+
 // Paints a cross so that a screenshot shows where the custom item lies.
 class CrossItem : public RVADM_CustomItem
 {
