@@ -41,10 +41,12 @@ Host::Host()
     RegisterMenuSuite(m_suites);
     RegisterDocumentSuites(m_suites);
     RegisterUserSuite(m_suites);
+    RegisterPanelSuites(m_suites);
 }
 
 Host::~Host()
 {
+    m_panels.DestroyAll();
     while (!m_plugins.empty())
         m_plugins.pop_back();
     g_current = nullptr;

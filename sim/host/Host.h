@@ -4,6 +4,7 @@
 #include "sim/host/DocumentCenter.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
+#include "sim/host/PanelCenter.h"
 #include "sim/host/Plugin.h"
 #include "sim/host/SuiteRegistry.h"
 #include "sim/host/TimerCenter.h"
@@ -86,6 +87,11 @@ public:
     NotifierCenter& Notifiers() { return m_notifiers; }
     TimerCenter& Timers() { return m_timers; }
     MenuModel& Menus() { return m_menus; }
+    PanelCenter& Panels() { return m_panels; }
+
+    // "AS User Interaction Suite": whether dialogs may be shown.
+    void SetUserInteractionAllowed(bool allowed) { m_userInteractionAllowed = allowed; }
+    bool UserInteractionAllowed() const { return m_userInteractionAllowed; }
     SPAccessRef AccessFor(SPPluginRef plugin);
 
     // Documents and their views; their changes reach plug-ins as notifications.
@@ -115,6 +121,7 @@ private:
     TimerCenter m_timers;
     MenuModel m_menus;
     DocumentCenter m_documents{[this](const char* type) { Broadcast(type); }};
+    PanelCenter m_panels;
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
     std::map<ASInt32, std::string> m_folders;
@@ -124,6 +131,7 @@ private:
     int m_contextDepth = 0;
     int m_contextPushes = 0;
     ASUInt32 m_tickCounterStart = 0;
+    bool m_userInteractionAllowed = true;
     double m_uiScaleFactor = 1.0;
 };
 
