@@ -152,7 +152,6 @@ void ResourceDatabase::Free(ResourceDatabase* db)
         return;
     std::memcpy(db->m_tag, kFreedTag, sizeof(kFreedTag));
     delete db;
-    SetResourceError(ResourceError::None);
 }
 
 ResourceDatabase::Path ResourceDatabase::SplitKey(const char* key)

@@ -14,7 +14,8 @@
 //
 // Databases are handled through tagged pointers: every operation first checks the tag and fails
 // with ResourceError::InvalidDatabase when it is missing; Free overwrites it with "FREED". Every
-// operation sets LastResourceError(). Keys of more than kMaxDepth components are refused (false,
+// operation but Free sets LastResourceError(); Free leaves it alone so that releasing a scratch
+// database does not hide the error that made it useless. Keys of more than kMaxDepth components are refused (false,
 // error None) so that hostile files cannot nest without bound.
 class ResourceDatabase {
 public:
