@@ -60,10 +60,10 @@ void Localizer::LoadModule(const char* name)
     RestoreSearchPath();
     if (!m_catalog.Modules().Register(name))
         return;
-    if (m_initialised)
-        m_catalog.LoadModule(name, CurrentSearchPath());
+    if (NeedsLoad())
+        Reload();
     else
-        EnsureInitialised();
+        m_catalog.LoadModule(name, CurrentSearchPath());
     m_provider.SetFormatter(&::FormatLocalized);
 }
 
@@ -122,9 +122,8 @@ char* Localizer::FindFile(const char* relativeName)
 
 void Localizer::Reload()
 {
-    const auto language = platform::ReadEnvironment(kLanguageVariable);
     const SearchPath searchPath = CurrentSearchPath();
-    m_catalog.Load(language && !language->empty() ? *language : kDefaultLanguage, searchPath);
+    m_catalog.Load(CurrentLanguage(), searchPath);
     if (m_provider.Search(m_catalog.Language(), searchPath))
         m_catalog.StartCache();
     m_initialised = true;
@@ -141,9 +140,20 @@ std::string Localizer::EscapeKey(const char* key)
     return escaped;
 }
 
+std::string Localizer::CurrentLanguage()
+{
+    const auto language = platform::ReadEnvironment(kLanguageVariable);
+    return language && !language->empty() ? *language : kDefaultLanguage;
+}
+
+bool Localizer::NeedsLoad() const
+{
+    return !m_initialised || CurrentLanguage() != m_catalog.Language();
+}
+
 void Localizer::EnsureInitialised()
 {
-    if (!m_initialised)
+    if (NeedsLoad())
         Reload();
 }
 

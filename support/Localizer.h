@@ -42,7 +42,11 @@ public:
 private:
     Localizer();
 
+    // True before the first load and after "RVLANG" changed: translations are loaded once per
+    // language.
+    bool NeedsLoad() const;
     void EnsureInitialised();
+    static std::string CurrentLanguage();
     void RestoreSearchPath();
     SearchPath CurrentSearchPath() const;
     static std::string ComposeKey(const char* context, const char* key);

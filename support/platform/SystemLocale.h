@@ -8,5 +8,8 @@
 namespace platform {
 
 std::string UserLocaleName();
+// The answer when the runtime cannot set the user's locale: on POSIX the first non-empty of
+// LC_ALL, LC_CTYPE and LANG (the locale may just not be installed), "C" otherwise.
+std::string FallbackLocaleName();
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "support/ResourceError.h"
 #include "support/ResourceTypeTable.h"
 
+#include "DatabaseDump.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +15,6 @@
 namespace {
 
 using Entries = std::map<std::string, std::string>;
-
-// Every value of `db` by its path, components joined with "|" and wildcards shown as "<*>".
-Entries Dump(const ResourceDatabase* db)
-{
-    Entries entries;
-    ResourceDatabase::Visit(db, [&](const ResourceDatabase::Path& path, const ResourceDatabase::Value& value) {
-        std::string key;
-        for (const auto& component : path)
-            key += (component.wildcard ? std::string("<*>") : component.text) + "|";
-        entries[key] = std::to_string(value.type) + ":" + value.data;
-        return true;
-    });
-    return entries;
-}
 
 bool ReadImage(ResourceDatabase* db, const std::string& image)
 {
@@ -55,7 +42,7 @@ protected:
 TEST_F(BinaryResourceFileTest, WrittenImageReadsBackEqual)
 {
     ASSERT_TRUE(ReadImage(target.get(), image));
-    EXPECT_EQ(Dump(target.get()), Dump(source.get()));
+    EXPECT_EQ(DumpDatabase(target.get()), DumpDatabase(source.get()));
     EXPECT_EQ(ResourceDatabase::Lookup(target.get(), "Defaults.panel.title"), "wild");
 }
 
@@ -76,7 +63,7 @@ TEST_F(BinaryResourceFileTest, FileRoundTripThroughDisk)
     const std::string path = (folder.Path() / "rv").string();
     ASSERT_TRUE(BinaryResourceFile::WriteFile(source.get(), path.c_str()));
     ASSERT_TRUE(BinaryResourceFile::ReadFile(target.get(), path.c_str()));
-    EXPECT_EQ(Dump(target.get()), Dump(source.get()));
+    EXPECT_EQ(DumpDatabase(target.get()), DumpDatabase(source.get()));
     EXPECT_FALSE(BinaryResourceFile::ReadFile(target.get(), (path + "-missing").c_str()));
     EXPECT_EQ(LastResourceError(), ResourceError::FileAccess);
 }
@@ -93,12 +80,12 @@ TEST_F(BinaryResourceFileTest, ReadingMergesIntoExistingContent)
 TEST_F(BinaryResourceFileTest, EveryTruncationIsRefusedAndChangesNothing)
 {
     ResourceDatabase::Insert(target.get(), "mine", "x");
-    const Entries before = Dump(target.get());
+    const Entries before = DumpDatabase(target.get());
     for (size_t size = 0; size < image.size(); ++size) {
         EXPECT_FALSE(ReadImage(target.get(), image.substr(0, size))) << size;
         EXPECT_EQ(LastResourceError(), ResourceError::BadBinaryFile) << size;
     }
-    EXPECT_EQ(Dump(target.get()), before);
+    EXPECT_EQ(DumpDatabase(target.get()), before);
 }
 
 TEST_F(BinaryResourceFileTest, HeaderFaultsGiveTheirErrors)
@@ -143,7 +130,7 @@ TEST_F(BinaryResourceFileTest, InconsistentBodiesAreBadFiles)
         EXPECT_FALSE(ReadImage(target.get(), body));
         EXPECT_EQ(LastResourceError(), ResourceError::BadBinaryFile);
     }
-    EXPECT_TRUE(Dump(target.get()).empty());
+    EXPECT_TRUE(DumpDatabase(target.get()).empty());
 }
 
 TEST(BinaryResourceFileTypes, FileTypeNamesMapOntoTheProcessTable)
@@ -156,7 +143,7 @@ TEST(BinaryResourceFileTypes, FileTypeNamesMapOntoTheProcessTable)
     std::vector<unsigned char> bytes(image.begin(), image.end());
     ASSERT_TRUE(BinaryResourceFile::Read(db.get(), bytes.data(), bytes.size()));
     EXPECT_EQ(ResourceTypeTable::Register("colour"), colour);
-    EXPECT_EQ(Dump(db.get()), (Entries{{"k|", std::to_string(colour) + ":red"}}));
+    EXPECT_EQ(DumpDatabase(db.get()), (Entries{{"k|", std::to_string(colour) + ":red"}}));
 }
 
 } // namespace

@@ -92,6 +92,14 @@ TEST_F(LocalizationTest, WithoutRvlangTheLanguageFolderIsC)
     EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
 }
 
+TEST_F(LocalizationTest, ChangedRvlangTakesEffectAtTheNextLookup)
+{
+    ::setenv("RVLANG", "C", 1);
+    EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
+    ::setenv("RVLANG", "German.lproj", 1);
+    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+}
+
 TEST_F(LocalizationTest, KeyWithDotsIsOneComponent)
 {
     EXPECT_STREQ(LocalizeKey("Copy ..."), "Kopieren ...");

@@ -114,7 +114,11 @@ TEST_P(ShippedLanguage, EveryKeyOfTheKeyListIsTranslated)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguage,
-                         ::testing::Values("German.lproj", "French.lproj", "English.lproj"));
+                         ::testing::Values("German.lproj", "French.lproj", "English.lproj"),
+                         [](const auto& info) {
+                             const std::string language = info.param;
+                             return language.substr(0, language.find('.'));
+                         });
 
 struct Translation {
     const char* language;
@@ -148,7 +152,12 @@ TEST_P(ShippedTranslation, LooksUpThroughThePublicInterface)
     EXPECT_STREQ(LocalizeKey(t.key), t.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, ShippedTranslation, ::testing::ValuesIn(kTranslations));
+INSTANTIATE_TEST_SUITE_P(Samples, ShippedTranslation, ::testing::ValuesIn(kTranslations),
+                         [](const auto& info) {
+                             const std::string language = info.param.language;
+                             return language.substr(0, language.find('.')) + "_"
+                                 + std::to_string(info.index);
+                         });
 
 TEST(ShippedLocale, MultiLineTextsAndFormatsTranslate)
 {

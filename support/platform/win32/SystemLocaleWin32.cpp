@@ -1,19 +1,10 @@
 #include "support/platform/SystemLocale.h"
 
-#include <clocale>
-
 namespace platform {
 
-std::string UserLocaleName()
+std::string FallbackLocaleName()
 {
-    const char* current = std::setlocale(LC_CTYPE, nullptr);
-    const std::string saved = current != nullptr ? current : "C";
-    const char* user = std::setlocale(LC_CTYPE, "");
-    if (user == nullptr)
-        return "C";
-    std::string name(user);
-    std::setlocale(LC_CTYPE, saved.c_str());
-    return name;
+    return "C";
 }
 
 } // namespace platform
