@@ -83,7 +83,21 @@ ResourceError CheckHeader(const unsigned char* data, size_t size)
     return ResourceError::None;
 }
 
-bool ReadTypes(ImageReader& reader, std::vector<int>& types)
+// The file's type names; they are registered only when an entry uses them, so that names nobody
+// uses do not pile up in the process-wide table.
+struct FileTypes {
+    std::vector<std::string> names;
+    std::vector<int> ids; // 0 until registered
+
+    int IdOf(uint32_t index)
+    {
+        if (ids[index - 1] == 0)
+            ids[index - 1] = ResourceTypeTable::Register(names[index - 1]);
+        return ids[index - 1];
+    }
+};
+
+bool ReadTypes(ImageReader& reader, FileTypes& types)
 {
     uint32_t count = 0;
     if (!reader.ReadU32(count))
@@ -92,8 +106,9 @@ bool ReadTypes(ImageReader& reader, std::vector<int>& types)
     for (uint32_t i = 0; i < count; ++i) {
         if (!reader.ReadBytes(name))
             return false;
-        types.push_back(ResourceTypeTable::Register(name));
+        types.names.push_back(name);
     }
+    types.ids.assign(types.names.size(), 0);
     return true;
 }
 
@@ -114,22 +129,22 @@ bool ReadPath(ImageReader& reader, ResourceDatabase::Path& path)
     return true;
 }
 
-bool ReadEntry(ImageReader& reader, const std::vector<int>& types, ResourceDatabase* db)
+bool ReadEntry(ImageReader& reader, FileTypes& types, ResourceDatabase* db)
 {
     ResourceDatabase::Path path;
     uint32_t type = 0;
     auto value = std::make_shared<ResourceDatabase::Value>();
-    if (!ReadPath(reader, path) || !reader.ReadU32(type) || type == 0 || type > types.size()
+    if (!ReadPath(reader, path) || !reader.ReadU32(type) || type == 0 || type > types.names.size()
         || !reader.ReadBytes(value->data))
         return false;
-    value->type = types[type - 1];
+    value->type = types.IdOf(type);
     return ResourceDatabase::InsertAt(db, path, std::move(value));
 }
 
 // The entries of a file whose header was checked, into the fresh `db`.
 bool ReadBody(ImageReader& reader, ResourceDatabase* db)
 {
-    std::vector<int> types;
+    FileTypes types;
     uint32_t count = 0;
     if (!ReadTypes(reader, types) || !reader.ReadU32(count)) {
         SetResourceError(ResourceError::BadBinaryFile);

@@ -10,7 +10,8 @@ class ResourceDatabase;
 //   then the entries: count (u32), and per entry its component count (u32), each component
 //   (u8 1 for a wildcard binding else 0, u32 length, bytes), the type (u32, 1-based index into
 //   the file's type names), the value length (u32) and the value bytes.
-// Every number is big-endian. File type names map onto the process-wide type table.
+// Every number is big-endian. File type names map onto the process-wide type table (registered
+// when an entry uses them).
 class BinaryResourceFile {
 public:
     static constexpr char kMagic[5] = {'R', 'V', 'R', 'D', 'B'};

@@ -146,4 +146,14 @@ TEST(BinaryResourceFileTypes, FileTypeNamesMapOntoTheProcessTable)
     EXPECT_EQ(DumpDatabase(db.get()), (Entries{{"k|", std::to_string(colour) + ":red"}}));
 }
 
+TEST(BinaryResourceFileTypes, UnusedTypeNamesAreNotRegistered)
+{
+    const size_t before = ResourceTypeTable::Names().size();
+    std::string image("RVRDB\1\0\0\0\0\1\0\0\0\4junk" "\0\0\0\0", 23);
+    ResourceDatabasePtr db(ResourceDatabase::Create());
+    std::vector<unsigned char> bytes(image.begin(), image.end());
+    ASSERT_TRUE(BinaryResourceFile::Read(db.get(), bytes.data(), bytes.size()));
+    EXPECT_EQ(ResourceTypeTable::Names().size(), before);
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 #include "support/LocaleProvider.h"
 #include "support/SearchPath.h"
+#include "support/platform/DynamicLibrary.h"
 
 #include "TempFolder.h"
+#include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -89,9 +91,10 @@ TEST_F(LocaleProviderTest, SetFormatterReplacesOnlyTheFormatter)
 
 TEST_F(LocaleProviderTest, LibraryNamedAfterTheLanguageIsLoadedFromTheSearchPath)
 {
-    ::unsetenv("RV_LOCALE_SO");
+    SetTestEnvironment("RV_LOCALE_SO", nullptr);
     ASSERT_TRUE(provider.Search("Provider.lproj", SearchPath(HL_TEST_PROVIDER_DIR)));
-    const std::string expected = std::string(HL_TEST_PROVIDER_DIR) + "\\Provider.lproj.so";
+    const std::string expected = std::string(HL_TEST_PROVIDER_DIR) + "\\Provider.lproj"
+        + platform::SharedLibrarySuffix();
     EXPECT_EQ(std::string(std::getenv("RV_LOCALE_SO")), expected);
     EXPECT_STREQ(provider.Functions().CachedLookup()("", "key"), "from provider");
     EXPECT_EQ(provider.Functions().Formatter(), &BuiltInFormat);
@@ -106,13 +109,14 @@ TEST_F(LocaleProviderTest, NoLibraryMeansNoChange)
 TEST_F(LocaleProviderTest, BrokenLibraryIsReportedAndLeavesTheBuiltIns)
 {
     TempFolder folder;
-    folder.Write("Broken.lproj.so", "not a shared object");
+    const std::string file = std::string("Broken.lproj") + platform::SharedLibrarySuffix();
+    folder.Write(file, "not a shared object");
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(provider.Search("Broken.lproj", SearchPath(folder.Path().string())));
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("LoadLibrary did not succeed : "), std::string::npos) << err;
     EXPECT_NE(err.find("Could not load shared object " + folder.Path().string()
-                       + "\\Broken.lproj.so\n"),
+                       + "\\" + file + "\n"),
               std::string::npos)
         << err;
     EXPECT_EQ(provider.Functions().CachedLookup(), &BuiltInLookup);

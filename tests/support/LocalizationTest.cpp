@@ -3,6 +3,7 @@
 #include "support/ResourceDatabase.h"
 
 #include "TempFolder.h"
+#include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -58,15 +59,15 @@ protected:
     void UseLanguage(const char* language)
     {
         if (language != nullptr)
-            ::setenv("RVLANG", language, 1);
+            SetTestEnvironment("RVLANG", language);
         else
-            ::unsetenv("RVLANG");
+            SetTestEnvironment("RVLANG", nullptr);
         ReloadLocalization();
     }
 
     void SetUp() override
     {
-        ::unsetenv("LOCALE_MISSING");
+        SetTestEnvironment("LOCALE_MISSING", nullptr);
         UseLanguage("German.lproj");
     }
 
@@ -94,9 +95,9 @@ TEST_F(LocalizationTest, WithoutRvlangTheLanguageFolderIsC)
 
 TEST_F(LocalizationTest, ChangedRvlangTakesEffectAtTheNextLookup)
 {
-    ::setenv("RVLANG", "C", 1);
+    SetTestEnvironment("RVLANG", "C");
     EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
-    ::setenv("RVLANG", "German.lproj", 1);
+    SetTestEnvironment("RVLANG", "German.lproj");
     EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
 }
 
@@ -179,7 +180,7 @@ TEST_F(LocalizationTest, MissingKeysAreLoggedOnceAlsoAcrossRuns)
 {
     TempFolder logFolder;
     const std::string log = (logFolder.Path() / "missing.asc").string();
-    ::setenv("LOCALE_MISSING", log.c_str(), 1);
+    SetTestEnvironment("LOCALE_MISSING", log.c_str());
     ReloadLocalization();
     LocalizeKey("Unknown one");
     LocalizeKey("Unknown one");
@@ -197,9 +198,11 @@ TEST_F(LocalizationTest, MissingKeysAreLoggedOnceAlsoAcrossRuns)
     EXPECT_EQ(logFolder.Read("missing.asc"), expected);
     LocalizeKey("Unknown two");
     EXPECT_EQ(logFolder.Read("missing.asc"), expected + "\n\"Unknown two\" : \"Unknown two\"");
-    ::unsetenv("LOCALE_MISSING");
+    SetTestEnvironment("LOCALE_MISSING", nullptr);
 }
 
+#ifndef _WIN32
+// POSIX runtimes take the user's locale from the environment.
 TEST_F(LocalizationTest, InitLanguageChoosesFromTheUserLocale)
 {
     const char* saved = std::getenv("LC_ALL");
@@ -211,16 +214,17 @@ TEST_F(LocalizationTest, InitLanguageChoosesFromTheUserLocale)
     };
     for (const Case& c : {Case{"fr_FR.UTF-8", "French.lproj"}, Case{"de_CH", "German.lproj"},
                           Case{"et_EE", "English.lproj"}}) {
-        ::setenv("LC_ALL", c.locale, 1);
+        SetTestEnvironment("LC_ALL", c.locale);
         InitLanguage(path.c_str());
         EXPECT_STREQ(std::getenv("RVLANG"), c.folder) << c.locale;
         EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), path);
     }
     if (saved != nullptr)
-        ::setenv("LC_ALL", savedValue.c_str(), 1);
+        SetTestEnvironment("LC_ALL", savedValue.c_str());
     else
-        ::unsetenv("LC_ALL");
+        SetTestEnvironment("LC_ALL", nullptr);
 }
+#endif
 
 TEST_F(LocalizationTest, ModuleLoadPutsTheBuiltInFormatterBack)
 {

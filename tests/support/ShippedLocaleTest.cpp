@@ -3,6 +3,7 @@
 #include "support/ResourceFileParser.h"
 
 #include "TempFolder.h"
+#include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -88,15 +89,15 @@ class ShippedLanguage : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        ::setenv("LOCALE_PATH", kLocaleDir.string().c_str(), 1);
-        ::setenv("RVLANG", GetParam(), 1);
-        ::setenv("LOCALE_MISSING", missingFile.c_str(), 1);
+        SetTestEnvironment("LOCALE_PATH", kLocaleDir.string().c_str());
+        SetTestEnvironment("RVLANG", GetParam());
+        SetTestEnvironment("LOCALE_MISSING", missingFile.c_str());
         for (const char* module : kModules)
             LoadLocalizationModule(module);
         ReloadLocalization();
     }
 
-    void TearDown() override { ::unsetenv("LOCALE_MISSING"); }
+    void TearDown() override { SetTestEnvironment("LOCALE_MISSING", nullptr); }
 
     TempFolder folder;
     const std::string missingFile = (folder.Path() / "missing.asc").string();
@@ -144,8 +145,8 @@ class ShippedTranslation : public ::testing::TestWithParam<Translation> {};
 TEST_P(ShippedTranslation, LooksUpThroughThePublicInterface)
 {
     const Translation& t = GetParam();
-    ::setenv("LOCALE_PATH", kLocaleDir.string().c_str(), 1);
-    ::setenv("RVLANG", t.language, 1);
+    SetTestEnvironment("LOCALE_PATH", kLocaleDir.string().c_str());
+    SetTestEnvironment("RVLANG", t.language);
     for (const char* module : kModules)
         LoadLocalizationModule(module);
     ReloadLocalization();
@@ -161,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, ShippedTranslation, ::testing::ValuesIn(kTrans
 
 TEST(ShippedLocale, MultiLineTextsAndFormatsTranslate)
 {
-    ::setenv("LOCALE_PATH", kLocaleDir.string().c_str(), 1);
-    ::setenv("RVLANG", "German.lproj", 1);
+    SetTestEnvironment("LOCALE_PATH", kLocaleDir.string().c_str());
+    SetTestEnvironment("RVLANG", "German.lproj");
     LoadLocalizationModule("hueline");
     LoadLocalizationModule("ospry");
     ReloadLocalization();

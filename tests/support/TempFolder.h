@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,8 +12,14 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "hl_support_XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        static std::atomic<unsigned> s_counter{0};
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        for (;;) {
+            m_path = std::filesystem::temp_directory_path()
+                / ("hl_support_" + std::to_string(stamp) + "_" + std::to_string(s_counter++));
+            if (std::filesystem::create_directory(m_path))
+                return;
+        }
     }
     ~TempFolder() { std::filesystem::remove_all(m_path); }
     TempFolder(const TempFolder&) = delete;

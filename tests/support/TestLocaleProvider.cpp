@@ -16,7 +16,13 @@ int Initialise()
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) const LocaleProviderNode LocalizationNode = {
+#ifdef _WIN32
+#define HL_PROVIDER_EXPORT __declspec(dllexport)
+#else
+#define HL_PROVIDER_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" HL_PROVIDER_EXPORT const LocaleProviderNode LocalizationNode = {
     {'R', 'V', '_', 'L', 'O', 'C', 'A', 'L', 'E', '\0', 1, 0, 0, 0, 0, 0},
     &Initialise,
     {nullptr, reinterpret_cast<LocaleFunctionTable::Entry>(&ProviderLookup)},
