@@ -109,9 +109,8 @@ char* Localizer::FindFile(const char* relativeName)
 {
     if (relativeName == nullptr)
         return nullptr;
-    EnsureInitialised();
     RestoreSearchPath();
-    const auto path = CurrentSearchPath().FindLocalized(relativeName, m_catalog.Language());
+    const auto path = CurrentSearchPath().FindLocalized(relativeName, CurrentLanguage());
     if (!path)
         return nullptr;
     auto* copy = static_cast<char*>(std::malloc(path->size() + 1));

@@ -13,7 +13,7 @@ const char* SharedLibrarySuffix()
 
 void* LoadDynamicLibrary(const char* path, int& errorCode)
 {
-    HMODULE library = ::LoadLibraryW(WidenUtf8(path).c_str());
+    HMODULE library = ::LoadLibraryW(WidenPath(path).c_str());
     errorCode = library != nullptr ? 0 : static_cast<int>(::GetLastError());
     return reinterpret_cast<void*>(library);
 }

@@ -11,7 +11,7 @@ std::string NativePath(const char* path)
 
 std::FILE* OpenFileStream(const char* path, const char* mode)
 {
-    const std::wstring widePath = WidenUtf8(path);
+    const std::wstring widePath = WidenPath(path);
     if (widePath.empty())
         return nullptr;
     return ::_wfopen(widePath.c_str(), WidenUtf8(mode).c_str());

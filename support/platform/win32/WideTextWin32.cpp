@@ -4,18 +4,33 @@
 
 namespace platform {
 
-std::wstring WidenUtf8(const std::string& utf8)
+namespace {
+
+std::wstring Widen(const std::string& text, UINT codePage, DWORD flags)
 {
-    if (utf8.empty())
+    if (text.empty())
         return {};
-    const int length = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
-                                             static_cast<int>(utf8.size()), nullptr, 0);
+    const int length = ::MultiByteToWideChar(codePage, flags, text.data(),
+                                             static_cast<int>(text.size()), nullptr, 0);
     if (length <= 0)
         return {};
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
-                          wide.data(), length);
+    ::MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), wide.data(),
+                          length);
     return wide;
+}
+
+} // namespace
+
+std::wstring WidenUtf8(const std::string& utf8)
+{
+    return Widen(utf8, CP_UTF8, MB_ERR_INVALID_CHARS);
+}
+
+std::wstring WidenPath(const std::string& path)
+{
+    std::wstring wide = WidenUtf8(path);
+    return wide.empty() ? Widen(path, CP_ACP, 0) : wide;
 }
 
 std::string NarrowToUtf8(const std::wstring& wide)
