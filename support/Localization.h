@@ -1,8 +1,10 @@
 #pragma once
 
+#include "support/LocaleProvider.h"
+
 // Localisation: every user-visible text is a resource key translated at run time. Lookups return
-// pointers into shared result buffers that stay valid until the next call of the same kind.
-// Host UI thread only.
+// pointers into shared result buffers that stay valid until the next call of the same kind;
+// a translation too long for its buffer is cut (see Localizer.h). Host UI thread only.
 
 // Sets the locale search path and chooses the language from the system locale.
 void InitLanguage(const char* localePath);
@@ -19,3 +21,11 @@ const char* FormatLocalized(const char* key, ...);
 // The path of the first existing file of the language-aware search, or null; the caller frees it
 // with std::free.
 char* FindLocalizedFile(const char* relativeName);
+
+// The second lookup of the function table: as Localize (UTF-8), on the copy of the translations
+// kept since a locale provider was loaded; `key` itself without one.
+const char* LocalizeCached(const char* context, const char* key);
+// Takes the language from "RVLANG" again and reloads every registered module.
+void ReloadLocalization();
+// The current function table: the built-in functions or a locale provider's replacements.
+const LocaleFunctionTable& LocaleFunctions();

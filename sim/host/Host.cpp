@@ -41,10 +41,12 @@ Host::Host()
     RegisterMenuSuite(m_suites);
     RegisterDocumentSuites(m_suites);
     RegisterUserSuite(m_suites);
+    RegisterPanelSuites(m_suites);
 }
 
 Host::~Host()
 {
+    m_panels.DestroyAll();
     while (!m_plugins.empty())
         m_plugins.pop_back();
     g_current = nullptr;
@@ -82,12 +84,13 @@ SPPlugin* Host::LoadPlugin(const std::string& path, std::string& error)
     return m_plugins.back().get();
 }
 
-std::vector<std::string> Host::LoadPluginFolder(const std::string& folder)
+std::vector<std::string> Host::LoadPluginFolder(const std::string& folder, const std::vector<std::string>& except)
 {
     std::vector<std::string> files;
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
-        if (entry.path().extension() == ".aip")
+        if (entry.path().extension() == ".aip" &&
+            std::find(except.begin(), except.end(), entry.path().filename().string()) == except.end())
             files.push_back(entry.path().string());
     std::sort(files.begin(), files.end());
 
@@ -118,8 +121,18 @@ std::vector<SPPlugin*> Host::Plugins() const
 
 void Host::Startup()
 {
+    StartPlugins();
+    FinishStartup();
+}
+
+void Host::StartPlugins()
+{
     for (const auto& plugin : m_plugins)
         SendStartup(*plugin);
+}
+
+void Host::FinishStartup()
+{
     Broadcast(kApplicationStartedNotifier);
     Broadcast(kInitDispatchedNotifier);
 }

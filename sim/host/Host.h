@@ -4,6 +4,7 @@
 #include "sim/host/DocumentCenter.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
+#include "sim/host/PanelCenter.h"
 #include "sim/host/Plugin.h"
 #include "sim/host/SuiteRegistry.h"
 #include "sim/host/TimerCenter.h"
@@ -48,14 +49,20 @@ public:
     // Loads a plug-in file: its property list is read and checked before any code is loaded.
     // Returns null and explains why in `error` when the file is refused.
     SPPlugin* LoadPlugin(const std::string& path, std::string& error);
-    // Loads every ".aip" file of a folder in name order; returns the refusals, one line each.
-    std::vector<std::string> LoadPluginFolder(const std::string& folder);
+    // Loads every ".aip" file of a folder in name order, skipping the file names in `except`;
+    // returns the refusals, one line each.
+    std::vector<std::string> LoadPluginFolder(const std::string& folder,
+                                              const std::vector<std::string>& except = {});
     SPPlugin* FindPlugin(const std::string& fileName) const;
     std::vector<SPPlugin*> Plugins() const;
 
     // The start-up sequence of the real host: "SP Interface"/"Startup" to every plug-in, then
     // "AI Application Started Notifier", then "AI OwlApp Init Dispatched Notifier".
     void Startup();
+    // Startup() in its two halves, so that a test can reach the suites the plug-ins added
+    // before any plug-in hears that the application started.
+    void StartPlugins();
+    void FinishStartup();
     // The shut-down sequence: "AI Application Shutdown Notifier", then "SP Interface"/"Shutdown"
     // to every started plug-in in reverse order.
     void Shutdown();
@@ -80,6 +87,11 @@ public:
     NotifierCenter& Notifiers() { return m_notifiers; }
     TimerCenter& Timers() { return m_timers; }
     MenuModel& Menus() { return m_menus; }
+    PanelCenter& Panels() { return m_panels; }
+
+    // "AS User Interaction Suite": whether dialogs may be shown.
+    void SetUserInteractionAllowed(bool allowed) { m_userInteractionAllowed = allowed; }
+    bool UserInteractionAllowed() const { return m_userInteractionAllowed; }
     SPAccessRef AccessFor(SPPluginRef plugin);
 
     // Documents and their views; their changes reach plug-ins as notifications.
@@ -109,6 +121,7 @@ private:
     TimerCenter m_timers;
     MenuModel m_menus;
     DocumentCenter m_documents{[this](const char* type) { Broadcast(type); }};
+    PanelCenter m_panels;
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
     std::map<ASInt32, std::string> m_folders;
@@ -118,6 +131,7 @@ private:
     int m_contextDepth = 0;
     int m_contextPushes = 0;
     ASUInt32 m_tickCounterStart = 0;
+    bool m_userInteractionAllowed = true;
     double m_uiScaleFactor = 1.0;
 };
 

@@ -17,6 +17,7 @@ void RegisterMenuSuite(SuiteRegistry& suites);
 void RegisterDocumentSuites(SuiteRegistry& suites);
 void RegisterUserSuite(SuiteRegistry& suites);
 void RegisterInertSuites(SuiteRegistry& suites);
+void RegisterPanelSuites(SuiteRegistry& suites);
 
 const SPBasicSuite& BasicSuiteTable();
 

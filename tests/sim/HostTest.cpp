@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 extern "C" short HostSimGetKeyState(int virtualKey);
 
 namespace {
@@ -42,6 +44,15 @@ TEST_F(HostTest, RefusesAFileWithoutPropertyListBeforeLoadingIt)
     EXPECT_TRUE(host.Plugins().empty());
 }
 
+TEST_F(HostTest, LoadsAFolderExceptTheNamedFiles)
+{
+    const std::string folder = std::filesystem::path(ECHO_PLUGIN).parent_path().string();
+    EXPECT_TRUE(host.LoadPluginFolder(folder, {"Echo.aip"}).empty());
+    EXPECT_TRUE(host.Plugins().empty());
+    EXPECT_TRUE(host.LoadPluginFolder(folder, {"Other.aip"}).empty());
+    EXPECT_NE(host.FindPlugin("Echo.aip"), nullptr);
+}
+
 TEST_F(HostTest, SendsTheStartUpAndShutDownSequencesOfTheRealHost)
 {
     SPPlugin& echo = LoadEcho();
@@ -53,6 +64,16 @@ TEST_F(HostTest, SendsTheStartUpAndShutDownSequencesOfTheRealHost)
     EXPECT_FALSE(echo.started);
     EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier|"
                          "AI Application Shutdown Notifier|SP Interface/Shutdown");
+}
+
+TEST_F(HostTest, StartsInTwoHalvesWithNothingBroadcastBetween)
+{
+    SPPlugin& echo = LoadEcho();
+    host.StartPlugins();
+    EXPECT_TRUE(echo.started);
+    EXPECT_EQ(EchoLog(), "Startup");
+    host.FinishStartup();
+    EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier");
 }
 
 TEST_F(HostTest, BroadcastReachesActiveNotifiersOfTheTypeOnly)

@@ -1,0 +1,114 @@
+#include "sim/host/PanelCenter.h"
+
+#include "sim/host/OwnedList.h"
+#include "sim/host/PanelWindow.h"
+
+#include <QString>
+
+#include <algorithm>
+
+AIPanelOpaque::~AIPanelOpaque() = default;
+
+namespace hostsim {
+namespace {
+
+constexpr int kUnlimited = QWIDGETSIZE_MAX;
+
+int Clamp(ASInt32 value, ASInt32 minimum, ASInt32 maximum)
+{
+    return std::max(minimum, maximum > 0 ? std::min(value, maximum) : value);
+}
+
+// The plug-in is done with the panel: its callbacks must not run while the window goes.
+void Silence(AIPanelOpaque& panel)
+{
+    panel.sizeChanged = nullptr;
+    panel.visibilityChanged = nullptr;
+    panel.closed = nullptr;
+    panel.flyoutChosen = nullptr;
+}
+
+}  // namespace
+
+AIPanelRef PanelCenter::Create(SPPluginRef owner, const char* name, std::u16string title, ASInt32 stateCount,
+                               AISize minimumSize, bool resizable, AIPanelFlyoutMenuRef flyoutMenu,
+                               AIPanelUserData userData)
+{
+    auto panel = std::make_unique<AIPanelOpaque>();
+    panel->owner = owner;
+    panel->name = name;
+    panel->title = std::move(title);
+    panel->stateCount = stateCount;
+    panel->minimumSize = minimumSize;
+    panel->resizable = resizable;
+    panel->flyoutMenu = flyoutMenu;
+    panel->userData = userData;
+    panel->window = std::make_unique<PanelWindow>(*panel);
+    panel->window->setObjectName(QString::fromStdString(panel->name));
+    panel->window->setWindowTitle(QString::fromStdU16String(panel->title));
+    panel->window->setMinimumSize(minimumSize.width, minimumSize.height);
+    panel->window->resize(minimumSize.width, minimumSize.height);
+    m_panels.push_back(std::move(panel));
+    return m_panels.back().get();
+}
+
+bool PanelCenter::Destroy(AIPanelRef panel)
+{
+    const auto found = std::find_if(m_panels.begin(), m_panels.end(),
+                                    [panel](const std::unique_ptr<AIPanelOpaque>& p) { return p.get() == panel; });
+    if (found == m_panels.end())
+        return false;
+    Silence(**found);
+    m_panels.erase(found);
+    return true;
+}
+
+void PanelCenter::DestroyAll()
+{
+    for (const auto& panel : m_panels)
+        Silence(*panel);
+    m_panels.clear();
+}
+
+AIPanelOpaque* PanelCenter::Find(AIPanelRef panel) const
+{
+    return FindOwned(m_panels, panel);
+}
+
+AIPanelOpaque* PanelCenter::FindByName(const std::string& name) const
+{
+    for (const auto& panel : m_panels)
+        if (panel->name == name)
+            return panel.get();
+    return nullptr;
+}
+
+std::vector<const AIPanelOpaque*> PanelCenter::All() const
+{
+    return ViewsOf(m_panels);
+}
+
+QWidget& PanelCenter::WindowOf(AIPanelOpaque& panel)
+{
+    return *panel.window;
+}
+
+void PanelCenter::Show(AIPanelOpaque& panel, bool show)
+{
+    panel.window->setVisible(show);
+}
+
+void PanelCenter::Resize(AIPanelOpaque& panel, AISize size)
+{
+    const int maxWidth = panel.maximumSize.width > 0 ? panel.maximumSize.width : kUnlimited;
+    const int maxHeight = panel.maximumSize.height > 0 ? panel.maximumSize.height : kUnlimited;
+    panel.window->resize(Clamp(size.width, panel.minimumSize.width, maxWidth),
+                         Clamp(size.height, panel.minimumSize.height, maxHeight));
+}
+
+void PanelCenter::Close(AIPanelOpaque& panel)
+{
+    panel.window->close();
+}
+
+}  // namespace hostsim

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "plugin/suites/AIGeometry.h"
+#include "plugin/suites/AIPanelSuite.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace hostsim {
+class PanelWindow;
+}  // namespace hostsim
+
+// A host panel as the host keeps it; its address is the handle the plug-in sees.
+struct AIPanelOpaque
+{
+    SPPluginRef owner;
+    std::string name;
+    std::u16string title;
+    ASInt32 stateCount;
+    AISize minimumSize;
+    AISize maximumSize{0, 0};  // 0 = no limit
+    bool resizable;
+    AIPanelFlyoutMenuRef flyoutMenu;
+    AIPanelUserData userData;
+    ASInt32 verticalResizeIncrement = 1;
+    AIPanelSizeChangedProc sizeChanged = nullptr;
+    AIPanelVisibilityChangedProc visibilityChanged = nullptr;
+    AIPanelClosedProc closed = nullptr;
+    AIPanelFlyoutMenuProc flyoutChosen = nullptr;
+    // The platform window: the container widget the plug-in's widgets live in. Owned; it calls
+    // the panel's callbacks when it is resized, shown, hidden or closed.
+    std::unique_ptr<hostsim::PanelWindow> window;
+
+    ~AIPanelOpaque();
+};
+
+namespace hostsim {
+
+// Panels of every plug-in. Needs a QApplication. A panel starts hidden at its minimum size.
+class PanelCenter
+{
+public:
+    AIPanelRef Create(SPPluginRef owner, const char* name, std::u16string title, ASInt32 stateCount,
+                      AISize minimumSize, bool resizable, AIPanelFlyoutMenuRef flyoutMenu,
+                      AIPanelUserData userData);
+    bool Destroy(AIPanelRef panel);
+    // Destroys every panel without calling back; for a host that is going away.
+    void DestroyAll();
+    AIPanelOpaque* Find(AIPanelRef panel) const;
+    AIPanelOpaque* FindByName(const std::string& name) const;
+    std::vector<const AIPanelOpaque*> All() const;
+
+    static QWidget& WindowOf(AIPanelOpaque& panel);
+    // What the user can do to a panel: show or hide it, resize it (clamped to its limits) and
+    // close it with its close box. Each reaches the plug-in through the panel's callbacks.
+    static void Show(AIPanelOpaque& panel, bool show);
+    static void Resize(AIPanelOpaque& panel, AISize size);
+    static void Close(AIPanelOpaque& panel);
+
+private:
+    std::vector<std::unique_ptr<AIPanelOpaque>> m_panels;
+};
+
+}  // namespace hostsim

@@ -1,0 +1,43 @@
+#include "sim/host/PanelWindow.h"
+
+#include "sim/host/PanelCenter.h"
+
+#include <QCloseEvent>
+
+namespace hostsim {
+
+PanelWindow::PanelWindow(AIPanelOpaque& panel)
+    : QWidget(nullptr, Qt::Tool)
+    , m_panel(panel)
+{
+}
+
+void PanelWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_panel.sizeChanged)
+        m_panel.sizeChanged(&m_panel);
+}
+
+void PanelWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_panel.visibilityChanged)
+        m_panel.visibilityChanged(&m_panel, 1);
+}
+
+void PanelWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (m_panel.visibilityChanged)
+        m_panel.visibilityChanged(&m_panel, 0);
+}
+
+void PanelWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (m_panel.closed)
+        m_panel.closed(&m_panel);
+}
+
+}  // namespace hostsim

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "plugin/suites/FourCC.h"
+#include "plugin/suites/SPTypes.h"
+#include "plugin/suites/SuiteEntry.h"
+
+// The simulated engine's own control suite: tests and the host application set the engine's
+// state and read what it was asked through it. Simulation only; the viewer never acquires it.
+
+// The host folder kind ("AI Folders Suite") under which the engine keeps its preference file.
+constexpr ASInt32 kKilnPreferencesFolderType = 40;
+// The preference file inside that folder.
+constexpr const char* kKilnPreferencesFileName = "KilnPreferences.txt";
+
+// What the job entries answer until the engine builds real jobs.
+struct KilnJobAnswers
+{
+    ASInt32 sessionResult;       // ResetSession
+    ASInt32 generationSucceeds;  // ResultSucceeded of the next results
+    char failureMessage[256];    // GetResultMessage
+    double jobHeight;            // GetJobSize, mm
+    double jobWidth;
+    double artworkBounds[4];     // GetArtworkBounds: x0, x1, y0, y1, mm
+    ASInt32 loadType;            // GetLoadType
+    ASUInt32 previewPixel;       // RenderPreview fills the buffer with it (0xffRRGGBB)
+    ASErr previewResult;         // RenderPreview's result for valid arguments
+};
+
+// "HL Kiln Control Suite" 1. Host UI thread.
+struct KilnControlSuite
+{
+    static constexpr const char* kName = "HL Kiln Control Suite";
+    static constexpr ASInt32 kVersion = 1;
+
+    // IsEngineReady answers `ready`.
+    ASErr (*SetEngineReady)(ASInt32 ready);
+    // 0 connected, 1 warning, anything else not connected. Any change broadcasts "HL Conn Stat".
+    ASErr (*SetConnectionStatus)(ASInt32 status, const char* title, const char* message);
+    // The inks of the current document, in iteration order; the strings are copied.
+    ASErr (*SetInks)(const char* const* names, ASInt32 count);
+    // Replaces the colour book by the books of the file; a refused file leaves the book as it was.
+    ASErr (*LoadColorBook)(const char* path);
+    ASErr (*SetJobAnswers)(const KilnJobAnswers* answers);
+    ASErr (*GetJobAnswers)(KilnJobAnswers* answers);
+    // Result handles given by RunGeneration and not yet released.
+    ASInt32 (*CountOpenResults)();
+
+    // The record of every suite call, one line each: the entry name and its arguments as text.
+    ASInt32 (*CountCalls)();
+    // Writes line `index`, NUL-terminated within `size`; returns its full length without the
+    // NUL, or -1 when there is no such line.
+    ASInt32 (*GetCall)(ASInt32 index, char* buffer, ASInt32 size);
+    ASErr (*ClearCalls)();
+
+    // Moves the preference store to `folder`, reading the file found there.
+    ASErr (*SetPreferencesFolder)(const char* folder);
+    // Stores a value as another component sharing the store would; written to the file at once.
+    ASErr (*SetPreference)(const char* section, const char* key, ASInt32 value);
+    ASErr (*RemovePreference)(const char* section, const char* key);
+
+    // Message centre: registered clients and activities begun but not ended.
+    ASInt32 (*CountClients)();
+    ASInt32 (*CountOpenActivities)();
+};
+HL_SUITE_SIZE(KilnControlSuite, 15);
+
+// Results of the simulated engine besides 0.
+constexpr ASErr kKilnBadParameterError = FourCC("PARM");   // a null or out-of-range argument
+constexpr ASErr kKilnNotStartedError = FourCC("KSt?");     // called before start-up or after shut-down
+constexpr ASErr kKilnUnknownHandleError = FourCC("Hnd?");  // not a handle the engine gave out
+constexpr ASErr kKilnAbsentKeyError = FourCC("Key?");      // the preference does not exist
+constexpr ASErr kKilnFileError = FourCC("File");           // a file could not be read or written
+constexpr ASErr kKilnMalformedError = FourCC("Form");      // a file or name breaks its format
+constexpr ASErr kKilnReadOnlyError = FourCC("PrRO");       // the preference file is not rewritten

@@ -1,0 +1,17 @@
+#include "support/platform/Environment.h"
+
+#include <cstdlib>
+
+namespace platform {
+
+// Windows's _putenv_s updates the runtime's copy of the environment, which getenv reads, so one
+// reader serves every system.
+std::optional<std::string> ReadEnvironment(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (value == nullptr)
+        return std::nullopt;
+    return std::string(value);
+}
+
+} // namespace platform

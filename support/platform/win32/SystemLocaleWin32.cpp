@@ -1,0 +1,10 @@
+#include "support/platform/SystemLocale.h"
+
+namespace platform {
+
+std::string FallbackLocaleName()
+{
+    return "C";
+}
+
+} // namespace platform

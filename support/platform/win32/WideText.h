@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// UTF-8 ↔ UTF-16 for the wide-character Win32 interfaces. Invalid input gives an empty result.
+namespace platform {
+
+std::wstring WidenUtf8(const std::string& utf8);
+// A path as UTF-16: UTF-8 when it is valid UTF-8, else text in the ANSI code page (what the C
+// runtime's getenv gives back for non-ASCII environment values).
+std::wstring WidenPath(const std::string& path);
+std::string NarrowToUtf8(const std::wstring& wide);
+
+} // namespace platform

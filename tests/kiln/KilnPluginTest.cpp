@@ -1,0 +1,516 @@
+// KilnKernel.aip loaded into the simulated host and reached through the host's basic suite, as
+// the viewer reaches it.
+
+#include "plugin/suites/AIMenuSuite.h"
+#include "plugin/suites/BSCDIAGSuite.h"
+#include "plugin/suites/CorvaneMessageCenterSuite.h"
+#include "plugin/suites/HLInkBookSuite.h"
+#include "plugin/suites/HLInkSuite.h"
+#include "plugin/suites/HLKilnHLSuite.h"
+#include "plugin/suites/HLKilnODLSuite.h"
+#include "plugin/suites/HLKilnSuite.h"
+#include "plugin/suites/HLPreferencesSuite.h"
+#include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/Host.h"
+#include "sim/host/StandardStartup.h"
+#include "sim/kiln/KilnControlSuite.h"
+#include "TemporaryFolder.h"
+#include "TextFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr const char* kViewer = "Hueline/Viewer";
+
+using Lines = std::vector<std::string>;
+
+std::string EnginePath()
+{
+    const char* folder = std::getenv("HUELINE_PLUGIN_DIR");
+    return std::string(folder ? folder : ".") + "/" + hostsim::kEnginePluginFile;
+}
+
+class KilnPluginTest : public ::testing::Test
+{
+protected:
+    KilnPluginTest() { Start(); }
+
+    // A fresh host with the engine (and the echo plug-in, which logs the notifications it
+    // receives into its menu item) started, the engine's preferences in the test's folder.
+    void Start()
+    {
+        host = std::make_unique<hostsim::Host>();
+        host->SetFolder(kKilnPreferencesFolderType, preferences.Path().string());
+        std::string error;
+        engine = host->LoadPlugin(EnginePath(), error);
+        ASSERT_NE(engine, nullptr) << error;
+        echo = host->LoadPlugin(ECHO_PLUGIN, error);
+        ASSERT_NE(echo, nullptr) << error;
+        host->Startup();
+        control = Acquire<KilnControlSuite>();
+        ASSERT_NE(control, nullptr);
+    }
+
+    void Restart()
+    {
+        host->Shutdown();
+        host.reset();
+        Start();
+    }
+
+    template <typename Suite>
+    const Suite* Acquire() const
+    {
+        const void* procs = nullptr;
+        return host->BasicSuite()->AcquireSuite(Suite::kName, Suite::kVersion, &procs) == kNoErr
+                   ? static_cast<const Suite*>(procs)
+                   : nullptr;
+    }
+
+    std::vector<std::string> Calls() const
+    {
+        std::vector<std::string> calls;
+        for (ASInt32 i = 0; i < control->CountCalls(); ++i) {
+            std::string call(static_cast<std::size_t>(control->GetCall(i, nullptr, 0)) + 1, '\0');
+            control->GetCall(i, call.data(), static_cast<ASInt32>(call.size()));
+            call.pop_back();
+            calls.push_back(call);
+        }
+        return calls;
+    }
+
+    // Registers the echo plug-in for a notification type; it logs each delivery.
+    void Observe(const char* type) { host->Notifiers().Add(echo, "probe", type); }
+    int Deliveries(const std::string& type) const
+    {
+        const std::string log = host->Menus().ItemsOf(kToolPalettesMenuGroup).front()->text;
+        int count = 0;
+        for (std::size_t at = log.find(type); at != std::string::npos; at = log.find(type, at + 1))
+            ++count;
+        return count;
+    }
+
+    std::vector<std::string> IterateInks() const
+    {
+        const auto* inks = Acquire<HLInkSuite>();
+        std::vector<std::string> names;
+        inks->ResetInkIteration(0);
+        HLInkRef ink = nullptr;
+        while (inks->NextInk(0, &ink)) {
+            char name[256];
+            inks->GetInkName(ink, name, sizeof name);
+            names.push_back(name);
+        }
+        return names;
+    }
+
+    TemporaryFolder preferences;
+    std::unique_ptr<hostsim::Host> host;
+    SPPlugin* engine = nullptr;
+    SPPlugin* echo = nullptr;
+    const KilnControlSuite* control = nullptr;
+};
+
+// --- start-up and shut-down ---
+
+struct PublishedSuite
+{
+    const char* name;
+    ASInt32 version;
+};
+
+constexpr PublishedSuite kPublished[] = {
+    {HLKilnSuite::kName, 11},          {HLKilnODLSuite::kName, 4},     {BSCDIAGSuite::kName, 1},
+    {HLInkSuite::kName, 16},           {HLInkBookSuite::kName, 6},     {HLKilnHLSuite::kName, 1},
+    {HLPreferencesSuite::kName, 1},    {CorvaneMessageCenterSuite::kName, 2}, {KilnControlSuite::kName, 1},
+};
+
+TEST_F(KilnPluginTest, AddsItsSuitesToTheHostAtStartUp)
+{
+    EXPECT_TRUE(engine->started);
+    for (const PublishedSuite& suite : kPublished)
+        EXPECT_TRUE(host->Suites().Has(suite.name, suite.version)) << suite.name;
+}
+
+TEST_F(KilnPluginTest, AfterShutDownTheSuitesAnswerAsNotStarted)
+{
+    const auto* kiln = Acquire<HLKilnSuite>();
+    host->Shutdown();
+    EXPECT_EQ(kiln->IsEngineReady(), 0);
+    EXPECT_EQ(kiln->SetTACLimit(300.0), kKilnNotStartedError);
+    EXPECT_EQ(control->CountCalls(), 0);
+    EXPECT_EQ(control->SetEngineReady(1), kKilnNotStartedError);
+}
+
+// --- call record ---
+
+TEST_F(KilnPluginTest, RecordsEveryEngineCallInOrderWithItsArguments)
+{
+    const auto* kiln = Acquire<HLKilnSuite>();
+    const auto* odl = Acquire<HLKilnODLSuite>();
+    kiln->IsEngineReady();
+    kiln->SetTACLimit(300.0);
+    kiln->SetFirstDot(3);
+    kiln->SetFirstDotDarkening(0.25);
+    kiln->SetDarkeningRange(0.5);
+    kiln->SetDeviationDistance(1.5);
+    kiln->SetMoireChecks(1, 0, 1, 1, 0, 0.1f, 1, 3.5f, 0, 0.9f, 25.0f);
+    kiln->SetDotGainCurve(0.0, 0.12, 0.18, 0.14, 0.0);
+    kiln->SetTrapLayerVisible(1);
+    kiln->SetImageQuality(-1);
+    kiln->SetShowRoundedDensities(0);
+    kiln->SetAntialiasingMode(2);
+    kiln->SetMergeSimilarInks(5);
+    kiln->SetShowTechnicalInks(1);
+    kiln->ApplyColorSettings();
+    odl->ColorSettingsChanged();
+    kiln->JobLoaded();
+    EXPECT_EQ(Calls(), (Lines{"IsEngineReady()",
+                              "SetTACLimit(300)",
+                              "SetFirstDot(3)",
+                              "SetFirstDotDarkening(0.25)",
+                              "SetDarkeningRange(0.5)",
+                              "SetDeviationDistance(1.5)",
+                              "SetMoireChecks(1, 0, 1, 1, 0, 0.1, 1, 3.5, 0, 0.9, 25)",
+                              "SetDotGainCurve(0, 0.12, 0.18, 0.14, 0)",
+                              "SetTrapLayerVisible(1)",
+                              "SetImageQuality(-1)",
+                              "SetShowRoundedDensities(0)",
+                              "SetAntialiasingMode(2)",
+                              "SetMergeSimilarInks(5)",
+                              "SetShowTechnicalInks(1)",
+                              "ApplyColorSettings()",
+                              "ColorSettingsChanged()",
+                              "JobLoaded()"}));
+}
+
+TEST_F(KilnPluginTest, ANarrowedDoubleShowsInTheRecord)
+{
+    const double density = 0.3;
+    Acquire<HLKilnSuite>()->SetMoireChecks(0, 0, 0, 0, 1, static_cast<float>(density), 0, 0.0f, 0, 0.0f, 25.0f);
+    Acquire<HLKilnSuite>()->SetDarkeningRange(static_cast<float>(density));
+    EXPECT_EQ(Calls(), (Lines{"SetMoireChecks(0, 0, 0, 0, 1, 0.3, 0, 0, 0, 0, 25)",
+                              "SetDarkeningRange(0.30000001192092896)"}));
+}
+
+TEST_F(KilnPluginTest, TheRecordIsReadInPiecesAndCleared)
+{
+    Acquire<HLKilnSuite>()->SetImageQuality(1);
+    char small[8];
+    EXPECT_EQ(control->GetCall(0, small, sizeof small), 18);
+    EXPECT_STREQ(small, "SetImag");
+    EXPECT_EQ(control->GetCall(1, small, sizeof small), -1);
+    EXPECT_EQ(control->GetCall(-1, small, sizeof small), -1);
+    ASSERT_EQ(control->ClearCalls(), kNoErr);
+    EXPECT_EQ(control->CountCalls(), 0);
+}
+
+// --- readiness ---
+
+TEST_F(KilnPluginTest, ReadinessIsWhatTheControlSet)
+{
+    const auto* kiln = Acquire<HLKilnSuite>();
+    EXPECT_EQ(kiln->IsEngineReady(), 1);
+    control->SetEngineReady(0);
+    EXPECT_EQ(kiln->IsEngineReady(), 0);
+}
+
+// --- connection status ---
+
+TEST_F(KilnPluginTest, AConnectionChangeIsBroadcastOnce)
+{
+    Observe("HL Conn Stat");
+    ASSERT_EQ(control->SetConnectionStatus(1, "Expiring", "Your account expires soon."), kNoErr);
+    EXPECT_EQ(Deliveries("HL Conn Stat"), 1);
+    control->SetConnectionStatus(1, "Expiring", "Your account expires soon.");
+    EXPECT_EQ(Deliveries("HL Conn Stat"), 1);
+    control->SetConnectionStatus(1, "Expiring", "Renew now.");
+    EXPECT_EQ(Deliveries("HL Conn Stat"), 2);
+    EXPECT_EQ(control->SetConnectionStatus(2, nullptr, "text"), kKilnBadParameterError);
+    EXPECT_EQ(Deliveries("HL Conn Stat"), 2);
+}
+
+TEST_F(KilnPluginTest, ConnectionStatusFillsBothTextsAndTheStatus)
+{
+    const auto* connection = Acquire<HLKilnHLSuite>();
+    control->SetConnectionStatus(-1, "No connection", "Please check your Internet connection.");
+    char title[256];
+    char message[8];
+    ASInt32 status = 0;
+    ASSERT_EQ(connection->GetConnectionStatus(title, sizeof title, message, sizeof message, &status, 1), kNoErr);
+    EXPECT_STREQ(title, "No connection");
+    EXPECT_STREQ(message, "Please ");
+    EXPECT_EQ(status, -1);
+    EXPECT_EQ(Calls(), Lines{"GetConnectionStatus(256, 8, 1)"});
+}
+
+TEST_F(KilnPluginTest, ConnectionStatusWithoutAStatusPointerWritesNothing)
+{
+    char title[16] = "untouched";
+    char message[16] = "untouched";
+    EXPECT_EQ(Acquire<HLKilnHLSuite>()->GetConnectionStatus(title, 16, message, 16, nullptr, 0), kKilnBadParameterError);
+    EXPECT_STREQ(title, "untouched");
+    EXPECT_STREQ(message, "untouched");
+}
+
+// --- inks and colour book ---
+
+TEST_F(KilnPluginTest, IteratesTheDocumentsInksInOrder)
+{
+    const char* names[] = {"Cyan", "PANTONE 185 C", "Mystery Green"};
+    ASSERT_EQ(control->SetInks(names, 3), kNoErr);
+    EXPECT_EQ(IterateInks(), (Lines{"Cyan", "PANTONE 185 C", "Mystery Green"}));
+    const Lines calls = Calls();
+    ASSERT_EQ(calls.size(), 8u);
+    EXPECT_EQ(calls[0], "ResetInkIteration(0)");
+    EXPECT_EQ(calls[1], "NextInk(0)");
+    EXPECT_EQ(calls[2], "GetInkName(\"Cyan\", 256)");
+    EXPECT_EQ(calls[7], "NextInk(0)");
+}
+
+TEST_F(KilnPluginTest, NoInkIsDeliveredBeforeAResetOrForAnotherList)
+{
+    const char* names[] = {"Cyan"};
+    control->SetInks(names, 1);
+    const auto* inks = Acquire<HLInkSuite>();
+    HLInkRef ink = nullptr;
+    EXPECT_EQ(inks->NextInk(0, &ink), 0);
+    EXPECT_EQ(inks->ResetInkIteration(1), kKilnBadParameterError);
+    EXPECT_EQ(inks->NextInk(1, &ink), 0);
+}
+
+TEST_F(KilnPluginTest, AnInkReferenceDiesWithItsIteration)
+{
+    const char* before[] = {"Cyan", "Magenta"};
+    control->SetInks(before, 2);
+    const auto* inks = Acquire<HLInkSuite>();
+    inks->ResetInkIteration(0);
+    HLInkRef first = nullptr;
+    ASSERT_NE(inks->NextInk(0, &first), 0);
+    const char* after[] = {"Black"};
+    control->SetInks(after, 1);
+    HLInkRef second = nullptr;
+    ASSERT_NE(inks->NextInk(0, &second), 0);
+    char name[256];
+    ASSERT_EQ(inks->GetInkName(second, name, sizeof name), kNoErr);
+    EXPECT_STREQ(name, "Magenta");
+
+    inks->ResetInkIteration(0);
+    EXPECT_EQ(inks->GetInkName(first, name, sizeof name), kKilnUnknownHandleError);
+    EXPECT_EQ(Calls().back(), "GetInkName(unknown ink, 256)");
+}
+
+TEST_F(KilnPluginTest, SettingInksRefusesNullNamesAndKeepsTheList)
+{
+    const char* names[] = {"Cyan"};
+    control->SetInks(names, 1);
+    const char* broken[] = {"Magenta", nullptr};
+    EXPECT_EQ(control->SetInks(broken, 2), kKilnBadParameterError);
+    EXPECT_EQ(control->SetInks(nullptr, 1), kKilnBadParameterError);
+    EXPECT_EQ(control->SetInks(names, -1), kKilnBadParameterError);
+    EXPECT_EQ(IterateInks(), Lines{"Cyan"});
+}
+
+TEST_F(KilnPluginTest, TheShippedBookAndTheProcessInksAreFound)
+{
+    const auto* book = Acquire<HLInkBookSuite>();
+    char entry[256];
+    EXPECT_TRUE(book->FindInBook("PANTONE 185 C", entry, sizeof entry));
+    EXPECT_STREQ(entry, "Hueline Spot Coated: PANTONE 185 C");
+    EXPECT_TRUE(book->FindInBook("Process Magenta", entry, sizeof entry));
+    EXPECT_FALSE(book->FindInBook("Mystery Green", entry, sizeof entry));
+    EXPECT_FALSE(book->FindInBook(nullptr, entry, sizeof entry));
+    EXPECT_EQ(Calls(), (Lines{"FindInBook(\"PANTONE 185 C\", 256)", "FindInBook(\"Process Magenta\", 256)",
+                              "FindInBook(\"Mystery Green\", 256)", "FindInBook(null, 256)"}));
+}
+
+TEST_F(KilnPluginTest, ALoadedBookReplacesTheShippedOne)
+{
+    WriteFile(preferences.File("book.txt"), "[Test]\nMystery Green\n");
+    ASSERT_EQ(control->LoadColorBook(preferences.File("book.txt").c_str()), kNoErr);
+    const auto* book = Acquire<HLInkBookSuite>();
+    EXPECT_TRUE(book->FindInBook("Mystery Green", nullptr, 0));
+    EXPECT_FALSE(book->FindInBook("PANTONE 185 C", nullptr, 0));
+    EXPECT_TRUE(book->FindInBook("Cyan", nullptr, 0));
+}
+
+// --- preferences ---
+
+TEST_F(KilnPluginTest, AnAbsentPreferenceLeavesThePresetDefault)
+{
+    const auto* preferencesSuite = Acquire<HLPreferencesSuite>();
+    ASInt32 value = 2;
+    EXPECT_EQ(preferencesSuite->GetIntegerPreference(kViewer, "KilnImageQuality", &value), kKilnAbsentKeyError);
+    EXPECT_EQ(value, 2);
+    ASInt32 flag = 1;
+    preferencesSuite->GetBooleanPreference(kViewer, "ShowTechnicalInks", &flag);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(Calls(), (Lines{"GetIntegerPreference(\"Hueline/Viewer\", \"KilnImageQuality\")",
+                              "GetBooleanPreference(\"Hueline/Viewer\", \"ShowTechnicalInks\")"}));
+}
+
+TEST_F(KilnPluginTest, StoredPreferencesAreHandedOutUnchangedAndOutliveTheHost)
+{
+    ASSERT_EQ(control->SetPreference(kViewer, "KilnImageQuality", 0), kNoErr);
+    ASSERT_EQ(control->SetPreference(kViewer, "MergeSimilarInks", 5), kNoErr);
+    Restart();
+    const auto* preferencesSuite = Acquire<HLPreferencesSuite>();
+    ASInt32 quality = 2;
+    ASInt32 merge = 1;
+    EXPECT_EQ(preferencesSuite->GetIntegerPreference(kViewer, "KilnImageQuality", &quality), kNoErr);
+    EXPECT_EQ(preferencesSuite->GetBooleanPreference(kViewer, "MergeSimilarInks", &merge), kNoErr);
+    EXPECT_EQ(quality, 0);
+    EXPECT_EQ(merge, 5);
+}
+
+TEST_F(KilnPluginTest, AFileWrittenByAnotherComponentIsReadAtStartUp)
+{
+    WriteFile(preferences.File(kKilnPreferencesFileName), "[Hueline/Viewer]\nShowSepsOnly = 1\n");
+    Restart();
+    ASInt32 value = 0;
+    Acquire<HLPreferencesSuite>()->GetBooleanPreference(kViewer, "ShowSepsOnly", &value);
+    EXPECT_EQ(value, 1);
+}
+
+TEST_F(KilnPluginTest, ThePreferenceFolderCanBeMoved)
+{
+    TemporaryFolder other;
+    WriteFile(other.File(kKilnPreferencesFileName), "[Hueline/Viewer]\nAntialiasingMode = 3\n");
+    ASSERT_EQ(control->SetPreferencesFolder(other.Path().c_str()), kNoErr);
+    ASInt32 value = 0;
+    Acquire<HLPreferencesSuite>()->GetIntegerPreference(kViewer, "AntialiasingMode", &value);
+    EXPECT_EQ(value, 3);
+    EXPECT_EQ(control->SetPreferencesFolder(nullptr), kKilnBadParameterError);
+}
+
+TEST_F(KilnPluginTest, NullPreferenceArgumentsAreRefused)
+{
+    const auto* preferencesSuite = Acquire<HLPreferencesSuite>();
+    ASInt32 value = 0;
+    EXPECT_EQ(preferencesSuite->GetIntegerPreference(nullptr, "Key", &value), kKilnBadParameterError);
+    EXPECT_EQ(preferencesSuite->GetIntegerPreference(kViewer, "Key", nullptr), kKilnBadParameterError);
+    EXPECT_EQ(Calls().front(), "GetIntegerPreference(null, \"Key\")");
+}
+
+// --- message centre ---
+
+TEST_F(KilnPluginTest, ClientsRegisterOncePerApplicationIdentifier)
+{
+    const auto* centre = Acquire<CorvaneMessageCenterSuite>();
+    const ASInt32 id = centre->RegisterClient("com.hueline.viewer.plugin", "Hueline Viewer", "Hueline Viewer");
+    EXPECT_NE(id, 0);
+    EXPECT_EQ(centre->RegisterClient("com.hueline.viewer.plugin", "Hueline Viewer", "Hueline Viewer"), id);
+    EXPECT_NE(centre->RegisterClient("com.example.other", "Other", "Other"), id);
+    EXPECT_EQ(centre->RegisterClient("", "Empty", "Empty"), 0);
+    EXPECT_EQ(control->CountClients(), 2);
+    EXPECT_EQ(Calls().front(), "RegisterClient(\"com.hueline.viewer.plugin\", \"Hueline Viewer\", \"Hueline Viewer\")");
+}
+
+TEST_F(KilnPluginTest, ActivitiesAreOpenUntilEndedOnce)
+{
+    const auto* centre = Acquire<CorvaneMessageCenterSuite>();
+    const ASInt32 id = centre->RegisterClient("com.hueline.viewer.plugin", "Hueline Viewer", "Hueline Viewer");
+    const ASInt32 token = centre->BeginActivity(id, "Betrachter", "Viewer");
+    EXPECT_NE(token, 0);
+    EXPECT_EQ(control->CountOpenActivities(), 1);
+    EXPECT_EQ(centre->EndActivity(token), kNoErr);
+    EXPECT_EQ(centre->EndActivity(token), kKilnUnknownHandleError);
+    EXPECT_EQ(control->CountOpenActivities(), 0);
+    EXPECT_EQ(centre->BeginActivity(id + 7, "Viewer", "Viewer"), 0);
+    EXPECT_EQ(Calls()[1], "BeginActivity(" + std::to_string(id) + ", \"Betrachter\", \"Viewer\")");
+}
+
+// --- jobs ---
+
+TEST_F(KilnPluginTest, JobEntriesAnswerWhatWasConfigured)
+{
+    KilnJobAnswers answers{};
+    ASSERT_EQ(control->GetJobAnswers(&answers), kNoErr);
+    answers.sessionResult = 0;
+    answers.jobHeight = 100.0;
+    answers.jobWidth = 50.0;
+    answers.artworkBounds[0] = 1.0;
+    answers.artworkBounds[3] = 4.0;
+    answers.loadType = kHLLoadTypeChanged;
+    ASSERT_EQ(control->SetJobAnswers(&answers), kNoErr);
+
+    const auto* kiln = Acquire<HLKilnSuite>();
+    EXPECT_EQ(kiln->ResetSession(), 0);
+    double height = 0.0;
+    double width = 0.0;
+    ASSERT_EQ(kiln->GetJobSize(&height, &width), kNoErr);
+    EXPECT_EQ(height, 100.0);
+    EXPECT_EQ(width, 50.0);
+    double bounds[4] = {};
+    ASSERT_EQ(kiln->GetArtworkBounds(bounds), kNoErr);
+    EXPECT_EQ(bounds[0], 1.0);
+    EXPECT_EQ(bounds[3], 4.0);
+    EXPECT_EQ(Acquire<HLKilnODLSuite>()->GetLoadType(), kHLLoadTypeChanged);
+    EXPECT_EQ(kiln->GetJobSize(nullptr, &width), kKilnBadParameterError);
+}
+
+TEST_F(KilnPluginTest, AResultKeepsTheAnswerOfItsGenerationUntilReleased)
+{
+    KilnJobAnswers answers{};
+    control->GetJobAnswers(&answers);
+    answers.generationSucceeds = 0;
+    std::snprintf(answers.failureMessage, sizeof answers.failureMessage, "The document has no pages.");
+    control->SetJobAnswers(&answers);
+
+    const auto* odl = Acquire<HLKilnODLSuite>();
+    HLKilnResultHandle failed = odl->RunGeneration();
+    answers.generationSucceeds = 1;
+    control->SetJobAnswers(&answers);
+    HLKilnResultHandle succeeded = odl->RunGeneration();
+    EXPECT_EQ(control->CountOpenResults(), 2);
+    EXPECT_EQ(odl->ResultSucceeded(failed), 0);
+    EXPECT_NE(odl->ResultSucceeded(succeeded), 0);
+    char text[256];
+    ASSERT_EQ(odl->GetResultMessage(failed, text, sizeof text), kNoErr);
+    EXPECT_STREQ(text, "The document has no pages.");
+
+    EXPECT_EQ(odl->ReleaseResult(failed), kNoErr);
+    EXPECT_EQ(odl->ReleaseResult(failed), kKilnUnknownHandleError);
+    EXPECT_EQ(odl->ResultSucceeded(failed), 0);
+    EXPECT_EQ(control->CountOpenResults(), 1);
+    const Lines calls = Calls();
+    EXPECT_EQ(calls[2], "ResultSucceeded(result 1)");
+    EXPECT_EQ(calls[3], "ResultSucceeded(result 2)");
+    EXPECT_EQ(calls[4], "GetResultMessage(result 1, 256)");
+    EXPECT_EQ(calls[6], "ReleaseResult(unknown result)");
+}
+
+TEST_F(KilnPluginTest, RenderPreviewFillsExactlyTheRequestedPixels)
+{
+    KilnJobAnswers answers{};
+    control->GetJobAnswers(&answers);
+    answers.previewPixel = 0xff336699;
+    control->SetJobAnswers(&answers);
+    constexpr ASUInt32 kGuard = 0x12345678;
+    std::vector<ASUInt32> pixels(3 * 2 + 1, kGuard);
+    const double area[4] = {10.0, 40.0, 5.5, 25.5};
+    ASSERT_EQ(Acquire<HLKilnSuite>()->RenderPreview(4, 6, 7, 10, area, pixels.data()), kNoErr);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xff336699u), 6);
+    EXPECT_EQ(pixels.back(), kGuard);
+    EXPECT_EQ(Calls(), Lines{"RenderPreview(4, 6, 7, 10, 10, 40, 5.5, 25.5)"});
+}
+
+TEST_F(KilnPluginTest, RenderPreviewRefusesAnEmptyRectangle)
+{
+    ASUInt32 pixel = 0;
+    const double area[4] = {0.0, 1.0, 0.0, 1.0};
+    const auto* kiln = Acquire<HLKilnSuite>();
+    EXPECT_EQ(kiln->RenderPreview(5, 5, 0, 1, area, &pixel), kKilnBadParameterError);
+    EXPECT_EQ(kiln->RenderPreview(0, 1, 3, 2, area, &pixel), kKilnBadParameterError);
+    EXPECT_EQ(kiln->RenderPreview(0, 1, 0, 1, nullptr, &pixel), kKilnBadParameterError);
+    EXPECT_EQ(pixel, 0u);
+    EXPECT_EQ(Calls().back(), "RenderPreview(0, 1, 0, 1, null)");
+}
+
+}  // namespace

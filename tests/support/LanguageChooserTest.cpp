@@ -1,0 +1,88 @@
+#include "support/LanguageChooser.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LocaleCase {
+    const char* locale;
+    unsigned ansiCodePage;
+    const char* folder;
+};
+
+constexpr unsigned kUtf8 = 65001;
+
+const LocaleCase kCases[] = {
+    // Windows names.
+    {"French_France.1252", 1252, "French.lproj"},
+    {"German_Germany.1252", 1252, "German.lproj"},
+    {"German_Switzerland.1252", 1252, "German.lproj"},
+    {"Swiss", 1252, "German.lproj"},
+    {"Swiss German_Switzerland.1252", 1252, "English.lproj"},
+    {"Italian_Italy.1252", 1252, "Italian.lproj"},
+    {"Japanese_Japan.932", 932, "Japanese.lproj"},
+    {"Japanese_Japan.932", 1252, "English.lproj"},
+    {"Spanish_Spain.1252", 1252, "Spanish.lproj"},
+    {"Estonian_Estonia.1257", 1257, "English.lproj"},
+    {"Portuguese_Brazil.1252", 1252, "pt_BR.lproj"},
+    {"Portuguese_Portugal.1252", 1252, "English.lproj"},
+    {"Korean_Korea.949", 949, "ko.lproj"},
+    {"Korean_Korea.949", 1252, "English.lproj"},
+    {"Russian_Russia.1251", 1251, "ru.lproj"},
+    {"Norwegian (Bokm\xe5l)_Norway.1252", 1252, "nb.lproj"},
+    {"Norwegian Bokmal_Norway.1252", 1252, "nb.lproj"},
+    {"Polish_Poland.1250", 1250, "pl.lproj"},
+    {"Swedish_Sweden.1252", 1252, "sv.lproj"},
+    {"Swedish_Finland.1252", 1252, "English.lproj"},
+    {"Dutch_Netherlands.1252", 1252, "nl.lproj"},
+    {"Dutch_Belgium.1252", 1252, "English.lproj"},
+    {"Czech_Czech Republic.1250", 1250, "cs.lproj"},
+    {"Chinese (Traditional)_Taiwan.950", 950, "zh_TW.lproj"},
+    {"Chinese (Simplified)_China.936", 936, "zh_CN.lproj"},
+    {"Chinese (Simplified)_China.936", 950, "English.lproj"},
+    {"Chinese (Traditional)_Taiwan.950", 1252, "English.lproj"},
+    {"English_United States.1252", 1252, "English.lproj"},
+    {"C", 1252, "English.lproj"},
+    {"", 1252, "English.lproj"},
+    // POSIX names.
+    {"fr_FR.UTF-8", kUtf8, "French.lproj"},
+    {"de_CH", kUtf8, "German.lproj"},
+    {"de_DE@euro", kUtf8, "German.lproj"},
+    {"pt_BR", kUtf8, "pt_BR.lproj"},
+    {"pt_PT.UTF-8", kUtf8, "English.lproj"},
+    {"ja_JP.UTF-8", kUtf8, "Japanese.lproj"},
+    {"ko_KR", kUtf8, "ko.lproj"},
+    {"zh_TW.UTF-8", kUtf8, "zh_TW.lproj"},
+    {"zh_CN", kUtf8, "zh_CN.lproj"},
+    {"zh_HK", kUtf8, "English.lproj"},
+    {"nb_NO", kUtf8, "nb.lproj"},
+    {"sv_SE", kUtf8, "sv.lproj"},
+    {"nl_NL", kUtf8, "nl.lproj"},
+    {"cs_CZ", kUtf8, "cs.lproj"},
+    {"ru_RU", kUtf8, "ru.lproj"},
+    {"pl_PL", kUtf8, "pl.lproj"},
+    {"it_IT", kUtf8, "Italian.lproj"},
+    {"es_ES", kUtf8, "Spanish.lproj"},
+    {"et_EE", kUtf8, "English.lproj"},
+    {"C.UTF-8", kUtf8, "English.lproj"},
+    {"POSIX", kUtf8, "English.lproj"},
+};
+
+class LanguageChooserTable : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LanguageChooserTable, ChoosesTheFolder)
+{
+    const LocaleCase& c = GetParam();
+    EXPECT_STREQ(LanguageChooser::FolderFor(c.locale, c.ansiCodePage), c.folder)
+        << c.locale << " / " << c.ansiCodePage;
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, LanguageChooserTable, ::testing::ValuesIn(kCases));
+
+TEST(LanguageChooser, OverlongLanguageNameIsCutNotOverrun)
+{
+    const std::string name = "French" + std::string(5000, 'x') + "_France.1252";
+    EXPECT_STREQ(LanguageChooser::FolderFor(name, 1252), "French.lproj");
+}
+
+} // namespace

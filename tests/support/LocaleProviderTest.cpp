@@ -1,0 +1,125 @@
+#include "support/LocaleProvider.h"
+#include "support/SearchPath.h"
+#include "support/platform/DynamicLibrary.h"
+
+#include "TempFolder.h"
+#include "TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* BuiltInFormat(const char*, ...)
+{
+    return "built-in format";
+}
+
+const char* BuiltInLookup(const char*, const char*)
+{
+    return "built-in lookup";
+}
+
+const char* OtherFormat(const char*, ...)
+{
+    return "other format";
+}
+
+const char* OtherLookup(const char*, const char*)
+{
+    return "other lookup";
+}
+
+int s_initialiseResult = 1;
+int Initialise()
+{
+    return s_initialiseResult;
+}
+
+LocaleProviderNode MakeNode()
+{
+    LocaleProviderNode node{};
+    std::memcpy(node.tag, "RV_LOCALE", 10);
+    node.tag[10] = 2;
+    node.initialise = &Initialise;
+    node.entries[1] = reinterpret_cast<LocaleFunctionTable::Entry>(&OtherLookup);
+    return node;
+}
+
+class LocaleProviderTest : public ::testing::Test {
+protected:
+    LocaleProvider provider{&BuiltInFormat, &BuiltInLookup};
+};
+
+TEST_F(LocaleProviderTest, NonNullEntriesReplaceTheBuiltInOnes)
+{
+    const LocaleProviderNode node = MakeNode();
+    s_initialiseResult = 1;
+    ASSERT_TRUE(provider.Install(&node));
+    EXPECT_EQ(provider.Functions().Formatter(), &BuiltInFormat);
+    EXPECT_EQ(provider.Functions().CachedLookup(), &OtherLookup);
+}
+
+TEST_F(LocaleProviderTest, FailedInitialisationRestoresTheBuiltInTable)
+{
+    const LocaleProviderNode node = MakeNode();
+    s_initialiseResult = 0;
+    EXPECT_TRUE(provider.Install(&node));
+    EXPECT_EQ(provider.Functions().CachedLookup(), &BuiltInLookup);
+}
+
+TEST_F(LocaleProviderTest, TablesWithoutTheTagOrCountAreIgnored)
+{
+    LocaleProviderNode wrongTag = MakeNode();
+    wrongTag.tag[0] = 'X';
+    LocaleProviderNode noCount = MakeNode();
+    noCount.tag[10] = 0;
+    EXPECT_FALSE(provider.Install(&wrongTag));
+    EXPECT_FALSE(provider.Install(&noCount));
+    EXPECT_FALSE(provider.Install(nullptr));
+    EXPECT_EQ(provider.Functions().CachedLookup(), &BuiltInLookup);
+}
+
+TEST_F(LocaleProviderTest, SetFormatterReplacesOnlyTheFormatter)
+{
+    provider.SetFormatter(&OtherFormat);
+    EXPECT_EQ(provider.Functions().Formatter(), &OtherFormat);
+    EXPECT_EQ(provider.Functions().CachedLookup(), &BuiltInLookup);
+}
+
+TEST_F(LocaleProviderTest, LibraryNamedAfterTheLanguageIsLoadedFromTheSearchPath)
+{
+    SetTestEnvironment("RV_LOCALE_SO", nullptr);
+    ASSERT_TRUE(provider.Search("Provider.lproj", SearchPath(HL_TEST_PROVIDER_DIR)));
+    const std::string expected = std::string(HL_TEST_PROVIDER_DIR) + "\\Provider.lproj"
+        + platform::SharedLibrarySuffix();
+    EXPECT_EQ(std::string(std::getenv("RV_LOCALE_SO")), expected);
+    EXPECT_STREQ(provider.Functions().CachedLookup()("", "key"), "from provider");
+    EXPECT_EQ(provider.Functions().Formatter(), &BuiltInFormat);
+}
+
+TEST_F(LocaleProviderTest, NoLibraryMeansNoChange)
+{
+    EXPECT_FALSE(provider.Search("Nowhere.lproj", SearchPath(HL_TEST_PROVIDER_DIR)));
+    EXPECT_EQ(provider.Functions().CachedLookup(), &BuiltInLookup);
+}
+
+TEST_F(LocaleProviderTest, BrokenLibraryIsReportedAndLeavesTheBuiltIns)
+{
+    TempFolder folder;
+    const std::string file = std::string("Broken.lproj") + platform::SharedLibrarySuffix();
+    folder.Write(file, "not a shared object");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(provider.Search("Broken.lproj", SearchPath(folder.Path().string())));
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("LoadLibrary did not succeed : "), std::string::npos) << err;
+    EXPECT_NE(err.find("Could not load shared object " + folder.Path().string()
+                       + "\\" + file + "\n"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(provider.Functions().CachedLookup(), &BuiltInLookup);
+}
+
+} // namespace

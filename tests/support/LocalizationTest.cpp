@@ -1,0 +1,237 @@
+#include "support/BinaryResourceFile.h"
+#include "support/Localization.h"
+#include "support/ResourceDatabase.h"
+
+#include "TempFolder.h"
+#include "TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+const std::string kLongKey(3000, 'k');
+const std::string kLongValue = [] {
+    std::string value;
+    for (int i = 0; i < 10000; ++i)
+        value += "\xc3\xa4"; // ä, two bytes
+    return value;
+}();
+
+// The translations of every test: one folder on the search path for the whole program, because
+// the localisation state is process-wide.
+class LocalizationTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = std::make_unique<TempFolder>();
+        s_folder->Write("rv.asc", "Defaults.Fallback : \"from defaults\"\n");
+        s_folder->Write("m1.asc", "Generate : Generate\nUpdate : Update\n"
+                                  "\"Copy \\.\\.\\.\" : \"Copy ...\"\n"
+                                  "Panel.Title : \"Panel title\"\n"
+                                  "Long : \"" + kLongValue + "\"\n"
+                                  + kLongKey + " : \"long key\"\n");
+        s_folder->Write("german.lproj/m1.asc", "Generate : Erzeugen\n"
+                                               "\"Copy \\.\\.\\.\" : \"Kopieren ...\"\n"
+                                               "\"Count %d of %s\" : \"%d von %s\"\n");
+        s_folder->Write("c/m1.asc", "Generate : \"C generate\"\n");
+        s_folder->Write("m2.asc", "Update : \"Update from m2\"\n");
+        s_folder->Write("german.lproj/pic.png", "");
+        s_folder->Write("pic.png", "");
+        s_folder->Write("generic.png", "");
+        ResourceDatabasePtr binary(ResourceDatabase::Create());
+        ResourceDatabase::Insert(binary.get(), "Binary", "from binary");
+        BinaryResourceFile::WriteFile(binary.get(), (s_folder->Path() / "bin").string().c_str());
+
+        InitLanguage(s_folder->Path().string().c_str());
+        LoadLocalizationModule("m1");
+        LoadLocalizationModule("m2");
+        LoadLocalizationModule("bin");
+        LoadLocalizationModule("M1"); // already registered: ignored
+    }
+
+    static void TearDownTestSuite() { s_folder.reset(); }
+
+    void UseLanguage(const char* language)
+    {
+        if (language != nullptr)
+            SetTestEnvironment("RVLANG", language);
+        else
+            SetTestEnvironment("RVLANG", nullptr);
+        ReloadLocalization();
+    }
+
+    void SetUp() override
+    {
+        SetTestEnvironment("LOCALE_MISSING", nullptr);
+        UseLanguage("German.lproj");
+    }
+
+    static std::string Path(const char* relative) { return (s_folder->Path() / relative).string(); }
+
+    static std::unique_ptr<TempFolder> s_folder;
+};
+
+std::unique_ptr<TempFolder> LocalizationTest::s_folder;
+
+TEST_F(LocalizationTest, LanguageFileReplacesGenericFileAndLaterModulesWin)
+{
+    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+    EXPECT_STREQ(LocalizeKey("Update"), "Update from m2");
+    EXPECT_STREQ(LocalizeKey("Binary"), "from binary");
+}
+
+TEST_F(LocalizationTest, WithoutRvlangTheLanguageFolderIsC)
+{
+    UseLanguage(nullptr);
+    EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
+    UseLanguage("English.lproj"); // no english.lproj folder: c still applies
+    EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
+}
+
+TEST_F(LocalizationTest, ChangedRvlangTakesEffectAtTheNextLookup)
+{
+    SetTestEnvironment("RVLANG", "C");
+    EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
+    SetTestEnvironment("RVLANG", "German.lproj");
+    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+}
+
+TEST_F(LocalizationTest, KeyWithDotsIsOneComponent)
+{
+    EXPECT_STREQ(LocalizeKey("Copy ..."), "Kopieren ...");
+    EXPECT_TRUE(HasLocalizedKey("Copy ..."));
+}
+
+TEST_F(LocalizationTest, UnknownNullAndEmptyKeysComeBackUnchanged)
+{
+    const char* key = "Nothing like this";
+    EXPECT_EQ(LocalizeKey(key), key);
+    EXPECT_EQ(LocalizeKey(nullptr), nullptr);
+    const char* empty = "";
+    EXPECT_EQ(LocalizeKey(empty), empty);
+    EXPECT_FALSE(HasLocalizedKey(key));
+    EXPECT_FALSE(HasLocalizedKey(nullptr));
+}
+
+TEST_F(LocalizationTest, DefaultsBranchIsTheFallback)
+{
+    EXPECT_STREQ(LocalizeKey("Fallback"), "from defaults");
+    EXPECT_TRUE(HasLocalizedKey("Fallback"));
+}
+
+TEST_F(LocalizationTest, ContextPrefixesTheKey)
+{
+    EXPECT_STREQ(Localize("Panel", "Title", false), "Panel title");
+    const char* key = "Title";
+    EXPECT_EQ(Localize("", key, false), key);
+    EXPECT_EQ(Localize(nullptr, key, false), key);
+}
+
+TEST_F(LocalizationTest, AnsiFormUsesItsOwnBuffer)
+{
+    const char* utf8 = LocalizeKey("Generate");
+    const char* ansi = LocalizeKeyAnsi("Copy ...");
+    EXPECT_STREQ(utf8, "Erzeugen");
+    EXPECT_STREQ(ansi, "Kopieren ...");
+}
+
+TEST_F(LocalizationTest, LongTranslationsAreCutAtACharacterBoundary)
+{
+    const char* result = LocalizeKey("Long");
+    EXPECT_EQ(std::strlen(result), 16382u);
+    EXPECT_EQ(std::string(result), kLongValue.substr(0, 16382));
+    const char* ansi = LocalizeKeyAnsi("Long");
+    EXPECT_EQ(std::strlen(ansi), 1022u);
+}
+
+TEST_F(LocalizationTest, LongKeysAreLookedUpWhole)
+{
+    EXPECT_STREQ(LocalizeKey(kLongKey.c_str()), "long key");
+    const std::string longer = kLongKey + "x";
+    EXPECT_EQ(LocalizeKey(longer.c_str()), longer.c_str());
+}
+
+TEST_F(LocalizationTest, FormatTranslatesThenFormatsIntoTheMessageBuffer)
+{
+    EXPECT_STREQ(FormatLocalized("Count %d of %s", 3, "x"), "3 von x");
+    const std::string big(600, 'b');
+    EXPECT_EQ(std::strlen(FormatLocalized("%s", big.c_str())), 511u);
+    EXPECT_STREQ(FormatLocalized("plain"), "plain");
+}
+
+TEST_F(LocalizationTest, FindLocalizedFilePrefersTheLanguageFolder)
+{
+    const auto find = [](const char* name) {
+        std::unique_ptr<char, decltype(&std::free)> path(FindLocalizedFile(name), &std::free);
+        return path ? std::string(path.get()) : std::string();
+    };
+    const std::string base = s_folder->Path().string();
+    EXPECT_EQ(find("pic.png"), base + "\\german.lproj\\pic.png");
+    EXPECT_EQ(find("generic.png"), base + "\\generic.png");
+    EXPECT_EQ(find("absent.png"), "");
+}
+
+TEST_F(LocalizationTest, MissingKeysAreLoggedOnceAlsoAcrossRuns)
+{
+    TempFolder logFolder;
+    const std::string log = (logFolder.Path() / "missing.asc").string();
+    SetTestEnvironment("LOCALE_MISSING", log.c_str());
+    ReloadLocalization();
+    LocalizeKey("Unknown one");
+    LocalizeKey("Unknown one");
+    LocalizeKey("Dots...");
+    Localize("Ctx", "Key", false);
+    EXPECT_FALSE(HasLocalizedKey("Not logged by a question"));
+    const std::string expected = "\n\"Unknown one\" : \"Unknown one\""
+                                 "\n\"Dots\\.\\.\\.\" : \"Dots\\.\\.\\.\""
+                                 "\n\"Ctx.Key\" : \"Key\"";
+    EXPECT_EQ(logFolder.Read("missing.asc"), expected);
+
+    ReloadLocalization(); // a new run reads the file back
+    LocalizeKey("Dots...");
+    LocalizeKey("Unknown one");
+    EXPECT_EQ(logFolder.Read("missing.asc"), expected);
+    LocalizeKey("Unknown two");
+    EXPECT_EQ(logFolder.Read("missing.asc"), expected + "\n\"Unknown two\" : \"Unknown two\"");
+    SetTestEnvironment("LOCALE_MISSING", nullptr);
+}
+
+#ifndef _WIN32
+// POSIX runtimes take the user's locale from the environment.
+TEST_F(LocalizationTest, InitLanguageChoosesFromTheUserLocale)
+{
+    const char* saved = std::getenv("LC_ALL");
+    const std::string savedValue = saved != nullptr ? saved : "";
+    const std::string path = s_folder->Path().string();
+    struct Case {
+        const char* locale;
+        const char* folder;
+    };
+    for (const Case& c : {Case{"fr_FR.UTF-8", "French.lproj"}, Case{"de_CH", "German.lproj"},
+                          Case{"et_EE", "English.lproj"}}) {
+        SetTestEnvironment("LC_ALL", c.locale);
+        InitLanguage(path.c_str());
+        EXPECT_STREQ(std::getenv("RVLANG"), c.folder) << c.locale;
+        EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), path);
+    }
+    if (saved != nullptr)
+        SetTestEnvironment("LC_ALL", savedValue.c_str());
+    else
+        SetTestEnvironment("LC_ALL", nullptr);
+}
+#endif
+
+TEST_F(LocalizationTest, ModuleLoadPutsTheBuiltInFormatterBack)
+{
+    EXPECT_EQ(LocaleFunctions().Formatter(), &FormatLocalized);
+    EXPECT_EQ(LocaleFunctions().CachedLookup(), &LocalizeCached);
+    const char* key = "Generate";
+    EXPECT_EQ(LocalizeCached("", key), key); // no provider, so no cached copy
+}
+
+} // namespace

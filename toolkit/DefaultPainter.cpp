@@ -1,0 +1,7 @@
+#include "toolkit/DefaultPainter.h"
+
+namespace qRVADM {
+
+DefaultPainter::~DefaultPainter() = default;
+
+} // namespace qRVADM

@@ -1,0 +1,7 @@
+#include "toolkit/IADMDrawer.h"
+
+namespace qRVADM {
+
+IADMDrawer::~IADMDrawer() = default;
+
+} // namespace qRVADM

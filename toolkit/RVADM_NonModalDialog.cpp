@@ -1,0 +1,222 @@
+#include "toolkit/RVADM_NonModalDialog.h"
+
+#include "toolkit/RVADM_AppContextScope.h"
+#include "toolkit/RVADM_Host.h"
+
+#include "RVADMQtManager.h"
+#include "plugin/suites/AIPanelSuite.h"
+#include "plugin/suites/AIUnicodeStringSuite.h"
+#include "support/Localization.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+#include <cstring>
+
+namespace qRVADM {
+namespace {
+
+constexpr AISize kMinimumPanelSize{206, 100};
+// Where a new panel goes, as a fraction of the available screen from its top-left corner.
+constexpr double kPlacement = 0.3819644876794621;
+
+// A host string for the duration of one host call.
+class HostString
+{
+public:
+    HostString(const AIUnicodeStringSuite& suite, const char* text)
+        : m_suite(suite)
+    {
+        if (m_suite.Initialize(&m_handle, text, std::strlen(text), kAIUTF8CharacterEncoding) != kNoErr)
+            m_handle = nullptr;
+    }
+    ~HostString()
+    {
+        if (m_handle != nullptr)
+            m_suite.Destroy(m_handle);
+    }
+    HostString(const HostString&) = delete;
+    HostString& operator=(const HostString&) = delete;
+
+    AIUnicodeStringHandle Get() const { return m_handle; }
+
+private:
+    const AIUnicodeStringSuite& m_suite;
+    AIUnicodeStringHandle m_handle = nullptr;
+};
+
+ASInt32 Scaled(double value, double factor)
+{
+    return static_cast<ASInt32>(value * factor);
+}
+
+} // namespace
+
+RVADM_NonModalDialog::RVADM_NonModalDialog()
+    : m_metrics(false, DialogMetrics::SystemCodePage())
+{
+    RVADMQtManager::QtManager::IncreaseDialogCount();
+    RVADMQtManager::QtManager::MakeDVAStyleAware(this, true);
+}
+
+RVADM_NonModalDialog::~RVADM_NonModalDialog()
+{
+    setParent(nullptr);
+    if (m_panel != nullptr) {
+        RVADMQtManager::SharedResources::UnregisterPanelIcon(m_panel);
+        if (const AIPanelSuite* panels = RVADM_Host::Get().panel)
+            panels->Destroy(m_panel);
+    }
+    RVADMQtManager::QtManager::DecreaseDialogCountLater(this);
+}
+
+AIErr RVADM_NonModalDialog::CreatePanel(const char* name, int kind, bool twoState, int iconId)
+{
+    const RVADM_Host::Suites& host = RVADM_Host::Get();
+    if (m_panel != nullptr || name == nullptr || host.panel == nullptr || host.unicodeString == nullptr ||
+        host.plugin == nullptr)
+        return kNoHostPanelError;
+    const HostString title(*host.unicodeString, LocalizeKey(name));
+    if (title.Get() == nullptr)
+        return kNoHostPanelError;
+    const double factor = HostPixelsPerPixel();
+    const AISize minimum{Scaled(kMinimumPanelSize.width, factor), Scaled(kMinimumPanelSize.height, factor)};
+    m_kind = kind;
+    const AIErr error = host.panel->Create(host.plugin, name, title.Get(), twoState ? 2 : 1, &minimum,
+                                           IsResizable() ? 1 : 0, nullptr, static_cast<RVADM_Dialog*>(this), &m_panel);
+    if (error != kNoErr) {
+        m_panel = nullptr;
+        return error;
+    }
+    host.panel->SetSizeChangedProc(m_panel, PanelSizeChanged);
+    host.panel->SetVisibilityChangedProc(m_panel, PanelVisibilityChanged);
+    host.panel->SetClosedProc(m_panel, PanelClosed);
+    RVADMQtManager::SharedResources::RegisterPanelIcon(m_panel, iconId, iconId);
+    Initialize();
+    setObjectName(QString::fromUtf8(name));
+    return kNoErr;
+}
+
+bool RVADM_NonModalDialog::ShowPanel(bool show)
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    return m_panel != nullptr && panels != nullptr && panels->Show(m_panel, show ? 1 : 0) == kNoErr;
+}
+
+bool RVADM_NonModalDialog::IsPanelShown() const
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    AIBoolean shown = 0;
+    return m_panel != nullptr && panels != nullptr && panels->IsShown(m_panel, &shown) == kNoErr && shown != 0;
+}
+
+QWidget* RVADM_NonModalDialog::GetWidget()
+{
+    return this;
+}
+
+const DialogMetrics& RVADM_NonModalDialog::GetStyle() const
+{
+    return m_metrics;
+}
+
+bool RVADM_NonModalDialog::IsResizable() const
+{
+    return m_kind == kResizableKind;
+}
+
+void RVADM_NonModalDialog::Initialize()
+{
+    Embed();
+    PlaceOnScreen();
+    RVADM_Dialog::Initialize();
+}
+
+void RVADM_NonModalDialog::SetSize(std::int32_t width, std::int32_t height)
+{
+    RVADM_Dialog::SetSize(width, height);
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    if (m_panel == nullptr || panels == nullptr)
+        return;
+    const double factor = HostPixelsPerPixel();
+    const AISize size{Scaled(width, factor), Scaled(height, factor)};
+    const RVADM_AppContextScope context;
+    panels->SetSize(m_panel, &size);
+}
+
+void RVADM_NonModalDialog::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    OnResize();
+}
+
+double RVADM_NonModalDialog::HostPixelsPerPixel() const
+{
+    return devicePixelRatioF() / RVADM_Host::UIScaleFactor();
+}
+
+// The platform window of a host panel is the container widget the dialog lives in.
+void RVADM_NonModalDialog::Embed()
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    AIWindowRef window = nullptr;
+    if (m_panel == nullptr || panels == nullptr || panels->GetPlatformWindow(m_panel, &window) != kNoErr ||
+        window == nullptr)
+        return;
+    setParent(static_cast<QWidget*>(window));
+    move(0, 0);
+    show();
+}
+
+void RVADM_NonModalDialog::PlaceOnScreen()
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (m_panel == nullptr || panels == nullptr || screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    const double factor = HostPixelsPerPixel();
+    const AIPoint topLeft{Scaled(available.left() + available.width() * kPlacement, factor),
+                          Scaled(available.top() + available.height() * kPlacement, factor)};
+    panels->SetPosition(m_panel, &topLeft);
+}
+
+void RVADM_NonModalDialog::FollowPanelSize()
+{
+    if (const QWidget* container = parentWidget())
+        resize(container->size());
+}
+
+RVADM_NonModalDialog* RVADM_NonModalDialog::FromPanel(AIPanelRef panel)
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    AIPanelUserData data = nullptr;
+    if (panels == nullptr || panels->GetUserData(panel, &data) != kNoErr || data == nullptr)
+        return nullptr;
+    return dynamic_cast<RVADM_NonModalDialog*>(static_cast<RVADM_Dialog*>(data));
+}
+
+void RVADM_NonModalDialog::PanelSizeChanged(AIPanelRef panel)
+{
+    if (RVADM_NonModalDialog* dialog = FromPanel(panel))
+        dialog->FollowPanelSize();
+}
+
+void RVADM_NonModalDialog::PanelVisibilityChanged(AIPanelRef panel, AIBoolean visible)
+{
+    RVADM_NonModalDialog* dialog = FromPanel(panel);
+    if (dialog != nullptr && visible != 0)
+        dialog->FollowPanelSize();
+}
+
+// The user closed the panel: the keyboard focus leaves its widgets.
+void RVADM_NonModalDialog::PanelClosed(AIPanelRef panel)
+{
+    RVADM_NonModalDialog* dialog = FromPanel(panel);
+    QWidget* focus = dialog != nullptr ? dialog->focusWidget() : nullptr;
+    if (focus != nullptr)
+        focus->clearFocus();
+}
+
+} // namespace qRVADM

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "toolkit/DialogMetrics.h"
+#include "toolkit/RVADM_Dialog.h"
+
+#include "plugin/suites/FourCC.h"
+#include "plugin/suites/SPTypes.h"
+
+#include <QWidget>
+
+namespace qRVADM {
+
+// A dialog shown inside a host panel. The application constructs it, calls `CreatePanel` once
+// and deletes it (which destroys the host panel). The toolkit never calls `CommitItems` of a
+// non-modal dialog.
+class RVADM_NonModalDialog : public QWidget, public RVADM_Dialog
+{
+    Q_OBJECT
+
+public:
+    // The panel kind whose host panel the user can resize.
+    static constexpr int kResizableKind = 5;
+    // `CreatePanel` without the host's panel, string or plug-in reference.
+    static constexpr AIErr kNoHostPanelError = FourCC("!PNL");
+
+    RVADM_NonModalDialog();
+    ~RVADM_NonModalDialog() override;
+
+    // Creates the host panel `name` (also its title, localised), installs its callbacks and
+    // icon, and runs `Initialize`. Returns 0 or the host's error; nothing is created on error.
+    AIErr CreatePanel(const char* name, int kind, bool twoState, int iconId);
+    AIPanelRef GetPanel() const { return m_panel; }
+    // Shows or hides the host panel; false without a panel.
+    bool ShowPanel(bool show);
+    bool IsPanelShown() const;
+
+    QWidget* GetWidget() override;
+    using internal::RVADM_ItemBase::GetWidget;
+    const DialogMetrics& GetStyle() const override;
+    bool IsResizable() const override;
+    // Embeds the dialog in the panel, places the panel on the screen, then the hooks run.
+    void Initialize() override;
+    // Also sizes the host panel, in host pixels.
+    void SetSize(std::int32_t width, std::int32_t height) override;
+
+    RVADM_DIALOG_QT_SLOTS
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static RVADM_NonModalDialog* FromPanel(AIPanelRef panel);
+    static void PanelSizeChanged(AIPanelRef panel);
+    static void PanelVisibilityChanged(AIPanelRef panel, AIBoolean visible);
+    static void PanelClosed(AIPanelRef panel);
+
+    // Logical pixels to the host's pixels.
+    double HostPixelsPerPixel() const;
+    void Embed();
+    void PlaceOnScreen();
+    void FollowPanelSize();
+
+    DialogMetrics m_metrics;
+    AIPanelRef m_panel = nullptr;
+    int m_kind = 0;
+};
+
+} // namespace qRVADM
