@@ -123,13 +123,16 @@ bool DimensionController::IsInRange(const Dimension& dimension) const
 Dimension DimensionController::ParseText() const
 {
     const QString text = m_getText();
-    const auto named = m_nameToValue.constFind(text);
-    if (named != m_nameToValue.constEnd())
-        return {named.value(), m_dimension.unit};
-    const AIExpressionOptions options{m_dimension.unit, kEvaluationMinimum, kEvaluationMaximum,
-                                      m_defaultValue(m_dimension.unit), kEvaluationPrecision};
-    const std::optional<double> value = m_numbers.EvaluateExpression(text, options);
+    std::optional<double> value = NamedValue(text);
+    if (!value)
+        value = EvaluateNumber(text, m_defaultValue(m_dimension.unit));
     return value ? Dimension{*value, m_dimension.unit} : Dimension{0.0, NotParsed};
+}
+
+std::optional<double> DimensionController::Evaluate(const QString& text, double defaultValue) const
+{
+    const std::optional<double> named = NamedValue(text);
+    return named ? named : EvaluateNumber(text, defaultValue);
 }
 
 QString DimensionController::Format(const Dimension& dimension, int precision) const
@@ -179,6 +182,19 @@ void DimensionController::ParseImmediate()
 void DimensionController::FormatImmediate()
 {
     m_setTextAndParse(Format(m_dimension, m_precision));
+}
+
+std::optional<double> DimensionController::NamedValue(const QString& text) const
+{
+    const auto named = m_nameToValue.constFind(text);
+    return named != m_nameToValue.constEnd() ? std::optional<double>(named.value()) : std::nullopt;
+}
+
+std::optional<double> DimensionController::EvaluateNumber(const QString& text, double defaultValue) const
+{
+    const AIExpressionOptions options{m_dimension.unit, kEvaluationMinimum, kEvaluationMaximum, defaultValue,
+                                      kEvaluationPrecision};
+    return m_numbers.EvaluateExpression(text, options);
 }
 
 bool DimensionController::IsNamed(const Dimension& dimension) const

@@ -8,6 +8,8 @@
 
 #include <boost/function.hpp>
 
+#include <optional>
+
 namespace qRVADM {
 
 class DimensionNumbers;
@@ -61,6 +63,9 @@ public:
 
     // The field's text as a dimension in the current unit, or one with unit `NotParsed`.
     Dimension ParseText() const;
+    // The value `text` stands for in the current unit: a name's value, or the host's evaluation
+    // with `defaultValue` for an empty or partial entry; nothing when it does not evaluate.
+    std::optional<double> Evaluate(const QString& text, double defaultValue) const;
     // `dimension` as text with `precision` decimals (-1: by unit), trimmed, with its unit suffix;
     // picas as picas "p" points. Empty for a value that is not finite.
     QString Format(const Dimension& dimension, int precision) const;
@@ -82,6 +87,8 @@ public slots:
     void FormatImmediate();
 
 private:
+    std::optional<double> NamedValue(const QString& text) const;
+    std::optional<double> EvaluateNumber(const QString& text, double defaultValue) const;
     bool IsNamed(const Dimension& dimension) const;
     Dimension Clamped(const Dimension& dimension) const;
     QString DisplayText(const Dimension& dimension) const;

@@ -47,7 +47,7 @@ private:
 
 }  // namespace
 
-DimensionUserSuite::DimensionUserSuite(const AIUserSuite& user, const AIUnicodeStringSuite& strings)
+DimensionUserSuite::DimensionUserSuite(const AIUserSuite* user, const AIUnicodeStringSuite* strings)
     : m_user(user)
     , m_strings(strings)
 {
@@ -55,8 +55,10 @@ DimensionUserSuite::DimensionUserSuite(const AIUserSuite& user, const AIUnicodeS
 
 std::optional<QString> DimensionUserSuite::FormatNumber(double value, int decimals) const
 {
-    HostString text(m_strings, QString());
-    if (!m_user.FormatNumber || !text.Get() || m_user.FormatNumber(value, decimals, text.Get()) != kNoErr)
+    if (!m_user || !m_user->FormatNumber || !m_strings)
+        return std::nullopt;
+    HostString text(*m_strings, QString());
+    if (!text.Get() || m_user->FormatNumber(value, decimals, text.Get()) != kNoErr)
         return std::nullopt;
     return text.Text();
 }
@@ -64,11 +66,13 @@ std::optional<QString> DimensionUserSuite::FormatNumber(double value, int decima
 std::optional<double> DimensionUserSuite::EvaluateExpression(const QString& text,
                                                              const AIExpressionOptions& options) const
 {
-    HostString expression(m_strings, text);
+    if (!m_user || !m_user->EvaluateExpression || !m_strings)
+        return std::nullopt;
+    HostString expression(*m_strings, text);
     AIReal value = 0;
     AIBoolean failed = 1;
-    if (!m_user.EvaluateExpression || !expression.Get() ||
-        m_user.EvaluateExpression(expression.Get(), &options, &value, &failed) != kNoErr || failed)
+    if (!expression.Get() || m_user->EvaluateExpression(expression.Get(), &options, &value, &failed) != kNoErr ||
+        failed)
         return std::nullopt;
     return value;
 }

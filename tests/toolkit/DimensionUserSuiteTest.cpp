@@ -35,12 +35,16 @@ TEST_F(DimensionUserSuiteTest, AHostRefusalGivesNothing)
     EXPECT_FALSE(numbers.FormatNumber(std::nan(""), 3));
 }
 
-TEST_F(DimensionUserSuiteTest, ASuiteWithoutTheEntriesGivesNothing)
+TEST_F(DimensionUserSuiteTest, WithoutTheSuitesOrTheirEntriesGivesNothing)
 {
     const AIUserSuite empty{};
-    const DimensionUserSuite without(empty, host.Acquire<AIUnicodeStringSuite>());
-    EXPECT_FALSE(without.FormatNumber(1.0, 1));
-    EXPECT_FALSE(without.EvaluateExpression("1", AIExpressionOptions{1, -999999, 1000000, 0, 4}));
+    const AIExpressionOptions options{1, -999999, 1000000, 0, 4};
+    const DimensionUserSuite noEntries(&empty, &host.Acquire<AIUnicodeStringSuite>());
+    const DimensionUserSuite noSuites(nullptr, nullptr);
+    for (const DimensionUserSuite* without : {&noEntries, &noSuites}) {
+        EXPECT_FALSE(without->FormatNumber(1.0, 1));
+        EXPECT_FALSE(without->EvaluateExpression("1", options));
+    }
 }
 
 }  // namespace

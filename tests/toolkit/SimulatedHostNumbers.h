@@ -14,7 +14,7 @@ class SimulatedHostNumbers
 {
 public:
     SimulatedHostNumbers()
-        : m_numbers(Acquire<AIUserSuite>(), Acquire<AIUnicodeStringSuite>())
+        : m_numbers(&Acquire<AIUserSuite>(), &Acquire<AIUnicodeStringSuite>())
     {
     }
 
