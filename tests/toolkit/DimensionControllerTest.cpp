@@ -138,16 +138,6 @@ TEST_F(DimensionControllerTest, ShowsTheInitialValueOnConstruction)
     EXPECT_EQ(setTexts, QStringList{"0 pt"});
 }
 
-TEST_F(DimensionControllerTest, MillimetresShowAndReadBackAsPoints)
-{
-    controller->ConvertTo(UnitMillimetre);
-    controller->SetValue(25.4);
-    EXPECT_EQ(field, "25.4 mm");
-    const Dimension read = controller->ParseText();
-    EXPECT_EQ(read.unit, UnitMillimetre);
-    EXPECT_NEAR(read.InPoints(), 72.0, 1e-9);
-}
-
 TEST_F(DimensionControllerTest, SetValueClampsInTheValuesUnitAndShowsTheResult)
 {
     controller->SetMinimum(0);
@@ -334,15 +324,6 @@ TEST_F(DimensionControllerTest, ATinyStepDoesNothing)
     controller->StepBy(-1e-11);
     EXPECT_EQ(controller->GetDimension().value, 7.0);
     EXPECT_EQ(parsed.count(), 0);
-}
-
-TEST_F(DimensionControllerTest, PicaStepsShowPicasAndPoints)
-{
-    controller->ConvertTo(UnitPica);
-    controller->SetValue(3.0);
-    controller->StepBy(0.5);
-    EXPECT_EQ(field, "3p6");
-    EXPECT_DOUBLE_EQ(controller->GetDimension().value, 3.5);
 }
 
 }  // namespace

@@ -75,11 +75,4 @@ TEST(DimensionConversion, RoundTripsThroughEveryUnit)
     }
 }
 
-TEST(DimensionParsed, OnlyNotParsedMarksAFailedText)
-{
-    EXPECT_FALSE((Dimension{0.0, NotParsed}).IsParsed());
-    EXPECT_TRUE((Dimension{0.0, UnitNone}).IsParsed());
-    EXPECT_EQ(NotParsed, -99);
-}
-
 }  // namespace

@@ -48,6 +48,13 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
+    void AddDefaultButton()
+    {
+        auto* ok = new ButtonItem(&dialog, kKindTextPushButton);
+        dialog.SetDefaultItem(ok);
+        QObject::connect(ok, &QPushButton::clicked, [this] { ++defaultClicks; });
+    }
+
     std::size_t NotificationsOf(RVADM_Item* item) const
     {
         return static_cast<std::size_t>(std::count(dialog.notified.begin(), dialog.notified.end(), item));
@@ -62,6 +69,7 @@ protected:
     }
 
     RecordingModalDialog dialog;
+    int defaultClicks = 0;
 };
 
 // Construction
@@ -318,29 +326,23 @@ TEST_F(NumericEditTest, AnImmediateFieldTakesEveryKeystroke)
 TEST_F(NumericEditTest, EnterOnAValidUnchangedEntryReachesTheDefaultButton)
 {
     RVADM_NumericEdit* edit = Make(0, 100);
-    auto* ok = new ButtonItem(&dialog, kKindTextPushButton);
-    dialog.SetDefaultItem(ok);
-    int clicks = 0;
-    QObject::connect(ok, &QPushButton::clicked, [&clicks] { ++clicks; });
+    AddDefaultButton();
     Focus(edit);
     Type(edit, "50");
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->GetPointValue(), 50);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(defaultClicks, 1);
 }
 
 TEST_F(NumericEditTest, EnterOnAnEntryOutOfRangeOnlyCommitsIt)
 {
     RVADM_NumericEdit* edit = Make(0, 100);
-    auto* ok = new ButtonItem(&dialog, kKindTextPushButton);
-    dialog.SetDefaultItem(ok);
-    int clicks = 0;
-    QObject::connect(ok, &QPushButton::clicked, [&clicks] { ++clicks; });
+    AddDefaultButton();
     Focus(edit);
     Type(edit, "500");
     QTest::keyClick(edit, Qt::Key_Enter);
     EXPECT_EQ(edit->text(), "100");
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(defaultClicks, 0);
     EXPECT_EQ(NotificationsOf(edit), 1u);
 }
 
