@@ -261,16 +261,18 @@ def visualize_inverted(theme):
 
 
 def magnifier_cursor(with_plus):
-    lens = circle(8, 8, 6.2)
-    handle = segment(12.6, 12.6, 19.5, 19.5, 1.9)
+    """Lens centred on pixel (8, 8), the hot spot."""
+    c = 8.5
+    lens = circle(c, c, 6.2)
+    handle = segment(c + 4.6, c + 4.6, 20.0, 20.0, 1.9)
     layers = [
         over(grow(union(lens, handle), 1.0), hex_colour(WHITE)),
         over(union(lens, handle), hex_colour(BLACK)),
-        over(circle(8, 8, 4.9), hex_colour(WHITE)),
-        over(box(8, 8, 3.0, 0.6), hex_colour(BLACK)),
+        over(circle(c, c, 4.9), hex_colour(WHITE)),
+        over(box(c, c, 3.0, 0.6), hex_colour(BLACK)),
     ]
     if with_plus:
-        layers.append(over(box(8, 8, 0.6, 3.0), hex_colour(BLACK)))
+        layers.append(over(box(c, c, 0.6, 3.0), hex_colour(BLACK)))
     return 24, layers
 
 
@@ -291,8 +293,7 @@ def crosshair(gap):
         box(c - gap - (9 - gap) / 2, c, (9 - gap) / 2, 0.5),
         box(c + gap + (9 - gap) / 2, c, (9 - gap) / 2, 0.5),
     ]
-    if gap > 0:
-        arms.append(box(c, c, 0.5, 0.5))
+    arms.append(box(c, c, 0.5, 0.5))
     lines = union(*arms)
     return 24, [over(grow(lines, 1.0), hex_colour(WHITE)), over(lines, hex_colour(BLACK))]
 
