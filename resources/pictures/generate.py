@@ -337,17 +337,20 @@ def led(light, deep):
 # Built-in icons of the toolkit manager library: monochrome glyphs of 16 logical pixels.
 
 
+def monochrome(theme, shapes):
+    """A 16-pixel glyph: every shape in the theme's glyph colour."""
+    return 16, [over(shape, hex_colour(THEMES[theme]["glyph"])) for shape in shapes]
+
+
 def magnifier_glyph(theme, with_plus):
-    t = THEMES[theme]
-    glyph = hex_colour(t["glyph"])
-    layers = [
-        over(stroke(circle(6.6, 6.6, 4.6), 0.7), glyph),
-        over(segment(10.0, 10.0, 14.0, 14.0, 1.2), glyph),
-        over(box(6.6, 6.6, 2.4, 0.55), glyph),
+    shapes = [
+        stroke(circle(6.6, 6.6, 4.6), 0.7),
+        segment(10.0, 10.0, 14.0, 14.0, 1.2),
+        box(6.6, 6.6, 2.4, 0.55),
     ]
     if with_plus:
-        layers.append(over(box(6.6, 6.6, 0.55, 2.4), glyph))
-    return 16, layers
+        shapes.append(box(6.6, 6.6, 0.55, 2.4))
+    return monochrome(theme, shapes)
 
 
 def zoom_in_glyph(theme):
@@ -367,24 +370,20 @@ def chain_link(ax, ay, bx, by):
 
 
 def link_glyph(theme):
-    glyph = hex_colour(THEMES[theme]["glyph"])
-    return 16, [
-        over(chain_link(3.6, 12.4, 6.6, 9.4), glyph),
-        over(chain_link(9.4, 6.6, 12.4, 3.6), glyph),
-        over(segment(6.2, 9.8, 9.8, 6.2, 0.7), glyph),
-    ]
+    return monochrome(theme, [
+        chain_link(3.6, 12.4, 6.6, 9.4),
+        chain_link(9.4, 6.6, 12.4, 3.6),
+        segment(6.2, 9.8, 9.8, 6.2, 0.7),
+    ])
 
 
 def unlink_glyph(theme):
-    glyph = hex_colour(THEMES[theme]["glyph"])
-    return 16, [
-        over(chain_link(3.2, 12.8, 5.6, 10.4), glyph),
-        over(chain_link(10.4, 5.6, 12.8, 3.2), glyph),
-        over(segment(7.0, 1.6, 7.0, 3.4, 0.6), glyph),
-        over(segment(1.6, 7.0, 3.4, 7.0, 0.6), glyph),
-        over(segment(9.0, 12.6, 9.0, 14.4, 0.6), glyph),
-        over(segment(12.6, 9.0, 14.4, 9.0, 0.6), glyph),
-    ]
+    breaks = [((7.0, 1.6), (7.0, 3.4)), ((1.6, 7.0), (3.4, 7.0)), ((9.0, 12.6), (9.0, 14.4)),
+              ((12.6, 9.0), (14.4, 9.0))]
+    return monochrome(theme, [
+        chain_link(3.2, 12.8, 5.6, 10.4),
+        chain_link(10.4, 5.6, 12.8, 3.2),
+    ] + [segment(a[0], a[1], b[0], b[1], 0.6) for a, b in breaks])
 
 
 # ---------------------------------------------------------------------------------------------
