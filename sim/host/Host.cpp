@@ -21,6 +21,7 @@ Host* g_current = nullptr;
 constexpr const char* kApplicationStartedNotifier = "AI Application Started Notifier";
 constexpr const char* kInitDispatchedNotifier = "AI OwlApp Init Dispatched Notifier";
 constexpr const char* kApplicationShutdownNotifier = "AI Application Shutdown Notifier";
+constexpr const char* kColorSettingsNotifier = "AI Command Notifier: After Color Matching Preferences";
 
 }  // namespace
 
@@ -38,6 +39,8 @@ Host::Host()
     RegisterStringSuites(m_suites);
     RegisterEventSuites(m_suites);
     RegisterMenuSuite(m_suites);
+    RegisterDocumentSuites(m_suites);
+    RegisterUserSuite(m_suites);
 }
 
 Host::~Host()
@@ -190,6 +193,16 @@ void Host::AdvanceTicks(long long ticks)
         AITimerMessage message{Header(*timer->owner), timer};
         Send(*timer->owner, kCallerAITimer, kSelectorAIGoTimer, &message);
     });
+}
+
+void Host::ConfirmColorSettings()
+{
+    Broadcast(kColorSettingsNotifier);
+}
+
+ASUInt32 Host::TickCounter() const
+{
+    return static_cast<ASUInt32>(m_tickCounterStart + static_cast<unsigned long long>(m_timers.Now()));
 }
 
 const SPBasicSuite* Host::BasicSuite() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPMessages.h"
+#include "sim/host/DocumentCenter.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
 #include "sim/host/Plugin.h"
@@ -81,6 +82,18 @@ public:
     MenuModel& Menus() { return m_menus; }
     SPAccessRef AccessFor(SPPluginRef plugin);
 
+    // Documents and their views; their changes reach plug-ins as notifications.
+    DocumentCenter& Documents() { return m_documents; }
+    // The user confirms the colour settings dialog: "AI Command Notifier: After Color Matching
+    // Preferences" goes to the plug-ins.
+    void ConfirmColorSettings();
+
+    // The user suite's tick counter: host ticks since start-up plus `start`, wrapping at 32 bits.
+    void SetTickCounterStart(ASUInt32 start) { m_tickCounterStart = start; }
+    ASUInt32 TickCounter() const;
+    void SetUIScaleFactor(double factor) { m_uiScaleFactor = factor; }
+    double UIScaleFactor() const { return m_uiScaleFactor; }
+
     // The application context stack of the context suite.
     void PushContext() { ++m_contextDepth, ++m_contextPushes; }
     bool PopContext();
@@ -95,6 +108,7 @@ private:
     NotifierCenter m_notifiers;
     TimerCenter m_timers;
     MenuModel m_menus;
+    DocumentCenter m_documents{[this](const char* type) { Broadcast(type); }};
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
     std::map<ASInt32, std::string> m_folders;
@@ -103,6 +117,8 @@ private:
     bool m_controlKeyHeld = false;
     int m_contextDepth = 0;
     int m_contextPushes = 0;
+    ASUInt32 m_tickCounterStart = 0;
+    double m_uiScaleFactor = 1.0;
 };
 
 }  // namespace hostsim

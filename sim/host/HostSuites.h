@@ -14,6 +14,8 @@ void RegisterPluginSuites(SuiteRegistry& suites);
 void RegisterStringSuites(SuiteRegistry& suites);
 void RegisterEventSuites(SuiteRegistry& suites);
 void RegisterMenuSuite(SuiteRegistry& suites);
+void RegisterDocumentSuites(SuiteRegistry& suites);
+void RegisterUserSuite(SuiteRegistry& suites);
 void RegisterInertSuites(SuiteRegistry& suites);
 
 const SPBasicSuite& BasicSuiteTable();

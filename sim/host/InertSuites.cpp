@@ -23,8 +23,7 @@ constexpr InertSuite kInertSuites[] = {
     {"AI Paint Style Suite", 10},    {"AI Color Conversion Suite", 10}, {"AI Group Suite", 5},
     {"AI Artboard Suite", 4},        {"SP Interface Suite", 2},      {"AI Tool Suite", 17},
     {"AI Panel Suite", 3},           {"AI Panel Flyout Menu Suite", 2}, {"AI User Interface Theme Suite", 2},
-    {"AI User Suite", 15},           {"AI Modal Parent Suite", 2},   {"AI Document Suite", 16},
-    {"AI Document View Suite", 13},
+    {"AI Modal Parent Suite", 2},
 };
 
 constexpr SuiteReserved kEmptyTable[64] = {};

@@ -1,11 +1,10 @@
 // A plug-in written directly against the suites, without the framework: it logs every message
 // it receives into the visible text of its menu item, where a test reads it through the host.
 
-#include "plugin/suites/AIMenuSuite.h"
+#include "MenuLog.h"
+
 #include "plugin/suites/AINotifierSuite.h"
 #include "plugin/suites/AITimerSuite.h"
-#include "plugin/suites/AIUnicodeStringSuite.h"
-#include "plugin/suites/SPBasicSuite.h"
 #include "plugin/suites/SPMessages.h"
 
 #include <cstring>
@@ -13,33 +12,7 @@
 
 namespace {
 
-std::string g_log;
-AIMenuItemHandle g_item = nullptr;
-
-template <typename Suite>
-const Suite* Acquire(const SPBasicSuite* basic)
-{
-    const void* suite = nullptr;
-    return basic->AcquireSuite(Suite::kName, Suite::kVersion, &suite) == kNoErr ? static_cast<const Suite*>(suite) : nullptr;
-}
-
-template <typename Suite>
-void Release(const SPBasicSuite* basic)
-{
-    basic->ReleaseSuite(Suite::kName, Suite::kVersion);
-}
-
-void ShowLog(const SPBasicSuite* basic)
-{
-    const auto* strings = Acquire<AIUnicodeStringSuite>(basic);
-    const auto* menus = Acquire<AIMenuSuite>(basic);
-    AIUnicodeStringHandle text = nullptr;
-    strings->Initialize(&text, g_log.c_str(), g_log.size(), kAIUTF8CharacterEncoding);
-    menus->SetItemText(g_item, text);
-    strings->Destroy(text);
-    Release<AIMenuSuite>(basic);
-    Release<AIUnicodeStringSuite>(basic);
-}
+MenuLog g_log;
 
 SPErr Startup(SPMessageData* message)
 {
@@ -48,8 +21,6 @@ SPErr Startup(SPMessageData* message)
     if (!notifiers)
         return FourCC("NoNt");
     const auto* timers = Acquire<AITimerSuite>(basic);
-    const auto* strings = Acquire<AIUnicodeStringSuite>(basic);
-    const auto* menus = Acquire<AIMenuSuite>(basic);
     AINotifierHandle ignored = nullptr;
     for (const char* type : {"AI Application Started Notifier", "AI OwlApp Init Dispatched Notifier",
                              "AI Application Shutdown Notifier", "Echo Type"})
@@ -59,13 +30,7 @@ SPErr Startup(SPMessageData* message)
     notifiers->SetNotifierActive(idle, false);
     AITimerHandle timer = nullptr;
     timers->AddTimer(message->self, "Echo every 3", 3, &timer);
-    AIUnicodeStringHandle text = nullptr;
-    strings->Initialize(&text, "", 0, kAIUTF8CharacterEncoding);
-    const AIPlatformAddMenuItemDataUS data{kToolPalettesMenuGroup, text};
-    menus->AddMenuItem(message->self, "Echo_HL", &data, kMenuItemWantsUpdateOption, &g_item);
-    strings->Destroy(text);
-    Release<AIMenuSuite>(basic);
-    Release<AIUnicodeStringSuite>(basic);
+    g_log.Start(message->self, basic, "Echo_HL");
     Release<AITimerSuite>(basic);
     Release<AINotifierSuite>(basic);
     return kNoErr;
@@ -73,9 +38,7 @@ SPErr Startup(SPMessageData* message)
 
 void Log(const std::string& entry, const SPBasicSuite* basic)
 {
-    g_log += (g_log.empty() ? "" : "|") + entry;
-    if (g_item)
-        ShowLog(basic);
+    g_log.Append(entry, basic);
 }
 
 }  // namespace
@@ -86,7 +49,7 @@ extern "C" __attribute__((visibility("default"))) SPErr PluginMain(const char* c
     if (data->SPCheck != kSPValidSPMessageData)
         return FourCC("Chk?");
     if (std::strcmp(caller, kSPInterfaceCaller) == 0 && std::strcmp(selector, kSPInterfaceStartupSelector) == 0) {
-        g_log.clear();
+        g_log = MenuLog();
         const SPErr result = Startup(data);
         Log("Startup", data->basic);
         return result;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "plugin/suites/SPTypes.h"
+
+#include <array>
+#include <cstddef>
+
+// A registry of one kind of host object, owned by the plug-in. It answers the messages of its own
+// caller ("AI Menu", "AI Notifier", ...) by finding the addressed object; every other message
+// and every unmatched one gives 0.
+class TKW_AIHandler
+{
+public:
+    explicit TKW_AIHandler(const char* caller) : m_caller(caller) {}
+    virtual ~TKW_AIHandler() = default;
+
+    TKW_AIHandler(const TKW_AIHandler&) = delete;
+    TKW_AIHandler& operator=(const TKW_AIHandler&) = delete;
+
+    ASErr Dispatch(const char* caller, const char* selector, void* message);
+
+    // Deletes every object held; each leaves the registry through its owner while it is deleted.
+    virtual void DeleteAll() {}
+
+protected:
+    // `message` starts with the common header; the addressed handle follows it.
+    virtual ASErr DispatchAddressed(const char* selector, void* message);
+
+private:
+    const char* m_caller;
+};
+
+// Deletes the objects held in registry slots. Each slot is cleared before its object goes, so the
+// object's own removal finds nothing, and a destructor that deletes another held object clears
+// that slot before the walk reaches it.
+template <class Object, std::size_t Count>
+void DeleteSlots(std::array<Object*, Count>& slots)
+{
+    for (Object*& slot : slots) {
+        Object* object = slot;
+        slot = nullptr;
+        delete object;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "plugin/TKW_AIHandler.h"
+
+#include <vector>
+
+class TKW_AINotifier;
+
+// The notifier registry: an ordered list that owns its notifiers. Duplicates are not checked.
+class TKW_AINotifierHandler final : public TKW_AIHandler
+{
+public:
+    TKW_AINotifierHandler();
+    ~TKW_AINotifierHandler() override;
+
+    // Returns 0.
+    ASErr Add(TKW_AINotifier* notifier);
+    // Erases every occurrence; "ErRN" when there was none.
+    ASErr Remove(TKW_AINotifier* notifier);
+
+    void DeleteAll() override;
+
+    std::size_t Count() const { return m_notifiers.size(); }
+
+protected:
+    // Notifies the first notifier holding the message's handle; always 0.
+    ASErr DispatchAddressed(const char* selector, void* message) override;
+
+private:
+    std::vector<TKW_AINotifier*> m_notifiers;
+};

@@ -1,0 +1,276 @@
+#include "plugin/TKW_AIPlugin.h"
+
+#include "plugin/AIError.h"
+#include "plugin/AIFilePath.h"
+#include "plugin/AppShutdownNotifier.h"
+#include "plugin/AppStartupNotifier.h"
+#include "plugin/HostSuites.h"
+#include "plugin/ScopedHostSuite.h"
+#include "plugin/TKW_AIInertHandlers.h"
+#include "plugin/TKW_AIMenuHandler.h"
+#include "plugin/TKW_AINotifierHandler.h"
+#include "plugin/TKW_AIOwnedPanel.h"
+#include "plugin/TKW_AISuiteManager.h"
+#include "plugin/TKW_AITimerHandler.h"
+#include "plugin/TKW_StartupActionNotifier.h"
+#include "plugin/suites/AIFilePathSuite.h"
+#include "plugin/suites/AIFoldersSuite.h"
+#include "plugin/suites/AINotifierSuite.h"
+#include "plugin/suites/AIUnicodeStringSuite.h"
+#include "plugin/suites/SPAccessSuite.h"
+#include "plugin/suites/SPBlocksSuite.h"
+#include "plugin/suites/SPPluginsSuite.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr ASErr kBufferTooSmallErr = FourCC("SMAL");
+// Answered when the host gives no access reference without saying why.
+constexpr ASErr kNoAccessReferenceErr = FourCC("!Acc");
+
+// Registered by every plug-in at construction, in this order.
+constexpr const char* kBaseSuites[] = {
+    AINotifierSuite::kName, AIFoldersSuite::kName, AIFilePathSuite::kName, AIUnicodeStringSuite::kName,
+    SPBlocksSuite::kName,   "AI Command Manager Suite", SPPluginsSuite::kName,
+};
+
+// Holds the suites for one message: every AcquireAll is paired with a ReleaseAll.
+class SuiteHold
+{
+public:
+    explicit SuiteHold(TKW_AISuiteManager& manager) : m_manager(manager) { m_manager.AcquireAll(); }
+    ~SuiteHold() { m_manager.ReleaseAll(); }
+
+    SuiteHold(const SuiteHold&) = delete;
+    SuiteHold& operator=(const SuiteHold&) = delete;
+
+private:
+    TKW_AISuiteManager& m_manager;
+};
+
+}  // namespace
+
+TKW_AIPlugin::TKW_AIPlugin(SPMessageData* message)
+    : m_suiteManager(&TKW_AISuiteManager::Instance()), m_pluginRef(message->self)
+{
+    CreateHandlers();
+    if (!ObtainAccessReference(message->basic))
+        return;
+
+    m_suiteManager->ResetNestingCount();
+    m_suiteManager->SetBasicSuite(message->basic);
+    for (const char* name : kBaseSuites)
+        AddSuite(name);
+    const ASErr acquired = m_suiteManager->AcquireAll();
+    if (acquired != kNoErr)
+        SetStartupError(acquired);
+    else if (const SPPluginsSuite* plugins = HostSuite<SPPluginsSuite>())
+        plugins->SetPluginName(m_pluginRef, kDisplayName);
+
+    AddNotifier(new AppStartupNotifier(this));
+    AddNotifier(new AppShutdownNotifier(this));
+    m_suiteManager->ReleaseAll();
+}
+
+TKW_AIPlugin::~TKW_AIPlugin()
+{
+    DeleteRegisteredObjects();
+}
+
+bool TKW_AIPlugin::ObtainAccessReference(const SPBasicSuite* basic)
+{
+    const ScopedHostSuite<SPAccessSuite> access(basic);
+    ASErr error = access.Error();
+    if (error == kNoErr && access.Get() != nullptr)
+        error = access.Get()->GetPluginAccess(m_pluginRef, &m_accessRef);
+    if (error == kNoErr && m_accessRef != nullptr)
+        return true;
+    m_accessRef = nullptr;
+    SetStartupError(error != kNoErr ? error : kNoAccessReferenceErr);
+    return false;
+}
+
+void TKW_AIPlugin::CreateHandlers()
+{
+    m_handlers = {
+        std::make_unique<TKW_AIAnnotationHandler>(), std::make_unique<TKW_AIFileFormatHandler>(),
+        std::make_unique<TKW_AIFilterHandler>(),     std::make_unique<TKW_AIMenuHandler>(),
+        std::make_unique<TKW_AINotifierHandler>(),   std::make_unique<TKW_AIPluginGroupHandler>(),
+        std::make_unique<TKW_AITimerHandler>(),      std::make_unique<TKW_AIToolBoxHandler>(),
+        std::make_unique<TKW_AIToolHandler>(),
+    };
+}
+
+void TKW_AIPlugin::DeleteRegisteredObjects()
+{
+    for (const std::unique_ptr<TKW_AIHandler>& handler : m_handlers)
+        handler->DeleteAll();
+}
+
+template <class Handler>
+Handler* TKW_AIPlugin::HandlerAt(HandlerIndex index) const
+{
+    return static_cast<Handler*>(m_handlers[index].get());
+}
+
+const TKW_AIMenuHandler& TKW_AIPlugin::GetMenuHandler() const
+{
+    return *HandlerAt<TKW_AIMenuHandler>(kMenuHandler);
+}
+
+const TKW_AINotifierHandler& TKW_AIPlugin::GetNotifierHandler() const
+{
+    return *HandlerAt<TKW_AINotifierHandler>(kNotifierHandler);
+}
+
+const TKW_AITimerHandler& TKW_AIPlugin::GetTimerHandler() const
+{
+    return *HandlerAt<TKW_AITimerHandler>(kTimerHandler);
+}
+
+ASErr TKW_AIPlugin::DispatchMessage(const char* caller, const char* selector, void* message)
+{
+    m_suiteManager->SetBasicSuite(static_cast<SPMessageData*>(message)->basic);
+    const SuiteHold hold(*m_suiteManager);
+
+    if (IsShutdownMessage(caller, selector)) {
+        DeleteRegisteredObjects();
+        return kNoErr;
+    }
+    for (const std::unique_ptr<TKW_AIHandler>& handler : m_handlers) {
+        const ASErr result = handler->Dispatch(caller, selector, message);
+        if (result != kNoErr)
+            return result;
+    }
+    return kNoErr;
+}
+
+ASErr TKW_AIPlugin::AddSuite(const char* name)
+{
+    return m_suiteManager->AddSuite(name);
+}
+
+ASErr TKW_AIPlugin::AddMenu(TKW_AIMenu* menu)
+{
+    return HandlerAt<TKW_AIMenuHandler>(kMenuHandler)->Add(menu);
+}
+
+ASErr TKW_AIPlugin::RemoveMenu(TKW_AIMenu* menu)
+{
+    return HandlerAt<TKW_AIMenuHandler>(kMenuHandler)->Remove(menu);
+}
+
+ASErr TKW_AIPlugin::AddNotifier(TKW_AINotifier* notifier)
+{
+    return HandlerAt<TKW_AINotifierHandler>(kNotifierHandler)->Add(notifier);
+}
+
+ASErr TKW_AIPlugin::RemoveNotifier(TKW_AINotifier* notifier)
+{
+    return HandlerAt<TKW_AINotifierHandler>(kNotifierHandler)->Remove(notifier);
+}
+
+ASErr TKW_AIPlugin::AddTimer(TKW_AITimer* timer)
+{
+    return HandlerAt<TKW_AITimerHandler>(kTimerHandler)->Add(timer);
+}
+
+ASErr TKW_AIPlugin::RemoveTimer(TKW_AITimer* timer)
+{
+    return HandlerAt<TKW_AITimerHandler>(kTimerHandler)->Remove(timer);
+}
+
+void TKW_AIPlugin::AddStartupAction(StartupAction action, void* argument)
+{
+    if (m_startupActions.empty())
+        AddNotifier(new TKW_StartupActionNotifier(this));
+    m_startupActions.emplace_back(action, argument);
+}
+
+void TKW_AIPlugin::RunStartupActions()
+{
+    // Actions queued while these run wait for a notifier of their own.
+    const auto actions = std::move(m_startupActions);
+    m_startupActions.clear();
+    for (const auto& [action, argument] : actions)
+        action(argument);
+}
+
+void TKW_AIPlugin::AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel)
+{
+    m_ownedPanels.push_back(std::move(panel));
+}
+
+void TKW_AIPlugin::HandleApplicationStarted()
+{
+    OnApplicationStarted();
+    m_applicationStarted = true;
+}
+
+void TKW_AIPlugin::HandleApplicationShutdown()
+{
+    OnApplicationShutdown();
+    auto panels = std::move(m_ownedPanels);
+    m_ownedPanels.clear();
+    for (std::unique_ptr<TKW_AIOwnedPanel>& panel : panels) {
+        panel->CommitItems();
+        panel.reset();
+    }
+}
+
+ASErr TKW_AIPlugin::OnApplicationStarted()
+{
+    return kNoErr;
+}
+
+ASErr TKW_AIPlugin::OnApplicationShutdown()
+{
+    return kNoErr;
+}
+
+ASErr TKW_AIPlugin::GetHostFolder(ai::FilePath& path)
+{
+    return FindHostFolder(kAIApplicationFolderType, path);
+}
+
+ASErr TKW_AIPlugin::GetHostFolderText(char* buffer, std::size_t size)
+{
+    return FolderText(&TKW_AIPlugin::GetHostFolder, buffer, size);
+}
+
+ASErr TKW_AIPlugin::GetResourceFolder(ai::FilePath& path)
+{
+    return FindHostFolder(kAIPluginResourcesFolderType, path);
+}
+
+ASErr TKW_AIPlugin::GetResourceFolderText(char* buffer, std::size_t size)
+{
+    return FolderText(&TKW_AIPlugin::GetResourceFolder, buffer, size);
+}
+
+ASErr TKW_AIPlugin::FindHostFolder(ASInt32 kind, ai::FilePath& path)
+{
+    const AIFoldersSuite* folders = HostSuite<AIFoldersSuite>();
+    if (folders == nullptr)
+        return kSuiteNotFoundErr;
+    return folders->FindFolder(kind, false, path.Handle());
+}
+
+ASErr TKW_AIPlugin::FolderText(ASErr (TKW_AIPlugin::*getFolder)(ai::FilePath&), char* buffer, std::size_t size)
+{
+    try {
+        ai::FilePath path;
+        const ASErr error = (this->*getFolder)(path);
+        if (error != kNoErr)
+            return error;
+        const std::string text = path.PlatformText();
+        if (text.size() + 1 > size)
+            return kBufferTooSmallErr;
+        std::memcpy(buffer, text.c_str(), text.size() + 1);
+        return kNoErr;
+    } catch (const ai::Error& error) {
+        return error.Code();
+    }
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "plugin/suites/SPMessages.h"
+#include "plugin/suites/SPTypes.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class TKW_AIHandler;
+class TKW_AIMenu;
+class TKW_AIMenuHandler;
+class TKW_AINotifier;
+class TKW_AINotifierHandler;
+class TKW_AIOwnedPanel;
+class TKW_AISuiteManager;
+class TKW_AITimer;
+class TKW_AITimerHandler;
+
+namespace ai {
+class FilePath;
+}
+
+// The plug-in object behind PluginMain: owns the registries of host objects, registers host
+// suites with the suite manager and runs the start-up and shut-down sequence. The concrete
+// plug-in derives from it; its constructor runs inside the "SP Interface"/"Startup" message and
+// records failures with SetStartupError. Host UI thread only.
+class TKW_AIPlugin
+{
+public:
+    using StartupAction = void (*)(void* argument);
+
+    // The name the host shows for the plug-in.
+    static constexpr const char* kDisplayName = "Hueline Viewer";
+    static constexpr std::size_t kResourceFolderSize = 2048;
+
+    explicit TKW_AIPlugin(SPMessageData* message);
+    virtual ~TKW_AIPlugin();
+
+    TKW_AIPlugin(const TKW_AIPlugin&) = delete;
+    TKW_AIPlugin& operator=(const TKW_AIPlugin&) = delete;
+
+    // Called when the host reports that the application has started; the result is ignored.
+    virtual ASErr OnApplicationStarted();
+    // Called when the host reports that the application shuts down, before owned panels go.
+    virtual ASErr OnApplicationShutdown();
+    // The host application folder (folder kind 1).
+    virtual ASErr GetHostFolder(ai::FilePath& path);
+    // The same folder as platform text; "SMAL" when it needs more than `size` bytes.
+    virtual ASErr GetHostFolderText(char* buffer, std::size_t size);
+    // The host's plug-in resources folder (folder kind 24).
+    virtual ASErr GetResourceFolder(ai::FilePath& path);
+    // The same folder as platform text; "SMAL" when it needs more than `size` bytes.
+    virtual ASErr GetResourceFolderText(char* buffer, std::size_t size);
+
+    // Routes one host message to the registries; "SP Interface"/"Shutdown" deletes them.
+    ASErr DispatchMessage(const char* caller, const char* selector, void* message);
+
+    // Registers a known suite (first table entry of that name). 1 when the name is unknown,
+    // else 0 or the host's acquisition error.
+    ASErr AddSuite(const char* name);
+    SPPluginRef GetPluginRef() const { return m_pluginRef; }
+
+    // The registries own what is added; the codes are the registries' own.
+    ASErr AddMenu(TKW_AIMenu* menu);
+    ASErr RemoveMenu(TKW_AIMenu* menu);
+    ASErr AddNotifier(TKW_AINotifier* notifier);
+    ASErr RemoveNotifier(TKW_AINotifier* notifier);
+    ASErr AddTimer(TKW_AITimer* timer);
+    ASErr RemoveTimer(TKW_AITimer* timer);
+
+    void SetStartupError(ASErr error) { m_startupError = error; }
+    ASErr GetStartupError() const { return m_startupError; }
+
+    // Queues a call to run once, when the host reports that its initialisation was dispatched.
+    void AddStartupAction(StartupAction action, void* argument);
+    // The plug-in deletes the panel at application shut-down.
+    void AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel);
+
+    bool IsApplicationStarted() const { return m_applicationStarted; }
+    // Empty until the resource folder is set.
+    const char* GetResourceFolderPath() const { return m_resourceFolder.data(); }
+
+    const TKW_AIMenuHandler& GetMenuHandler() const;
+    const TKW_AINotifierHandler& GetNotifierHandler() const;
+    const TKW_AITimerHandler& GetTimerHandler() const;
+
+private:
+    friend class AppStartupNotifier;
+    friend class AppShutdownNotifier;
+    friend class TKW_StartupActionNotifier;
+
+    // Registry positions; also the dispatch and deletion order.
+    enum HandlerIndex : std::size_t
+    {
+        kAnnotationHandler,
+        kFileFormatHandler,
+        kFilterHandler,
+        kMenuHandler,
+        kNotifierHandler,
+        kPluginGroupHandler,
+        kTimerHandler,
+        kToolBoxHandler,
+        kToolHandler,
+        kHandlerCount
+    };
+
+    bool ObtainAccessReference(const SPBasicSuite* basic);
+    void CreateHandlers();
+    // Each registry, in dispatch order, deletes what it holds. The registries themselves stay
+    // until the object goes, so that late removals always find them.
+    void DeleteRegisteredObjects();
+    template <class Handler>
+    Handler* HandlerAt(HandlerIndex index) const;
+    ASErr FindHostFolder(ASInt32 kind, ai::FilePath& path);
+    ASErr FolderText(ASErr (TKW_AIPlugin::*getFolder)(ai::FilePath&), char* buffer, std::size_t size);
+
+    void HandleApplicationStarted();
+    void HandleApplicationShutdown();
+    void RunStartupActions();
+
+    std::vector<std::pair<StartupAction, void*>> m_startupActions;
+    std::array<std::unique_ptr<TKW_AIHandler>, kHandlerCount> m_handlers;
+    bool m_applicationStarted = false;
+    TKW_AISuiteManager* m_suiteManager = nullptr;
+    SPAccessRef m_accessRef = nullptr;
+    SPPluginRef m_pluginRef = nullptr;
+    std::vector<std::unique_ptr<TKW_AIOwnedPanel>> m_ownedPanels;
+    ASErr m_startupError = kNoErr;
+    std::array<char, kResourceFolderSize> m_resourceFolder{};
+};

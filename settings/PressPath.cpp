@@ -1,0 +1,13 @@
+#include "settings/PressPath.h"
+
+#include "settings/PressSettings.h"
+#include "support/FileName.h"
+
+PressPath::PressPath(const Folder& folder, std::string_view name)
+{
+    if (name.size() > PressSettings::kMaxNameBytes || !FileName::IsPlainName(name))
+        return;
+    m_fileName = std::string(name) + std::string(kExtension);
+    m_fullPath = folder.FilePath(m_fileName);
+    m_valid = !folder.Path().empty() && m_fullPath.size() < kBufferSize;
+}

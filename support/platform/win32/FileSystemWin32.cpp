@@ -1,0 +1,199 @@
+#include "support/platform/FileSystem.h"
+
+#include "support/platform/win32/WideName.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <io.h>
+#include <memory>
+#include <type_traits>
+#include <utility>
+
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace platform {
+
+const char kPathSeparator = '\\';
+
+namespace {
+
+// Room CreateDirectoryW keeps for an 8.3 file name inside a folder.
+constexpr size_t kPlainPathLimit = MAX_PATH - 12;
+
+struct FindCloser
+{
+    void operator()(HANDLE find) const { FindClose(find); }
+};
+using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
+
+bool StartsWith(const std::wstring& text, const wchar_t* prefix)
+{
+    return text.compare(0, std::wcslen(prefix), prefix) == 0;
+}
+
+// Absolute paths past MAX_PATH need the extended-length prefix. It turns off the system's
+// normalisation, which is safe: the store's paths are resolved and hold no "." or "..".
+std::wstring Extended(std::wstring wide)
+{
+    if (wide.size() < kPlainPathLimit || StartsWith(wide, L"\\\\?\\"))
+        return wide;
+    for (auto& c : wide) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    if (StartsWith(wide, L"\\\\"))
+        return L"\\\\?\\UNC\\" + wide.substr(2);
+    if (wide.size() >= 3 && wide[1] == L':' && wide[2] == L'\\')
+        return L"\\\\?\\" + wide;
+    return wide;
+}
+
+// The wide name the file APIs take; false for malformed UTF-8.
+bool NativePath(const std::string& utf8, std::wstring& wide)
+{
+    if (!ToWide(utf8, wide))
+        return false;
+    wide = Extended(std::move(wide));
+    return true;
+}
+
+DWORD Attributes(const std::string& path)
+{
+    std::wstring wide;
+    return NativePath(path, wide) ? GetFileAttributesW(wide.c_str()) : INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsRegularFind(const WIN32_FIND_DATAW& data)
+{
+    return (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+} // namespace
+
+bool IsPathSeparator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+bool AbsolutePath(const std::string& path, std::string& absolute)
+{
+    std::wstring wide;
+    if (path.empty() || !ToWide(path, wide))
+        return false;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return false;
+    std::wstring full(size, L'\0');
+    const DWORD written = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (written == 0 || written >= size)
+        return false;
+    absolute = FromWide(full.c_str());
+    return true;
+}
+
+bool ListRegularFiles(const std::string& folder, std::vector<std::string>& names)
+{
+    names.clear();
+    std::string pattern = folder;
+    if (pattern.empty() || !IsPathSeparator(pattern.back()))
+        pattern += kPathSeparator;
+    pattern += '*';
+    std::wstring wide;
+    if (!NativePath(pattern, wide))
+        return false;
+    WIN32_FIND_DATAW data {};
+    FindHandle find(FindFirstFileW(wide.c_str(), &data));
+    if (find.get() == INVALID_HANDLE_VALUE) {
+        find.release();
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    do {
+        if (IsRegularFind(data))
+            names.push_back(FromWide(data.cFileName));
+    } while (FindNextFileW(find.get(), &data));
+    return GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+bool IsFolder(const std::string& path)
+{
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Exists(const std::string& path)
+{
+    return Attributes(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool CreateFolder(const std::string& path)
+{
+    std::wstring wide;
+    if (!NativePath(path, wide))
+        return false;
+    return CreateDirectoryW(wide.c_str(), nullptr)
+        || (GetLastError() == ERROR_ALREADY_EXISTS && IsFolder(path));
+}
+
+bool RemoveFile(const std::string& path)
+{
+    std::wstring wide;
+    return NativePath(path, wide) && DeleteFileW(wide.c_str());
+}
+
+std::FILE* OpenFile(const std::string& path, const char* mode)
+{
+    std::wstring wide;
+    if (!NativePath(path, wide))
+        return nullptr;
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    return _wfopen(wide.c_str(), wideMode.c_str());
+}
+
+std::FILE* CreateNewFile(const std::string& path)
+{
+    std::wstring wide;
+    if (!NativePath(path, wide))
+        return nullptr;
+    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return nullptr;
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_TEXT);
+    if (fd == -1) {
+        CloseHandle(handle);
+        DeleteFileW(wide.c_str());
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(fd, "w");
+    if (!file) {
+        _close(fd);
+        DeleteFileW(wide.c_str());
+    }
+    return file;
+}
+
+bool FlushToDisk(std::FILE* file)
+{
+    return std::fflush(file) == 0 && _commit(_fileno(file)) == 0 && !std::ferror(file);
+}
+
+MoveResult MoveInto(const std::string& from, const std::string& to, bool replace)
+{
+    std::wstring wideFrom;
+    std::wstring wideTo;
+    if (!NativePath(from, wideFrom) || !NativePath(to, wideTo))
+        return MoveResult::Failed;
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), flags))
+        return MoveResult::Moved;
+    const DWORD error = GetLastError();
+    if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
+        return MoveResult::TargetExists;
+    return MoveResult::Failed;
+}
+
+} // namespace platform

@@ -1,0 +1,74 @@
+#pragma once
+
+// A simulated host with CoreProbe.aip loaded from the build's plug-in folder.
+
+#include "sim/host/Host.h"
+#include "sim/testplugin/CoreProbeSuite.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class ProbeHostTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const char* folder = std::getenv("HUELINE_PLUGIN_DIR");
+        ASSERT_NE(folder, nullptr) << "HUELINE_PLUGIN_DIR is not set";
+        std::string error;
+        m_plugin = m_host.LoadPlugin(std::string(folder) + "/CoreProbe.aip", error);
+        ASSERT_NE(m_plugin, nullptr) << error;
+    }
+
+    // A started plug-in is shut down as the host would, so that it leaves nothing behind.
+    void TearDown() override
+    {
+        if (m_plugin != nullptr && m_plugin->started)
+            m_host.Shutdown();
+    }
+
+    // "SP Interface"/"Startup" only; Startup() runs the host's whole sequence.
+    SPErr SendStartup() { return m_host.SendStartup(*m_plugin); }
+
+    SPErr SendStartupWithHeader(const SPMessageData& header)
+    {
+        SPMessageData message = header;
+        return m_host.Send(*m_plugin, kSPInterfaceCaller, kSPInterfaceStartupSelector, &message);
+    }
+
+    // The probe suite the running plug-in added to the host.
+    const CoreProbeSuite& Probe()
+    {
+        const void* procs = nullptr;
+        EXPECT_EQ(m_host.Suites().Acquire(CoreProbeSuite::kName, CoreProbeSuite::kVersion, &procs), kNoErr);
+        if (procs == nullptr)
+            throw std::runtime_error("the probe suite is not registered");
+        return *static_cast<const CoreProbeSuite*>(procs);
+    }
+
+    // The log since the last call.
+    std::string TakeLog()
+    {
+        const CoreProbeSuite& probe = Probe();
+        std::string log = probe.Log();
+        probe.ClearLog();
+        return log;
+    }
+
+    // Host registrations of this plug-in named `name`.
+    std::vector<const AINotifierOpaque*> NotifiersNamed(const std::string& name)
+    {
+        std::vector<const AINotifierOpaque*> found;
+        for (const AINotifierOpaque* notifier : m_host.Notifiers().All())
+            if (notifier->name == name)
+                found.push_back(notifier);
+        return found;
+    }
+
+    hostsim::Host m_host;
+    SPPlugin* m_plugin = nullptr;
+};
