@@ -46,6 +46,10 @@ Host::Host()
 
 Host::~Host()
 {
+    // A host that quits shuts its plug-ins down first, as the real application does.
+    const bool running = std::any_of(m_plugins.begin(), m_plugins.end(), [](const auto& plugin) { return plugin->started; });
+    if (running)
+        Shutdown();
     m_panels.DestroyAll();
     while (!m_plugins.empty())
         m_plugins.pop_back();

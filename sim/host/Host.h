@@ -28,7 +28,7 @@ class Host
 {
 public:
     Host();
-    ~Host();  // unloads the plug-ins without sending them anything
+    ~Host();  // shuts down plug-ins still running, then unloads them
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 

@@ -145,8 +145,14 @@ TEST_F(LocalizationTest, LongTranslationsAreCutAtACharacterBoundary)
     const char* result = LocalizeKey("Long");
     EXPECT_EQ(std::strlen(result), 16382u);
     EXPECT_EQ(std::string(result), kLongValue.substr(0, 16382));
+    // The ANSI form is cut to 1023 bytes: ä takes one byte in code page 1252 and two where the
+    // system code page is UTF-8, so there the cut falls before the last whole character.
     const char* ansi = LocalizeKeyAnsi("Long");
+#ifdef _WIN32
+    EXPECT_EQ(std::strlen(ansi), 1023u);
+#else
     EXPECT_EQ(std::strlen(ansi), 1022u);
+#endif
 }
 
 TEST_F(LocalizationTest, LongKeysAreLookedUpWhole)

@@ -5,6 +5,7 @@
 // handlers. Host UI thread only. The functions marked "host side" are called by the host, never by
 // a plug-in.
 
+#include <QByteArray>
 #include <QColor>
 #include <cstdint>
 
@@ -72,6 +73,11 @@ RVADMQTMANAGER_API void RegisterPanelIcon(const void* panel, int lightIconId, in
 RVADMQTMANAGER_API void UnregisterPanelIcon(const void* panel);
 // Host side: the icon id of `panel` for the current theme, or 0 when none is registered.
 RVADMQTMANAGER_API int GetPanelIcon(const void* panel);
+
+// The PNG data of built-in icon `id` (16000–16099, 16800–16899) in its variant for the theme
+// (`dark`) and the device pixel ratio (`scale`, 1.0 or 2.0); empty when the library holds no such
+// variant.
+RVADMQTMANAGER_API QByteArray GetBuiltinResource(int id, bool dark, double scale);
 
 } // namespace SharedResources
 
