@@ -12,6 +12,7 @@
 #include "plugin/TKW_AIOwnedPanel.h"
 #include "plugin/TKW_AISuiteManager.h"
 #include "plugin/TKW_AITimerHandler.h"
+#include "plugin/TKW_CriticalMessageHook.h"
 #include "plugin/TKW_StartupActionNotifier.h"
 #include "plugin/suites/AIFilePathSuite.h"
 #include "plugin/suites/AIFoldersSuite.h"
@@ -20,7 +21,9 @@
 #include "plugin/suites/SPAccessSuite.h"
 #include "plugin/suites/SPBlocksSuite.h"
 #include "plugin/suites/SPPluginsSuite.h"
+#include "support/Localization.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -187,6 +190,32 @@ void TKW_AIPlugin::AddStartupAction(StartupAction action, void* argument)
     if (m_startupActions.empty())
         AddNotifier(new TKW_StartupActionNotifier(this));
     m_startupActions.emplace_back(action, argument);
+}
+
+struct TKW_AIPlugin::StartupMessage
+{
+    TKW_AIPlugin* owner;
+    std::array<std::string, 2> texts;  // title, text
+};
+
+void TKW_AIPlugin::ShowStartupMessage(const char* title, const char* text)
+{
+    auto message = std::make_unique<StartupMessage>();
+    message->owner = this;
+    // Each translation is copied before the next lookup may reuse its buffer.
+    message->texts[0] = LocalizeKey(title != nullptr ? title : "");
+    message->texts[1] = LocalizeKey(text != nullptr ? text : "");
+    m_startupMessages.push_back(std::move(message));
+    AddStartupAction(ShowQueuedMessage, m_startupMessages.back().get());
+}
+
+void TKW_AIPlugin::ShowQueuedMessage(void* argument)
+{
+    auto* message = static_cast<StartupMessage*>(argument);
+    TKW_CriticalMessageHook::Show(message->texts[0].c_str(), message->texts[1].c_str());
+    auto& messages = message->owner->m_startupMessages;
+    messages.erase(std::find_if(messages.begin(), messages.end(),
+                                [message](const std::unique_ptr<StartupMessage>& m) { return m.get() == message; }));
 }
 
 void TKW_AIPlugin::RunStartupActions()

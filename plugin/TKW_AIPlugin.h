@@ -76,6 +76,10 @@ public:
 
     // Queues a call to run once, when the host reports that its initialisation was dispatched.
     void AddStartupAction(StartupAction action, void* argument);
+    // Queues a critical message with a single "OK" button as a start-up action. `title` and
+    // `text` are resource keys, translated now. The message is shown through
+    // TKW_CriticalMessageHook when the action runs, and dropped when no hook is installed then.
+    void ShowStartupMessage(const char* title, const char* text);
     // The plug-in deletes the panel at application shut-down.
     void AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel);
 
@@ -91,6 +95,10 @@ private:
     friend class AppStartupNotifier;
     friend class AppShutdownNotifier;
     friend class TKW_StartupActionNotifier;
+
+    // A queued start-up message: its translated title and text, owned until shown.
+    struct StartupMessage;
+    static void ShowQueuedMessage(void* argument);
 
     // Registry positions; also the dispatch and deletion order.
     enum HandlerIndex : std::size_t
@@ -122,6 +130,7 @@ private:
     void RunStartupActions();
 
     std::vector<std::pair<StartupAction, void*>> m_startupActions;
+    std::vector<std::unique_ptr<StartupMessage>> m_startupMessages;
     std::array<std::unique_ptr<TKW_AIHandler>, kHandlerCount> m_handlers;
     bool m_applicationStarted = false;
     TKW_AISuiteManager* m_suiteManager = nullptr;

@@ -42,6 +42,7 @@ Host::Host()
     RegisterDocumentSuites(m_suites);
     RegisterUserSuite(m_suites);
     RegisterPanelSuites(m_suites);
+    RegisterFlyoutMenuSuite(m_suites);
 }
 
 Host::~Host()
