@@ -56,6 +56,15 @@ Host::~Host()
     g_current = nullptr;
 }
 
+AppWindow& Host::PlatformAppWindow()
+{
+    if (!m_appWindow) {
+        m_appWindow = std::make_unique<AppWindow>();
+        m_appWindow->show();
+    }
+    return *m_appWindow;
+}
+
 Host& Host::Current()
 {
     assert(g_current && "no host");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPMessages.h"
+#include "sim/host/AppWindow.h"
 #include "sim/host/DocumentCenter.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
@@ -112,6 +113,9 @@ public:
     int ContextDepth() const { return m_contextDepth; }
     int ContextPushes() const { return m_contextPushes; }
 
+    // The main window ("AI Context Suite"), shown on first use; needs a QApplication.
+    AppWindow& PlatformAppWindow();
+
     // A readable summary of menus, notifiers and timers.
     std::string Describe() const;
 
@@ -122,6 +126,7 @@ private:
     MenuModel m_menus;
     DocumentCenter m_documents{[this](const char* type) { Broadcast(type); }};
     PanelCenter m_panels;
+    std::unique_ptr<AppWindow> m_appWindow;
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
     std::map<ASInt32, std::string> m_folders;
