@@ -3,6 +3,7 @@
 #include "plugin/suites/AIMenuSuite.h"
 #include "plugin/suites/FourCC.h"
 #include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/AppWindow.h"
 #include "sim/host/HostSuites.h"
 #include "sim/host/PiplReader.h"
 

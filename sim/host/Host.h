@@ -1,7 +1,6 @@
 #pragma once
 
 #include "plugin/suites/SPMessages.h"
-#include "sim/host/AppWindow.h"
 #include "sim/host/DocumentCenter.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
@@ -21,6 +20,8 @@ struct SPAccess
 };
 
 namespace hostsim {
+
+class AppWindow;
 
 // The simulated host application: its suites, the plug-ins it loaded and the messages it sends
 // them. One host exists at a time; the suites reach it through Current(). Everything runs on

@@ -4,9 +4,12 @@
 // simulated host whose items a test creates, and the device pixel ratio of the run.
 
 #include "HostPanelFixture.h"
+#include "ToolkitTestSupport.h"
 
 #include "toolkit/RVADM_NonModalDialog.h"
 #include "toolkit/RVADM_Types.h"
+
+#include "RVADMQtManager.h"
 
 #include <QApplication>
 #include <QImage>
@@ -61,6 +64,16 @@ public:
     std::function<void()> create;
     std::function<void()> layout;
     std::vector<qRVADM::RVADM_Item*> notified;
+};
+
+// A shown modal dialog (not run) for the controls of a test; the light theme afterwards.
+class ControlDialogFixture : public testing::Test
+{
+protected:
+    void SetUp() override { dialog.show(); }
+    void TearDown() override { RVADMQtManager::QtManager::SetDarkMode(false); }
+
+    RecordingModalDialog dialog;
 };
 
 // A host with one panel, shown and active, on which the test's items live.

@@ -14,15 +14,10 @@ namespace {
 using toolkittest::Codes;
 using toolkittest::Recorded;
 
-class LabelTest : public testing::Test
+class LabelTest : public toolkittest::ControlDialogFixture
 {
 protected:
-    void SetUp() override { dialog.show(); }
-    void TearDown() override { RVADMQtManager::QtManager::SetDarkMode(false); }
-
     QColor DialogText() const { return dialog.palette().color(QPalette::WindowText); }
-
-    toolkittest::RecordingModalDialog dialog;
 };
 
 TEST_F(LabelTest, HasKindFontAndFittedText)

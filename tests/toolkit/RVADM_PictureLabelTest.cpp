@@ -16,14 +16,7 @@ using toolkittest::Recorded;
 
 constexpr std::int32_t kInfoIcon = 16101; // 32 logical pixels, light and dark
 
-class PictureLabelTest : public testing::Test
-{
-protected:
-    void SetUp() override { dialog.show(); }
-    void TearDown() override { RVADMQtManager::QtManager::SetDarkMode(false); }
-
-    toolkittest::RecordingModalDialog dialog;
-};
+using PictureLabelTest = toolkittest::ControlDialogFixture;
 
 TEST_F(PictureLabelTest, TakesThePictureSize)
 {

@@ -27,14 +27,7 @@ QPixmap ShownIcon(const QToolButton& button)
     return button.icon().pixmap(button.window()->windowHandle(), button.iconSize());
 }
 
-class PicturePushButtonTest : public testing::Test
-{
-protected:
-    void SetUp() override { dialog.show(); }
-    void TearDown() override { RVADMQtManager::QtManager::SetDarkMode(false); }
-
-    toolkittest::RecordingModalDialog dialog;
-};
+using PicturePushButtonTest = toolkittest::ControlDialogFixture;
 
 TEST_F(PicturePushButtonTest, ShowsItsPictureAtItsNaturalSize)
 {
