@@ -2,7 +2,6 @@
 #include "ToolkitTestSupport.h"
 
 #include "toolkit/RVADM_Label.h"
-#include "toolkit/RVADM_TextEdit.h"
 
 #include "RVADMQtManager.h"
 
@@ -67,20 +66,6 @@ TEST_F(LabelTest, BackgroundColourIsPaintedUntilItIsInvalid)
     label->SetBackgroundColor(QColor());
     EXPECT_FALSE(label->autoFillBackground());
     EXPECT_EQ(label->palette().color(QPalette::Window), dialogBackground);
-}
-
-TEST_F(LabelTest, JustifyWrapAndBuddy)
-{
-    auto* label = new RVADM_Label(&dialog, "&Name");
-    auto* edit = new RVADM_TextEdit(&dialog, nullptr);
-    label->SetJustify(Qt::AlignRight | Qt::AlignVCenter);
-    label->SetWordWrap(true);
-    label->SetBuddy(edit);
-    EXPECT_EQ(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    EXPECT_TRUE(label->wordWrap());
-    EXPECT_EQ(label->buddy(), edit);
-    label->SetBuddy(nullptr);
-    EXPECT_EQ(label->buddy(), nullptr);
 }
 
 } // namespace

@@ -72,17 +72,6 @@ TEST_F(PicturePushButtonTest, ButtonStyleHintIsStoredAndShown)
     EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
 }
 
-TEST_F(PicturePushButtonTest, AutoRepeatAndAutoRaise)
-{
-    auto* button = new RVADM_PicturePushButton(&dialog, kZoomIn);
-    button->SetAutoRepeat(true, 400, 75);
-    button->SetAutoRaise(true);
-    EXPECT_TRUE(button->autoRepeat());
-    EXPECT_EQ(button->autoRepeatDelay(), 400);
-    EXPECT_EQ(button->autoRepeatInterval(), 75);
-    EXPECT_TRUE(button->autoRaise());
-}
-
 TEST_F(PicturePushButtonTest, ClickNotifiesAndCheckableOnRequest)
 {
     auto* button = new Recorded<RVADM_PicturePushButton>(&dialog, kZoomIn);

@@ -67,11 +67,5 @@ TEST_F(Pictures, CursorWithoutThemeVariantFallsBackToItsOwnId)
     EXPECT_EQ(Pixels(cursor), File(":/hueline/PNG/ZOOM_IN_AT_2X"));
 }
 
-TEST_F(Pictures, UnknownIdIsNoPicture)
-{
-    EXPECT_TRUE(LoadPicture(16099, 1.0, kLight).isNull());
-    EXPECT_TRUE(LoadPicture(-5, 1.0, kLight).isNull());
-}
-
 } // namespace
 } // namespace qRVADM

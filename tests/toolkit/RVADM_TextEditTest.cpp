@@ -76,22 +76,6 @@ TEST_F(TextEditTest, SelectAllDeliversNine)
     EXPECT_EQ(edit->codes, Codes{9});
 }
 
-TEST_F(TextEditTest, ReadOnlyEditIgnoresTyping)
-{
-    edit->SetReadOnly(true);
-    QTest::keyClicks(edit, "ab");
-    EXPECT_EQ(edit->text(), QStringLiteral("start"));
-    EXPECT_TRUE(edit->codes.empty());
-}
-
-TEST_F(TextEditTest, PlaceholderIsSetAndNullClearsIt)
-{
-    edit->SetPlaceholderText("Name");
-    EXPECT_EQ(edit->placeholderText(), QStringLiteral("Name"));
-    edit->SetPlaceholderText(nullptr);
-    EXPECT_TRUE(edit->placeholderText().isEmpty());
-}
-
 class TextEditOnPanel : public toolkittest::ControlPanelFixture
 {
 protected:

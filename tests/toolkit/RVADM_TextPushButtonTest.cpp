@@ -35,17 +35,6 @@ TEST(TextPushButton, ClickNotifiesTheDialog)
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{button});
 }
 
-TEST(TextPushButton, ModalButtonMarkIsAProperty)
-{
-    toolkittest::RecordingModalDialog dialog;
-    auto* button = new RVADM_TextPushButton(&dialog, nullptr);
-    EXPECT_FALSE(button->property("_rvadm_ismodalbutton").toBool());
-    button->SetModalButton(true);
-    EXPECT_TRUE(button->property("_rvadm_ismodalbutton").toBool());
-    button->SetModalButton(false);
-    EXPECT_FALSE(button->property("_rvadm_ismodalbutton").toBool());
-}
-
 class TextPushButtonOnPanel : public toolkittest::ControlPanelFixture
 {
 };
