@@ -20,7 +20,10 @@
 #include "plugin/suites/SPAccessSuite.h"
 #include "plugin/suites/SPBlocksSuite.h"
 #include "plugin/suites/SPPluginsSuite.h"
+#include "support/Localization.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -50,7 +53,19 @@ private:
     TKW_AISuiteManager& m_manager;
 };
 
+constexpr char kResourceFolderParent[] = "Hueline\\";
+constexpr char kResourceFolderSuffix[] = ".plugin";
+// The localisation module of the plug-in core: the host menu and the start-up message.
+constexpr char kCoreModule[] = "genAI";
+
 }  // namespace
+
+// A queued start-up message: its translated title and text, and the plug-in that shows it.
+struct TKW_AIPlugin::StartupMessage
+{
+    TKW_AIPlugin* plugin;
+    std::array<std::string, 2> texts;
+};
 
 TKW_AIPlugin::TKW_AIPlugin(SPMessageData* message)
     : m_suiteManager(&TKW_AISuiteManager::Instance()), m_pluginRef(message->self)
@@ -198,6 +213,26 @@ void TKW_AIPlugin::RunStartupActions()
         action(argument);
 }
 
+void TKW_AIPlugin::ShowStartupMessage(const char* title, const char* text)
+{
+    auto message = std::make_unique<StartupMessage>();
+    message->plugin = this;
+    message->texts = {LocalizeKey(title), LocalizeKey(text)};
+    AddStartupAction(&TKW_AIPlugin::ShowQueuedMessage, message.get());
+    m_startupMessages.push_back(std::move(message));
+}
+
+void TKW_AIPlugin::ShowQueuedMessage(void* argument)
+{
+    const auto* message = static_cast<const StartupMessage*>(argument);
+    TKW_AIPlugin& plugin = *message->plugin;
+    if (plugin.m_toolkitHooks.showCriticalMessage != nullptr)
+        plugin.m_toolkitHooks.showCriticalMessage(message->texts[0].c_str(), message->texts[1].c_str());
+    auto& pending = plugin.m_startupMessages;
+    pending.erase(std::find_if(pending.begin(), pending.end(),
+                               [message](const std::unique_ptr<StartupMessage>& held) { return held.get() == message; }));
+}
+
 void TKW_AIPlugin::AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel)
 {
     m_ownedPanels.push_back(std::move(panel));
@@ -212,12 +247,18 @@ void TKW_AIPlugin::HandleApplicationStarted()
 void TKW_AIPlugin::HandleApplicationShutdown()
 {
     OnApplicationShutdown();
+    if (m_ownedPanels.empty())
+        return;
     auto panels = std::move(m_ownedPanels);
     m_ownedPanels.clear();
+    if (m_toolkitHooks.increaseDialogCount != nullptr)
+        m_toolkitHooks.increaseDialogCount();
     for (std::unique_ptr<TKW_AIOwnedPanel>& panel : panels) {
         panel->CommitItems();
         panel.reset();
     }
+    if (m_toolkitHooks.decreaseDialogCount != nullptr)
+        m_toolkitHooks.decreaseDialogCount();
 }
 
 ASErr TKW_AIPlugin::OnApplicationStarted()
@@ -273,4 +314,24 @@ ASErr TKW_AIPlugin::FolderText(ASErr (TKW_AIPlugin::*getFolder)(ai::FilePath&), 
     } catch (const ai::Error& error) {
         return error.Code();
     }
+}
+
+ASErr TKW_AIPlugin::InitResourceFolder(const char* name)
+{
+    std::array<char, kResourceFolderTextSize> folderText{};
+    const ASErr error = GetResourceFolderText(folderText.data(), folderText.size());
+    if (error != kNoErr)
+        return error;
+    std::string folder(folderText.data());
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    folder += kResourceFolderParent;
+    folder += name;
+    folder += kResourceFolderSuffix;
+    if (folder.size() >= m_resourceFolder.size())
+        return kBufferTooSmallErr;
+    std::memcpy(m_resourceFolder.data(), folder.c_str(), folder.size() + 1);
+    InitLanguage(m_resourceFolder.data());
+    LoadLocalizationModule(kCoreModule);
+    return kNoErr;
 }

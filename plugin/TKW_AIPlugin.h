@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plugin/TKW_AIToolkitHooks.h"
 #include "plugin/suites/SPMessages.h"
 #include "plugin/suites/SPTypes.h"
 
@@ -35,6 +36,8 @@ public:
     // The name the host shows for the plug-in.
     static constexpr const char* kDisplayName = "Hueline Viewer";
     static constexpr std::size_t kResourceFolderSize = 2048;
+    // The buffer the host's resource folder text is read into.
+    static constexpr std::size_t kResourceFolderTextSize = 1024;
 
     explicit TKW_AIPlugin(SPMessageData* message);
     virtual ~TKW_AIPlugin();
@@ -76,8 +79,17 @@ public:
 
     // Queues a call to run once, when the host reports that its initialisation was dispatched.
     void AddStartupAction(StartupAction action, void* argument);
-    // The plug-in deletes the panel at application shut-down.
+    // Queues a critical message with an "OK" button, shown through the toolkit hook once the
+    // host's initialisation was dispatched. Both texts are resource keys, translated now.
+    void ShowStartupMessage(const char* title, const char* text);
+    // The plug-in deletes the panel at application shut-down, counted as an open dialog.
     void AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel);
+    void SetToolkitHooks(const TKW_AIToolkitHooks& hooks) { m_toolkitHooks = hooks; }
+
+    // Makes "<resource folder>\Hueline\<name>.plugin" the resource folder path, puts it on the
+    // localisation search path and loads the module "genAI". Returns the folder service's error,
+    // or "SMAL" when the folder does not fit.
+    ASErr InitResourceFolder(const char* name);
 
     bool IsApplicationStarted() const { return m_applicationStarted; }
     // Empty until the resource folder is set.
@@ -88,6 +100,8 @@ public:
     const TKW_AITimerHandler& GetTimerHandler() const;
 
 private:
+    struct StartupMessage;
+
     friend class AppStartupNotifier;
     friend class AppShutdownNotifier;
     friend class TKW_StartupActionNotifier;
@@ -120,6 +134,7 @@ private:
     void HandleApplicationStarted();
     void HandleApplicationShutdown();
     void RunStartupActions();
+    static void ShowQueuedMessage(void* message);
 
     std::vector<std::pair<StartupAction, void*>> m_startupActions;
     std::array<std::unique_ptr<TKW_AIHandler>, kHandlerCount> m_handlers;
@@ -130,4 +145,7 @@ private:
     std::vector<std::unique_ptr<TKW_AIOwnedPanel>> m_ownedPanels;
     ASErr m_startupError = kNoErr;
     std::array<char, kResourceFolderSize> m_resourceFolder{};
+    TKW_AIToolkitHooks m_toolkitHooks;
+    // Messages queued and not yet shown; they go with the plug-in when never shown.
+    std::vector<std::unique_ptr<StartupMessage>> m_startupMessages;
 };
