@@ -11,6 +11,7 @@
 #include "plugin/ScopedHostSuite.h"
 #include "plugin/TKW_AISubMenu.h"
 #include "plugin/TKW_AISuiteManager.h"
+#include "plugin/TKW_CriticalMessageHook.h"
 #include "plugin/TKW_ModifierKeyBroadcaster.h"
 #include "plugin/suites/AIContextSuite.h"
 #include "plugin/suites/AIPanelSuite.h"
@@ -25,6 +26,7 @@
 #include "settings/PressSettings.h"
 #include "settings/PressStore.h"
 #include "support/Localization.h"
+#include "toolkit/RVADM_CriticalMessageDialog.h"
 #include "toolkit/RVADM_Host.h"
 
 #include <RVADMQtManager.h>
@@ -88,7 +90,8 @@ OspryPlugin::OspryPlugin(SPMessageData* message) : TKW_AIPlugin(message)
         return;
     g_current = this;
     SetToolkitHooks({&RVADMQtManager::QtManager::IncreaseDialogCount,
-                     &RVADMQtManager::QtManager::DecreaseDialogCount, nullptr});
+                     &RVADMQtManager::QtManager::DecreaseDialogCount});
+    TKW_CriticalMessageHook::Install(&qRVADM::RVADM_CriticalMessageDialog::ShowOkMessage);
 
     ASErr error = RegisterSuites();
     if (error == kNoErr)
@@ -108,6 +111,7 @@ OspryPlugin::~OspryPlugin()
     if (g_current != this)
         return;
     qRVADM::RVADM_Host::Install({});
+    TKW_CriticalMessageHook::Install(nullptr);
     g_current = nullptr;
 }
 

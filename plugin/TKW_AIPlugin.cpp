@@ -12,6 +12,7 @@
 #include "plugin/TKW_AIOwnedPanel.h"
 #include "plugin/TKW_AISuiteManager.h"
 #include "plugin/TKW_AITimerHandler.h"
+#include "plugin/TKW_CriticalMessageHook.h"
 #include "plugin/TKW_StartupActionNotifier.h"
 #include "plugin/suites/AIFilePathSuite.h"
 #include "plugin/suites/AIFoldersSuite.h"
@@ -59,13 +60,6 @@ constexpr char kResourceFolderSuffix[] = ".plugin";
 constexpr char kCoreModule[] = "genAI";
 
 }  // namespace
-
-// A queued start-up message: its translated title and text, and the plug-in that shows it.
-struct TKW_AIPlugin::StartupMessage
-{
-    TKW_AIPlugin* plugin;
-    std::array<std::string, 2> texts;
-};
 
 TKW_AIPlugin::TKW_AIPlugin(SPMessageData* message)
     : m_suiteManager(&TKW_AISuiteManager::Instance()), m_pluginRef(message->self)
@@ -204,6 +198,32 @@ void TKW_AIPlugin::AddStartupAction(StartupAction action, void* argument)
     m_startupActions.emplace_back(action, argument);
 }
 
+struct TKW_AIPlugin::StartupMessage
+{
+    TKW_AIPlugin* owner;
+    std::array<std::string, 2> texts;  // title, text
+};
+
+void TKW_AIPlugin::ShowStartupMessage(const char* title, const char* text)
+{
+    auto message = std::make_unique<StartupMessage>();
+    message->owner = this;
+    // Each translation is copied before the next lookup may reuse its buffer.
+    message->texts[0] = LocalizeKey(title != nullptr ? title : "");
+    message->texts[1] = LocalizeKey(text != nullptr ? text : "");
+    m_startupMessages.push_back(std::move(message));
+    AddStartupAction(ShowQueuedMessage, m_startupMessages.back().get());
+}
+
+void TKW_AIPlugin::ShowQueuedMessage(void* argument)
+{
+    auto* message = static_cast<StartupMessage*>(argument);
+    TKW_CriticalMessageHook::Show(message->texts[0].c_str(), message->texts[1].c_str());
+    auto& messages = message->owner->m_startupMessages;
+    messages.erase(std::find_if(messages.begin(), messages.end(),
+                                [message](const std::unique_ptr<StartupMessage>& m) { return m.get() == message; }));
+}
+
 void TKW_AIPlugin::RunStartupActions()
 {
     // Actions queued while these run wait for a notifier of their own.
@@ -211,26 +231,6 @@ void TKW_AIPlugin::RunStartupActions()
     m_startupActions.clear();
     for (const auto& [action, argument] : actions)
         action(argument);
-}
-
-void TKW_AIPlugin::ShowStartupMessage(const char* title, const char* text)
-{
-    auto message = std::make_unique<StartupMessage>();
-    message->plugin = this;
-    message->texts = {LocalizeKey(title), LocalizeKey(text)};
-    AddStartupAction(&TKW_AIPlugin::ShowQueuedMessage, message.get());
-    m_startupMessages.push_back(std::move(message));
-}
-
-void TKW_AIPlugin::ShowQueuedMessage(void* argument)
-{
-    const auto* message = static_cast<const StartupMessage*>(argument);
-    TKW_AIPlugin& plugin = *message->plugin;
-    if (plugin.m_toolkitHooks.showCriticalMessage != nullptr)
-        plugin.m_toolkitHooks.showCriticalMessage(message->texts[0].c_str(), message->texts[1].c_str());
-    auto& pending = plugin.m_startupMessages;
-    pending.erase(std::find_if(pending.begin(), pending.end(),
-                               [message](const std::unique_ptr<StartupMessage>& held) { return held.get() == message; }));
 }
 
 void TKW_AIPlugin::AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel)

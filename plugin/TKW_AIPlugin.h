@@ -79,8 +79,9 @@ public:
 
     // Queues a call to run once, when the host reports that its initialisation was dispatched.
     void AddStartupAction(StartupAction action, void* argument);
-    // Queues a critical message with an "OK" button, shown through the toolkit hook once the
-    // host's initialisation was dispatched. Both texts are resource keys, translated now.
+    // Queues a critical message with a single "OK" button as a start-up action. `title` and
+    // `text` are resource keys, translated now. The message is shown through
+    // TKW_CriticalMessageHook when the action runs, and dropped when no hook is installed then.
     void ShowStartupMessage(const char* title, const char* text);
     // The plug-in deletes the panel at application shut-down, counted as an open dialog.
     void AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel);
@@ -100,11 +101,13 @@ public:
     const TKW_AITimerHandler& GetTimerHandler() const;
 
 private:
-    struct StartupMessage;
-
     friend class AppStartupNotifier;
     friend class AppShutdownNotifier;
     friend class TKW_StartupActionNotifier;
+
+    // A queued start-up message: its translated title and text, owned until shown.
+    struct StartupMessage;
+    static void ShowQueuedMessage(void* argument);
 
     // Registry positions; also the dispatch and deletion order.
     enum HandlerIndex : std::size_t
@@ -134,9 +137,9 @@ private:
     void HandleApplicationStarted();
     void HandleApplicationShutdown();
     void RunStartupActions();
-    static void ShowQueuedMessage(void* message);
 
     std::vector<std::pair<StartupAction, void*>> m_startupActions;
+    std::vector<std::unique_ptr<StartupMessage>> m_startupMessages;
     std::array<std::unique_ptr<TKW_AIHandler>, kHandlerCount> m_handlers;
     bool m_applicationStarted = false;
     TKW_AISuiteManager* m_suiteManager = nullptr;
@@ -146,6 +149,4 @@ private:
     ASErr m_startupError = kNoErr;
     std::array<char, kResourceFolderSize> m_resourceFolder{};
     TKW_AIToolkitHooks m_toolkitHooks;
-    // Messages queued and not yet shown; they go with the plug-in when never shown.
-    std::vector<std::unique_ptr<StartupMessage>> m_startupMessages;
 };

@@ -3,6 +3,7 @@
 #include "toolkit/DialogMetrics.h"
 #include "toolkit/RVADM_AppContextScope.h"
 #include "toolkit/RVADM_Item.h"
+#include "toolkit/RVADM_TextEdit.h"
 #include "toolkit/RVADM_Tracker.h"
 #include "toolkit/RectAlignment.h"
 #include "toolkit/internal/RVADM_DoubleClickSource.h"
@@ -13,7 +14,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -41,13 +41,13 @@ bool Contains(const RVADM_Rect& outer, const RVADM_Rect& inner)
            inner.bottom <= outer.bottom;
 }
 
-// A text edit (a line edit of the edit kind) reports an unchanged commit as not modified.
-bool TakeLineEditModified(RVADM_Item& item)
+// A text edit reports an unchanged commit as not modified; other items always notify.
+bool TakeTextEditModified(RVADM_Item& item)
 {
-    auto* edit = qobject_cast<QLineEdit*>(item.GetWidget());
-    if (item.GetKind() != kKindTextEdit || edit == nullptr)
+    auto* edit = dynamic_cast<RVADM_TextEdit*>(&item);
+    if (edit == nullptr)
         return true;
-    if (!edit->isModified())
+    if (!edit->IsModified())
         return false;
     edit->setModified(false);
     return true;
@@ -244,7 +244,7 @@ void RVADM_Dialog::Deliver(internal::SlotDelivery delivery)
         NotifyItem(EnabledDoubleClickTarget(item), kNotifyUserChanged);
         break;
     case internal::SlotDelivery::TextEditCommitted:
-        if (TakeLineEditModified(*item))
+        if (TakeTextEditModified(*item))
             NotifyItem(item, kNotifyUserChanged);
         break;
     case internal::SlotDelivery::NumericEditCommitted:

@@ -3,6 +3,7 @@
 #include "plugin/suites/SPTypes.h"
 
 struct AIContextSuite;
+struct AIPanelFlyoutMenuSuite;
 struct AIPanelSuite;
 struct AIUnicodeStringSuite;
 struct AIUserSuite;
@@ -21,6 +22,7 @@ public:
         SPPluginRef plugin = nullptr;
         const AIContextSuite* context = nullptr;
         const AIPanelSuite* panel = nullptr;
+        const AIPanelFlyoutMenuSuite* flyoutMenu = nullptr;
         const AIUserSuite* user = nullptr;
         const ASUserInteractionSuite* interaction = nullptr;
         const AIUnicodeStringSuite* unicodeString = nullptr;

@@ -2,17 +2,17 @@
 
 #include "toolkit/RVADM_AppContextScope.h"
 #include "toolkit/RVADM_Host.h"
+#include "toolkit/RVADM_Menu.h"
+#include "toolkit/internal/RVADM_HostString.h"
 
 #include "RVADMQtManager.h"
 #include "plugin/suites/AIPanelSuite.h"
-#include "plugin/suites/AIUnicodeStringSuite.h"
 #include "support/Localization.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
-#include <cstring>
 
 namespace qRVADM {
 namespace {
@@ -20,31 +20,6 @@ namespace {
 constexpr AISize kMinimumPanelSize{206, 100};
 // Where a new panel goes, as a fraction of the available screen from its top-left corner.
 constexpr double kPlacement = 0.3819644876794621;
-
-// A host string for the duration of one host call.
-class HostString
-{
-public:
-    HostString(const AIUnicodeStringSuite& suite, const char* text)
-        : m_suite(suite)
-    {
-        if (m_suite.Initialize(&m_handle, text, std::strlen(text), kAIUTF8CharacterEncoding) != kNoErr)
-            m_handle = nullptr;
-    }
-    ~HostString()
-    {
-        if (m_handle != nullptr)
-            m_suite.Destroy(m_handle);
-    }
-    HostString(const HostString&) = delete;
-    HostString& operator=(const HostString&) = delete;
-
-    AIUnicodeStringHandle Get() const { return m_handle; }
-
-private:
-    const AIUnicodeStringSuite& m_suite;
-    AIUnicodeStringHandle m_handle = nullptr;
-};
 
 ASInt32 Scaled(double value, double factor)
 {
@@ -63,6 +38,7 @@ RVADM_NonModalDialog::RVADM_NonModalDialog()
 RVADM_NonModalDialog::~RVADM_NonModalDialog()
 {
     setParent(nullptr);
+    m_flyoutMenu.reset();
     if (m_panel != nullptr) {
         RVADMQtManager::SharedResources::UnregisterPanelIcon(m_panel);
         if (const AIPanelSuite* panels = RVADM_Host::Get().panel)
@@ -77,7 +53,7 @@ AIErr RVADM_NonModalDialog::CreatePanel(const char* name, int kind, bool twoStat
     if (m_panel != nullptr || name == nullptr || host.panel == nullptr || host.unicodeString == nullptr ||
         host.plugin == nullptr)
         return kNoHostPanelError;
-    const HostString title(*host.unicodeString, LocalizeKey(name));
+    const internal::RVADM_HostString title(host.unicodeString, LocalizeKey(name));
     if (title.Get() == nullptr)
         return kNoHostPanelError;
     const double factor = HostPixelsPerPixel();
@@ -109,6 +85,12 @@ bool RVADM_NonModalDialog::IsPanelShown() const
     const AIPanelSuite* panels = RVADM_Host::Get().panel;
     AIBoolean shown = 0;
     return m_panel != nullptr && panels != nullptr && panels->IsShown(m_panel, &shown) == kNoErr && shown != 0;
+}
+
+void RVADM_NonModalDialog::CreateItems()
+{
+    if (m_flyoutMenu == nullptr)
+        m_flyoutMenu = std::make_unique<RVADM_Menu>(this);
 }
 
 QWidget* RVADM_NonModalDialog::GetWidget()

@@ -8,7 +8,11 @@
 
 #include <QWidget>
 
+#include <memory>
+
 namespace qRVADM {
+
+class RVADM_Menu;
 
 // A dialog shown inside a host panel. The application constructs it, calls `CreatePanel` once
 // and deletes it (which destroys the host panel). The toolkit never calls `CommitItems` of a
@@ -33,11 +37,15 @@ public:
     // Shows or hides the host panel; false without a panel.
     bool ShowPanel(bool show);
     bool IsPanelShown() const;
+    // The panel's flyout menu, created by `CreateItems`; null before. Kept for the dialog's life.
+    RVADM_Menu* GetFlyoutMenu() const { return m_flyoutMenu.get(); }
 
     QWidget* GetWidget() override;
     using internal::RVADM_ItemBase::GetWidget;
     const DialogMetrics& GetStyle() const override;
     bool IsResizable() const override;
+    // Creates the panel's flyout menu; an application panel calls it first from its own.
+    void CreateItems() override;
     // Embeds the dialog in the panel, places the panel on the screen, then the hooks run.
     void Initialize() override;
     // Also sizes the host panel, in host pixels.
@@ -63,6 +71,7 @@ private:
     DialogMetrics m_metrics;
     AIPanelRef m_panel = nullptr;
     int m_kind = 0;
+    std::unique_ptr<RVADM_Menu> m_flyoutMenu;
 };
 
 } // namespace qRVADM

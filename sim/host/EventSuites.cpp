@@ -51,7 +51,7 @@ AIErr GetPlatformAppWindow(AIWindowRef* window)
 {
     if (!window)
         return BadParameterError();
-    *window = nullptr;
+    *window = &Host::Current().PlatformAppWindow();
     return kNoErr;
 }
 

@@ -3,6 +3,7 @@
 #include "plugin/suites/AIMenuSuite.h"
 #include "plugin/suites/FourCC.h"
 #include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/AppWindow.h"
 #include "sim/host/HostSuites.h"
 #include "sim/host/PiplReader.h"
 
@@ -42,6 +43,7 @@ Host::Host()
     RegisterDocumentSuites(m_suites);
     RegisterUserSuite(m_suites);
     RegisterPanelSuites(m_suites);
+    RegisterFlyoutMenuSuite(m_suites);
 }
 
 Host::~Host()
@@ -54,6 +56,15 @@ Host::~Host()
     while (!m_plugins.empty())
         m_plugins.pop_back();
     g_current = nullptr;
+}
+
+AppWindow& Host::PlatformAppWindow()
+{
+    if (!m_appWindow) {
+        m_appWindow = std::make_unique<AppWindow>();
+        m_appWindow->show();
+    }
+    return *m_appWindow;
 }
 
 Host& Host::Current()

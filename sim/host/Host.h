@@ -21,6 +21,8 @@ struct SPAccess
 
 namespace hostsim {
 
+class AppWindow;
+
 // The simulated host application: its suites, the plug-ins it loaded and the messages it sends
 // them. One host exists at a time; the suites reach it through Current(). Everything runs on
 // the calling thread, as on the host's user-interface thread.
@@ -112,6 +114,9 @@ public:
     int ContextDepth() const { return m_contextDepth; }
     int ContextPushes() const { return m_contextPushes; }
 
+    // The main window ("AI Context Suite"), shown on first use; needs a QApplication.
+    AppWindow& PlatformAppWindow();
+
     // A readable summary of menus, notifiers and timers.
     std::string Describe() const;
 
@@ -122,6 +127,7 @@ private:
     MenuModel m_menus;
     DocumentCenter m_documents{[this](const char* type) { Broadcast(type); }};
     PanelCenter m_panels;
+    std::unique_ptr<AppWindow> m_appWindow;
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;
     std::map<ASInt32, std::string> m_folders;

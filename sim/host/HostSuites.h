@@ -18,6 +18,7 @@ void RegisterDocumentSuites(SuiteRegistry& suites);
 void RegisterUserSuite(SuiteRegistry& suites);
 void RegisterInertSuites(SuiteRegistry& suites);
 void RegisterPanelSuites(SuiteRegistry& suites);
+void RegisterFlyoutMenuSuite(SuiteRegistry& suites);
 
 const SPBasicSuite& BasicSuiteTable();
 

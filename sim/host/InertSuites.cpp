@@ -22,7 +22,7 @@ constexpr InertSuite kInertSuites[] = {
     {"SP Runtime Suite", 6},         {"AI Undo Suite", 8},           {"AI URL Suite", 3},
     {"AI Paint Style Suite", 10},    {"AI Color Conversion Suite", 10}, {"AI Group Suite", 5},
     {"AI Artboard Suite", 4},        {"SP Interface Suite", 2},      {"AI Tool Suite", 17},
-    {"AI Panel Suite", 3},           {"AI Panel Flyout Menu Suite", 2}, {"AI User Interface Theme Suite", 2},
+    {"AI Panel Suite", 3},           {"AI User Interface Theme Suite", 2},
     {"AI Modal Parent Suite", 2},
 };
 

@@ -3,6 +3,7 @@
 #include "sim/host/OwnedList.h"
 #include "sim/host/PanelWindow.h"
 
+#include <QMenu>
 #include <QString>
 
 #include <algorithm>
@@ -109,6 +110,39 @@ void PanelCenter::Resize(AIPanelOpaque& panel, AISize size)
 void PanelCenter::Close(AIPanelOpaque& panel)
 {
     panel.window->close();
+}
+
+bool PanelCenter::DestroyFlyoutMenu(AIPanelFlyoutMenuRef menu)
+{
+    if (!m_flyoutMenus.Destroy(menu))
+        return false;
+    for (const auto& panel : m_panels)
+        if (panel->flyoutMenu == menu)
+            panel->flyoutMenu = nullptr;
+    return true;
+}
+
+bool PanelCenter::ChooseFlyoutItem(AIPanelOpaque& panel, ASUInt32 itemId)
+{
+    AIPanelFlyoutMenuOpaque* menu = m_flyoutMenus.Find(panel.flyoutMenu);
+    const AIPanelFlyoutMenuOpaque::Item* item = menu ? menu->Find(itemId) : nullptr;
+    if (!item || !item->enabled || !panel.flyoutChosen)
+        return false;
+    panel.flyoutChosen(&panel, itemId);
+    return true;
+}
+
+std::unique_ptr<QMenu> PanelCenter::OpenFlyoutMenu(AIPanelOpaque& panel)
+{
+    const AIPanelFlyoutMenuOpaque* menu = m_flyoutMenus.Find(panel.flyoutMenu);
+    if (!menu)
+        return nullptr;
+    std::unique_ptr<QMenu> shown = FlyoutMenuCenter::BuildMenu(*menu, panel.window.get());
+    QObject::connect(shown.get(), &QMenu::triggered, panel.window.get(), [this, &panel](QAction* action) {
+        ChooseFlyoutItem(panel, action->data().toUInt());
+    });
+    shown->popup(panel.window->mapToGlobal(QPoint(panel.window->width(), 0)));
+    return shown;
 }
 
 }  // namespace hostsim

@@ -2,11 +2,13 @@
 
 #include "plugin/suites/AIGeometry.h"
 #include "plugin/suites/AIPanelSuite.h"
+#include "sim/host/FlyoutMenuCenter.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
+class QMenu;
 class QWidget;
 
 namespace hostsim {
@@ -60,8 +62,20 @@ public:
     static void Resize(AIPanelOpaque& panel, AISize size);
     static void Close(AIPanelOpaque& panel);
 
+    // The menus behind the panels' flyout buttons.
+    FlyoutMenuCenter& FlyoutMenus() { return m_flyoutMenus; }
+    // Destroys a menu and detaches it from every panel that shows it.
+    bool DestroyFlyoutMenu(AIPanelFlyoutMenuRef menu);
+    // The user chooses item `itemId` of the panel's flyout menu: the panel's flyout callback gets
+    // it. False when the panel has no menu or callback, or the item is unknown or disabled.
+    bool ChooseFlyoutItem(AIPanelOpaque& panel, ASUInt32 itemId);
+    // The user presses the panel's flyout button: the menu pops up at the panel's top-right
+    // corner, and an action triggered in it is chosen as above. Null without a menu.
+    std::unique_ptr<QMenu> OpenFlyoutMenu(AIPanelOpaque& panel);
+
 private:
     std::vector<std::unique_ptr<AIPanelOpaque>> m_panels;
+    FlyoutMenuCenter m_flyoutMenus;
 };
 
 }  // namespace hostsim

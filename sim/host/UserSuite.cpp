@@ -1,9 +1,9 @@
-// "AI User Suite": the host's clock and scale factors. Entries 8 and 46 (number formatting and
-// expression evaluation) are not simulated: their slots are null.
+// "AI User Suite": the host's clock, scale factors, number formatting and expression evaluation.
 
 #include "plugin/suites/AIUserSuite.h"
 #include "sim/host/Host.h"
 #include "sim/host/HostSuites.h"
+#include "sim/host/UserNumbers.h"
 
 namespace hostsim {
 namespace {
@@ -29,7 +29,8 @@ AIReal GetDocumentViewScaleFactor(AIDocumentViewHandle view)
     return found ? found->ScaleFactor() : 1.0;
 }
 
-const AIUserSuite kUser = {{}, nullptr, {}, GetHostTicks, {}, nullptr, {}, GetUIScaleFactor, GetDocumentViewScaleFactor};
+const AIUserSuite kUser = {{},       FormatNumberEntry, {}, GetHostTicks, {}, EvaluateExpressionEntry, {},
+                           GetUIScaleFactor, GetDocumentViewScaleFactor};
 
 }  // namespace
 

@@ -9,6 +9,9 @@
 #include "sim/kiln/KilnControlSuite.h"
 #include "tests/kiln/TemporaryFolder.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -47,7 +50,20 @@ class ViewerHostTest : public ::testing::Test
 protected:
     static constexpr const char* kViewerFile = "Viewer.aip";
 
-    ViewerHostTest() { m_host.SetFolder(kKilnPreferencesFolderType, m_folder.Path().string()); }
+    // Dialogs stay closed unless a test arranges to answer them.
+    ViewerHostTest()
+    {
+        m_host.SetFolder(kKilnPreferencesFolderType, m_folder.Path().string());
+        m_host.SetUserInteractionAllowed(false);
+    }
+
+    // Events the plug-ins posted (a closed dialog counts itself out later) must reach their code
+    // before the host unloads it.
+    void TearDown() override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
 
     // The engine's preference file as another component left it before the host started.
     void WritePreferences(const std::string& text)

@@ -3,7 +3,13 @@
 
 #include "ViewerHost.h"
 
+#include "plugin/suites/AIFoldersSuite.h"
 #include "plugin/suites/FourCC.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -43,6 +49,19 @@ const std::vector<std::string> kDefaultStartupCalls = {
     "GetIntegerPreference(\"Hueline/Viewer\", \"AntialiasingMode\")",
     "SetAntialiasingMode(0)",
 };
+
+// Closes the next modal dialog once it runs, keeping its texts; the host must allow dialogs.
+void CloseNextDialog(std::vector<std::string>& texts)
+{
+    QTimer::singleShot(0, [&texts] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts.push_back(label->text().toStdString());
+        dialog->reject();
+    });
+}
 
 std::filesystem::path SettingsFolder(const TemporaryFolder& sharedDocuments)
 {
@@ -105,24 +124,39 @@ TEST_F(ViewerStartupTest, AbsentEngineRefusesTheStartupForWantOfThePreferenceSto
     EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), "Tool Palettes\n");
 }
 
-TEST_F(ViewerStartupTest, MissingGenerationSuiteRemovesTheMenusAndQueuesTheMessage)
+TEST_F(ViewerStartupTest, MissingGenerationSuiteRemovesTheMenusAndShowsTheMessageOnceInitialised)
 {
     m_host.Suites().SetMissing("HL KilnODL Suite", true);
+    m_host.SetUserInteractionAllowed(true);
+    std::vector<std::string> shown;
+    CloseNextDialog(shown);
     Start(EngineAttendance::Ready);
     EXPECT_EQ(Viewer().startupResult, kNoErr);
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "Viewer", "Viewer is unable to find the KilnKernel plug-in, it may be missing or corrupt."}));
     EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kGroupOnlyMenuTree);
     EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 0);
     EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 0);
     EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{});
     EXPECT_FALSE(std::filesystem::exists(SettingsFolder(m_folder)));
     EXPECT_EQ(m_host.Suites().AcquireCount("BSCDIAG Suite"), 0);
-    // The message waited for the host's initialisation; its notifier then went idle.
-    ASSERT_EQ(NotifierCount("TKW_StartupActionNotifier"), 1);
-    for (const AINotifierOpaque* notifier : m_host.Notifiers().All()) {
-        if (notifier->name == "TKW_StartupActionNotifier") {
-            EXPECT_FALSE(notifier->active);
-        }
-    }
+}
+
+TEST_F(ViewerStartupTest, MissingEngineMessageWaitsForTheHostsInitialisation)
+{
+    m_host.Suites().SetMissing("HL Kiln Suite", true);
+    const char* plugins = std::getenv("HUELINE_PLUGIN_DIR");
+    ASSERT_NE(plugins, nullptr);
+    m_host.SetFolder(kAIPluginResourcesFolderType, hostsim::ResourceFolderBeside(plugins));
+    m_host.SetUserInteractionAllowed(true);
+    m_host.LoadPluginFolder(plugins);
+    m_host.StartPlugins();
+    m_host.Broadcast("AI Application Started Notifier");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    std::vector<std::string> shown;
+    CloseNextDialog(shown);
+    m_host.Broadcast("AI OwlApp Init Dispatched Notifier");
+    EXPECT_EQ(shown.size(), 2u);
 }
 
 TEST_F(ViewerStartupTest, MissingEngineSuiteKeepsTheSecondRequiredOneUnasked)

@@ -1,5 +1,4 @@
-// The framework's resource folder, start-up messages and owned panels, in process against the
-// simulated host.
+// The framework's resource folder and owned panels, in process against the simulated host.
 
 #include "InProcessPlugin.h"
 
@@ -28,11 +27,6 @@ void RecordDecrease()
     g_events.push_back("decrease");
 }
 
-void RecordMessage(const char* title, const char* text)
-{
-    g_events.push_back(std::string("message ") + title + ": " + text);
-}
-
 class RecordingPanel : public TKW_AIOwnedPanel
 {
 public:
@@ -51,7 +45,7 @@ protected:
     {
         InProcessPluginTest::SetUp();
         g_events.clear();
-        m_plugin->SetToolkitHooks({RecordIncrease, RecordDecrease, RecordMessage});
+        m_plugin->SetToolkitHooks({RecordIncrease, RecordDecrease});
     }
 
     // The host's notification to the plug-in's notifier `name`.
@@ -100,27 +94,6 @@ TEST_F(ResourceFolderTest, FolderTextOverTheBufferIsTooSmall)
     m_host.SetFolder(kAIPluginResourcesFolderType, std::string(TKW_AIPlugin::kResourceFolderTextSize, 'x'));
     EXPECT_EQ(m_plugin->InitResourceFolder("Viewer"), FourCC("SMAL"));
     EXPECT_STREQ(m_plugin->GetResourceFolderPath(), "");
-}
-
-using StartupMessageTest = PluginFrameworkTest;
-
-TEST_F(StartupMessageTest, MessagesWaitForTheHostsInitialisationAndShowOnceInOrder)
-{
-    m_plugin->ShowStartupMessage("First", "one");
-    m_plugin->ShowStartupMessage("Second", "two");
-    EXPECT_TRUE(g_events.empty());
-
-    Notify("TKW_StartupActionNotifier");
-    EXPECT_EQ(g_events, (std::vector<std::string>{"message First: one", "message Second: two"}));
-    Notify("TKW_StartupActionNotifier");
-    EXPECT_EQ(g_events.size(), 2u);
-}
-
-TEST_F(StartupMessageTest, MessageNeverShownGoesWithThePlugin)
-{
-    m_plugin->ShowStartupMessage("Unseen", "text");
-    m_plugin.reset();
-    EXPECT_TRUE(g_events.empty());
 }
 
 using OwnedPanelTest = PluginFrameworkTest;

@@ -3,6 +3,7 @@
 // A simulated host whose suites are installed into the toolkit, as the plug-in core does.
 
 #include "plugin/suites/AIContextSuite.h"
+#include "plugin/suites/AIPanelFlyoutMenuSuite.h"
 #include "plugin/suites/AIPanelSuite.h"
 #include "plugin/suites/AIUnicodeStringSuite.h"
 #include "plugin/suites/AIUserSuite.h"
@@ -22,6 +23,7 @@ protected:
         m_suites.plugin = reinterpret_cast<SPPluginRef>(&m_pluginToken); // only compared by the host
         m_suites.context = Acquire<AIContextSuite>();
         m_suites.panel = Acquire<AIPanelSuite>();
+        m_suites.flyoutMenu = Acquire<AIPanelFlyoutMenuSuite>();
         m_suites.user = Acquire<AIUserSuite>();
         m_suites.interaction = Acquire<ASUserInteractionSuite>();
         m_suites.unicodeString = Acquire<AIUnicodeStringSuite>();

@@ -1,0 +1,51 @@
+#include "sim/host/FlyoutMenuCenter.h"
+
+#include "sim/host/OwnedList.h"
+
+#include <QMenu>
+
+#include <algorithm>
+
+AIPanelFlyoutMenuOpaque::Item* AIPanelFlyoutMenuOpaque::Find(ASUInt32 id)
+{
+    const auto found = std::find_if(items.begin(), items.end(), [id](const Item& item) { return item.id == id; });
+    return found != items.end() ? &*found : nullptr;
+}
+
+namespace hostsim {
+
+AIPanelFlyoutMenuRef FlyoutMenuCenter::Create()
+{
+    m_menus.push_back(std::make_unique<AIPanelFlyoutMenuOpaque>());
+    return m_menus.back().get();
+}
+
+bool FlyoutMenuCenter::Destroy(AIPanelFlyoutMenuRef menu)
+{
+    const auto found = std::find_if(m_menus.begin(), m_menus.end(),
+                                    [menu](const std::unique_ptr<AIPanelFlyoutMenuOpaque>& m) { return m.get() == menu; });
+    if (found == m_menus.end())
+        return false;
+    m_menus.erase(found);
+    return true;
+}
+
+AIPanelFlyoutMenuOpaque* FlyoutMenuCenter::Find(AIPanelFlyoutMenuRef menu) const
+{
+    return FindOwned(m_menus, menu);
+}
+
+std::unique_ptr<QMenu> FlyoutMenuCenter::BuildMenu(const AIPanelFlyoutMenuOpaque& menu, QWidget* parent)
+{
+    auto shown = std::make_unique<QMenu>(parent);
+    for (const AIPanelFlyoutMenuOpaque::Item& item : menu.items) {
+        QAction* action = shown->addAction(QString::fromStdU16String(item.text));
+        action->setData(item.id);
+        action->setCheckable(item.mark == kAIPanelFlyoutMenuItemMarkCheck);
+        action->setChecked(item.mark == kAIPanelFlyoutMenuItemMarkCheck);
+        action->setEnabled(item.enabled);
+    }
+    return shown;
+}
+
+}  // namespace hostsim

@@ -1,0 +1,162 @@
+#include "toolkit/RVADM_ComboEntry.h"
+
+#include "toolkit/RVADM_DropDownList.h"
+#include "toolkit/RVADM_Pictures.h"
+
+#include <QComboBox>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+
+namespace qRVADM {
+namespace {
+
+QVariant AddressOf(const RVADM_ComboEntry* entry)
+{
+    return QVariant::fromValue(static_cast<void*>(const_cast<RVADM_ComboEntry*>(entry)));
+}
+
+QIcon IconFor(const QComboBox& combo, std::int32_t id)
+{
+    if (id == 0)
+        return QIcon();
+    const double scale = combo.devicePixelRatioF();
+    if (id > 0)
+        return QIcon(LoadPicture(id, scale, 0));
+    QPixmap blank(combo.iconSize() * scale);
+    blank.setDevicePixelRatio(scale);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+} // namespace
+
+RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, const char* text, bool localize)
+    : m_combo(combo)
+{
+    if (m_combo == nullptr)
+        return;
+    {
+        const QSignalBlocker block(m_combo.data());
+        m_combo->addItem(QString());
+        Mark(m_combo->count() - 1);
+    }
+    SetText(text, localize);
+}
+
+RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, SeparatorRow)
+    : m_combo(combo)
+{
+    if (m_combo == nullptr)
+        return;
+    const QSignalBlocker block(m_combo.data());
+    m_combo->insertSeparator(m_combo->count());
+    Mark(m_combo->count() - 1);
+}
+
+RVADM_ComboEntry::~RVADM_ComboEntry()
+{
+    Remove();
+}
+
+void RVADM_ComboEntry::Mark(int row)
+{
+    m_combo->setItemData(row, AddressOf(this), kEntryRole);
+    m_combo->setItemData(row, 0, kPictureRole);
+}
+
+RVADM_ComboEntry* RVADM_ComboEntry::FromRow(const QComboBox& combo, int row)
+{
+    if (row < 0 || row >= combo.count())
+        return nullptr;
+    return static_cast<RVADM_ComboEntry*>(combo.itemData(row, kEntryRole).value<void*>());
+}
+
+int RVADM_ComboEntry::Row() const
+{
+    if (m_combo == nullptr)
+        return -1;
+    return m_combo->findData(AddressOf(this), kEntryRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void RVADM_ComboEntry::Select(bool select)
+{
+    const int row = Row();
+    if (row < 0 || (!select && m_combo->currentIndex() != row))
+        return;
+    const QSignalBlocker block(m_combo.data());
+    m_combo->setCurrentIndex(select ? row : -1);
+}
+
+bool RVADM_ComboEntry::IsSelected() const
+{
+    const int row = Row();
+    return row >= 0 && m_combo->currentIndex() == row;
+}
+
+int RVADM_ComboEntry::GetIndex() const
+{
+    return Row();
+}
+
+QString RVADM_ComboEntry::EntryText() const
+{
+    const int row = Row();
+    return row >= 0 ? m_combo->itemText(row) : QString();
+}
+
+void RVADM_ComboEntry::SetPicture(std::int32_t id)
+{
+    const int row = Row();
+    if (row < 0)
+        return;
+    m_combo->setItemIcon(row, IconFor(*m_combo, id));
+    m_combo->setItemData(row, id, kPictureRole);
+}
+
+std::int32_t RVADM_ComboEntry::GetPicture() const
+{
+    const int row = Row();
+    return row >= 0 ? m_combo->itemData(row, kPictureRole).toInt() : 0;
+}
+
+void RVADM_ComboEntry::Enable(bool enable)
+{
+    const int row = Row();
+    auto* model = row >= 0 ? qobject_cast<QStandardItemModel*>(m_combo->model()) : nullptr;
+    if (QStandardItem* item = model != nullptr ? model->item(row) : nullptr)
+        item->setEnabled(enable);
+}
+
+bool RVADM_ComboEntry::IsEnabled() const
+{
+    const int row = Row();
+    const auto* model = row >= 0 ? qobject_cast<const QStandardItemModel*>(m_combo->model()) : nullptr;
+    const QStandardItem* item = model != nullptr ? model->item(row) : nullptr;
+    return item != nullptr && item->isEnabled();
+}
+
+void RVADM_ComboEntry::Remove()
+{
+    const int row = Row();
+    if (row < 0)
+        return;
+    const QSignalBlocker block(m_combo.data());
+    m_combo->removeItem(row);
+}
+
+void RVADM_ComboEntry::SetEntryText(const QString& text)
+{
+    const int row = Row();
+    if (row >= 0)
+        m_combo->setItemText(row, text);
+}
+
+void RVADM_ComboEntry::SetEntryTip(const QString& tip)
+{
+    const int row = Row();
+    if (row >= 0)
+        m_combo->setItemData(row, tip, Qt::ToolTipRole);
+}
+
+} // namespace qRVADM
