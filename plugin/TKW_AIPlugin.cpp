@@ -24,6 +24,7 @@
 #include "support/Localization.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -52,6 +53,11 @@ public:
 private:
     TKW_AISuiteManager& m_manager;
 };
+
+constexpr char kResourceFolderParent[] = "Hueline\\";
+constexpr char kResourceFolderSuffix[] = ".plugin";
+// The localisation module of the plug-in core: the host menu and the start-up message.
+constexpr char kCoreModule[] = "genAI";
 
 }  // namespace
 
@@ -241,12 +247,18 @@ void TKW_AIPlugin::HandleApplicationStarted()
 void TKW_AIPlugin::HandleApplicationShutdown()
 {
     OnApplicationShutdown();
+    if (m_ownedPanels.empty())
+        return;
     auto panels = std::move(m_ownedPanels);
     m_ownedPanels.clear();
+    if (m_toolkitHooks.increaseDialogCount != nullptr)
+        m_toolkitHooks.increaseDialogCount();
     for (std::unique_ptr<TKW_AIOwnedPanel>& panel : panels) {
         panel->CommitItems();
         panel.reset();
     }
+    if (m_toolkitHooks.decreaseDialogCount != nullptr)
+        m_toolkitHooks.decreaseDialogCount();
 }
 
 ASErr TKW_AIPlugin::OnApplicationStarted()
@@ -302,4 +314,24 @@ ASErr TKW_AIPlugin::FolderText(ASErr (TKW_AIPlugin::*getFolder)(ai::FilePath&), 
     } catch (const ai::Error& error) {
         return error.Code();
     }
+}
+
+ASErr TKW_AIPlugin::InitResourceFolder(const char* name)
+{
+    std::array<char, kResourceFolderTextSize> folderText{};
+    const ASErr error = GetResourceFolderText(folderText.data(), folderText.size());
+    if (error != kNoErr)
+        return error;
+    std::string folder(folderText.data());
+    if (folder.empty() || folder.back() != '\\')
+        folder += '\\';
+    folder += kResourceFolderParent;
+    folder += name;
+    folder += kResourceFolderSuffix;
+    if (folder.size() >= m_resourceFolder.size())
+        return kBufferTooSmallErr;
+    std::memcpy(m_resourceFolder.data(), folder.c_str(), folder.size() + 1);
+    InitLanguage(m_resourceFolder.data());
+    LoadLocalizationModule(kCoreModule);
+    return kNoErr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plugin/TKW_AIToolkitHooks.h"
 #include "plugin/suites/SPMessages.h"
 #include "plugin/suites/SPTypes.h"
 
@@ -35,6 +36,8 @@ public:
     // The name the host shows for the plug-in.
     static constexpr const char* kDisplayName = "Hueline Viewer";
     static constexpr std::size_t kResourceFolderSize = 2048;
+    // The buffer the host's resource folder text is read into.
+    static constexpr std::size_t kResourceFolderTextSize = 1024;
 
     explicit TKW_AIPlugin(SPMessageData* message);
     virtual ~TKW_AIPlugin();
@@ -80,8 +83,14 @@ public:
     // `text` are resource keys, translated now. The message is shown through
     // TKW_CriticalMessageHook when the action runs, and dropped when no hook is installed then.
     void ShowStartupMessage(const char* title, const char* text);
-    // The plug-in deletes the panel at application shut-down.
+    // The plug-in deletes the panel at application shut-down, counted as an open dialog.
     void AddOwnedPanel(std::unique_ptr<TKW_AIOwnedPanel> panel);
+    void SetToolkitHooks(const TKW_AIToolkitHooks& hooks) { m_toolkitHooks = hooks; }
+
+    // Makes "<resource folder>\Hueline\<name>.plugin" the resource folder path, puts it on the
+    // localisation search path and loads the module "genAI". Returns the folder service's error,
+    // or "SMAL" when the folder does not fit.
+    ASErr InitResourceFolder(const char* name);
 
     bool IsApplicationStarted() const { return m_applicationStarted; }
     // Empty until the resource folder is set.
@@ -139,4 +148,5 @@ private:
     std::vector<std::unique_ptr<TKW_AIOwnedPanel>> m_ownedPanels;
     ASErr m_startupError = kNoErr;
     std::array<char, kResourceFolderSize> m_resourceFolder{};
+    TKW_AIToolkitHooks m_toolkitHooks;
 };

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
 
     hostsim::Host host;
     host.SetFolder(kAIApplicationFolderType, plugins.parent_path().string() + "/");
-    host.SetFolder(kAIPluginResourcesFolderType, plugins.string() + "/");
+    host.SetFolder(kAIPluginResourcesFolderType, (plugins.parent_path() / "plugin-resources").string() + "/");
     for (const std::string& refusal : host.LoadPluginFolder(plugins.string()))
         std::cerr << "refused " << refusal << "\n";
 

@@ -17,10 +17,21 @@ enum class EngineAttendance
 
 // The engine's plug-in file in the plug-in folder.
 constexpr const char* kEnginePluginFile = "KilnKernel.aip";
+// The build stages the plug-ins' resources in this folder beside the plug-in folder.
+constexpr const char* kResourceFolderName = "plugin-resources";
+
+// "<parent of pluginFolder>/plugin-resources/": the host's plug-in resource folder in a build.
+std::string ResourceFolderBeside(const std::string& pluginFolder);
 
 // Loads every plug-in file of `folder` (the engine's only when it attends), sends the start-up
 // sequence and, between its two halves, sets the engine's readiness through its control suite.
+// A host without a plug-in resource folder gets ResourceFolderBeside(folder).
 // Returns what went wrong, one line each: refused files, and an engine that cannot be told.
 std::vector<std::string> StartStandardPlugins(Host& host, const std::string& folder, EngineAttendance engine);
+
+// The engine's record of the calls it received, one line each, oldest first; empty when the
+// engine is not running.
+std::vector<std::string> EngineCalls(Host& host);
+void ClearEngineCalls(Host& host);
 
 }  // namespace hostsim

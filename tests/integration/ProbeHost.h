@@ -1,13 +1,12 @@
 #pragma once
 
-// A simulated host with CoreProbe.aip loaded from the build's plug-in folder.
+// A simulated host with CoreProbe.aip loaded from the build's test plug-in folder.
 
 #include "sim/host/Host.h"
 #include "sim/testplugin/CoreProbeSuite.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,10 +16,8 @@ class ProbeHostTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const char* folder = std::getenv("HUELINE_PLUGIN_DIR");
-        ASSERT_NE(folder, nullptr) << "HUELINE_PLUGIN_DIR is not set";
         std::string error;
-        m_plugin = m_host.LoadPlugin(std::string(folder) + "/CoreProbe.aip", error);
+        m_plugin = m_host.LoadPlugin(CORE_PROBE_PLUGIN, error);
         ASSERT_NE(m_plugin, nullptr) << error;
     }
 

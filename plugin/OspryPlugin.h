@@ -1,0 +1,75 @@
+#pragma once
+
+#include "plugin/TKW_AIPlugin.h"
+#include "plugin/suites/FourCC.h"
+
+#include <cstdint>
+#include <memory>
+
+class CColorSettingsChangedNotifier;
+class CConnStatusChangedNotifier;
+class CGenerateMenu;
+class CShowViewerMenu;
+struct ASUserInteractionSuite;
+class PressSettings;
+class TKW_AISubMenu;
+template <class Suite>
+class ScopedHostSuite;
+
+namespace qRVADM {
+class RVADM_NonModalDialog;
+}
+
+// The viewer plug-in: registers the host suites the viewer needs, sets up localisation and the
+// "Hueline" > "Viewer" menu, attaches the Kiln engine when the application has started and pushes
+// the start-up settings once the host's initialisation was dispatched. Created once by
+// PluginMain; the viewer's code reaches it through Current(). Host UI thread only.
+class OspryPlugin final : public TKW_AIPlugin
+{
+public:
+    // Answered by OnApplicationStarted when a required engine suite is missing.
+    static constexpr ASErr kEngineMissingErr = FourCC("!KLN");
+
+    explicit OspryPlugin(SPMessageData* message);
+    ~OspryPlugin() override;
+
+    // The running plug-in, or null.
+    static OspryPlugin* Current();
+
+    ASErr OnApplicationStarted() override;
+    ASErr OnApplicationShutdown() override;
+
+    // The viewer panel, or null while it does not exist.
+    qRVADM::RVADM_NonModalDialog* GetPanel() const { return m_panel; }
+    // The start-up press settings, made on first use with the defaults under the default name.
+    PressSettings& GetPressSettings();
+    // The "Generate" item shows the translation of `text`; nothing when the item is gone.
+    void SetGenerateText(const char* text);
+    // Enables the "Generate" item, or disables it without taking it out of the registry.
+    void SetGenerateEnabled(bool enabled);
+
+private:
+    ASErr RegisterSuites();
+    void HandSuitesToToolkit();
+    void CreateMenus();
+    void TearDownMenus();
+    void RegisterKeyboardHandlers();
+    ASErr AcquireEngine();
+    void CreateEngineNotifiers();
+    // The queued start-up action; `plugin` is the OspryPlugin.
+    static void InitializeEngine(void* plugin);
+
+    // The manager library's keyboard input handlers; `context` is the plug-in.
+    static bool OnModifiersChanged(void* context, std::uint32_t modifierBits);
+    static bool OnKey(void* context, std::uint32_t key);
+
+    qRVADM::RVADM_NonModalDialog* m_panel = nullptr;  // owned through the owned-panels list
+    CGenerateMenu* m_generateMenu = nullptr;  // the menu registry owns the items
+    TKW_AISubMenu* m_viewerSubMenu = nullptr;
+    CShowViewerMenu* m_showViewerMenu = nullptr;
+    std::unique_ptr<PressSettings> m_pressSettings;
+    CColorSettingsChangedNotifier* m_colorSettingsNotifier = nullptr;  // the notifier registry owns them
+    CConnStatusChangedNotifier* m_connStatusNotifier = nullptr;
+    // Held for the plug-in's life so that the toolkit can ask whether dialogs may be shown.
+    std::unique_ptr<ScopedHostSuite<ASUserInteractionSuite>> m_interaction;
+};

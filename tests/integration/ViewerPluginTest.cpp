@@ -1,0 +1,231 @@
+// Viewer.aip with the simulated engine in the simulated host: menus, engine attachment, the
+// start-up settings push and the notifiers, as the host and the engine observe them.
+
+#include "ViewerHost.h"
+
+#include "plugin/suites/AIFoldersSuite.h"
+#include "plugin/suites/FourCC.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+using hostsim::EngineAttendance;
+
+constexpr const char* kViewerMenuTree =
+    "Tool Palettes\n"
+    "  Hueline [Hueline_HL]\n"
+    "    Viewer [Viewer_HL]\n"
+    "      Viewer [Viewer_HL]\n"
+    "      Generate [Generate_HL, disabled]\n";
+// The menu after the viewer gave up its items for want of the engine.
+constexpr const char* kGroupOnlyMenuTree =
+    "Tool Palettes\n"
+    "  Hueline [Hueline_HL]\n";
+
+// The start-up push with an empty preference store and the default press settings.
+const std::vector<std::string> kDefaultStartupCalls = {
+    "IsEngineReady()",
+    "GetIntegerPreference(\"Hueline/Viewer\", \"KilnImageQuality\")",
+    "SetImageQuality(1)",
+    "GetBooleanPreference(\"Hueline/Viewer\", \"MergeSimilarInks\")",
+    "SetMergeSimilarInks(1)",
+    "GetBooleanPreference(\"Hueline/Viewer\", \"ShowTechnicalInks\")",
+    "SetShowTechnicalInks(1)",
+    "SetTACLimit(270)",
+    "SetFirstDot(1)",
+    "SetFirstDotDarkening(10)",
+    "SetDarkeningRange(50)",
+    "SetDeviationDistance(0.1)",
+    "SetMoireChecks(1, 1, 1, 1, 1, 5, 1, 95, 1, 85, 25)",
+    "GetBooleanPreference(\"Hueline/Viewer\", \"ShowRoundedDensities\")",
+    "SetShowRoundedDensities(0)",
+    "GetIntegerPreference(\"Hueline/Viewer\", \"AntialiasingMode\")",
+    "SetAntialiasingMode(0)",
+};
+
+// Closes the next modal dialog once it runs, keeping its texts; the host must allow dialogs.
+void CloseNextDialog(std::vector<std::string>& texts)
+{
+    QTimer::singleShot(0, [&texts] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts.push_back(label->text().toStdString());
+        dialog->reject();
+    });
+}
+
+std::filesystem::path SettingsFolder(const TemporaryFolder& sharedDocuments)
+{
+    return sharedDocuments.Path() / "Hueline" / "dot_gain_curves";
+}
+
+using ViewerStartupTest = ViewerHostTest;
+
+TEST_F(ViewerStartupTest, ReadyEngineGetsTheMenusTheNotifiersAndTheStartupSettingsInOrder)
+{
+    Start(EngineAttendance::Ready);
+    EXPECT_EQ(Viewer().startupResult, kNoErr);
+    EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kViewerMenuTree);
+    EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 1);
+    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
+    EXPECT_EQ(TakeEngineCalls(), kDefaultStartupCalls);
+    EXPECT_TRUE(std::filesystem::is_directory(SettingsFolder(m_folder)));
+}
+
+TEST_F(ViewerStartupTest, ShowItemWantsUpdatesAndGenerateDoesNot)
+{
+    Start(EngineAttendance::Ready);
+    const AIMenuItemOpaque* show = MenuItem({"Hueline", "Viewer", "Viewer"});
+    const AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Generate"});
+    ASSERT_NE(show, nullptr);
+    ASSERT_NE(generate, nullptr);
+    EXPECT_EQ(show->options, 1);
+    EXPECT_EQ(generate->options, 0);
+}
+
+TEST_F(ViewerStartupTest, StoredPreferencesReachTheEngineAndImageQualityZeroSendsMinusOne)
+{
+    WritePreferences("[Hueline/Viewer]\nKilnImageQuality = 0\nMergeSimilarInks = 0\nShowTechnicalInks = 7\n"
+                     "ShowRoundedDensities = 5\nAntialiasingMode = 3\n");
+    Start(EngineAttendance::Ready);
+    const std::vector<std::string> calls = TakeEngineCalls();
+    const auto has = [&calls](const std::string& call) {
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    };
+    EXPECT_TRUE(has("SetImageQuality(-1)"));
+    EXPECT_TRUE(has("SetMergeSimilarInks(0)"));
+    EXPECT_TRUE(has("SetShowTechnicalInks(1)"));
+    EXPECT_TRUE(has("SetShowRoundedDensities(1)"));
+    EXPECT_TRUE(has("SetAntialiasingMode(3)"));
+}
+
+TEST_F(ViewerStartupTest, EngineNotReadyIsAskedOnceAndGetsNoSettings)
+{
+    Start(EngineAttendance::NotReady);
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{"IsEngineReady()"});
+    EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kViewerMenuTree);
+    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
+}
+
+TEST_F(ViewerStartupTest, AbsentEngineRefusesTheStartupForWantOfThePreferenceStore)
+{
+    Start(EngineAttendance::Absent);
+    EXPECT_NE(Viewer().startupResult, kNoErr);
+    EXPECT_FALSE(Viewer().started);
+    EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), "Tool Palettes\n");
+}
+
+TEST_F(ViewerStartupTest, MissingGenerationSuiteRemovesTheMenusAndShowsTheMessageOnceInitialised)
+{
+    m_host.Suites().SetMissing("HL KilnODL Suite", true);
+    m_host.SetUserInteractionAllowed(true);
+    std::vector<std::string> shown;
+    CloseNextDialog(shown);
+    Start(EngineAttendance::Ready);
+    EXPECT_EQ(Viewer().startupResult, kNoErr);
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "Viewer", "Viewer is unable to find the KilnKernel plug-in, it may be missing or corrupt."}));
+    EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kGroupOnlyMenuTree);
+    EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 0);
+    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 0);
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{});
+    EXPECT_FALSE(std::filesystem::exists(SettingsFolder(m_folder)));
+    EXPECT_EQ(m_host.Suites().AcquireCount("BSCDIAG Suite"), 0);
+}
+
+TEST_F(ViewerStartupTest, MissingEngineMessageWaitsForTheHostsInitialisation)
+{
+    m_host.Suites().SetMissing("HL Kiln Suite", true);
+    const char* plugins = std::getenv("HUELINE_PLUGIN_DIR");
+    ASSERT_NE(plugins, nullptr);
+    m_host.SetFolder(kAIPluginResourcesFolderType, hostsim::ResourceFolderBeside(plugins));
+    m_host.SetUserInteractionAllowed(true);
+    m_host.LoadPluginFolder(plugins);
+    m_host.StartPlugins();
+    m_host.Broadcast("AI Application Started Notifier");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    std::vector<std::string> shown;
+    CloseNextDialog(shown);
+    m_host.Broadcast("AI OwlApp Init Dispatched Notifier");
+    EXPECT_EQ(shown.size(), 2u);
+}
+
+TEST_F(ViewerStartupTest, MissingEngineSuiteKeepsTheSecondRequiredOneUnasked)
+{
+    m_host.Suites().SetMissing("HL Kiln Suite", true);
+    Start(EngineAttendance::Ready);
+    EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kGroupOnlyMenuTree);
+    EXPECT_EQ(m_host.Suites().AcquireCount("HL KilnODL Suite"), 1);
+    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 0);
+}
+
+TEST_F(ViewerStartupTest, SecondApplicationStartCreatesNothingAndPushesNothing)
+{
+    Start(EngineAttendance::Ready);
+    TakeEngineCalls();
+    m_host.Broadcast("AI Application Started Notifier");
+    m_host.Broadcast("AI OwlApp Init Dispatched Notifier");
+    EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 1);
+    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{});
+}
+
+TEST_F(ViewerStartupTest, GermanUserSeesTranslatedMenus)
+{
+    const ScopedEnvironment language("LC_ALL", "de_DE.UTF-8");
+    Start(EngineAttendance::Ready);
+    const AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Erzeugen"});
+    ASSERT_NE(generate, nullptr) << m_host.Menus().Tree(kToolPalettesMenuGroup);
+    EXPECT_EQ(generate->key, "Generate_HL");
+}
+
+using ViewerMenuTest = ViewerHostTest;
+
+TEST_F(ViewerMenuTest, DisabledGenerateCannotBeChosen)
+{
+    Start(EngineAttendance::Ready);
+    AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Generate"});
+    ASSERT_NE(generate, nullptr);
+    EXPECT_NE(m_host.ChooseMenuItem(generate), kNoErr);
+}
+
+TEST_F(ViewerMenuTest, ShowItemIsUncheckedWithoutAPanel)
+{
+    Start(EngineAttendance::Ready);
+    AIMenuItemOpaque* show = MenuItem({"Hueline", "Viewer", "Viewer"});
+    ASSERT_NE(show, nullptr);
+    show->checked = true;
+    EXPECT_EQ(m_host.UpdateMenuItem(show), kNoErr);
+    EXPECT_FALSE(show->checked);
+    EXPECT_EQ(m_host.ChooseMenuItem(show), kNoErr);
+}
+
+using ViewerNotifierTest = ViewerHostTest;
+
+TEST_F(ViewerNotifierTest, ColourSettingsChangeReachesTheEngine)
+{
+    Start(EngineAttendance::Ready);
+    TakeEngineCalls();
+    m_host.ConfirmColorSettings();
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{"ColorSettingsChanged()"});
+}
+
+TEST_F(ViewerNotifierTest, ShutdownGivesBackTheInteractionSuiteHeldForTheToolkit)
+{
+    Start(EngineAttendance::Ready);
+    EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 1);
+    m_host.Shutdown();
+    EXPECT_FALSE(Viewer().started);
+    EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 0);
+}
+
+}  // namespace
