@@ -4,7 +4,10 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QGlyphRun>
 #include <QPainterPathStroker>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QTransform>
 
 #include <cmath>
@@ -24,20 +27,36 @@ QTransform ArtworkToJob(const HostSimDocumentInfo& info)
     return QTransform(k, 0.0, 0.0, -k, info.pageOrigin.h * k, (info.pageHeight - info.pageOrigin.v) * k);
 }
 
-QPainterPath TextOutline(const HostSimArtwork& item)
+// The outlines of the text's glyphs in artwork points, one path per glyph, so that a rendering
+// of a small area handles only the glyphs that reach it.
+std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item)
 {
     QFont font(QString::fromUtf8(item.font));
     font.setPixelSize(kGlyphEmPixels);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::ForceOutline);
-    QPainterPath glyphs;
-    glyphs.addText(QPointF(0.0, 0.0), font, QString::fromUtf8(item.text));
-    // Glyph space has y downwards; artwork space has it upwards.
+    QTextLayout layout(QString::fromUtf8(item.text), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // Glyph space has y downwards from the line's top; artwork space has it upwards.
     const double scale = item.fontSize / kGlyphEmPixels;
-    return QTransform(scale, 0.0, 0.0, -scale, item.baseline.h, item.baseline.v).map(glyphs);
+    const QTransform toArtwork =
+        QTransform::fromTranslate(0.0, -line.ascent()) * QTransform(scale, 0.0, 0.0, -scale, item.baseline.h, item.baseline.v);
+    std::vector<QPainterPath> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QVector<quint32> indexes = run.glyphIndexes();
+        const QVector<QPointF> positions = run.positions();
+        for (int i = 0; i < indexes.size(); ++i) {
+            QPainterPath glyph = run.rawFont().pathForGlyph(indexes[i]);
+            if (!glyph.isEmpty())
+                glyphs.push_back(toArtwork.map(glyph.translated(positions[i])));
+        }
+    }
+    return glyphs;
 }
 
-// The item's outline in artwork points.
+// The outline of a rectangle, ellipse or path in artwork points.
 QPainterPath Outline(const HostSimArtwork& item)
 {
     QPainterPath outline;
@@ -60,9 +79,6 @@ QPainterPath Outline(const HostSimArtwork& item)
         }
         if (item.closed)
             outline.closeSubpath();
-        break;
-    case kHostSimText:
-        outline = TextOutline(item);
         break;
     default:
         break;
@@ -160,6 +176,11 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
         if (!ReadPaint(item.fill, inkCount, fill) || !ReadPaint(item.stroke, inkCount, stroke)) {
             error = ItemError(name, i, "paints with an ink the document does not hold");
             return nullptr;
+        }
+        if (item.kind == kHostSimText) {
+            for (const QPainterPath& glyph : GlyphOutlines(item))
+                job->marks.push_back(MakeMark(toJob.map(glyph), fill, true));
+            continue;
         }
         const QPainterPath outline = Outline(item);
         if (!fill.empty())

@@ -66,14 +66,32 @@ private:
     QTransform m_toPlane;
 };
 
-// Where the mask covers the plane, the plane takes `level`, in proportion to the coverage.
-void Cover(Plane& plane, const Plane& mask, const QRect& box, std::uint8_t level)
+// Where the mask covers the planes, each plane takes its level in proportion to the coverage.
+// Runs of eight empty or fully covered mask pixels are skipped or filled whole.
+void Cover(std::vector<Plane>& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const QRect& box)
 {
+    constexpr int kRun = 8;
+    constexpr std::uint64_t kFull = ~std::uint64_t{0};
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        std::uint8_t* p = plane.Row(y);
         const std::uint8_t* m = mask.Row(y);
-        for (int x = box.left(); x <= box.right(); ++x)
-            p[x] = static_cast<std::uint8_t>((p[x] * (255 - m[x]) + level * m[x] + 127) / 255);
+        for (int x = box.left(); x <= box.right();) {
+            std::uint64_t run = 0;
+            if (box.right() + 1 - x >= kRun)
+                std::memcpy(&run, m + x, kRun);
+            if (box.right() + 1 - x >= kRun && (run == 0 || run == kFull)) {
+                if (run == kFull)
+                    for (std::size_t k = 0; k < planes.size(); ++k)
+                        std::memset(planes[k].Row(y) + x, levels[k], kRun);
+                x += kRun;
+                continue;
+            }
+            if (m[x])
+                for (std::size_t k = 0; k < planes.size(); ++k) {
+                    std::uint8_t& p = planes[k].Row(y)[x];
+                    p = static_cast<std::uint8_t>((p * (255 - m[x]) + levels[k] * m[x] + 127) / 255);
+                }
+            ++x;
+        }
     }
 }
 
@@ -88,12 +106,13 @@ void Spread(Plane& plane, const Plane& mask, const QRect& box, std::uint8_t leve
     }
 }
 
-std::uint8_t LevelOf(const Mark& mark, int ink)
+// The level of every ink of the job under the mark: its tint, or 0 where it is knocked out.
+std::vector<std::uint8_t> LevelsOf(const Mark& mark, std::size_t inks)
 {
+    std::vector<std::uint8_t> levels(inks, 0);
     for (const MarkInk& used : mark.inks)
-        if (used.ink == ink)
-            return used.level;
-    return 0;
+        levels[static_cast<std::size_t>(used.ink)] = used.level;
+    return levels;
 }
 
 // Plane pixels per device pixel for an image quality.
@@ -144,6 +163,15 @@ std::vector<float> LightTables(const Job& job, const DotGainCurve& curve)
     return tables;
 }
 
+// Whether every ink covers pixel x of the rows as it covers pixel x - 1.
+bool SameCoverage(const std::vector<const std::uint8_t*>& rows, int x)
+{
+    for (const std::uint8_t* row : rows)
+        if (row[x] != row[x - 1])
+            return false;
+    return true;
+}
+
 ASUInt32 Channel(float paper, float page)
 {
     const float value = kPasteboard + (paper - kPasteboard) * page;
@@ -177,8 +205,7 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
         const QRect box = painter.Paint(mark.shape, mark.reach);
         if (box.isEmpty())
             continue;
-        for (std::size_t k = 0; k < inks.size(); ++k)
-            Cover(inks[k], mask, box, LevelOf(mark, static_cast<int>(k)));
+        Cover(inks, LevelsOf(mark, inks.size()), mask, box);
         if (!m_settings.trapsVisible || mark.trap.isEmpty())
             continue;
         const QRect band = painter.Paint(mark.trap, mark.reach);
@@ -195,6 +222,10 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
         const std::uint8_t* sheet = DeviceRow(page, y, width, over, under, scratch.back());
         ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
         for (int x = 0; x < width; ++x) {
+            if (x > 0 && sheet[x] == sheet[x - 1] && SameCoverage(rows, x)) {
+                out[x] = out[x - 1];
+                continue;
+            }
             float light[3] = {1.0f, 1.0f, 1.0f};
             for (std::size_t k = 0; k < rows.size(); ++k) {
                 const float* kept = &tables[(k * 256 + rows[k][x]) * 3];
