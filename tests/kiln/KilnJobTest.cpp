@@ -103,6 +103,20 @@ protected:
         ASSERT_TRUE(host->Documents().Edit(document, hostsim::MoveArtwork{1, 1.0, 0.0}, error)) << error;
     }
 
+    struct JobSize
+    {
+        ASErr error;
+        double height;
+        double width;
+    };
+
+    JobSize Size() const
+    {
+        JobSize size{kNoErr, 0.0, 0.0};
+        size.error = kiln->GetJobSize(&size.height, &size.width);
+        return size;
+    }
+
     std::vector<ASUInt32> Render(double x0, double x1, double y0, double y1, int width, int height)
     {
         const double area[4] = {x0, x1, y0, y1};
@@ -124,11 +138,10 @@ TEST_F(KilnJobTest, AJobIsThePageInMillimetres)
 {
     OpenFile(SAMPLES_DIR "/label.json");
     ASSERT_EQ(Generate(), "");
-    double height = 0.0;
-    double width = 0.0;
-    ASSERT_EQ(kiln->GetJobSize(&height, &width), kNoErr);
-    EXPECT_NEAR(width, 100.0, 1e-3);
-    EXPECT_NEAR(height, 60.0, 1e-3);
+    const JobSize size = Size();
+    ASSERT_EQ(size.error, kNoErr);
+    EXPECT_NEAR(size.width, 100.0, 1e-3);
+    EXPECT_NEAR(size.height, 60.0, 1e-3);
     EXPECT_EQ(kiln->JobLoaded(), kNoErr);
 }
 
@@ -173,20 +186,17 @@ TEST_F(KilnJobTest, AFailedGenerationKeepsThePreviousJob)
     ASSERT_EQ(Generate(), "");
     OpenFile(SAMPLES_DIR "/rgb-poster.json");
     ASSERT_NE(Generate(), "");
-    double height = 0.0;
-    double width = 0.0;
-    ASSERT_EQ(kiln->GetJobSize(&height, &width), kNoErr);
-    EXPECT_NEAR(width, 25.4, 1e-9);
+    const JobSize size = Size();
+    ASSERT_EQ(size.error, kNoErr);
+    EXPECT_NEAR(size.width, 25.4, 1e-9);
 }
 
 TEST_F(KilnJobTest, WithoutAJobTheJobEntriesSaySo)
 {
-    double height = 0.0;
-    double width = 0.0;
     double bounds[4] = {};
     ASUInt32 pixel = kGuard;
     const double area[4] = {0.0, 1.0, 0.0, 1.0};
-    EXPECT_EQ(kiln->GetJobSize(&height, &width), kKilnNoJobError);
+    EXPECT_EQ(Size().error, kKilnNoJobError);
     EXPECT_EQ(kiln->GetArtworkBounds(bounds), kKilnNoJobError);
     EXPECT_EQ(kiln->JobLoaded(), kKilnNoJobError);
     EXPECT_EQ(kiln->RenderPreview(0, 1, 0, 1, area, &pixel), kKilnNoJobError);
@@ -198,9 +208,7 @@ TEST_F(KilnJobTest, ResetSessionReleasesTheJobAndAnswersTheReadiness)
     Open("squares.json", kSquares);
     ASSERT_EQ(Generate(), "");
     EXPECT_EQ(kiln->ResetSession(), 1);
-    double height = 0.0;
-    double width = 0.0;
-    EXPECT_EQ(kiln->GetJobSize(&height, &width), kKilnNoJobError);
+    EXPECT_EQ(Size().error, kKilnNoJobError);
     control->SetEngineReady(0);
     EXPECT_EQ(kiln->ResetSession(), 0);
 }
@@ -247,9 +255,7 @@ TEST_F(KilnJobTest, AChangedJobNoViewerShowsIsReleased)
     ASSERT_EQ(Generate(), "");
     Move(squares);
     EXPECT_EQ(odl->GetLoadType(), kHLLoadTypeReleased);
-    double height = 0.0;
-    double width = 0.0;
-    EXPECT_EQ(kiln->GetJobSize(&height, &width), kKilnNoJobError);
+    EXPECT_EQ(Size().error, kKilnNoJobError);
     EXPECT_EQ(odl->GetLoadType(), kHLLoadTypeReleased);
     EXPECT_EQ(g_listener.queriedLoadTypes.size(), 1u);
 }
