@@ -9,6 +9,21 @@ constexpr ASInt32 kHLLoadTypeUpToDate = 1;
 constexpr ASInt32 kHLLoadTypeChanged = 2;
 constexpr ASInt32 kHLLoadTypeReleased = 3;
 
+// Notifications the engine broadcasts through the host's notifier suite.
+// "OY Sync": the engine pushed a new job; the data points to a bool, true when the viewer should
+// keep its view, or is null.
+constexpr const char* kHLSyncNotifier = "OY Sync";
+// "KilnODL Load Type Query": the data points to an HLLoadTypeQuery.
+constexpr const char* kHLLoadTypeQueryNotifier = "KilnODL Load Type Query";
+
+// Asked before the engine offers a regeneration of a changed document's job: a viewer showing
+// that job sets `shown` to 1; a job nobody shows is released instead.
+struct HLLoadTypeQuery
+{
+    ASInt32 loadType;  // the answer the engine is about to give
+    ASInt32 shown;     // 0 when broadcast
+};
+
 // "HL KilnODL Suite" 4: generation of preview jobs from the current document. Host UI thread.
 struct HLKilnODLSuite
 {

@@ -25,45 +25,17 @@ ASErr SetConnectionStatus(ASInt32 status, const char* title, const char* message
     });
 }
 
-ASErr SetInks(const char* const* names, ASInt32 count)
-{
-    return Controlled(kKilnNotStartedError, [=](Engine& engine) {
-        if (count < 0 || (count > 0 && !names))
-            return kKilnBadParameterError;
-        std::vector<std::string> inks;
-        for (ASInt32 i = 0; i < count; ++i) {
-            if (!names[i])
-                return kKilnBadParameterError;
-            inks.emplace_back(names[i]);
-        }
-        engine.Inks().Set(std::move(inks));
-        return kNoErr;
-    });
-}
-
 ASErr LoadColorBook(const char* path)
 {
     return Controlled(kKilnNotStartedError,
                       [=](Engine& engine) { return path ? engine.Book().Load(path) : kKilnBadParameterError; });
 }
 
-ASErr SetJobAnswers(const KilnJobAnswers* answers)
+ASErr PushJob(AIBoolean keepView)
 {
     return Controlled(kKilnNotStartedError, [=](Engine& engine) {
-        if (!answers)
-            return kKilnBadParameterError;
-        engine.Jobs().SetAnswers(*answers);
-        return kNoErr;
-    });
-}
-
-ASErr GetJobAnswers(KilnJobAnswers* answers)
-{
-    return Controlled(kKilnNotStartedError, [=](Engine& engine) {
-        if (!answers)
-            return kKilnBadParameterError;
-        *answers = engine.Jobs().Answers();
-        return kNoErr;
+        std::string error;
+        return engine.Jobs().PushJob(keepView != 0, error) ? kNoErr : kKilnGenerationError;
     });
 }
 
@@ -128,10 +100,10 @@ ASInt32 CountOpenActivities()
     return Controlled(0, [](Engine& engine) { return engine.Messages().OpenActivities(); });
 }
 
-const KilnControlSuite kControl = {SetEngineReady,   SetConnectionStatus,  SetInks,        LoadColorBook,
-                                   SetJobAnswers,    GetJobAnswers,        CountOpenResults, CountCalls,
-                                   GetCall,          ClearCalls,           SetPreferencesFolder, SetPreference,
-                                   RemovePreference, CountClients,         CountOpenActivities};
+const KilnControlSuite kControl = {SetEngineReady,   SetConnectionStatus, LoadColorBook,        PushJob,
+                                   CountOpenResults, CountCalls,          GetCall,              ClearCalls,
+                                   SetPreferencesFolder, SetPreference,   RemovePreference,     CountClients,
+                                   CountOpenActivities};
 
 }  // namespace
 

@@ -1,6 +1,5 @@
 #include "sim/kiln/Engine.h"
 
-#include "plugin/suites/AINotifierSuite.h"
 #include "sim/kiln/CallText.h"
 #include "sim/kiln/HostSuite.h"
 
@@ -16,7 +15,7 @@ std::unique_ptr<Engine> g_engine;
 }  // namespace
 
 Engine::Engine(const SPBasicSuite* basic)
-    : m_basic(basic), m_connection{0, "Connected", "Hueline is connected to its colour service."}
+    : m_basic(basic), m_connection{0, "Connected", "Hueline is connected to its colour service."}, m_jobs(basic)
 {
 }
 
@@ -46,9 +45,7 @@ void Engine::SetConnection(ConnectionStatus connection)
     if (connection == m_connection)
         return;
     m_connection = std::move(connection);
-    const HostSuite<AINotifierSuite> notifiers(m_basic);
-    if (notifiers)
-        notifiers->BroadcastNotifier(kConnectionStatusNotifier, nullptr);
+    Broadcast(m_basic, kConnectionStatusNotifier, nullptr);
 }
 
 }  // namespace kiln

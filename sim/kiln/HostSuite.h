@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plugin/suites/AINotifierSuite.h"
 #include "plugin/suites/SPBasicSuite.h"
 
 namespace kiln {
@@ -25,10 +26,20 @@ public:
 
     explicit operator bool() const { return m_suite != nullptr; }
     const Suite* operator->() const { return m_suite; }
+    const Suite& operator*() const { return *m_suite; }
 
 private:
     const SPBasicSuite* m_basic;
     const Suite* m_suite = nullptr;
 };
+
+// Sends a notification to every plug-in listening for `type`, synchronously; nothing when the
+// host has no notifier suite.
+inline void Broadcast(const SPBasicSuite* basic, const char* type, void* data)
+{
+    const HostSuite<AINotifierSuite> notifiers(basic);
+    if (notifiers)
+        notifiers->BroadcastNotifier(type, data);
+}
 
 }  // namespace kiln

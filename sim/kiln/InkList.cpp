@@ -11,10 +11,10 @@ namespace kiln {
 InkList::InkList() = default;
 InkList::~InkList() = default;
 
-void InkList::ResetIteration()
+void InkList::ResetIteration(const std::vector<std::string>& names)
 {
     m_iteration.clear();
-    for (const std::string& name : m_names)
+    for (const std::string& name : names)
         m_iteration.push_back(std::make_unique<HLInkOpaque>(HLInkOpaque{name}));
     m_position = 0;
 }

@@ -8,10 +8,9 @@
 
 namespace kiln {
 
-// The inks the engine reports for the current document, and the one iteration over them. An
-// iteration works on a copy taken when it is reset, so changes of the list reach the next
-// iteration only. Ink references stay valid until that next reset. Before the first reset the
-// iteration is empty.
+// The one iteration over the inks the engine reports for the current document. An iteration
+// works on the names given when it is reset; ink references stay valid until the next reset.
+// Before the first reset the iteration is empty.
 class InkList
 {
 public:
@@ -20,16 +19,13 @@ public:
     InkList(const InkList&) = delete;
     InkList& operator=(const InkList&) = delete;
 
-    void Set(std::vector<std::string> names) { m_names = std::move(names); }
-
-    void ResetIteration();
+    void ResetIteration(const std::vector<std::string>& names);
     // The next ink of the iteration; null after the last one.
     HLInkRef Next();
     // The name of an ink of the current iteration; null for any other reference.
     const std::string* NameOf(HLInkRef ink) const;
 
 private:
-    std::vector<std::string> m_names;
     std::vector<std::unique_ptr<HLInkOpaque>> m_iteration;
     std::size_t m_position = 0;
 };

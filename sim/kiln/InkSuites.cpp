@@ -9,7 +9,7 @@
 namespace kiln {
 namespace {
 
-// The only ink list the engine has: the current document's.
+// The only ink list the engine has: the current document's, which are its job's inks.
 constexpr ASInt32 kDocumentInks = 0;
 
 ASErr ResetInkIteration(ASInt32 list)
@@ -17,7 +17,7 @@ ASErr ResetInkIteration(ASInt32 list)
     return Answered(CallText("ResetInkIteration").Int(list), kKilnNotStartedError, [=](Engine& engine) {
         if (list != kDocumentInks)
             return kKilnBadParameterError;
-        engine.Inks().ResetIteration();
+        engine.Inks().ResetIteration(engine.Jobs().CurrentDocumentInks());
         return kNoErr;
     });
 }

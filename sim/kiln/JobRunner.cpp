@@ -1,6 +1,17 @@
 #include "sim/kiln/JobRunner.h"
 
+#include "plugin/suites/AIDocumentSuite.h"
+#include "plugin/suites/HLKilnODLSuite.h"
+#include "sim/host/HostSimDocumentAccessSuite.h"
+#include "sim/kiln/HostSuite.h"
+#include "sim/kiln/JobBuilder.h"
+#include "sim/kiln/KilnControlSuite.h"
+#include "sim/kiln/PreviewRenderer.h"
+
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <new>
 
 // A generation result handed out by the engine.
 struct HLKilnResultOpaque
@@ -13,30 +24,27 @@ struct HLKilnResultOpaque
 namespace kiln {
 namespace {
 
-constexpr double kA4Height = 297.0;
-constexpr double kA4Width = 210.0;
-constexpr ASUInt32 kWhite = 0xffffffff;
-constexpr ASInt32 kNoJob = 0;
+constexpr ASInt32 kNoDocument = 0;
+// The largest side of a rendering in device pixels; beyond it sizes would overflow.
+constexpr long long kMaximumSide = INT_MAX / 4;
+
+bool IsArea(const double area[4])
+{
+    return std::all_of(area, area + 4, [](double value) { return std::isfinite(value); }) && area[0] < area[1] &&
+           area[2] < area[3];
+}
 
 }  // namespace
 
-JobRunner::JobRunner()
-    : m_answers{1, 1, "", kA4Height, kA4Width, {0.0, kA4Width, 0.0, kA4Height}, kNoJob, kWhite, kNoErr}
-{
-}
+JobRunner::JobRunner(const SPBasicSuite* basic) : m_basic(basic) {}
 
 JobRunner::~JobRunner() = default;
 
-void JobRunner::SetAnswers(const KilnJobAnswers& answers)
-{
-    m_answers = answers;
-    m_answers.failureMessage[sizeof m_answers.failureMessage - 1] = '\0';
-}
-
 HLKilnResultHandle JobRunner::RunGeneration()
 {
-    m_results.push_back(std::make_unique<HLKilnResultOpaque>(
-        HLKilnResultOpaque{++m_generated, m_answers.generationSucceeds, m_answers.failureMessage}));
+    std::string error;
+    const bool succeeded = Generate(error);
+    m_results.push_back(std::make_unique<HLKilnResultOpaque>(HLKilnResultOpaque{++m_generated, succeeded, error}));
     return m_results.back().get();
 }
 
@@ -55,7 +63,7 @@ const std::string* JobRunner::Message(HLKilnResultHandle result) const
 bool JobRunner::Release(HLKilnResultHandle result)
 {
     const auto found = std::find_if(m_results.begin(), m_results.end(),
-                                     [result](const auto& known) { return known.get() == result; });
+                                    [result](const auto& known) { return known.get() == result; });
     if (found == m_results.end())
         return false;
     m_results.erase(found);
@@ -68,15 +76,87 @@ std::string JobRunner::Describe(HLKilnResultHandle result) const
     return found ? "result " + std::to_string(found->number) : "unknown result";
 }
 
+bool JobRunner::PushJob(bool keepView, std::string& error)
+{
+    if (!Generate(error))
+        return false;
+    AIBoolean keep = keepView;
+    Broadcast(m_basic, kHLSyncNotifier, &keep);
+    return true;
+}
+
+ASInt32 JobRunner::LoadType()
+{
+    const AIDocumentHandle current = CurrentDocument();
+    if (!current)
+        return kNoDocument;
+    const HostSuite<HostSimDocumentAccessSuite> access(m_basic);
+    HostSimDocumentInfo info{};
+    if (!m_job || m_job->document != current || !access || access->GetDocumentInfo(current, &info) != kNoErr ||
+        !info.name || m_job->documentName != info.name)
+        return kHLLoadTypeReleased;
+    if (info.revision == m_job->revision)
+        return kHLLoadTypeUpToDate;
+    HLLoadTypeQuery query{kHLLoadTypeChanged, 0};
+    Broadcast(m_basic, kHLLoadTypeQueryNotifier, &query);
+    if (query.shown)
+        return kHLLoadTypeChanged;
+    m_job.reset();
+    return kHLLoadTypeReleased;
+}
+
 ASErr JobRunner::RenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 right, const double area[4],
                                ASUInt32* pixels) const
 {
-    if (!area || !pixels || bottom <= top || right <= left)
+    const long long height = static_cast<long long>(bottom) - top;
+    const long long width = static_cast<long long>(right) - left;
+    if (!area || !pixels || height <= 0 || width <= 0 || height > kMaximumSide || width > kMaximumSide ||
+        !IsArea(area))
         return kKilnBadParameterError;
-    const auto count = static_cast<std::size_t>(static_cast<long long>(bottom) - top) *
-                       static_cast<std::size_t>(static_cast<long long>(right) - left);
-    std::fill(pixels, pixels + count, m_answers.previewPixel);
-    return m_answers.previewResult;
+    if (!m_job)
+        return kKilnNoJobError;
+    try {
+        PreviewRenderer(*m_job, m_settings).Render(area, static_cast<int>(width), static_cast<int>(height), pixels);
+    } catch (const std::bad_alloc&) {
+        return kKilnOutOfMemoryError;
+    }
+    return kNoErr;
+}
+
+std::vector<std::string> JobRunner::CurrentDocumentInks() const
+{
+    const HostSuite<HostSimDocumentAccessSuite> access(m_basic);
+    const AIDocumentHandle current = CurrentDocument();
+    return access && current ? JobBuilder(*access).InkNames(current) : std::vector<std::string>{};
+}
+
+bool JobRunner::Generate(std::string& error)
+{
+    const AIDocumentHandle current = CurrentDocument();
+    if (!current) {
+        error = "There is no document to generate a preview from.";
+        return false;
+    }
+    const HostSuite<HostSimDocumentAccessSuite> access(m_basic);
+    if (!access) {
+        error = "The host does not let the engine read its documents.";
+        return false;
+    }
+    std::unique_ptr<Job> job = JobBuilder(*access).Build(current, error);
+    if (!job)
+        return false;
+    m_job = std::move(job);
+    error.clear();
+    return true;
+}
+
+AIDocumentHandle JobRunner::CurrentDocument() const
+{
+    const HostSuite<AIDocumentSuite> documents(m_basic);
+    AIDocumentHandle current = nullptr;
+    if (!documents || documents->GetCurrentDocument(&current) != kNoErr)
+        return nullptr;
+    return current;
 }
 
 const HLKilnResultOpaque* JobRunner::Find(HLKilnResultHandle result) const

@@ -12,20 +12,6 @@ constexpr ASInt32 kKilnPreferencesFolderType = 40;
 // The preference file inside that folder.
 constexpr const char* kKilnPreferencesFileName = "KilnPreferences.txt";
 
-// What the job entries answer until the engine builds real jobs.
-struct KilnJobAnswers
-{
-    ASInt32 sessionResult;       // ResetSession
-    ASInt32 generationSucceeds;  // ResultSucceeded of the next results
-    char failureMessage[256];    // GetResultMessage
-    double jobHeight;            // GetJobSize, mm
-    double jobWidth;
-    double artworkBounds[4];     // GetArtworkBounds: x0, x1, y0, y1, mm
-    ASInt32 loadType;            // GetLoadType
-    ASUInt32 previewPixel;       // RenderPreview fills the buffer with it (0xffRRGGBB)
-    ASErr previewResult;         // RenderPreview's result for valid arguments
-};
-
 // "HL Kiln Control Suite" 1. Host UI thread.
 struct KilnControlSuite
 {
@@ -36,12 +22,12 @@ struct KilnControlSuite
     ASErr (*SetEngineReady)(ASInt32 ready);
     // 0 connected, 1 warning, anything else not connected. Any change broadcasts "HL Conn Stat".
     ASErr (*SetConnectionStatus)(ASInt32 status, const char* title, const char* message);
-    // The inks of the current document, in iteration order; the strings are copied.
-    ASErr (*SetInks)(const char* const* names, ASInt32 count);
     // Replaces the colour book by the books of the file; a refused file leaves the book as it was.
     ASErr (*LoadColorBook)(const char* path);
-    ASErr (*SetJobAnswers)(const KilnJobAnswers* answers);
-    ASErr (*GetJobAnswers)(KilnJobAnswers* answers);
+    // Generates a job from the current document as RunGeneration does and broadcasts "OY Sync"
+    // with a pointer to `keepView`; kKilnGenerationError, broadcasting nothing, when the
+    // document cannot be made a job.
+    ASErr (*PushJob)(AIBoolean keepView);
     // Result handles given by RunGeneration and not yet released.
     ASInt32 (*CountOpenResults)();
 
@@ -62,7 +48,7 @@ struct KilnControlSuite
     ASInt32 (*CountClients)();
     ASInt32 (*CountOpenActivities)();
 };
-HL_SUITE_SIZE(KilnControlSuite, 15);
+HL_SUITE_SIZE(KilnControlSuite, 13);
 
 // Results of the simulated engine besides 0.
 constexpr ASErr kKilnBadParameterError = FourCC("PARM");   // a null or out-of-range argument
@@ -72,3 +58,6 @@ constexpr ASErr kKilnAbsentKeyError = FourCC("Key?");      // the preference doe
 constexpr ASErr kKilnFileError = FourCC("File");           // a file could not be read or written
 constexpr ASErr kKilnMalformedError = FourCC("Form");      // a file or name breaks its format
 constexpr ASErr kKilnReadOnlyError = FourCC("PrRO");       // the preference file is not rewritten
+constexpr ASErr kKilnNoJobError = FourCC("Job?");          // there is no job to answer from
+constexpr ASErr kKilnGenerationError = FourCC("Gen!");     // the document could not be made a job
+constexpr ASErr kKilnOutOfMemoryError = FourCC("Mem!");    // a rendering does not fit into memory

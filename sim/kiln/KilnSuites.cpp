@@ -7,6 +7,8 @@
 #include "sim/kiln/EngineCall.h"
 #include "sim/kiln/EngineSuites.h"
 
+#include <algorithm>
+
 namespace kiln {
 namespace {
 
@@ -16,21 +18,20 @@ constexpr char kSetFirstDot[] = "SetFirstDot";
 constexpr char kSetFirstDotDarkening[] = "SetFirstDotDarkening";
 constexpr char kSetDarkeningRange[] = "SetDarkeningRange";
 constexpr char kSetDeviationDistance[] = "SetDeviationDistance";
-constexpr char kJobLoaded[] = "JobLoaded";
-constexpr char kSetTrapLayerVisible[] = "SetTrapLayerVisible";
-constexpr char kSetImageQuality[] = "SetImageQuality";
 constexpr char kSetShowRoundedDensities[] = "SetShowRoundedDensities";
-constexpr char kSetAntialiasingMode[] = "SetAntialiasingMode";
 constexpr char kSetMergeSimilarInks[] = "SetMergeSimilarInks";
 constexpr char kSetMoireChecks[] = "SetMoireChecks";
-constexpr char kSetDotGainCurve[] = "SetDotGainCurve";
 constexpr char kApplyColorSettings[] = "ApplyColorSettings";
 constexpr char kSetShowTechnicalInks[] = "SetShowTechnicalInks";
 constexpr char kColorSettingsChanged[] = "ColorSettingsChanged";
 
+// Releases the job; generation may follow while the engine is ready.
 ASInt32 ResetSession()
 {
-    return Answered(CallText("ResetSession"), 0, [](Engine& engine) { return engine.Jobs().Answers().sessionResult; });
+    return Answered(CallText("ResetSession"), 0, [](Engine& engine) {
+        engine.Jobs().ResetSession();
+        return engine.Ready() ? 1 : 0;
+    });
 }
 
 CallText& Area(CallText& call, const double area[4])
@@ -50,38 +51,85 @@ ASErr RenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 right, co
                     [&](Engine& engine) { return engine.Jobs().RenderPreview(top, bottom, left, right, area, pixels); });
 }
 
-ASErr GetJobSize(double* height, double* width)
+// Runs `answer` with the engine's job; kKilnNoJobError without one.
+template <typename Answer>
+ASErr WithJob(const CallText& call, Answer answer)
 {
-    return Answered(CallText("GetJobSize"), kKilnNotStartedError, [=](Engine& engine) {
-        if (!height || !width)
-            return kKilnBadParameterError;
-        *height = engine.Jobs().Answers().jobHeight;
-        *width = engine.Jobs().Answers().jobWidth;
-        return kNoErr;
+    return Answered(call, kKilnNotStartedError, [&](Engine& engine) {
+        const Job* job = engine.Jobs().CurrentJob();
+        return job ? answer(*job) : kKilnNoJobError;
     });
 }
 
-
-
-
-
+ASErr GetJobSize(double* height, double* width)
+{
+    return WithJob(CallText("GetJobSize"), [=](const Job& job) {
+        if (!height || !width)
+            return kKilnBadParameterError;
+        *height = job.height;
+        *width = job.width;
+        return kNoErr;
+    });
+}
 
 ASErr GetArtworkBounds(double bounds[4])
 {
-    return Answered(CallText("GetArtworkBounds"), kKilnNotStartedError, [=](Engine& engine) {
+    return WithJob(CallText("GetArtworkBounds"), [=](const Job& job) {
         if (!bounds)
             return kKilnBadParameterError;
-        for (int i = 0; i < 4; ++i)
-            bounds[i] = engine.Jobs().Answers().artworkBounds[i];
+        const double written[4] = {job.artwork.left(), job.artwork.right(), job.artwork.top(), job.artwork.bottom()};
+        std::copy(written, written + 4, bounds);
         return kNoErr;
     });
 }
 
+ASErr JobLoaded()
+{
+    return WithJob(CallText("JobLoaded"), [](const Job&) { return kNoErr; });
+}
 
+// A rendering setter: records the call, then `apply` changes the settings or refuses.
+template <typename Apply>
+ASErr SetRendering(const CallText& call, Apply apply)
+{
+    return Answered(call, kKilnNotStartedError,
+                    [&](Engine& engine) { return apply(engine.Jobs().Settings()) ? kNoErr : kKilnBadParameterError; });
+}
 
+ASErr SetTrapLayerVisible(AIBoolean visible)
+{
+    return SetRendering(CallText("SetTrapLayerVisible").Int(visible), [=](RenderSettings& settings) {
+        settings.trapsVisible = visible != 0;
+        return true;
+    });
+}
 
+ASErr SetImageQuality(ASInt32 quality)
+{
+    return SetRendering(CallText("SetImageQuality").Int(quality), [=](RenderSettings& settings) {
+        settings.quality = quality;
+        return true;
+    });
+}
 
+ASErr SetAntialiasingMode(ASInt32 mode)
+{
+    return SetRendering(CallText("SetAntialiasingMode").Int(mode), [=](RenderSettings& settings) {
+        if (mode != kAntialiasingOn && mode != kAntialiasingOff)
+            return false;
+        settings.antialiasing = mode == kAntialiasingOn;
+        return true;
+    });
+}
 
+ASErr SetDotGainCurve(double minimum, double at25, double at50, double at75, double maximum)
+{
+    CallText call("SetDotGainCurve");
+    call.Real(minimum).Real(at25).Real(at50).Real(at75).Real(maximum);
+    return SetRendering(call, [=](RenderSettings& settings) {
+        return settings.dotGain.Set(minimum, at25, at50, at75, maximum);
+    });
+}
 
 ASInt32 IsEngineReady()
 {
@@ -131,7 +179,7 @@ ASErr GetResultMessage(HLKilnResultHandle result, char* buffer, ASInt32 size)
 
 ASInt32 GetLoadType()
 {
-    return Answered(CallText("GetLoadType"), 0, [](Engine& engine) { return engine.Jobs().Answers().loadType; });
+    return Answered(CallText("GetLoadType"), 0, [](Engine& engine) { return engine.Jobs().LoadType(); });
 }
 
 
@@ -150,19 +198,19 @@ const HLKilnSuite kKiln = {ResetSession,
                            RecordOnly<kSetDeviationDistance, double>,
                            {},
                            GetArtworkBounds,
-                           RecordOnly<kJobLoaded>,
-                           RecordOnly<kSetTrapLayerVisible, AIBoolean>,
-                           RecordOnly<kSetImageQuality, ASInt32>,
+                           JobLoaded,
+                           SetTrapLayerVisible,
+                           SetImageQuality,
                            RecordOnly<kSetShowRoundedDensities, AIBoolean>,
                            {},
-                           RecordOnly<kSetAntialiasingMode, ASInt32>,
+                           SetAntialiasingMode,
                            {},
                            RecordOnly<kSetMergeSimilarInks, ASInt32>,
                            IsEngineReady,
                            {},
                            RecordOnly<kSetMoireChecks, AIBoolean, AIBoolean, AIBoolean, AIBoolean, AIBoolean, float,
                                       AIBoolean, float, AIBoolean, float, float>,
-                           RecordOnly<kSetDotGainCurve, double, double, double, double, double>,
+                           SetDotGainCurve,
                            {},
                            RecordOnly<kApplyColorSettings>,
                            {},

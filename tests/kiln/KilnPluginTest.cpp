@@ -11,10 +11,8 @@
 #include "plugin/suites/HLKilnSuite.h"
 #include "plugin/suites/HLPreferencesSuite.h"
 #include "plugin/suites/SPBasicSuite.h"
-#include "sim/host/Host.h"
-#include "sim/host/StandardStartup.h"
 #include "sim/kiln/KilnControlSuite.h"
-#include "TemporaryFolder.h"
+#include "KilnPluginFixture.h"
 #include "TextFiles.h"
 
 #include <gtest/gtest.h>
@@ -28,93 +26,8 @@ namespace {
 
 constexpr const char* kViewer = "Hueline/Viewer";
 
-using Lines = std::vector<std::string>;
-
-std::string EnginePath()
+class KilnPluginTest : public KilnPluginFixture
 {
-    const char* folder = std::getenv("HUELINE_PLUGIN_DIR");
-    return std::string(folder ? folder : ".") + "/" + hostsim::kEnginePluginFile;
-}
-
-class KilnPluginTest : public ::testing::Test
-{
-protected:
-    KilnPluginTest() { Start(); }
-
-    // A fresh host with the engine (and the echo plug-in, which logs the notifications it
-    // receives into its menu item) started, the engine's preferences in the test's folder.
-    void Start()
-    {
-        host = std::make_unique<hostsim::Host>();
-        host->SetFolder(kKilnPreferencesFolderType, preferences.Path().string());
-        std::string error;
-        engine = host->LoadPlugin(EnginePath(), error);
-        ASSERT_NE(engine, nullptr) << error;
-        echo = host->LoadPlugin(ECHO_PLUGIN, error);
-        ASSERT_NE(echo, nullptr) << error;
-        host->Startup();
-        control = Acquire<KilnControlSuite>();
-        ASSERT_NE(control, nullptr);
-    }
-
-    void Restart()
-    {
-        host->Shutdown();
-        host.reset();
-        Start();
-    }
-
-    template <typename Suite>
-    const Suite* Acquire() const
-    {
-        const void* procs = nullptr;
-        return host->BasicSuite()->AcquireSuite(Suite::kName, Suite::kVersion, &procs) == kNoErr
-                   ? static_cast<const Suite*>(procs)
-                   : nullptr;
-    }
-
-    std::vector<std::string> Calls() const
-    {
-        std::vector<std::string> calls;
-        for (ASInt32 i = 0; i < control->CountCalls(); ++i) {
-            std::string call(static_cast<std::size_t>(control->GetCall(i, nullptr, 0)) + 1, '\0');
-            control->GetCall(i, call.data(), static_cast<ASInt32>(call.size()));
-            call.pop_back();
-            calls.push_back(call);
-        }
-        return calls;
-    }
-
-    // Registers the echo plug-in for a notification type; it logs each delivery.
-    void Observe(const char* type) { host->Notifiers().Add(echo, "probe", type); }
-    int Deliveries(const std::string& type) const
-    {
-        const std::string log = host->Menus().ItemsOf(kToolPalettesMenuGroup).front()->text;
-        int count = 0;
-        for (std::size_t at = log.find(type); at != std::string::npos; at = log.find(type, at + 1))
-            ++count;
-        return count;
-    }
-
-    std::vector<std::string> IterateInks() const
-    {
-        const auto* inks = Acquire<HLInkSuite>();
-        std::vector<std::string> names;
-        inks->ResetInkIteration(0);
-        HLInkRef ink = nullptr;
-        while (inks->NextInk(0, &ink)) {
-            char name[256];
-            inks->GetInkName(ink, name, sizeof name);
-            names.push_back(name);
-        }
-        return names;
-    }
-
-    TemporaryFolder preferences;
-    std::unique_ptr<hostsim::Host> host;
-    SPPlugin* engine = nullptr;
-    SPPlugin* echo = nullptr;
-    const KilnControlSuite* control = nullptr;
 };
 
 // --- start-up and shut-down ---
@@ -261,62 +174,6 @@ TEST_F(KilnPluginTest, ConnectionStatusWithoutAStatusPointerWritesNothing)
 
 // --- inks and colour book ---
 
-TEST_F(KilnPluginTest, IteratesTheDocumentsInksInOrder)
-{
-    const char* names[] = {"Cyan", "PANTONE 185 C", "Mystery Green"};
-    ASSERT_EQ(control->SetInks(names, 3), kNoErr);
-    EXPECT_EQ(IterateInks(), (Lines{"Cyan", "PANTONE 185 C", "Mystery Green"}));
-    const Lines calls = Calls();
-    ASSERT_EQ(calls.size(), 8u);
-    EXPECT_EQ(calls[0], "ResetInkIteration(0)");
-    EXPECT_EQ(calls[1], "NextInk(0)");
-    EXPECT_EQ(calls[2], "GetInkName(\"Cyan\", 256)");
-    EXPECT_EQ(calls[7], "NextInk(0)");
-}
-
-TEST_F(KilnPluginTest, NoInkIsDeliveredBeforeAResetOrForAnotherList)
-{
-    const char* names[] = {"Cyan"};
-    control->SetInks(names, 1);
-    const auto* inks = Acquire<HLInkSuite>();
-    HLInkRef ink = nullptr;
-    EXPECT_EQ(inks->NextInk(0, &ink), 0);
-    EXPECT_EQ(inks->ResetInkIteration(1), kKilnBadParameterError);
-    EXPECT_EQ(inks->NextInk(1, &ink), 0);
-}
-
-TEST_F(KilnPluginTest, AnInkReferenceDiesWithItsIteration)
-{
-    const char* before[] = {"Cyan", "Magenta"};
-    control->SetInks(before, 2);
-    const auto* inks = Acquire<HLInkSuite>();
-    inks->ResetInkIteration(0);
-    HLInkRef first = nullptr;
-    ASSERT_NE(inks->NextInk(0, &first), 0);
-    const char* after[] = {"Black"};
-    control->SetInks(after, 1);
-    HLInkRef second = nullptr;
-    ASSERT_NE(inks->NextInk(0, &second), 0);
-    char name[256];
-    ASSERT_EQ(inks->GetInkName(second, name, sizeof name), kNoErr);
-    EXPECT_STREQ(name, "Magenta");
-
-    inks->ResetInkIteration(0);
-    EXPECT_EQ(inks->GetInkName(first, name, sizeof name), kKilnUnknownHandleError);
-    EXPECT_EQ(Calls().back(), "GetInkName(unknown ink, 256)");
-}
-
-TEST_F(KilnPluginTest, SettingInksRefusesNullNamesAndKeepsTheList)
-{
-    const char* names[] = {"Cyan"};
-    control->SetInks(names, 1);
-    const char* broken[] = {"Magenta", nullptr};
-    EXPECT_EQ(control->SetInks(broken, 2), kKilnBadParameterError);
-    EXPECT_EQ(control->SetInks(nullptr, 1), kKilnBadParameterError);
-    EXPECT_EQ(control->SetInks(names, -1), kKilnBadParameterError);
-    EXPECT_EQ(IterateInks(), Lines{"Cyan"});
-}
-
 TEST_F(KilnPluginTest, TheShippedBookAndTheProcessInksAreFound)
 {
     const auto* book = Acquire<HLInkBookSuite>();
@@ -424,93 +281,6 @@ TEST_F(KilnPluginTest, ActivitiesAreOpenUntilEndedOnce)
     EXPECT_EQ(control->CountOpenActivities(), 0);
     EXPECT_EQ(centre->BeginActivity(id + 7, "Viewer", "Viewer"), 0);
     EXPECT_EQ(Calls()[1], "BeginActivity(" + std::to_string(id) + ", \"Betrachter\", \"Viewer\")");
-}
-
-// --- jobs ---
-
-TEST_F(KilnPluginTest, JobEntriesAnswerWhatWasConfigured)
-{
-    KilnJobAnswers answers{};
-    ASSERT_EQ(control->GetJobAnswers(&answers), kNoErr);
-    answers.sessionResult = 0;
-    answers.jobHeight = 100.0;
-    answers.jobWidth = 50.0;
-    answers.artworkBounds[0] = 1.0;
-    answers.artworkBounds[3] = 4.0;
-    answers.loadType = kHLLoadTypeChanged;
-    ASSERT_EQ(control->SetJobAnswers(&answers), kNoErr);
-
-    const auto* kiln = Acquire<HLKilnSuite>();
-    EXPECT_EQ(kiln->ResetSession(), 0);
-    double height = 0.0;
-    double width = 0.0;
-    ASSERT_EQ(kiln->GetJobSize(&height, &width), kNoErr);
-    EXPECT_EQ(height, 100.0);
-    EXPECT_EQ(width, 50.0);
-    double bounds[4] = {};
-    ASSERT_EQ(kiln->GetArtworkBounds(bounds), kNoErr);
-    EXPECT_EQ(bounds[0], 1.0);
-    EXPECT_EQ(bounds[3], 4.0);
-    EXPECT_EQ(Acquire<HLKilnODLSuite>()->GetLoadType(), kHLLoadTypeChanged);
-    EXPECT_EQ(kiln->GetJobSize(nullptr, &width), kKilnBadParameterError);
-}
-
-TEST_F(KilnPluginTest, AResultKeepsTheAnswerOfItsGenerationUntilReleased)
-{
-    KilnJobAnswers answers{};
-    control->GetJobAnswers(&answers);
-    answers.generationSucceeds = 0;
-    std::snprintf(answers.failureMessage, sizeof answers.failureMessage, "The document has no pages.");
-    control->SetJobAnswers(&answers);
-
-    const auto* odl = Acquire<HLKilnODLSuite>();
-    HLKilnResultHandle failed = odl->RunGeneration();
-    answers.generationSucceeds = 1;
-    control->SetJobAnswers(&answers);
-    HLKilnResultHandle succeeded = odl->RunGeneration();
-    EXPECT_EQ(control->CountOpenResults(), 2);
-    EXPECT_EQ(odl->ResultSucceeded(failed), 0);
-    EXPECT_NE(odl->ResultSucceeded(succeeded), 0);
-    char text[256];
-    ASSERT_EQ(odl->GetResultMessage(failed, text, sizeof text), kNoErr);
-    EXPECT_STREQ(text, "The document has no pages.");
-
-    EXPECT_EQ(odl->ReleaseResult(failed), kNoErr);
-    EXPECT_EQ(odl->ReleaseResult(failed), kKilnUnknownHandleError);
-    EXPECT_EQ(odl->ResultSucceeded(failed), 0);
-    EXPECT_EQ(control->CountOpenResults(), 1);
-    const Lines calls = Calls();
-    EXPECT_EQ(calls[2], "ResultSucceeded(result 1)");
-    EXPECT_EQ(calls[3], "ResultSucceeded(result 2)");
-    EXPECT_EQ(calls[4], "GetResultMessage(result 1, 256)");
-    EXPECT_EQ(calls[6], "ReleaseResult(unknown result)");
-}
-
-TEST_F(KilnPluginTest, RenderPreviewFillsExactlyTheRequestedPixels)
-{
-    KilnJobAnswers answers{};
-    control->GetJobAnswers(&answers);
-    answers.previewPixel = 0xff336699;
-    control->SetJobAnswers(&answers);
-    constexpr ASUInt32 kGuard = 0x12345678;
-    std::vector<ASUInt32> pixels(3 * 2 + 1, kGuard);
-    const double area[4] = {10.0, 40.0, 5.5, 25.5};
-    ASSERT_EQ(Acquire<HLKilnSuite>()->RenderPreview(4, 6, 7, 10, area, pixels.data()), kNoErr);
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xff336699u), 6);
-    EXPECT_EQ(pixels.back(), kGuard);
-    EXPECT_EQ(Calls(), Lines{"RenderPreview(4, 6, 7, 10, 10, 40, 5.5, 25.5)"});
-}
-
-TEST_F(KilnPluginTest, RenderPreviewRefusesAnEmptyRectangle)
-{
-    ASUInt32 pixel = 0;
-    const double area[4] = {0.0, 1.0, 0.0, 1.0};
-    const auto* kiln = Acquire<HLKilnSuite>();
-    EXPECT_EQ(kiln->RenderPreview(5, 5, 0, 1, area, &pixel), kKilnBadParameterError);
-    EXPECT_EQ(kiln->RenderPreview(0, 1, 3, 2, area, &pixel), kKilnBadParameterError);
-    EXPECT_EQ(kiln->RenderPreview(0, 1, 0, 1, nullptr, &pixel), kKilnBadParameterError);
-    EXPECT_EQ(pixel, 0u);
-    EXPECT_EQ(Calls().back(), "RenderPreview(0, 1, 0, 1, null)");
 }
 
 }  // namespace

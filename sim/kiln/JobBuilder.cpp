@@ -1,0 +1,210 @@
+#include "sim/kiln/JobBuilder.h"
+
+#include "sim/host/HostSimDocumentAccessSuite.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QGlyphRun>
+#include <QPainterPathStroker>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QTransform>
+
+#include <cmath>
+
+namespace kiln {
+namespace {
+
+constexpr double kMillimetresPerPoint = 25.4 / 72.0;
+// Glyph outlines are taken at this many pixels to the em, then scaled to the text's size.
+constexpr int kGlyphEmPixels = 1000;
+constexpr double kMiterLimit = 4.0;
+
+// Artwork points (y upwards, origin where the page origin puts it) to job millimetres.
+QTransform ArtworkToJob(const HostSimDocumentInfo& info)
+{
+    const double k = kMillimetresPerPoint;
+    return QTransform(k, 0.0, 0.0, -k, info.pageOrigin.h * k, (info.pageHeight - info.pageOrigin.v) * k);
+}
+
+// The outlines of the text's glyphs in artwork points, one path per glyph, so that a rendering
+// of a small area handles only the glyphs that reach it.
+std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item)
+{
+    QFont font(QString::fromUtf8(item.font));
+    font.setPixelSize(kGlyphEmPixels);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::ForceOutline);
+    QTextLayout layout(QString::fromUtf8(item.text), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // Glyph space has y downwards from the line's top; artwork space has it upwards.
+    const double scale = item.fontSize / kGlyphEmPixels;
+    const QTransform toArtwork =
+        QTransform::fromTranslate(0.0, -line.ascent()) * QTransform(scale, 0.0, 0.0, -scale, item.baseline.h, item.baseline.v);
+    std::vector<QPainterPath> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QVector<quint32> indexes = run.glyphIndexes();
+        const QVector<QPointF> positions = run.positions();
+        for (int i = 0; i < indexes.size(); ++i) {
+            QPainterPath glyph = run.rawFont().pathForGlyph(indexes[i]);
+            if (!glyph.isEmpty())
+                glyphs.push_back(toArtwork.map(glyph.translated(positions[i])));
+        }
+    }
+    return glyphs;
+}
+
+// The outline of a rectangle, ellipse or path in artwork points.
+QPainterPath Outline(const HostSimArtwork& item)
+{
+    QPainterPath outline;
+    const QRectF box(item.bounds.left, item.bounds.bottom, item.bounds.right - item.bounds.left,
+                     item.bounds.top - item.bounds.bottom);
+    switch (item.kind) {
+    case kHostSimRectangle:
+        outline.addRect(box);
+        break;
+    case kHostSimEllipse:
+        outline.addEllipse(box);
+        break;
+    case kHostSimPath:
+        for (ASInt32 i = 0; i < item.pointCount; ++i) {
+            const QPointF corner(item.points[i].h, item.points[i].v);
+            if (i == 0)
+                outline.moveTo(corner);
+            else
+                outline.lineTo(corner);
+        }
+        if (item.closed)
+            outline.closeSubpath();
+        break;
+    default:
+        break;
+    }
+    return outline;
+}
+
+QPainterPath Stroked(const QPainterPath& outline, double width)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::FlatCap);
+    stroker.setJoinStyle(Qt::MiterJoin);
+    stroker.setMiterLimit(kMiterLimit);
+    return stroker.createStroke(outline);
+}
+
+// False when the paint names an ink the document does not hold.
+bool ReadPaint(const HostSimPaint& paint, int inkCount, std::vector<MarkInk>& inks)
+{
+    for (ASInt32 i = 0; i < paint.count; ++i) {
+        const HostSimInkTint& tint = paint.tints[i];
+        if (tint.ink < 0 || tint.ink >= inkCount || !(tint.tint >= 0.0 && tint.tint <= 1.0))
+            return false;
+        inks.push_back({tint.ink, static_cast<std::uint8_t>(std::lround(tint.tint * 255.0))});
+    }
+    return true;
+}
+
+Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped)
+{
+    shape.setFillRule(Qt::WindingFill);
+    Mark mark{std::move(shape), std::move(inks), {}, {}};
+    if (trapped)
+        mark.trap = Stroked(mark.shape, 2.0 * kTrapWidthMm);
+    mark.reach = mark.shape.boundingRect().united(mark.trap.boundingRect());
+    return mark;
+}
+
+std::string ItemError(const std::string& document, ASInt32 index, const char* problem)
+{
+    return document + ": artwork " + std::to_string(index + 1) + ": " + problem;
+}
+
+}  // namespace
+
+JobBuilder::JobBuilder(const HostSimDocumentAccessSuite& access) : m_access(access) {}
+
+std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& error) const
+{
+    HostSimDocumentInfo info{};
+    if (m_access.GetDocumentInfo(document, &info) != kNoErr) {
+        error = "The document cannot be read.";
+        return nullptr;
+    }
+    const std::string name = info.name ? info.name : "";
+    if (info.colorModel != kHostSimCMYKColorModel) {
+        error = name + ": RGB documents cannot be printed; convert the document to CMYK.";
+        return nullptr;
+    }
+    if (info.artworkCount <= 0) {
+        error = name + ": the document has no artwork to print.";
+        return nullptr;
+    }
+    auto job = std::make_unique<Job>();
+    job->document = document;
+    job->documentName = name;
+    job->revision = info.revision;
+    job->width = info.pageWidth * kMillimetresPerPoint;
+    job->height = info.pageHeight * kMillimetresPerPoint;
+    for (ASInt32 i = 0; i < info.inkCount; ++i) {
+        HostSimInk ink{};
+        if (m_access.GetInk(document, i, &ink) != kNoErr || !ink.name) {
+            error = "The document cannot be read.";
+            return nullptr;
+        }
+        const AIReal* v = ink.appearance;
+        job->inks.push_back({ink.name, ink.appearanceSpace == kHostSimAppearanceLab ? FromLab(v[0], v[1], v[2])
+                                                                                      : FromRgb255(v[0], v[1], v[2])});
+    }
+    const QTransform toJob = ArtworkToJob(info);
+    const int inkCount = static_cast<int>(job->inks.size());
+    for (ASInt32 i = 0; i < info.artworkCount; ++i) {
+        HostSimArtwork item{};
+        if (m_access.GetArtwork(document, i, &item) != kNoErr) {
+            error = "The document cannot be read.";
+            return nullptr;
+        }
+        if (item.kind == kHostSimText && !QGuiApplication::instance()) {
+            error = ItemError(name, i, "text cannot be laid out without the application's fonts");
+            return nullptr;
+        }
+        std::vector<MarkInk> fill;
+        std::vector<MarkInk> stroke;
+        if (!ReadPaint(item.fill, inkCount, fill) || !ReadPaint(item.stroke, inkCount, stroke)) {
+            error = ItemError(name, i, "paints with an ink the document does not hold");
+            return nullptr;
+        }
+        if (item.kind == kHostSimText) {
+            for (const QPainterPath& glyph : GlyphOutlines(item))
+                job->marks.push_back(MakeMark(toJob.map(glyph), fill, true));
+            continue;
+        }
+        const QPainterPath outline = Outline(item);
+        if (!fill.empty())
+            job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true));
+        if (!stroke.empty() && item.strokeWidth > 0.0)
+            job->marks.push_back(MakeMark(toJob.map(Stroked(outline, item.strokeWidth)), std::move(stroke), false));
+    }
+    for (const Mark& mark : job->marks)
+        job->artwork = job->artwork.united(mark.shape.boundingRect());
+    return job;
+}
+
+std::vector<std::string> JobBuilder::InkNames(AIDocumentHandle document) const
+{
+    std::vector<std::string> names;
+    HostSimDocumentInfo info{};
+    if (m_access.GetDocumentInfo(document, &info) != kNoErr)
+        return names;
+    for (ASInt32 i = 0; i < info.inkCount; ++i) {
+        HostSimInk ink{};
+        if (m_access.GetInk(document, i, &ink) == kNoErr && ink.name)
+            names.emplace_back(ink.name);
+    }
+    return names;
+}
+
+}  // namespace kiln
