@@ -17,7 +17,7 @@ namespace {
 constexpr double kWheelZoomStep = 1.25;
 constexpr double kWheelNotch = 120.0;
 
-// Fit Page leaves this fraction of the window around the page.
+// Fit Page gives the page this fraction of the window, leaving a margin around it.
 constexpr double kFitFill = 0.92;
 
 // How far beyond the page (and the visible area) the scroll bars reach, in window sizes.
@@ -48,6 +48,7 @@ DocumentWidget::DocumentWidget(hostsim::Host& host, AIDocumentHandle document, Q
     , m_document(document)
 {
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -11,6 +11,8 @@
 #include "sim/host/PanelWindow.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -65,6 +67,30 @@ QAction* FindAction(const QList<QAction*>& actions, const std::string& name)
     return nullptr;
 }
 
+struct ModifierBit
+{
+    Qt::KeyboardModifier qt;
+    std::uint32_t bit;
+};
+
+constexpr ModifierBit kModifierBits[] = {
+    {Qt::ShiftModifier, RVADMQtManager::InputHandlerManager::kModifierShift},
+    {Qt::AltModifier, RVADMQtManager::InputHandlerManager::kModifierAlt},
+    {Qt::ControlModifier, RVADMQtManager::InputHandlerManager::kModifierControl},
+};
+
+// The modifier bits after `key`; the space bar counts as a modifier while it is held.
+std::uint32_t ModifiersAfter(const QKeyEvent& key, std::uint32_t before)
+{
+    std::uint32_t bits = before & RVADMQtManager::InputHandlerManager::kModifierSpace;
+    if (key.key() == Qt::Key_Space && !key.isAutoRepeat())
+        bits = key.type() == QEvent::KeyPress ? RVADMQtManager::InputHandlerManager::kModifierSpace : 0u;
+    for (const ModifierBit& entry : kModifierBits)
+        if (key.modifiers() & entry.qt)
+            bits |= entry.bit;
+    return bits;
+}
+
 QString ColorModelName(hostsim::ColorModel model)
 {
     return model == hostsim::ColorModel::CMYK ? QStringLiteral("CMYK") : QStringLiteral("RGB");
@@ -104,6 +130,7 @@ MainWindow::MainWindow(hostsim::Host& host)
     statusBar()->addPermanentWidget(m_zoomLabel);
     BuildMenus();
     Sync();
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow()
@@ -112,6 +139,23 @@ MainWindow::~MainWindow()
     for (PanelDock* dock : Docks())
         delete dock;
     RVADMQtManager::QtManager::SetHostMainWindow(nullptr);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const std::uint32_t modifiers = ModifiersAfter(key, m_modifiers);
+        if (modifiers != m_modifiers) {
+            m_modifiers = modifiers;
+            RVADMQtManager::InputHandlerManager::DispatchModifiers(modifiers);
+        }
+        const bool inDocument = qobject_cast<DocumentWidget*>(QApplication::focusWidget()) != nullptr;
+        if (event->type() == QEvent::KeyPress && inDocument && watched == QApplication::focusWidget() &&
+            RVADMQtManager::InputHandlerManager::DispatchKey(static_cast<std::uint32_t>(key.key())))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::BuildMenus()

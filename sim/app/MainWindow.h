@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,6 +66,11 @@ public:
     // Drives the host's timers from the 60 Hz clock of the event loop.
     void StartClock();
 
+protected:
+    // Feeds the manager library's keyboard input handlers: the modifiers wherever the keyboard
+    // is, keys typed while a document window has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildMenus();
     void BuildFileMenu();
@@ -95,6 +101,7 @@ private:
     QElapsedTimer m_clockTime;  // since the host clock started
     long long m_clockTicks = 0; // ticks the clock gave the host
     bool m_syncing = false;      // tabs are being matched to the host, not changed by the user
+    std::uint32_t m_modifiers = 0;  // the manager library's modifier bits last dispatched
 };
 
 }  // namespace hostapp

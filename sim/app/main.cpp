@@ -51,7 +51,8 @@ int Run(hostsim::Host& host, const hostapp::CommandLine& line)
         }
     }
 
-    window.show();
+    if (!line.script.empty() || !line.describe)
+        window.show();
     if (!line.script.empty()) {
         hostapp::ScriptRunner runner(host, window, engine, line.screenshotFolder, std::cout);
         if (!runner.Run(line.script, std::cerr))
