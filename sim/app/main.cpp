@@ -1,41 +1,88 @@
-// hueline-host: the simulated host application. For now it runs without a window: it loads the
-// plug-ins of a folder, runs the real host's start-up sequence, prints what the plug-ins
-// registered, and shuts down.
+// hueline-host: the simulated host application. Loads the plug-ins of a folder with the real
+// host's start-up sequence, opens documents, and either shows its window, runs a host script,
+// or prints what the plug-ins registered (--describe).
 
 #include "plugin/suites/AIFoldersSuite.h"
+#include "sim/app/CommandLine.h"
+#include "sim/app/EngineControl.h"
+#include "sim/app/HostSummary.h"
+#include "sim/app/HostTheme.h"
+#include "sim/app/MainWindow.h"
+#include "sim/app/ScriptRunner.h"
 #include "sim/host/Host.h"
 
-#include <cstring>
+#include <QApplication>
+
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
 namespace {
 
-int Usage()
+// Without a display the window is drawn offscreen, so that scripts and screenshots still work.
+void ChoosePlatform()
 {
-    std::cerr << "usage: hueline-host --plugins FOLDER\n";
-    return 2;
+    const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    if (!display && !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+int Run(hostsim::Host& host, const hostapp::CommandLine& line)
+{
+    const std::filesystem::path plugins = std::filesystem::absolute(line.plugins);
+    host.SetFolder(kAIApplicationFolderType, plugins.parent_path().string() + "/");
+    host.SetFolder(kAIPluginResourcesFolderType, (plugins.parent_path() / "plugin-resources").string() + "/");
+
+    hostapp::MainWindow window(host);
+    hostapp::ApplyHostTheme(false);
+    for (const std::string& problem : hostsim::StartStandardPlugins(host, plugins.string(), line.engine))
+        std::cerr << "hueline-host: " << problem << "\n";
+    hostapp::EngineControl engine(host);
+    if (engine.Available())
+        engine.SetReady(line.engine == hostsim::EngineAttendance::Ready);
+    window.SetEngine(&engine);
+
+    int status = 0;
+    for (const std::string& document : line.documents) {
+        std::string error;
+        if (!window.Open(document, error)) {
+            std::cerr << "hueline-host: " << error << "\n";
+            status = 1;
+        }
+    }
+
+    if (!line.script.empty() || !line.describe)
+        window.show();
+    if (!line.script.empty()) {
+        hostapp::ScriptRunner runner(host, window, engine, line.screenshotFolder, std::cout);
+        if (!runner.Run(line.script, std::cerr))
+            status = 1;
+    } else if (!line.describe && status == 0) {
+        window.StartClock();
+        status = QApplication::exec();
+    }
+    if (line.describe)
+        std::cout << hostapp::DescribeHost(host, engine);
+    // The plug-ins shut down while the window that holds their panels still exists.
+    host.Shutdown();
+    return status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || std::strcmp(argv[1], "--plugins") != 0)
-        return Usage();
-    const std::filesystem::path plugins = std::filesystem::absolute(argv[2]);
-
+    std::string error;
+    const std::optional<hostapp::CommandLine> line =
+        hostapp::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!line) {
+        std::cerr << "hueline-host: " << error << "\n" << hostapp::CommandLineUsage();
+        return 2;
+    }
+    ChoosePlatform();
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setApplicationName(QStringLiteral("Hueline Host"));
     hostsim::Host host;
-    host.SetFolder(kAIApplicationFolderType, plugins.parent_path().string() + "/");
-    host.SetFolder(kAIPluginResourcesFolderType, (plugins.parent_path() / "plugin-resources").string() + "/");
-    for (const std::string& refusal : host.LoadPluginFolder(plugins.string()))
-        std::cerr << "refused " << refusal << "\n";
-
-    host.Startup();
-    for (SPPlugin* plugin : host.Plugins())
-        std::cout << "Plug-in " << std::filesystem::path(plugin->path).filename().string() << " \""
-                  << plugin->displayName << "\": start-up result " << plugin->startupResult << "\n";
-    std::cout << host.Describe();
-    host.Shutdown();
-    return 0;
+    return Run(host, *line);
 }

@@ -1,0 +1,124 @@
+#include "sim/app/ControlFinder.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <limits>
+
+namespace hostapp {
+namespace {
+
+QString WithoutMnemonics(QString text)
+{
+    text.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+bool IsInput(const QWidget& widget)
+{
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+        return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSpinBox*>(&widget) ||
+           qobject_cast<const QPlainTextEdit*>(&widget) || qobject_cast<const QTextEdit*>(&widget);
+}
+
+// Line edits inside spin boxes and drop-downs belong to those; they are not controls of their own.
+bool IsPartOfControl(const QWidget& widget)
+{
+    const QWidget* parent = widget.parentWidget();
+    return qobject_cast<const QLineEdit*>(&widget) && parent &&
+           (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent));
+}
+
+// How far `input` lies from `label` for a person reading left to right, then down; lower is
+// nearer, max() for an input in neither place.
+double Distance(const QWidget& label, const QWidget& input)
+{
+    const QRect l(label.mapToGlobal(QPoint(0, 0)), label.size());
+    const QRect i(input.mapToGlobal(QPoint(0, 0)), input.size());
+    const bool sameRow = i.top() < l.bottom() && l.top() < i.bottom();
+    if (sameRow && i.left() >= l.center().x())
+        return i.left() - l.right();
+    constexpr double kBelowPenalty = 10000.0;
+    if (i.top() >= l.center().y())
+        return kBelowPenalty + (i.top() - l.bottom()) + std::abs(i.left() - l.left());
+    return std::numeric_limits<double>::max();
+}
+
+}  // namespace
+
+ControlFinder::ControlFinder(std::vector<QWidget*> roots)
+    : m_roots(std::move(roots))
+{
+}
+
+QString ControlFinder::TextOf(const QWidget& widget)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        return WithoutMnemonics(button->text());
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        return WithoutMnemonics(label->text());
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget))
+        return edit->text();
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(&widget))
+        return spin->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
+        return combo->currentText();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(&widget))
+        return plain->toPlainText();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(&widget))
+        return rich->toPlainText();
+    if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
+        return WithoutMnemonics(group->title());
+    return QString();
+}
+
+std::vector<QWidget*> ControlFinder::Visible() const
+{
+    std::vector<QWidget*> widgets;
+    for (QWidget* root : m_roots)
+        for (QWidget* widget : root->findChildren<QWidget*>())
+            if (widget->isVisible() && !IsPartOfControl(*widget))
+                widgets.push_back(widget);
+    return widgets;
+}
+
+QWidget* ControlFinder::Find(const QString& text) const
+{
+    for (QWidget* widget : Visible())
+        if (TextOf(*widget) == text)
+            return widget;
+    return nullptr;
+}
+
+QWidget* ControlFinder::FindInput(const QString& text) const
+{
+    const std::vector<QWidget*> widgets = Visible();
+    for (QWidget* widget : widgets)
+        if (IsInput(*widget) && TextOf(*widget) == text)
+            return widget;
+    for (QWidget* label : widgets) {
+        if (IsInput(*label) || TextOf(*label) != text)
+            continue;
+        QWidget* nearest = nullptr;
+        double best = std::numeric_limits<double>::max();
+        for (QWidget* input : widgets)
+            if (IsInput(*input) && input->window() == label->window())
+                if (const double distance = Distance(*label, *input); distance < best) {
+                    best = distance;
+                    nearest = input;
+                }
+        if (nearest)
+            return nearest;
+    }
+    return nullptr;
+}
+
+}  // namespace hostapp

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace hostapp {
+
+// Finds controls the way a person does: by the text they show. Searches the visible widgets
+// below the given roots (panel containers), in their creation order.
+class ControlFinder
+{
+public:
+    explicit ControlFinder(std::vector<QWidget*> roots);
+
+    // The text a control shows: a button's or label's text without mnemonic markers, an edit's
+    // or drop-down's current text, a group box's title; empty for other widgets.
+    static QString TextOf(const QWidget& widget);
+
+    // The first visible control showing exactly `text`, or null.
+    QWidget* Find(const QString& text) const;
+    // The edit for `text`: an editable control showing it, else the editable control nearest to
+    // the right of (or else below) the label showing it; null when there is none.
+    QWidget* FindInput(const QString& text) const;
+
+private:
+    std::vector<QWidget*> Visible() const;
+
+    std::vector<QWidget*> m_roots;
+};
+
+}  // namespace hostapp

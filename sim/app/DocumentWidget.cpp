@@ -1,0 +1,197 @@
+#include "sim/app/DocumentWidget.h"
+
+#include "sim/app/ArtworkPainter.h"
+#include "sim/host/Host.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace hostapp {
+namespace {
+
+// One wheel notch with Control held zooms by this factor.
+constexpr double kWheelZoomStep = 1.25;
+constexpr double kWheelNotch = 120.0;
+
+// Fit Page gives the page this fraction of the window, leaving a margin around it.
+constexpr double kFitFill = 0.92;
+
+// How far beyond the page (and the visible area) the scroll bars reach, in window sizes.
+constexpr double kScrollMargin = 0.5;
+
+int Pixels(double value)
+{
+    return static_cast<int>(std::lround(value));
+}
+
+bool FitWithMargin(hostsim::DocumentView& view, const hostsim::Page& page)
+{
+    view.FitPage(page);
+    return view.SetZoom(view.Zoom() * kFitFill);
+}
+
+}  // namespace
+
+bool DocumentWidget::Snapshot::operator==(const Snapshot& other) const
+{
+    return center.h == other.center.h && center.v == other.center.v && zoom == other.zoom &&
+           width == other.width && height == other.height && revision == other.revision;
+}
+
+DocumentWidget::DocumentWidget(hostsim::Host& host, AIDocumentHandle document, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , m_host(host)
+    , m_document(document)
+{
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+const hostsim::DocumentView* DocumentWidget::View() const
+{
+    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    return document ? &document->View() : nullptr;
+}
+
+bool DocumentWidget::Change(const std::function<bool(hostsim::DocumentView&)>& change)
+{
+    AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const bool changed = document && m_host.Documents().ChangeView(&document->View(), change);
+    Refresh();
+    return changed;
+}
+
+bool DocumentWidget::ZoomTo(double zoom)
+{
+    m_keepFitted = false;
+    return Change([zoom](hostsim::DocumentView& view) { return view.SetZoom(zoom); });
+}
+
+bool DocumentWidget::ZoomAtPixel(double zoom, const QPointF& pixel)
+{
+    const hostsim::DocumentView* view = View();
+    if (!view)
+        return false;
+    const QPointF anchor = ArtworkToWindow(*view).inverted().map(pixel);
+    m_keepFitted = false;
+    return Change([zoom, anchor](hostsim::DocumentView& v) { return v.ZoomAt(zoom, AIRealPoint{anchor.x(), anchor.y()}); });
+}
+
+bool DocumentWidget::FitPage()
+{
+    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    if (!document)
+        return false;
+    m_keepFitted = true;
+    const hostsim::Page page = document->Content().page;
+    return Change([page](hostsim::DocumentView& view) { return FitWithMargin(view, page); });
+}
+
+bool DocumentWidget::ScrollBy(double dx, double dy)
+{
+    m_keepFitted = false;
+    return Change([dx, dy](hostsim::DocumentView& view) { return view.ScrollBy(dx, dy); });
+}
+
+DocumentWidget::Snapshot DocumentWidget::Take() const
+{
+    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    if (!document)
+        return Snapshot{};
+    const hostsim::DocumentView& view = document->View();
+    return Snapshot{view.Center(), view.Zoom(), view.Width(), view.Height(), document->Revision()};
+}
+
+void DocumentWidget::Refresh()
+{
+    const Snapshot now = Take();
+    if (now == m_shown)
+        return;
+    m_shown = now;
+    SyncScrollBars();
+    viewport()->update();
+}
+
+void DocumentWidget::SyncScrollBars()
+{
+    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    if (!document)
+        return;
+    const hostsim::DocumentView& view = document->View();
+    const hostsim::Page& page = document->Content().page;
+    const AIRealRect visible = view.Bounds();
+    const double marginH = (visible.right - visible.left) * kScrollMargin;
+    const double marginV = (visible.top - visible.bottom) * kScrollMargin;
+    const double left = std::min(-page.origin.h - marginH, visible.left);
+    const double right = std::max(page.width - page.origin.h + marginH, visible.right);
+    const double top = std::max(page.height - page.origin.v + marginV, visible.top);
+    const double bottom = std::min(-page.origin.v - marginV, visible.bottom);
+    const double zoom = view.Zoom();
+
+    m_syncing = true;
+    horizontalScrollBar()->setRange(0, Pixels((right - left) * zoom - view.Width()));
+    horizontalScrollBar()->setPageStep(Pixels(view.Width()));
+    horizontalScrollBar()->setValue(Pixels((visible.left - left) * zoom));
+    verticalScrollBar()->setRange(0, Pixels((top - bottom) * zoom - view.Height()));
+    verticalScrollBar()->setPageStep(Pixels(view.Height()));
+    verticalScrollBar()->setValue(Pixels((top - visible.top) * zoom));
+    m_syncing = false;
+}
+
+void DocumentWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
+    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    if (!document)
+        return;
+    painter.setTransform(ArtworkToWindow(document->View()));
+    const ArtworkPainter artwork(document->Content());
+    artwork.PaintPage(painter);
+    artwork.PaintArtwork(painter);
+}
+
+void DocumentWidget::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    const QSize size = viewport()->size();
+    if (size.isEmpty())
+        return;
+    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    if (!document)
+        return;
+    const hostsim::Page page = document->Content().page;
+    const bool fit = m_keepFitted;
+    const double scale = devicePixelRatioF();
+    Change([=](hostsim::DocumentView& view) {
+        const bool resized = view.Resize(size.width(), size.height()) && view.SetScaleFactor(scale);
+        return resized && (!fit || FitWithMargin(view, page));
+    });
+}
+
+void DocumentWidget::wheelEvent(QWheelEvent* event)
+{
+    const hostsim::DocumentView* view = View();
+    if (!(event->modifiers() & Qt::ControlModifier) || !view) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const double notches = event->angleDelta().y() / kWheelNotch;
+    ZoomAtPixel(view->Zoom() * std::pow(kWheelZoomStep, notches), event->position());
+    event->accept();
+}
+
+void DocumentWidget::scrollContentsBy(int dx, int dy)
+{
+    if (!m_syncing)
+        ScrollBy(-dx, -dy);
+}
+
+}  // namespace hostapp

@@ -1,0 +1,33 @@
+#include "sim/app/HostSummary.h"
+
+#include "sim/app/EngineControl.h"
+#include "sim/host/Host.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace hostapp {
+
+std::string DescribeHost(hostsim::Host& host, const EngineControl& engine)
+{
+    std::ostringstream out;
+    for (const SPPlugin* plugin : host.Plugins())
+        out << "Plug-in " << std::filesystem::path(plugin->path).filename().string() << " \"" << plugin->displayName
+            << "\": start-up result " << plugin->startupResult << "\n";
+    out << host.Describe();
+    out << "Documents:\n";
+    const hostsim::DocumentCenter& documents = host.Documents();
+    for (const AIDocumentOpaque* document : documents.All())
+        out << "  " << document->Name() << " revision " << document->Revision()
+            << (document == documents.Current() ? " (current)" : "") << "\n";
+    if (!engine.Available()) {
+        out << "Engine: absent\n";
+        return out.str();
+    }
+    out << "Engine calls:\n";
+    for (const std::string& call : engine.Calls())
+        out << "  " << call << "\n";
+    return out.str();
+}
+
+}  // namespace hostapp

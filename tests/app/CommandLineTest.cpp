@@ -1,0 +1,62 @@
+#include "sim/app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using hostapp::ParseCommandLine;
+using hostsim::EngineAttendance;
+
+TEST(CommandLine, ReadsOptionsAndDocumentsInAnyOrder)
+{
+    std::string error;
+    const auto line = ParseCommandLine({"a.json", "--plugins", "plugins", "--engine", "not-ready", "b.json", "--script",
+                                        "demo.hls", "--screenshot-dir", "shots", "--describe"},
+                                       error);
+    ASSERT_TRUE(line.has_value()) << error;
+    EXPECT_EQ(line->documents, (std::vector<std::string>{"a.json", "b.json"}));
+    EXPECT_EQ(line->plugins, "plugins");
+    EXPECT_EQ(line->engine, EngineAttendance::NotReady);
+    EXPECT_EQ(line->script, "demo.hls");
+    EXPECT_EQ(line->screenshotFolder, "shots");
+    EXPECT_TRUE(line->describe);
+}
+
+TEST(CommandLine, DefaultsToAReadyEngineAndNoScript)
+{
+    std::string error;
+    const auto line = ParseCommandLine({"--plugins", "p"}, error);
+    ASSERT_TRUE(line.has_value()) << error;
+    EXPECT_EQ(line->engine, EngineAttendance::Ready);
+    EXPECT_TRUE(line->script.empty());
+    EXPECT_EQ(line->screenshotFolder, ".");
+    EXPECT_FALSE(line->describe);
+
+    ASSERT_TRUE(ParseCommandLine({"--plugins", "p", "--engine", "absent"}, error).has_value());
+    EXPECT_EQ(ParseCommandLine({"--plugins", "p", "--engine", "absent"}, error)->engine, EngineAttendance::Absent);
+}
+
+TEST(CommandLine, RefusesWhatItCannotUse)
+{
+    struct Case
+    {
+        std::vector<std::string> arguments;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{}, "--plugins FOLDER is required"},
+        {{"label.json"}, "--plugins FOLDER is required"},
+        {{"--plugins"}, "--plugins needs a value"},
+        {{"--plugins", ""}, "--plugins needs a value"},
+        {{"--plugins", "p", "--script"}, "--script needs a value"},
+        {{"--plugins", "p", "--engine", "Ready"}, "--engine takes ready, not-ready or absent, not Ready"},
+        {{"--plugins", "p", "--zoom", "2"}, "unknown option --zoom"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseCommandLine(c.arguments, error).has_value()) << c.error;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
+}  // namespace
