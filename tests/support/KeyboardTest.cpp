@@ -28,7 +28,8 @@ std::array<short, 256> s_keyState {};
 void SetKeyState(int virtualKey, unsigned char state)
 {
     s_keyState.fill(0);
-    s_keyState[static_cast<size_t>(virtualKey)] = static_cast<short>((state & 0x80 ? 0xFF80 : 0) | (state & 0x01));
+    const int held = state & 0x80 ? 0xFF80 : 0;
+    s_keyState[static_cast<size_t>(virtualKey)] = static_cast<short>(held | (state & 0x01));
 }
 #endif
 

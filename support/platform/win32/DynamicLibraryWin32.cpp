@@ -12,7 +12,10 @@ namespace {
 // library while this thread loads one; the failure is reported by return value instead.
 class ScopedQuietLoader {
 public:
-    ScopedQuietLoader() { ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &m_saved); }
+    ScopedQuietLoader()
+    {
+        ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &m_saved);
+    }
     ~ScopedQuietLoader() { ::SetThreadErrorMode(m_saved, nullptr); }
     ScopedQuietLoader(const ScopedQuietLoader&) = delete;
     ScopedQuietLoader& operator=(const ScopedQuietLoader&) = delete;

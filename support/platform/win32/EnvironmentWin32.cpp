@@ -19,8 +19,8 @@ bool WriteEnvironment(const char* name, const char* value)
     std::wstring wideValue;
     if (!ToWide(name, wideName) || !ToWide(value, wideValue))
         return true;
-    return ::SetEnvironmentVariableW(wideName.c_str(), wideValue.empty() ? nullptr : wideValue.c_str())
-        || wideValue.empty();
+    const wchar_t* systemValue = wideValue.empty() ? nullptr : wideValue.c_str();
+    return ::SetEnvironmentVariableW(wideName.c_str(), systemValue) || systemValue == nullptr;
 }
 
 } // namespace platform
