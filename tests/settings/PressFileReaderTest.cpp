@@ -3,6 +3,7 @@
 #include "settings/PressFileWriter.h"
 #include "settings/PressSettings.h"
 #include "tests/settings/PressTestText.h"
+#include "tests/support/LineEnds.h"
 
 #include <gtest/gtest.h>
 
@@ -171,11 +172,8 @@ TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueAndIsWrittenBackAsOne)
 
 TEST(PressFileReaderTest, LineEndsAndBlanksMatchAnyWhiteSpace)
 {
-    std::string crlf;
-    for (const char c : kDefaultRecordText)
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     const std::string variants[] = {
-        crlf,
+        WithCrLf(kDefaultRecordText),
         Replace(kDefaultRecordText, "Minimum Dot Gain: 0.000000", "MinimumDotGain:0.000000"),
         Replace(kDefaultRecordText, "Minimum Dot Gain: 0.000000", "Minimum  Dot \t Gain:   0.000000"),
         Replace(kDefaultRecordText, "\nTACLimit: 270.000000\n", "\n\n\n  TACLimit:\n270.000000   \n"),

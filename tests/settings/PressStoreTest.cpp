@@ -4,6 +4,7 @@
 #include "settings/PressFileWriter.h"
 #include "support/platform/SharedFolders.h"
 #include "tests/settings/PressTestText.h"
+#include "tests/support/LineEnds.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -105,15 +106,67 @@ TEST_F(PressStoreTest, ANewDefaultRecordIsSavedByteForByteAndLoadsBackEqual)
 {
     PressSettings record(PressStore::DefaultPressName());
     PressStore::Save(record, "Default", false);
-#ifndef _WIN32
-    EXPECT_EQ(m_root.Read(SettingsFile("Default.press")), kDefaultRecordText);
-#endif
+    EXPECT_EQ(m_root.Read(SettingsFile("Default.press")), WithPlatformLineEnds(kDefaultRecordText));
     const auto loaded = PressStore::Load("Default");
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->Name, "Default");
     EXPECT_EQ(PressFileWriter::Format(*loaded), kDefaultRecordText);
     EXPECT_EQ(SettingsEntries(), std::vector<std::string> {"Default.press"})
         << "no temporary file is left behind";
+}
+
+// Files from Windows (CR LF) and from other systems (LF) both load; saving writes this
+// platform's line ends, so a file saved where it was made comes back byte for byte.
+TEST_F(PressStoreTest, CrLfAndLfFilesLoadAndSaveWithThePlatformLineEnds)
+{
+    std::string text = kDefaultRecordText;
+    text.replace(text.find("TACLimit: 270.000000"), 20, "TACLimit: 310.500000");
+    text.replace(text.find("50 Dot Gain: 0.000000"), 21, "50 Dot Gain: 17.250000");
+    m_root.Write(SettingsFile("Windows.press"), WithCrLf(text));
+    m_root.Write(SettingsFile("Posix.press"), text);
+
+    for (const char* name : {"Windows", "Posix"}) {
+        const auto loaded = PressStore::Load(name);
+        ASSERT_TRUE(loaded) << name;
+        EXPECT_EQ(loaded->TACLimit, 310.5) << name;
+        EXPECT_EQ(loaded->DotGain50, 17.25) << name;
+        PressStore::Save(*loaded, std::string(name) + " saved", false);
+        EXPECT_EQ(m_root.Read(SettingsFile(std::string(name) + " saved.press")),
+                  WithPlatformLineEnds(text))
+            << name;
+    }
+}
+
+// Windows keeps file names in UTF-16: every name must survive the conversion both ways.
+TEST_F(PressStoreTest, NonAsciiNamesAreWrittenListedLoadedAndRemoved)
+{
+    const std::vector<std::string> names = {
+        "emoji \xf0\x9f\x8e\xa8",                                  // a pair of UTF-16 surrogates
+        "Zeitungsdruck Gr\xc3\xb6\xc3\x9f" "e",
+        "\xd0\x9a\xd0\xb8\xd1\x97\xd0\xb2",                         // Київ
+        "\xe6\x97\xa5\xe6\x9c\xac\xe3\x81\xae\xe6\x96\xb0\xe8\x81\x9e", // 日本の新聞
+    };
+    for (const auto& name : names) {
+        PressSettings record("x");
+        record.FirstDot = static_cast<int>(name.size());
+        PressStore::Save(record, name, false);
+        EXPECT_EQ(record.Name, name);
+    }
+    EXPECT_EQ(PressStore::Names(), names);
+    std::vector<std::string> files;
+    for (const auto& name : names)
+        files.push_back(name + ".press");
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(SettingsEntries(), files);
+
+    for (const auto& name : names) {
+        const auto loaded = PressStore::Load(name);
+        ASSERT_TRUE(loaded) << name;
+        EXPECT_EQ(loaded->Name, name);
+        EXPECT_EQ(loaded->FirstDot, static_cast<int>(name.size()));
+        PressStore::Remove(name);
+    }
+    EXPECT_TRUE(SettingsEntries().empty());
 }
 
 TEST_F(PressStoreTest, LoadGivesNothingForMissingOrBrokenFiles)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestEnvironment.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -78,17 +80,7 @@ public:
     EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
 
 private:
-    void Set(const char* value) const
-    {
-#ifdef _WIN32
-        _putenv_s(m_name.c_str(), value ? value : "");
-#else
-        if (value)
-            setenv(m_name.c_str(), value, 1);
-        else
-            unsetenv(m_name.c_str());
-#endif
-    }
+    void Set(const char* value) const { SetTestEnvironment(m_name.c_str(), value); }
 
     std::string m_name;
     bool m_hadValue = false;

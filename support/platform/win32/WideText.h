@@ -10,5 +10,8 @@ std::wstring WidenUtf8(const std::string& utf8);
 // runtime's getenv gives back for non-ASCII environment values).
 std::wstring WidenPath(const std::string& path);
 std::string NarrowToUtf8(const std::wstring& wide);
+// `wide` in `codePage`. Characters the code page lacks become its default character, never a
+// best-fit look-alike; empty when the system does not know the code page.
+std::string NarrowToCodePage(const std::wstring& wide, unsigned codePage);
 
 } // namespace platform

@@ -1,0 +1,119 @@
+#include "support/Localization.h"
+#include "support/platform/CodePage.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#ifdef _WIN32
+#include "support/platform/win32/WideText.h"
+
+#include <windows.h>
+#endif
+
+namespace {
+
+struct AnsiCase {
+    unsigned codePage;
+    const char* utf8;
+    const char* ansi;
+    const char* what;
+};
+
+// Without best-fit, a character the code page lacks becomes "?" instead of a look-alike.
+constexpr AnsiCase kCases[] = {
+    {65001, "Gr\xc3\xb6\xc3\x9f" "e \xe6\x97\xa5", "Gr\xc3\xb6\xc3\x9f" "e \xe6\x97\xa5",
+     "UTF-8 unchanged"},
+    {1252, "Gr\xc3\xb6\xc3\x9f" "e \xe2\x82\xac", "Gr\xf6\xdf" "e \x80", "Latin letters, euro"},
+    {1252, "\xc4\x81", "?", "a with macron, not a"},
+    {1252, "\xe2\x88\x9e", "?", "infinity, not 8"},
+    {1252, "\xe6\x97\xa5\xe6\x9c\xac", "??", "kanji"},
+    {932, "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e", "\x93\xfa\x96\x7b\x8c\xea", "kanji"},
+    {932, "\xef\xbd\xb1", "\xb1", "half-width katakana in one byte"},
+    {932, "\xc2\xa5", "?", "yen sign, not the backslash"},
+    {932, "\xc3\xa4", "?", "a with diaeresis"},
+};
+
+// The code page the build expects for this run (the Windows runs under a chosen locale).
+unsigned ExpectedCodePage()
+{
+    const char* expected = std::getenv("HL_EXPECTED_ANSI_CODE_PAGE");
+    return expected != nullptr ? static_cast<unsigned>(std::atoi(expected)) : 0;
+}
+
+std::string KeyOf(size_t index)
+{
+    return "Ansi " + std::to_string(index);
+}
+
+// Every case's UTF-8 text as the translation of its own key.
+class AnsiTranslationTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = std::make_unique<TempFolder>();
+        std::string entries;
+        for (size_t i = 0; i < std::size(kCases); ++i)
+            entries += "\"" + KeyOf(i) + "\" : \"" + kCases[i].utf8 + "\"\n";
+        s_folder->Write("ansi.asc", entries);
+        InitLanguage(s_folder->Path().string().c_str());
+        LoadLocalizationModule("ansi");
+    }
+    static void TearDownTestSuite() { s_folder.reset(); }
+
+    static std::unique_ptr<TempFolder> s_folder;
+};
+
+std::unique_ptr<TempFolder> AnsiTranslationTest::s_folder;
+
+TEST_F(AnsiTranslationTest, TheSystemCodePageIsTheOneThisRunExpects)
+{
+    if (ExpectedCodePage() == 0)
+        GTEST_SKIP() << "no code page expected; the system's is " << platform::SystemAnsiCodePage();
+    EXPECT_EQ(platform::SystemAnsiCodePage(), ExpectedCodePage());
+}
+
+TEST_F(AnsiTranslationTest, TranslationsComeInTheSystemCodePageWithoutBestFit)
+{
+    const unsigned codePage = platform::SystemAnsiCodePage();
+    int checked = 0;
+    for (size_t i = 0; i < std::size(kCases); ++i) {
+        if (kCases[i].codePage != codePage)
+            continue;
+        EXPECT_STREQ(LocalizeKeyAnsi(KeyOf(i).c_str()), kCases[i].ansi) << kCases[i].what;
+        EXPECT_STREQ(LocalizeKey(KeyOf(i).c_str()), kCases[i].utf8) << kCases[i].what;
+        ++checked;
+    }
+    if (checked == 0)
+        GTEST_SKIP() << "no cases for code page " << codePage;
+}
+
+#ifdef _WIN32
+TEST(CodePageTest, EveryCodePageConvertsWithoutBestFit)
+{
+    for (const AnsiCase& c : kCases) {
+        EXPECT_EQ(platform::NarrowToCodePage(platform::WidenUtf8(c.utf8), c.codePage), c.ansi)
+            << c.codePage << ": " << c.what;
+    }
+}
+
+// WideCharToMultiByte refuses the no-best-fit flag for UTF-8 and gave nothing at all when the
+// system code page was UTF-8.
+TEST(CodePageTest, RegressionAUtf8SystemCodePageKeepsTheText)
+{
+    EXPECT_EQ(platform::NarrowToCodePage(L"Gr\u00f6\u00dfe", CP_UTF8), "Gr\xc3\xb6\xc3\x9f" "e");
+}
+
+TEST(CodePageTest, InvalidUtf8GivesNothing)
+{
+    EXPECT_EQ(platform::Utf8ToAnsi("ab\xc3"), "");
+    EXPECT_EQ(platform::Utf8ToAnsi("\xed\xa0\x80"), "") << "an encoded surrogate";
+}
+#endif
+
+} // namespace
