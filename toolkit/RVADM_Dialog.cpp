@@ -12,9 +12,10 @@
 
 #include "support/Localization.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWidget>
 #include <QWindow>
 
@@ -100,6 +101,20 @@ void RVADM_Dialog::ParentToLocalRect(RVADM_Rect& rect) const
 void RVADM_Dialog::LocalToParentRect(RVADM_Rect& rect) const
 {
     LocalToScreenRect(rect);
+}
+
+void RVADM_Dialog::StopNotifying()
+{
+    QWidget* widget = GetWidget();
+    if (widget == nullptr)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && widget->isAncestorOf(focus)) {
+        const QSignalBlocker quiet(focus);
+        focus->clearFocus();
+    }
+    for (QObject* child : widget->findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, widget, nullptr);
 }
 
 void RVADM_Dialog::CreateItems() {}

@@ -21,6 +21,8 @@ class RVADM_Dialog : public RVADM_ItemParent
 {
 public:
     using ItemMember = void (RVADM_Dialog::*)(RVADM_Item* item);
+    // The toolkit's own Qt event type, passed to `OnCustomEvent`.
+    static constexpr int kCustomEventType = 1456;
 
     RVADM_Dialog() = default;
 
@@ -42,7 +44,7 @@ public:
     // Every code-2 notification of an item that does not override `Notify`.
     virtual void OnNotify(RVADM_Item* item);
     virtual void OnAsyncNotify(RVADM_Item* item);
-    // Qt events of type 1456 on a modal dialog, before normal processing.
+    // Qt events of type 1456, before normal processing.
     virtual void OnCustomEvent(QEvent* event);
     // A null or empty text gives an empty title.
     virtual void SetTitle(const char* text, bool localize = false);
@@ -78,6 +80,11 @@ public:
     bool IsLayoutEnabled() const { return m_layoutEnabled; }
 
 protected:
+    // Called first by the destructor of every dialog class that owns the dialog's widget, while
+    // the dialog still lives: the keyboard focus leaves its items without any notification and
+    // their signals no longer reach the dialog, so that nothing calls into the dialog while Qt
+    // deletes its widgets after the dialog's own destructors have run.
+    void StopNotifying();
     // The sender of the signal being handled (QObject::sender of the dialog's widget).
     virtual QObject* SignalSender() const = 0;
 

@@ -1,22 +1,15 @@
 #include "toolkit/RVADM_MessageDialog.h"
 
 #include "toolkit/DialogMetrics.h"
-#include "toolkit/RVADM_Item.h"
-#include "toolkit/RVADM_Pictures.h"
-#include "toolkit/RVADM_QMetaObjectProxy.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QVariant>
+#include "toolkit/RVADM_Label.h"
+#include "toolkit/RVADM_PictureLabel.h"
+#include "toolkit/RVADM_TextPushButton.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace qRVADM {
 namespace {
-
-using ButtonItem = RVADM_QMetaObjectProxy<RVADM_Item, QPushButton>;
-using LabelItem = RVADM_QMetaObjectProxy<RVADM_Item, QLabel>;
 
 constexpr std::int32_t kWidth = 494;
 constexpr std::int32_t kHeight = 130;
@@ -36,23 +29,22 @@ std::string TextOf(const char* text)
     return text != nullptr ? std::string(text) : std::string();
 }
 
-LabelItem* CreateLabel(RVADM_ItemParent* parent, const std::string& text, bool localize, int fontVariant)
+// Message texts may come from outside (file names, engine errors): they show literally.
+RVADM_Label* CreateLabel(RVADM_ItemParent* parent, const std::string& text, bool localize, int fontVariant)
 {
-    auto* label = new LabelItem(parent, kKindLabel);
+    auto* label = new RVADM_Label(parent, nullptr);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->SetWordWrap(true);
+    label->SetJustify(Qt::AlignLeft | Qt::AlignTop);
     label->SetText(text.c_str(), localize);
     label->SetFontSize(fontVariant);
     return label;
 }
 
-// Stretches a wrapped label from its left edge to `right` and fits its height to the text.
-void FitLabel(RVADM_Item& item, std::int32_t left, std::int32_t top, std::int32_t right)
+// Stretches a wrapped label from `left` to `right` and fits its height to the text.
+void FitLabel(RVADM_Label& label, std::int32_t left, std::int32_t top, std::int32_t right)
 {
-    const auto* label = static_cast<const QLabel*>(item.GetWidget());
-    const std::int32_t width = right - left;
-    item.SetBoundsRect({left, top, right, top + label->heightForWidth(width)});
+    label.SetBoundsRect({left, top, right, top + label.heightForWidth(right - left)});
 }
 
 } // namespace
@@ -135,9 +127,7 @@ void RVADM_MessageDialog::CreateItems()
 {
     CreateButtons();
     CreateTexts();
-    auto* picture = new LabelItem(this, kKindPictureLabel);
-    picture->setPixmap(LoadPicture(m_iconId, devicePixelRatioF(), 0));
-    m_picture = picture;
+    m_picture = new RVADM_PictureLabel(this, m_iconId);
 }
 
 void RVADM_MessageDialog::CreateButtons()
@@ -147,12 +137,9 @@ void RVADM_MessageDialog::CreateButtons()
         const std::string& text = m_texts.buttons[static_cast<std::size_t>(i)];
         if (text.empty())
             continue;
-        auto* button = new ButtonItem(this, kKindTextPushButton);
+        auto* button = new RVADM_TextPushButton(this, text.c_str(), true);
         button->setAutoDefault(false);
-        button->setProperty("_rvadm_ismodalbutton", true);
-        button->SetText(text.c_str(), true);
-        button->SetFontSize(0);
-        button->ConnectToDialog(SIGNAL(clicked()), SLOT(OnButtonClicked()));
+        button->SetModalButton(true);
         const std::string& tip = m_texts.tips[static_cast<std::size_t>(i)];
         if (!tip.empty())
             button->SetTipString(tip.c_str(), true);
@@ -190,10 +177,7 @@ void RVADM_MessageDialog::Layout()
     RVADM_Rect inner;
     GetInnerRect(inner);
 
-    const std::int32_t iconWidth = m_picture->GetWidget()->sizeHint().width();
-    m_picture->SetBoundsRect({(kIconColumn - iconWidth) / 2 + kMargin, kMargin,
-                              (kIconColumn - iconWidth) / 2 + kMargin + iconWidth,
-                              kMargin + m_picture->GetWidget()->sizeHint().height()});
+    m_picture->MoveTo((kIconColumn - m_picture->GetWidth()) / 2 + kMargin, kMargin);
 
     std::int32_t messageTop = kMargin;
     if (m_heading != nullptr) {

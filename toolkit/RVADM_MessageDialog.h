@@ -8,6 +8,10 @@
 
 namespace qRVADM {
 
+class RVADM_Label;
+class RVADM_PictureLabel;
+class RVADM_TextPushButton;
+
 // A ready-made modal message: an icon, an optional bold heading, a message and up to three
 // buttons, the highest index rightmost. The constructor runs the dialog and returns once it has
 // closed; `GetClickedIndex` then tells which button ended it. Construct it on the stack.
@@ -77,10 +81,10 @@ private:
     int m_defaultIndex;
     int m_cancelIndex;
     int m_clickedIndex;
-    std::array<RVADM_Item*, kButtonCount> m_buttons{};
-    RVADM_Item* m_heading = nullptr;
-    RVADM_Item* m_message = nullptr;
-    RVADM_Item* m_picture = nullptr;
+    std::array<RVADM_TextPushButton*, kButtonCount> m_buttons{};
+    RVADM_Label* m_heading = nullptr;
+    RVADM_Label* m_message = nullptr;
+    RVADM_PictureLabel* m_picture = nullptr;
 };
 
 } // namespace qRVADM

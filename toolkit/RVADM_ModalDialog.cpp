@@ -49,6 +49,7 @@ RVADM_ModalDialog::RVADM_ModalDialog(bool resizable)
 
 RVADM_ModalDialog::~RVADM_ModalDialog()
 {
+    StopNotifying();
     RVADMQtManager::QtManager::DecreaseDialogCountLater(this);
 }
 

@@ -16,9 +16,6 @@ class RVADM_ModalDialog : public QDialog, public RVADM_Dialog
     Q_OBJECT
 
 public:
-    // Qt event type passed to `OnCustomEvent`.
-    static constexpr int kCustomEventType = 1456;
-
     explicit RVADM_ModalDialog(bool resizable = false);
     ~RVADM_ModalDialog() override;
 

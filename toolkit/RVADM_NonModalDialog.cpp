@@ -2,14 +2,20 @@
 
 #include "toolkit/RVADM_AppContextScope.h"
 #include "toolkit/RVADM_Host.h"
+#include "toolkit/RVADM_HostFocus.h"
 #include "toolkit/RVADM_Menu.h"
+#include "toolkit/internal/RVADM_FocusRules.h"
 #include "toolkit/internal/RVADM_HostString.h"
+#include "toolkit/internal/RVADM_PanelEmbedding.h"
 
 #include "RVADMQtManager.h"
 #include "plugin/suites/AIPanelSuite.h"
 #include "support/Localization.h"
 
+#include <QChildEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <cmath>
@@ -37,8 +43,10 @@ RVADM_NonModalDialog::RVADM_NonModalDialog()
 
 RVADM_NonModalDialog::~RVADM_NonModalDialog()
 {
+    StopNotifying();
     setParent(nullptr);
     m_flyoutMenu.reset();
+    m_hostWidget.reset();
     if (m_panel != nullptr) {
         RVADMQtManager::SharedResources::UnregisterPanelIcon(m_panel);
         if (const AIPanelSuite* panels = RVADM_Host::Get().panel)
@@ -138,7 +146,6 @@ double RVADM_NonModalDialog::HostPixelsPerPixel() const
     return devicePixelRatioF() / RVADM_Host::UIScaleFactor();
 }
 
-// The platform window of a host panel is the container widget the dialog lives in.
 void RVADM_NonModalDialog::Embed()
 {
     const AIPanelSuite* panels = RVADM_Host::Get().panel;
@@ -146,9 +153,8 @@ void RVADM_NonModalDialog::Embed()
     if (m_panel == nullptr || panels == nullptr || panels->GetPlatformWindow(m_panel, &window) != kNoErr ||
         window == nullptr)
         return;
-    setParent(static_cast<QWidget*>(window));
-    move(0, 0);
-    show();
+    m_panelWindow = window;
+    m_hostWidget = internal::EmbedInPanel(*this, window);
 }
 
 void RVADM_NonModalDialog::PlaceOnScreen()
@@ -166,8 +172,85 @@ void RVADM_NonModalDialog::PlaceOnScreen()
 
 void RVADM_NonModalDialog::FollowPanelSize()
 {
-    if (const QWidget* container = parentWidget())
-        resize(container->size());
+    if (m_panelWindow == nullptr)
+        return;
+    const QSize size = internal::PanelContentSize(m_panelWindow, *this);
+    if (m_hostWidget != nullptr)
+        m_hostWidget->resize(size);
+    resize(size);
+}
+
+bool RVADM_NonModalDialog::event(QEvent* event)
+{
+    if (event->type() != static_cast<QEvent::Type>(kCustomEventType))
+        return QWidget::event(event);
+    OnCustomEvent(event);
+    return true;
+}
+
+void RVADM_NonModalDialog::childEvent(QChildEvent* event)
+{
+    QObject* child = event->child();
+    if (child->isWidgetType()) {
+        if (event->added())
+            child->installEventFilter(this);
+        else if (event->removed())
+            EnableAfterModal();
+    }
+    QWidget::childEvent(event);
+}
+
+// A modal window of the dialog disables the panel while it is shown; the window itself stays
+// enabled.
+bool RVADM_NonModalDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* child = qobject_cast<QWidget*>(watched);
+    if (child == nullptr || !child->isWindow())
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::Show && child->isModal() && !m_disabledByModal) {
+        m_disabledByModal = true;
+        setEnabled(false);
+        child->setEnabled(true);
+    } else if (event->type() == QEvent::Hide) {
+        EnableAfterModal();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RVADM_NonModalDialog::EnableAfterModal()
+{
+    if (!m_disabledByModal)
+        return;
+    m_disabledByModal = false;
+    setEnabled(true);
+}
+
+void RVADM_NonModalDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    RVADM_HostFocus::ReturnFocusToHost();
+}
+
+// Arriving with Tab (Shift+Tab) the focus goes on to the first (last) item that takes it.
+void RVADM_NonModalDialog::focusInEvent(QFocusEvent* event)
+{
+    event->accept();
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+        internal::FocusContainerEdge(*this, reason == Qt::TabFocusReason, reason);
+    RVADM_HostFocus::ActivateWidgetWindow(this, false);
+}
+
+bool RVADM_NonModalDialog::focusNextPrevChild(bool next)
+{
+    if (!internal::FocusLeavesContainer(*this, next))
+        return QWidget::focusNextPrevChild(next);
+    RVADM_HostFocus::ReturnFocusToHost();
+    return true;
 }
 
 RVADM_NonModalDialog* RVADM_NonModalDialog::FromPanel(AIPanelRef panel)

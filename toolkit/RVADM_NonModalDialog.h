@@ -17,6 +17,11 @@ class RVADM_Menu;
 // A dialog shown inside a host panel. The application constructs it, calls `CreatePanel` once
 // and deletes it (which destroys the host panel). The toolkit never calls `CommitItems` of a
 // non-modal dialog.
+//
+// Keyboard focus belongs to the host's document unless the user works in the panel: Escape that
+// no item takes, and Tab out of the last focusable item or Shift+Tab out of the first, give it
+// back to the host; the panel comes to the front when it gets the focus. While a modal Qt window
+// shown from the dialog is visible, the panel is disabled.
 class RVADM_NonModalDialog : public QWidget, public RVADM_Dialog
 {
     Q_OBJECT
@@ -54,6 +59,13 @@ public:
     RVADM_DIALOG_QT_SLOTS
 
 protected:
+    // Events of type 1456 go to `OnCustomEvent` and are consumed.
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -67,11 +79,16 @@ private:
     void Embed();
     void PlaceOnScreen();
     void FollowPanelSize();
+    void EnableAfterModal();
 
     DialogMetrics m_metrics;
     AIPanelRef m_panel = nullptr;
+    AIWindowRef m_panelWindow = nullptr;
     int m_kind = 0;
+    bool m_disabledByModal = false;
     std::unique_ptr<RVADM_Menu> m_flyoutMenu;
+    // The native widget between the panel's window and the dialog, where the platform needs one.
+    std::unique_ptr<QWidget> m_hostWidget;
 };
 
 } // namespace qRVADM

@@ -1,10 +1,10 @@
 #include "toolkit/RVADM_NumericEdit.h"
 
 #include "toolkit/RVADM_Host.h"
+#include "toolkit/RVADM_HostFocus.h"
 #include "toolkit/internal/Utf8Buffer.h"
 
 #include "RVADMQtManager.h"
-#include "plugin/suites/AIContextSuite.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -17,10 +17,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace qRVADM {
 namespace {
@@ -55,17 +51,6 @@ int PrecisionFromResolution(double resolution)
     if (resolution <= 0 || resolution >= 1)
         return -1;
     return static_cast<int>(-std::floor(std::log10(resolution) + kResolutionSlack));
-}
-
-// Keyboard focus to the host's main window; elsewhere than on Windows giving up the focus is all.
-void ReturnFocusToHost()
-{
-#ifdef _WIN32
-    const AIContextSuite* context = RVADM_Host::Get().context;
-    AIWindowRef window = nullptr;
-    if (context != nullptr && context->GetPlatformAppWindow(&window) == kNoErr && window != nullptr)
-        ::SetFocus(static_cast<HWND>(window));
-#endif
 }
 
 bool IsCommitKey(int key, bool onPanel)
@@ -352,7 +337,7 @@ void RVADM_NumericEdit::CommitKey(QKeyEvent* event)
     if (onPanel) {
         event->accept();
         clearFocus();
-        ReturnFocusToHost();
+        RVADM_HostFocus::ReturnFocusToHost();
     }
     SetModified(modified);
     m_controller.Parse();

@@ -89,7 +89,7 @@ std::vector<const AIPanelOpaque*> PanelCenter::All() const
     return ViewsOf(m_panels);
 }
 
-QWidget& PanelCenter::WindowOf(AIPanelOpaque& panel)
+PanelWindow& PanelCenter::WindowOf(AIPanelOpaque& panel)
 {
     return *panel.window;
 }

@@ -12,6 +12,13 @@ PanelWindow::PanelWindow(AIPanelOpaque& panel)
 {
 }
 
+bool PanelWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ZOrderChange && isVisible())
+        ++m_broughtToFront;
+    return QWidget::event(event);
+}
+
 void PanelWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

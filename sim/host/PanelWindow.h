@@ -7,13 +7,17 @@ struct AIPanelOpaque;
 namespace hostsim {
 
 // The container widget of a host panel. Reports its resizes, visibility changes and closing to
-// the panel's callbacks.
+// the panel's callbacks, and records each time it is brought to the front, so that a test can tell
+// that a plug-in raised its panel.
 class PanelWindow final : public QWidget
 {
 public:
     explicit PanelWindow(AIPanelOpaque& panel);
 
+    int TimesBroughtToFront() const { return m_broughtToFront; }
+
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -21,6 +25,7 @@ protected:
 
 private:
     AIPanelOpaque& m_panel;
+    int m_broughtToFront = 0;
 };
 
 }  // namespace hostsim

@@ -4,11 +4,13 @@
 #include "ToolkitTestSupport.h"
 
 #include "toolkit/RVADM_CriticalMessageDialog.h"
+#include "toolkit/RVADM_Label.h"
 #include "toolkit/RVADM_MessageDialog.h"
+#include "toolkit/RVADM_PictureLabel.h"
 #include "toolkit/RVADM_Pictures.h"
+#include "toolkit/RVADM_TextPushButton.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -34,9 +36,11 @@ struct Seen
 {
     QRect dialog;
     QRect icon;
+    std::int32_t iconId = 0;
     QImage iconImage;
     std::vector<QRect> labels;
     std::vector<QString> labelTexts;
+    std::vector<QFont> labelFonts;
 
     bool Shows(const char* text) const
     {
@@ -62,19 +66,21 @@ void WhenShown(Seen& seen, std::function<void(QWidget&)> act)
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         seen.dialog = dialog->geometry();
-        for (QLabel* label : dialog->findChildren<QLabel*>()) {
-            const QPixmap picture = label->pixmap(Qt::ReturnByValue);
-            if (!picture.isNull()) {
-                seen.icon = label->geometry();
-                seen.iconImage = picture.toImage();
-                continue;
+        // The controls have no meta-objects of their own: qobject_cast cannot tell them apart.
+        for (QWidget* child : dialog->findChildren<QWidget*>()) {
+            if (auto* picture = dynamic_cast<RVADM_PictureLabel*>(child)) {
+                seen.icon = picture->geometry();
+                seen.iconId = picture->GetPicture();
+                seen.iconImage = picture->grab().toImage();
+            } else if (auto* label = dynamic_cast<RVADM_Label*>(child)) {
+                seen.labels.push_back(label->geometry());
+                seen.labelTexts.push_back(label->text());
+                seen.labelFonts.push_back(label->font());
+            } else if (auto* button = dynamic_cast<RVADM_TextPushButton*>(child)) {
+                EXPECT_TRUE(button->property("_rvadm_ismodalbutton").toBool());
+                seen.buttons.push_back(button);
+                seen.buttonTexts.push_back(button->text());
             }
-            seen.labels.push_back(label->geometry());
-            seen.labelTexts.push_back(label->text());
-        }
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            seen.buttons.push_back(button);
-            seen.buttonTexts.push_back(button->text());
         }
         seen.focused = qobject_cast<QPushButton*>(dialog->focusWidget());
         act(*dialog);
@@ -204,6 +210,12 @@ TEST(MessageDialogLayout, HeadingAboveTheMessageBesideTheIcon)
     EXPECT_EQ(heading.right() + 1, 494 - 15);
     EXPECT_EQ(message.top(), heading.bottom() + 1 + 3);
     EXPECT_EQ(message.left(), 70);
+    const QFont& headingFont = seen.labelFonts[seen.labels[0] == heading ? 0 : 1];
+    const QFont& messageFont = seen.labelFonts[seen.labels[0] == heading ? 1 : 0];
+    EXPECT_EQ(headingFont.pixelSize(), 12);
+    EXPECT_EQ(headingFont.weight(), QFont::Bold);
+    EXPECT_EQ(messageFont.pixelSize(), 10);
+    EXPECT_EQ(messageFont.weight(), QFont::Normal);
     // A short message is never shorter than the icon.
     EXPECT_EQ(message.bottom(), seen.icon.bottom());
     EXPECT_EQ(seen.buttons[0]->y(), message.bottom() + 1 + 15);
@@ -217,6 +229,8 @@ TEST(MessageDialogLayout, MessageWithoutHeadingTakesTheHeadingsPlace)
     ASSERT_EQ(seen.labels.size(), 1u);
     EXPECT_EQ(seen.labelTexts[0], QStringLiteral("Please enter some name."));
     EXPECT_EQ(seen.labels[0].topLeft(), QPoint(70, 15));
+    EXPECT_EQ(seen.labelFonts[0].pixelSize(), 12);
+    EXPECT_EQ(seen.labelFonts[0].weight(), QFont::Normal);
 }
 
 TEST(MessageDialogLayout, LongMessageGrowsTheLabelAndTheDialog)
@@ -248,10 +262,9 @@ TEST(MessageDialogIcon, EachVariantShowsItsOwnPicture)
     Seen critical;
     WhenShown(critical, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     RVADM_CriticalMessageDialog::ShowOkMessage("Critical", "message");
-    EXPECT_EQ(RVADM_MessageDialog::GetIconId(), 16101);
-    EXPECT_EQ(RVADM_CriticalMessageDialog::GetIconId(), 16103);
-    EXPECT_EQ(info.iconImage, LoadPicture(16101, 1.0, 0).toImage());
-    EXPECT_EQ(critical.iconImage, LoadPicture(16103, 1.0, 0).toImage());
+    EXPECT_EQ(info.iconId, 16101);
+    EXPECT_EQ(critical.iconId, 16103);
+    EXPECT_EQ(info.icon.size(), LoadPicture(16101, 1.0, 0).size());
     EXPECT_NE(info.iconImage, critical.iconImage);
 }
 

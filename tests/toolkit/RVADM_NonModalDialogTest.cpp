@@ -6,15 +6,24 @@
 #include "toolkit/IADMDrawer.h"
 #include "toolkit/RVADM_CustomItem.h"
 #include "toolkit/RVADM_Frame.h"
+#include "toolkit/RVADM_HostFocus.h"
 #include "toolkit/RVADM_NonModalDialog.h"
+#include "toolkit/RVADM_NumericEdit.h"
+#include "toolkit/RVADM_TextEdit.h"
 
 #include "RVADMQtManager.h"
+#include "sim/host/AppWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
+
+#include <array>
 
 #include <cmath>
 #include <functional>
@@ -41,6 +50,7 @@ public:
             layout();
     }
     void OnNotify(RVADM_Item* item) override { notified.push_back(item); }
+    void OnCustomEvent(QEvent*) override { calls.emplace_back("OnCustomEvent"); }
 
     int Count(const std::string& hook) const { return static_cast<int>(std::count(calls.begin(), calls.end(), hook)); }
 
@@ -225,6 +235,232 @@ TEST_F(NonModalDialogTest, ModalRunIsRefusedWhenTheHostForbidsInteraction)
     EXPECT_EQ(dialog.Modal("Refused"), -1);
     EXPECT_TRUE(dialog.calls.empty());
 }
+
+TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndIsConsumed)
+{
+    RecordingPanel dialog;
+    ASSERT_EQ(dialog.CreatePanel("Custom", 5, false, 16100), kNoErr);
+    QEvent custom(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType));
+    EXPECT_TRUE(QApplication::sendEvent(&dialog, &custom));
+    QEvent other(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType + 1));
+    QApplication::sendEvent(&dialog, &other);
+    EXPECT_EQ(dialog.Count("OnCustomEvent"), 1);
+}
+
+TEST_F(NonModalDialogTest, PanelScreenPositionComesFromTheHostWindowBounds)
+{
+    host.SetUIScaleFactor(2.0);
+    RecordingPanel dialog;
+    ASSERT_EQ(dialog.CreatePanel("Positioned", 5, false, 16100), kNoErr);
+    AIRect bounds{};
+    ASSERT_EQ(Panels().GetPlatformWindowBounds(dialog.GetPanel(), &bounds), kNoErr);
+    AIPoint position{};
+    ASSERT_TRUE(RVADM_HostFocus::GetPanelScreenPosition(dialog.GetPanel(), position));
+    EXPECT_EQ(position.h, bounds.left - 2);
+    EXPECT_EQ(position.v, bounds.top - 64);
+    EXPECT_FALSE(RVADM_HostFocus::GetPanelScreenPosition(nullptr, position));
+}
+
+// A shown panel with three text edits that the user has clicked into: the first edit has the focus.
+class PanelFocusTest : public NonModalDialogTest
+{
+protected:
+    void SetUp() override
+    {
+        NonModalDialogTest::SetUp();
+        dialog.create = [this] {
+            for (RVADM_TextEdit*& edit : edits)
+                edit = new RVADM_TextEdit(&dialog, "text");
+            button = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
+        };
+        dialog.layout = [this] {
+            RVADM_Item::PlaceInParent(edits[0], kAlignMoveLeft | kAlignMoveTop);
+            RVADM_Item::MoveBelow(edits[0], edits[1], kAlignMoveLeft, 4);
+            RVADM_Item::MoveBelow(edits[1], edits[2], kAlignMoveLeft, 4);
+            RVADM_Item::MoveBelow(edits[2], button, kAlignMoveLeft, 4);
+        };
+        ASSERT_EQ(dialog.CreatePanel("Focus", 5, false, 16100), kNoErr);
+        button->setFocusPolicy(Qt::ClickFocus); // takes Escape when clicked, not reached by Tab
+        dialog.ShowPanel(true);
+        hostsim::PanelCenter::Resize(OnlyPanel(), {240, 200});
+        ClickInto(edits[0]);
+    }
+
+    void ClickInto(QWidget* widget)
+    {
+        dialog.window()->activateWindow();
+        QApplication::processEvents();
+        widget->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(widget->hasFocus());
+    }
+
+    // Sends `key` to the focus widget and lets the window system activate what it was asked to.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        QApplication::processEvents();
+    }
+
+    hostsim::AppWindow& HostWindow() { return host.PlatformAppWindow(); }
+    hostsim::PanelWindow& PanelWindow() { return hostsim::PanelCenter::WindowOf(OnlyPanel()); }
+
+    RecordingPanel dialog;
+    std::array<RVADM_TextEdit*, 3> edits{};
+    RecordingItem<QPushButton>* button = nullptr;
+};
+
+TEST_F(PanelFocusTest, ShiftTabFromTheFirstControlGivesTheFocusToTheHost)
+{
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
+    EXPECT_EQ(HostWindow().FocusArrivals(), 1);
+}
+
+TEST_F(PanelFocusTest, TabWalksThePanelAndLeavesForTheHostAfterTheLastControl)
+{
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(edits[1]->hasFocus());
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(edits[2]->hasFocus());
+    Press(Qt::Key_Backtab);
+    EXPECT_TRUE(edits[1]->hasFocus());
+    EXPECT_EQ(HostWindow().FocusArrivals(), 0);
+    edits[2]->Enable(false); // no longer reached by Tab
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
+    EXPECT_EQ(HostWindow().FocusArrivals(), 1);
+}
+
+TEST_F(PanelFocusTest, EscapeThatNoControlTakesGivesTheFocusToTheHost)
+{
+    ClickInto(button);
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
+    EXPECT_EQ(HostWindow().FocusArrivals(), 1);
+    EXPECT_TRUE(dialog.notified.empty());
+}
+
+TEST_F(PanelFocusTest, FocusArrivingBringsThePanelToTheFrontAndOnToTheEdgeControl)
+{
+    Press(Qt::Key_Escape);
+    ASSERT_EQ(QApplication::activeWindow(), &HostWindow());
+    const int raised = PanelWindow().TimesBroughtToFront();
+    QFocusEvent backtab(QEvent::FocusIn, Qt::BacktabFocusReason);
+    QApplication::sendEvent(&dialog, &backtab);
+    QApplication::processEvents();
+    EXPECT_TRUE(backtab.isAccepted());
+    EXPECT_EQ(QApplication::activeWindow(), &PanelWindow());
+    EXPECT_EQ(PanelWindow().TimesBroughtToFront(), raised + 1);
+    EXPECT_TRUE(edits[2]->hasFocus());
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&dialog, &tab);
+    EXPECT_TRUE(edits[0]->hasFocus());
+    EXPECT_EQ(PanelWindow().TimesBroughtToFront(), raised + 1); // already in front
+}
+
+TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHides)
+{
+    edits[1]->Enable(false);
+    QDialog modal(&dialog);
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    EXPECT_FALSE(dialog.isEnabled());
+    EXPECT_FALSE(edits[0]->IsEnabled());
+    EXPECT_TRUE(modal.isEnabled());
+    modal.hide();
+    EXPECT_TRUE(dialog.isEnabled());
+    EXPECT_TRUE(edits[0]->IsEnabled());
+    EXPECT_FALSE(edits[1]->IsEnabled()); // the application's own choice stays
+}
+
+TEST_F(PanelFocusTest, DeletingTheShownModalWindowEnablesThePanelAgain)
+{
+    auto* modal = new QDialog(&dialog);
+    modal->setWindowModality(Qt::WindowModal);
+    modal->show();
+    ASSERT_FALSE(dialog.isEnabled());
+    delete modal;
+    EXPECT_TRUE(dialog.isEnabled());
+}
+
+TEST_F(PanelFocusTest, ANonModalWindowLeavesThePanelEnabled)
+{
+    QDialog tool(&dialog);
+    tool.show();
+    EXPECT_TRUE(dialog.isEnabled());
+}
+
+// Deleting a dialog while one of its edits had the focus delivered the edit's focus-out, and the
+// finished entry, to the dialog after its own destructors had run: a pure virtual hook was called.
+class DialogDeletedWhileAnEditHasTheFocus : public NonModalDialogTest,
+                                            public testing::WithParamInterface<bool /* numeric */>
+{
+protected:
+    // An edit whose user typed "7" and that records every notification it is given.
+    template <class Edit>
+    class TypedEdit : public Edit
+    {
+    public:
+        using Edit::Edit;
+        void Notify(std::int32_t code) override
+        {
+            if (code == kNotifyUserChanged && notifications != nullptr)
+                ++*notifications;
+            Edit::Notify(code);
+        }
+        int* notifications = nullptr;
+    };
+
+    RVADM_Item* CreateEdit(RVADM_ItemParent* parent)
+    {
+        if (GetParam()) {
+            auto* edit = new TypedEdit<RVADM_NumericEdit>(parent, 0, 100, 0, false, -1);
+            edit->notifications = &notifications;
+            return edit;
+        }
+        auto* edit = new TypedEdit<RVADM_TextEdit>(parent, "text");
+        edit->notifications = &notifications;
+        return edit;
+    }
+
+    void FocusAndType(RVADM_Item* edit)
+    {
+        QWidget* widget = edit->GetWidget();
+        widget->window()->show();
+        QApplication::setActiveWindow(widget->window());
+        widget->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(widget->hasFocus());
+        if (auto* line = widget->findChild<QLineEdit*>())
+            line->selectAll();
+        QTest::keyClicks(widget, "7");
+    }
+
+    int notifications = 0;
+};
+
+TEST_P(DialogDeletedWhileAnEditHasTheFocus, ModalDialogNotifiesNothing)
+{
+    auto* dialog = new toolkittest::RecordingModalDialog;
+    FocusAndType(CreateEdit(dialog));
+    delete dialog;
+    EXPECT_EQ(notifications, 0);
+}
+
+TEST_P(DialogDeletedWhileAnEditHasTheFocus, PanelNotifiesNothing)
+{
+    auto dialog = std::make_unique<RecordingPanel>();
+    RVADM_Item* edit = nullptr;
+    dialog->create = [&] { edit = CreateEdit(dialog.get()); };
+    ASSERT_EQ(dialog->CreatePanel("Deleted", 5, false, 16100), kNoErr);
+    dialog->ShowPanel(true);
+    FocusAndType(edit);
+    dialog.reset();
+    EXPECT_EQ(notifications, 0);
+    EXPECT_TRUE(host.Panels().All().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, DialogDeletedWhileAnEditHasTheFocus, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Numeric" : "Text"; });
 
 // Paints a cross so that a screenshot shows where the custom item lies.
 class CrossItem : public RVADM_CustomItem
