@@ -190,13 +190,8 @@ bool RVADM_NonModalDialog::event(QEvent* event)
 
 void RVADM_NonModalDialog::childEvent(QChildEvent* event)
 {
-    QObject* child = event->child();
-    if (child->isWidgetType()) {
-        if (event->added())
-            child->installEventFilter(this);
-        else if (event->removed())
-            EnableAfterModal();
-    }
+    if (internal::WatchWidgetChild(*this, *event))
+        EnableAfterModal();
     QWidget::childEvent(event);
 }
 

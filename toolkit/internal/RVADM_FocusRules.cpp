@@ -1,6 +1,7 @@
 #include "toolkit/internal/RVADM_FocusRules.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QWidget>
 
 #include <cmath>
@@ -60,6 +61,16 @@ bool FocusContainerEdge(QWidget& container, bool forward, Qt::FocusReason reason
     edge->setAttribute(Qt::WA_KeyboardFocusChange);
     edge->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     return true;
+}
+
+bool WatchWidgetChild(QObject& watcher, const QChildEvent& event)
+{
+    QObject* child = event.child();
+    if (!child->isWidgetType())
+        return false;
+    if (event.added())
+        child->installEventFilter(&watcher);
+    return event.removed();
 }
 
 AIPoint PanelScreenPosition(const AIRect& windowBounds, double uiScaleFactor)

@@ -7,6 +7,8 @@
 
 #include <Qt>
 
+class QChildEvent;
+class QObject;
 class QWidget;
 
 namespace qRVADM::internal {
@@ -23,6 +25,11 @@ bool FocusLeavesContainer(const QWidget& container, bool forward);
 // Gives the focus to the first (forward) or last focusable widget inside `container` with
 // `reason` and marks it and its window as changed by the keyboard. False when there is none.
 bool FocusContainerEdge(QWidget& container, bool forward, Qt::FocusReason reason);
+
+// For a widget that watches the windows its children show (a modal child disables the panel):
+// installs `watcher` as event filter on every widget child added; returns true when a widget
+// child was removed.
+bool WatchWidgetChild(QObject& watcher, const QChildEvent& event);
 
 // A panel's screen position from its native window rectangle and the host's UI scale factor:
 // left - round(s), top - round(32 * s).

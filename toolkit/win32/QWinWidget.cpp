@@ -101,13 +101,8 @@ void QWinWidget::EnableParent()
 
 void QWinWidget::childEvent(QChildEvent* event)
 {
-    QObject* child = event->child();
-    if (child->isWidgetType()) {
-        if (event->added())
-            child->installEventFilter(this);
-        else if (event->removed())
-            EnableParent();
-    }
+    if (qRVADM::internal::WatchWidgetChild(*this, *event))
+        EnableParent();
     QWidget::childEvent(event);
 }
 
