@@ -89,9 +89,14 @@ std::vector<const AIPanelOpaque*> PanelCenter::All() const
     return ViewsOf(m_panels);
 }
 
-PanelWindow& PanelCenter::WindowOf(AIPanelOpaque& panel)
+QWidget& PanelCenter::WindowOf(AIPanelOpaque& panel)
 {
     return *panel.window;
+}
+
+int PanelCenter::TimesBroughtToFront(const AIPanelOpaque& panel)
+{
+    return panel.window->TimesBroughtToFront();
 }
 
 void PanelCenter::Show(AIPanelOpaque& panel, bool show)

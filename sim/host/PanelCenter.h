@@ -3,13 +3,17 @@
 #include "plugin/suites/AIGeometry.h"
 #include "plugin/suites/AIPanelSuite.h"
 #include "sim/host/FlyoutMenuCenter.h"
-#include "sim/host/PanelWindow.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class QMenu;
+class QWidget;
+
+namespace hostsim {
+class PanelWindow;
+}  // namespace hostsim
 
 // A host panel as the host keeps it; its address is the handle the plug-in sees.
 struct AIPanelOpaque
@@ -51,7 +55,9 @@ public:
     AIPanelOpaque* FindByName(const std::string& name) const;
     std::vector<const AIPanelOpaque*> All() const;
 
-    static PanelWindow& WindowOf(AIPanelOpaque& panel);
+    static QWidget& WindowOf(AIPanelOpaque& panel);
+    // How often the panel's window, shown, was brought to the front.
+    static int TimesBroughtToFront(const AIPanelOpaque& panel);
     // What the user can do to a panel: show or hide it, resize it (clamped to its limits) and
     // close it with its close box. Each reaches the plug-in through the panel's callbacks.
     static void Show(AIPanelOpaque& panel, bool show);

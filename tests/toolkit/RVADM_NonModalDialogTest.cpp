@@ -302,7 +302,8 @@ protected:
     }
 
     hostsim::AppWindow& HostWindow() { return host.PlatformAppWindow(); }
-    hostsim::PanelWindow& PanelWindow() { return hostsim::PanelCenter::WindowOf(OnlyPanel()); }
+    QWidget& PanelWindow() { return hostsim::PanelCenter::WindowOf(OnlyPanel()); }
+    int TimesBroughtToFront() { return hostsim::PanelCenter::TimesBroughtToFront(OnlyPanel()); }
 
     RecordingPanel dialog;
     std::array<RVADM_TextEdit*, 3> edits{};
@@ -344,18 +345,18 @@ TEST_F(PanelFocusTest, FocusArrivingBringsThePanelToTheFrontAndOnToTheEdgeContro
 {
     Press(Qt::Key_Escape);
     ASSERT_EQ(QApplication::activeWindow(), &HostWindow());
-    const int raised = PanelWindow().TimesBroughtToFront();
+    const int raised = TimesBroughtToFront();
     QFocusEvent backtab(QEvent::FocusIn, Qt::BacktabFocusReason);
     QApplication::sendEvent(&dialog, &backtab);
     QApplication::processEvents();
     EXPECT_TRUE(backtab.isAccepted());
     EXPECT_EQ(QApplication::activeWindow(), &PanelWindow());
-    EXPECT_EQ(PanelWindow().TimesBroughtToFront(), raised + 1);
+    EXPECT_EQ(TimesBroughtToFront(), raised + 1);
     EXPECT_TRUE(edits[2]->hasFocus());
     QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(&dialog, &tab);
     EXPECT_TRUE(edits[0]->hasFocus());
-    EXPECT_EQ(PanelWindow().TimesBroughtToFront(), raised + 1); // already in front
+    EXPECT_EQ(TimesBroughtToFront(), raised + 1); // already in front
 }
 
 TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHides)
