@@ -12,6 +12,7 @@ struct EngineWord
 constexpr EngineWord kEngineWords[] = {
     {"ready", hostsim::EngineAttendance::Ready},
     {"not-ready", hostsim::EngineAttendance::NotReady},
+    {"corrupt", hostsim::EngineAttendance::Corrupt},
     {"absent", hostsim::EngineAttendance::Absent},
 };
 
@@ -31,10 +32,10 @@ const char* CommandLineUsage()
 {
     return "usage: hueline-host --plugins FOLDER [options] [DOCUMENT ...]\n"
            "  --plugins FOLDER          the plug-in folder\n"
-           "  --engine STATE            ready (default), not-ready or absent\n"
+           "  --engine STATE            ready (default), not-ready, corrupt or absent\n"
            "  --script FILE             run a host script, then quit\n"
            "  --screenshot-dir FOLDER   where the script's screenshots go (default: .)\n"
-           "  --describe                print plug-ins, menus, notifiers, timers, documents and engine calls, then quit\n";
+           "  --describe                print plug-ins, menus, notifiers, timers, documents, dialogs and engine calls, then quit\n";
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments, std::string& error)
@@ -65,7 +66,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
             hasPlugins = true;
         } else if (argument == "--engine") {
             if (!SetEngine(value, line)) {
-                error = "--engine takes ready, not-ready or absent, not " + value;
+                error = "--engine takes ready, not-ready, corrupt or absent, not " + value;
                 return std::nullopt;
             }
         } else if (argument == "--script") {

@@ -8,7 +8,7 @@
 
 namespace hostapp {
 
-std::string DescribeHost(hostsim::Host& host, const EngineControl& engine)
+std::string DescribeHost(hostsim::Host& host, const EngineControl& engine, const std::vector<AnsweredDialog>& dialogs)
 {
     std::ostringstream out;
     for (const SPPlugin* plugin : host.Plugins())
@@ -20,6 +20,10 @@ std::string DescribeHost(hostsim::Host& host, const EngineControl& engine)
     for (const AIDocumentOpaque* document : documents.All())
         out << "  " << document->Name() << " revision " << document->Revision()
             << (document == documents.Current() ? " (current)" : "") << "\n";
+    if (!dialogs.empty())
+        out << "Dialogs:\n";
+    for (const AnsweredDialog& dialog : dialogs)
+        out << "  " << DescribeDialog(dialog) << "\n";
     if (!engine.Available()) {
         out << "Engine: absent\n";
         return out.str();

@@ -29,6 +29,7 @@ namespace hostapp {
 namespace {
 
 constexpr QSize kDefaultSize(1280, 820);
+constexpr int kStatusLabelMargin = 10;
 constexpr int kTicksPerSecond = 60;
 constexpr double kZoomStep = 2.0;
 constexpr double kEditStep = 10.0;   // points a move command moves
@@ -125,6 +126,9 @@ MainWindow::MainWindow(hostsim::Host& host)
 
     m_zoomLabel->setMinimumWidth(90);
     m_zoomLabel->setAlignment(Qt::AlignCenter);
+    // The permanent labels of the status bar keep apart from each other and from the window edge.
+    for (QLabel* label : {m_engineLabel, m_zoomLabel})
+        label->setContentsMargins(kStatusLabelMargin, 0, kStatusLabelMargin, 0);
     statusBar()->addWidget(m_documentLabel, 1);
     statusBar()->addPermanentWidget(m_engineLabel);
     statusBar()->addPermanentWidget(m_zoomLabel);

@@ -1,6 +1,7 @@
 #include "sim/app/ScriptRunner.h"
 
 #include "sim/app/ControlFinder.h"
+#include "sim/app/DialogAnswerer.h"
 #include "sim/app/DocumentWidget.h"
 #include "sim/app/EngineControl.h"
 #include "sim/app/HostSummary.h"
@@ -19,6 +20,7 @@
 #include <QPixmap>
 #include <QtTest/QTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -54,8 +56,9 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"window", 3, 3, &ScriptRunner::Window, "window WIDTH HEIGHT"},
     {"theme", 2, 2, &ScriptRunner::Theme, "theme dark|light"},
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
+    {"answer", 2, 2, &ScriptRunner::Answer, "answer BUTTON"},
     {"screenshot", 2, 4, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL]"},
-    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|menu|document|zoom|revision ..."},
+    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|menu|document|zoom|revision|dialog ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
     {"echo", 1, 64, &ScriptRunner::Echo, "echo TEXT..."},
@@ -137,11 +140,12 @@ void Settle()
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(hostsim::Host& host, MainWindow& window, EngineControl& engine, std::string screenshotFolder,
-                           std::ostream& out)
+ScriptRunner::ScriptRunner(hostsim::Host& host, MainWindow& window, EngineControl& engine, DialogAnswerer& dialogs,
+                           std::string screenshotFolder, std::ostream& out)
     : m_host(host)
     , m_window(window)
     , m_engine(engine)
+    , m_dialogs(dialogs)
     , m_screenshotFolder(std::move(screenshotFolder))
     , m_out(out)
 {
@@ -183,6 +187,8 @@ void ScriptRunner::Execute(const Words& words)
         (this->*command.run)(words);
         m_window.Sync();
         QCoreApplication::processEvents();
+        const std::string problem = m_dialogs.TakeProblem();
+        Require(problem.empty(), problem);
         return;
     }
     throw ScriptError("unknown command " + Quoted(words[0]));
@@ -346,6 +352,11 @@ void ScriptRunner::Engine(const Words& words)
     throw ScriptError("unknown connection state " + Quoted(words[2]) + " (connected, warning or disconnected)");
 }
 
+void ScriptRunner::Answer(const Words& words)
+{
+    m_dialogs.Arrange(words[1]);
+}
+
 void ScriptRunner::Screenshot(const Words& words)
 {
     Require(words.size() == 2 || (words.size() == 4 && words[2] == "panel"), "usage: screenshot FILE [panel PANEL]");
@@ -402,8 +413,15 @@ void ScriptRunner::Expect(const Words& words)
         Require(current != nullptr, "no document is open");
         Require(current->Revision() == Whole(words[2], "a revision", 0, UINT32_MAX),
                 "the revision is " + std::to_string(current->Revision()) + ", expected " + words[2]);
+    } else if (what == "dialog") {
+        const std::vector<AnsweredDialog>& dialogs = m_dialogs.Answered();
+        const bool shown = std::any_of(dialogs.begin(), dialogs.end(), [&words](const AnsweredDialog& dialog) {
+            return dialog.title == words[2] || std::find(dialog.texts.begin(), dialog.texts.end(), words[2]) != dialog.texts.end();
+        });
+        Require(shown, "no dialog showed " + Quoted(words[2]));
     } else {
-        throw ScriptError("unknown expectation " + Quoted(what) + " (control, field, menu, document, zoom or revision)");
+        throw ScriptError("unknown expectation " + Quoted(what) +
+                          " (control, field, menu, document, zoom, revision or dialog)");
     }
 }
 
@@ -421,7 +439,7 @@ void ScriptRunner::Calls(const Words& words)
 
 void ScriptRunner::Describe(const Words&)
 {
-    m_out << DescribeHost(m_host, m_engine);
+    m_out << DescribeHost(m_host, m_engine, m_dialogs.Answered());
 }
 
 void ScriptRunner::Echo(const Words& words)

@@ -12,6 +12,7 @@ class Host;
 
 namespace hostapp {
 
+class DialogAnswerer;
 class EngineControl;
 class MainWindow;
 class PanelDock;
@@ -23,9 +24,10 @@ class ScriptRunner
 public:
     using Words = std::vector<std::string>;
 
-    // Screenshots are written below `screenshotFolder`; `out` takes what scripts print.
-    ScriptRunner(hostsim::Host& host, MainWindow& window, EngineControl& engine, std::string screenshotFolder,
-                 std::ostream& out);
+    // Screenshots are written below `screenshotFolder`; `out` takes what scripts print. `dialogs`
+    // answers the modal dialogs the script's commands open.
+    ScriptRunner(hostsim::Host& host, MainWindow& window, EngineControl& engine, DialogAnswerer& dialogs,
+                 std::string screenshotFolder, std::ostream& out);
 
     // Runs the script file. Stops at the first failing line and writes "file:line: problem" to
     // `errors`; returns whether every line succeeded.
@@ -50,6 +52,7 @@ private:
     void Window(const Words& words);
     void Theme(const Words& words);
     void Engine(const Words& words);
+    void Answer(const Words& words);
     void Screenshot(const Words& words);
     void Expect(const Words& words);
     void Calls(const Words& words);
@@ -63,6 +66,7 @@ private:
     hostsim::Host& m_host;
     MainWindow& m_window;
     EngineControl& m_engine;
+    DialogAnswerer& m_dialogs;
     std::string m_screenshotFolder;
     std::string m_scriptFolder;
     std::ostream& m_out;

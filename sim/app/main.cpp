@@ -4,6 +4,7 @@
 
 #include "plugin/suites/AIFoldersSuite.h"
 #include "sim/app/CommandLine.h"
+#include "sim/app/DialogAnswerer.h"
 #include "sim/app/EngineControl.h"
 #include "sim/app/HostSummary.h"
 #include "sim/app/HostTheme.h"
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -35,12 +37,19 @@ int Run(hostsim::Host& host, const hostapp::CommandLine& line)
 
     hostapp::MainWindow window(host);
     hostapp::ApplyHostTheme(false);
+    // Without a person at the window, modal dialogs are answered by the host itself.
+    const bool attended = line.script.empty() && !line.describe;
+    std::unique_ptr<hostapp::DialogAnswerer> answerer = attended ? nullptr : std::make_unique<hostapp::DialogAnswerer>();
+    // The window is up before the plug-ins start, so that their start-up messages show above it.
+    if (!line.script.empty() || !line.describe)
+        window.show();
     for (const std::string& problem : hostsim::StartStandardPlugins(host, plugins.string(), line.engine))
         std::cerr << "hueline-host: " << problem << "\n";
     hostapp::EngineControl engine(host);
     if (engine.Available())
-        engine.SetReady(line.engine == hostsim::EngineAttendance::Ready);
+        engine.SetReady(line.engine != hostsim::EngineAttendance::NotReady);
     window.SetEngine(&engine);
+    window.Sync();
 
     int status = 0;
     for (const std::string& document : line.documents) {
@@ -51,18 +60,16 @@ int Run(hostsim::Host& host, const hostapp::CommandLine& line)
         }
     }
 
-    if (!line.script.empty() || !line.describe)
-        window.show();
     if (!line.script.empty()) {
-        hostapp::ScriptRunner runner(host, window, engine, line.screenshotFolder, std::cout);
+        hostapp::ScriptRunner runner(host, window, engine, *answerer, line.screenshotFolder, std::cout);
         if (!runner.Run(line.script, std::cerr))
             status = 1;
-    } else if (!line.describe && status == 0) {
+    } else if (attended && status == 0) {
         window.StartClock();
         status = QApplication::exec();
     }
     if (line.describe)
-        std::cout << hostapp::DescribeHost(host, engine);
+        std::cout << hostapp::DescribeHost(host, engine, answerer->Answered());
     // The plug-ins shut down while the window that holds their panels still exists.
     host.Shutdown();
     return status;

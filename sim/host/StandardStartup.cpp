@@ -1,6 +1,8 @@
 #include "sim/host/StandardStartup.h"
 
 #include "plugin/suites/AIFoldersSuite.h"
+#include "plugin/suites/HLKilnODLSuite.h"
+#include "plugin/suites/HLKilnSuite.h"
 #include "plugin/suites/SPBasicSuite.h"
 #include "sim/host/Host.h"
 #include "sim/kiln/KilnControlSuite.h"
@@ -10,6 +12,9 @@
 
 namespace hostsim {
 namespace {
+
+// What a damaged engine install fails to provide.
+constexpr const char* kKernelSuites[] = {HLKilnSuite::kName, HLKilnODLSuite::kName};
 
 // Runs `use` with the engine's control suite; false when the engine cannot be reached.
 bool WithControlSuite(Host& host, const std::function<void(const KilnControlSuite&)>& use)
@@ -47,10 +52,13 @@ std::vector<std::string> StartStandardPlugins(Host& host, const std::string& fol
     if (host.Folder(kAIPluginResourcesFolderType) == nullptr)
         host.SetFolder(kAIPluginResourcesFolderType, ResourceFolderBeside(folder));
     const bool attends = engine != EngineAttendance::Absent;
+    if (engine == EngineAttendance::Corrupt)
+        for (const char* suite : kKernelSuites)
+            host.Suites().SetMissing(suite, true);
     std::vector<std::string> problems =
         host.LoadPluginFolder(folder, attends ? std::vector<std::string>{} : std::vector<std::string>{kEnginePluginFile});
     host.StartPlugins();
-    if (attends && !SetEngineReady(host, engine == EngineAttendance::Ready))
+    if (attends && !SetEngineReady(host, engine != EngineAttendance::NotReady))
         problems.push_back(std::string(kEnginePluginFile) + ": the engine's control suite is missing");
     host.FinishStartup();
     return problems;

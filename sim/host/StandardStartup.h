@@ -12,6 +12,8 @@ enum class EngineAttendance
 {
     Ready,     // loaded, answers IsEngineReady with 1
     NotReady,  // loaded, answers IsEngineReady with 0
+    Corrupt,   // loaded, but the host finds neither "HL Kiln Suite" nor "HL KilnODL Suite": a damaged
+               // install whose preference store and message centre still work
     Absent,    // not loaded
 };
 
@@ -25,6 +27,7 @@ std::string ResourceFolderBeside(const std::string& pluginFolder);
 
 // Loads every plug-in file of `folder` (the engine's only when it attends), sends the start-up
 // sequence and, between its two halves, sets the engine's readiness through its control suite.
+// A corrupt engine's two kernel suites answer "not found" from before the first plug-in starts.
 // A host without a plug-in resource folder gets ResourceFolderBeside(folder).
 // Returns what went wrong, one line each: refused files, and an engine that cannot be told.
 std::vector<std::string> StartStandardPlugins(Host& host, const std::string& folder, EngineAttendance engine);

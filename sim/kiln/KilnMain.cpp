@@ -10,6 +10,7 @@
 #include "plugin/suites/HLKilnSuite.h"
 #include "plugin/suites/HLPreferencesSuite.h"
 #include "plugin/suites/SPMessages.h"
+#include "plugin/suites/SPPluginsSuite.h"
 #include "plugin/suites/SPSuitesSuite.h"
 #include "sim/kiln/Engine.h"
 #include "sim/kiln/EngineSuites.h"
@@ -28,6 +29,8 @@ namespace {
 
 // The colour book file, in a folder beside the plug-in file.
 constexpr const char* kColorBookFile = "KilnKernel/ColorBook.txt";
+// The name the host shows for this plug-in.
+constexpr const char* kDisplayName = "Kiln Kernel";
 
 struct PublishedSuite
 {
@@ -72,8 +75,15 @@ SPErr AddSuites(SPMessageData& message)
     return kNoErr;
 }
 
+void GiveDisplayName(SPMessageData& message)
+{
+    if (const HostSuite<SPPluginsSuite> plugins(message.basic); plugins)
+        plugins->SetPluginName(message.self, kDisplayName);
+}
+
 SPErr Startup(SPMessageData& message)
 {
+    GiveDisplayName(message);
     Engine& engine = Engine::Start(message.basic);
     const std::string preferences = HostFolder(message.basic, kKilnPreferencesFolderType);
     Report("preference file in \"" + preferences + "\"", engine.Preferences().Open(preferences));

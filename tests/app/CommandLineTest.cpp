@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using hostapp::ParseCommandLine;
@@ -32,8 +34,12 @@ TEST(CommandLine, DefaultsToAReadyEngineAndNoScript)
     EXPECT_EQ(line->screenshotFolder, ".");
     EXPECT_FALSE(line->describe);
 
-    ASSERT_TRUE(ParseCommandLine({"--plugins", "p", "--engine", "absent"}, error).has_value());
-    EXPECT_EQ(ParseCommandLine({"--plugins", "p", "--engine", "absent"}, error)->engine, EngineAttendance::Absent);
+    for (const auto& [word, engine] : {std::pair{"absent", EngineAttendance::Absent},
+                                       std::pair{"corrupt", EngineAttendance::Corrupt}}) {
+        const auto chosen = ParseCommandLine({"--plugins", "p", "--engine", word}, error);
+        ASSERT_TRUE(chosen.has_value()) << word;
+        EXPECT_EQ(chosen->engine, engine) << word;
+    }
 }
 
 TEST(CommandLine, RefusesWhatItCannotUse)
@@ -49,7 +55,7 @@ TEST(CommandLine, RefusesWhatItCannotUse)
         {{"--plugins"}, "--plugins needs a value"},
         {{"--plugins", ""}, "--plugins needs a value"},
         {{"--plugins", "p", "--script"}, "--script needs a value"},
-        {{"--plugins", "p", "--engine", "Ready"}, "--engine takes ready, not-ready or absent, not Ready"},
+        {{"--plugins", "p", "--engine", "Ready"}, "--engine takes ready, not-ready, corrupt or absent, not Ready"},
         {{"--plugins", "p", "--zoom", "2"}, "unknown option --zoom"},
     };
     for (const Case& c : cases) {

@@ -41,10 +41,11 @@ protected:
     }
 
     // Runs `script` as "<tag>.hls"; runs with different tags may go on at the same time.
-    HostRun RunScript(const std::string& plugins, const std::string& script, const std::string& tag = "test") const
+    HostRun RunScript(const std::string& plugins, const std::string& script, const std::string& tag = "test",
+                      const std::string& engine = "absent") const
     {
         m_folder.Write(tag + ".hls", script);
-        return Run(plugins, "--engine absent --script " + tag + ".hls --screenshot-dir shots", "env", tag);
+        return Run(plugins, "--engine " + engine + " --script " + tag + ".hls --screenshot-dir shots", "env", tag);
     }
 
     static std::string Sample(const std::string& name) { return std::string(SAMPLES_DIR) + "/" + name; }
@@ -81,6 +82,86 @@ TEST_F(HostScriptTest, OpensSwitchesEditsZoomsAndScrollsWithoutADisplay)
     EXPECT_EQ(shot.size(), QSize(1280, 820));
 }
 
+// The lines of `out` between the line `heading` and the next line that is not indented.
+std::vector<std::string> Section(const std::string& out, const std::string& heading)
+{
+    std::vector<std::string> lines;
+    std::size_t at = out.find(heading + "\n");
+    if (at == std::string::npos)
+        return lines;
+    for (at += heading.size() + 1; out.compare(at, 2, "  ") == 0;) {
+        const std::size_t end = out.find('\n', at);
+        lines.push_back(out.substr(at + 2, end - at - 2));
+        at = end + 1;
+    }
+    return lines;
+}
+
+TEST_F(HostScriptTest, DescriptionShowsTheViewerMenuAndTheEngineStartupPushInOrder)
+{
+    const HostRun run = Run(PLUGIN_DIR, "--describe");
+
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Plug-in Viewer.aip \"Hueline Viewer\": start-up result 0\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Menus:\n"
+                           "Tool Palettes\n"
+                           "  Hueline [Hueline_HL]\n"
+                           "    Viewer [Viewer_HL]\n"
+                           "      Viewer [Viewer_HL]\n"
+                           "      Generate [Generate_HL, disabled]\n"
+                           "Notifiers:\n"),
+              std::string::npos)
+        << run.out;
+    std::vector<std::string> engineCalls;
+    for (const std::string& call : Section(run.out, "Engine calls:"))
+        if (call.compare(0, 3, "Get") != 0)
+            engineCalls.push_back(call.substr(0, call.find('(')));
+    EXPECT_EQ(engineCalls, (std::vector<std::string>{"IsEngineReady", "SetImageQuality", "SetMergeSimilarInks",
+                                                     "SetShowTechnicalInks", "SetTACLimit", "SetFirstDot",
+                                                     "SetFirstDotDarkening", "SetDarkeningRange",
+                                                     "SetDeviationDistance", "SetMoireChecks",
+                                                     "SetShowRoundedDensities", "SetAntialiasingMode"}))
+        << run.out;
+    EXPECT_EQ(run.out.find("Dialogs:"), std::string::npos) << "a ready engine brings no message";
+}
+
+TEST_F(HostScriptTest, CorruptEngineBringsTheViewersMessageAndLeavesOnlyTheGroupItem)
+{
+    const HostRun run = RunScript(PLUGIN_DIR,
+                                  "expect dialog \"Viewer is unable to find the KilnKernel plug-in, it may be missing or "
+                                  "corrupt.\"\n"
+                                  "expect menu Window/Hueline enabled\n"
+                                  "expect menu Engine/Ready checked\n"
+                                  "describe\n",
+                                  "corrupt", "corrupt");
+
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Section(run.out, "Dialogs:"),
+              std::vector<std::string>{"untitled: \"Viewer\" \"Viewer is unable to find the KilnKernel plug-in, it "
+                                       "may be missing or corrupt.\" [OK] answered Escape"})
+        << run.out;
+    EXPECT_NE(run.out.find("Menus:\nTool Palettes\n  Hueline [Hueline_HL]\nNotifiers:\n"), std::string::npos) << run.out;
+    EXPECT_EQ(Section(run.out, "Engine calls:"), std::vector<std::string>{}) << "the viewer pushes nothing";
+}
+
+TEST_F(HostScriptTest, ArrangedAnswerClicksTheDialogsButtonAndAMissingOneFailsTheLine)
+{
+    const HostRun run = RunScript(PLUGIN_DIR, "answer Cancel\n"
+                                              "menu \"File/Open...\"\n"
+                                              "expect dialog \"Open Document\"\n"
+                                              "describe\n"
+                                              "answer Never\n"
+                                              "menu \"File/Open...\"\n"
+                                              "echo not reached\n");
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"Open Document\":"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("[Cancel] answered Cancel\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("test.hls:6: dialog \"Open Document\" has no enabled button \"Never\""), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.out.find("not reached"), std::string::npos);
+}
+
 TEST_F(HostScriptTest, ScriptErrorNamesTheLineAndTheProblem)
 {
     struct Case
@@ -92,6 +173,7 @@ TEST_F(HostScriptTest, ScriptErrorNamesTheLineAndTheProblem)
         {"zom 200", "unknown command \"zom\""},
         {"zoom 1,5", "a zoom must be a number, not \"1,5\""},
         {"expect document other.json", "the current document is \"label.json\", expected \"other.json\""},
+        {"expect dialog Viewer", "no dialog showed \"Viewer\""},
         {"menu \"Window/Nothing\"", "no menu item \"Nothing\" in \"Window/Nothing\""},
         {"edit recolour 1 \"PANTONE 999\" 100", "unknown ink \"PANTONE 999\""},
         {"edit move 99 1 1", "artwork 99"},
@@ -185,7 +267,7 @@ TEST_F(HostScriptTest, BadCommandLineShowsUsage)
 {
     const HostRun run = Run(PLUGIN_DIR, "--engine sometimes");
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("--engine takes ready, not-ready or absent, not sometimes"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("--engine takes ready, not-ready, corrupt or absent, not sometimes"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("usage: hueline-host"), std::string::npos);
 }
 

@@ -1,0 +1,109 @@
+#include "sim/app/DialogAnswerer.h"
+
+#include "sim/app/ControlFinder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <sstream>
+#include <utility>
+
+namespace hostapp {
+namespace {
+
+constexpr const char* kEscape = "Escape";
+// Set on a dialog once its answer is on the way, so that a second Show event answers nothing.
+constexpr const char* kAnsweringProperty = "hostappAnswering";
+
+AnsweredDialog Contents(QDialog& dialog)
+{
+    AnsweredDialog seen;
+    seen.title = dialog.windowTitle().toStdString();
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        const std::string text = ControlFinder::TextOf(*widget).toStdString();
+        if (text.empty() || !widget->isVisible())
+            continue;
+        (qobject_cast<const QAbstractButton*>(widget) ? seen.buttons : seen.texts).push_back(text);
+    }
+    return seen;
+}
+
+QAbstractButton* EnabledButton(QDialog& dialog, const QString& text)
+{
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->isVisible() && button->isEnabled() && ControlFinder::TextOf(*button) == text)
+            return button;
+    return nullptr;
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer()
+{
+    qApp->installEventFilter(this);
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    qApp->removeEventFilter(this);
+}
+
+void DialogAnswerer::Arrange(const std::string& button)
+{
+    m_arranged.push_back(button);
+}
+
+std::string DialogAnswerer::TakeProblem()
+{
+    return std::exchange(m_problem, std::string());
+}
+
+bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (event->type() != QEvent::Show || dialog == nullptr || !dialog->isModal() ||
+        dialog->property(kAnsweringProperty).toBool())
+        return false;
+    dialog->setProperty(kAnsweringProperty, true);
+    // Answered from inside the dialog's own event loop, once it runs.
+    QTimer::singleShot(0, dialog, [this, dialog] { Answer(*dialog); });
+    return false;
+}
+
+void DialogAnswerer::Answer(QDialog& dialog)
+{
+    AnsweredDialog seen = Contents(dialog);
+    QAbstractButton* button = nullptr;
+    if (!m_arranged.empty()) {
+        const std::string wanted = m_arranged.front();
+        m_arranged.pop_front();
+        button = EnabledButton(dialog, QString::fromStdString(wanted));
+        if (button == nullptr)
+            m_problem = "dialog \"" + seen.title + "\" has no enabled button \"" + wanted + "\"";
+    }
+    seen.answer = button != nullptr ? ControlFinder::TextOf(*button).toStdString() : kEscape;
+    m_answered.push_back(std::move(seen));
+    if (button != nullptr)
+        button->click();
+    else
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+}
+
+std::string DescribeDialog(const AnsweredDialog& dialog)
+{
+    std::ostringstream line;
+    line << (dialog.title.empty() ? "untitled" : "\"" + dialog.title + "\"") << ":";
+    for (const std::string& text : dialog.texts)
+        line << " \"" << text << "\"";
+    for (const std::string& button : dialog.buttons)
+        line << " [" << button << "]";
+    line << " answered " << dialog.answer;
+    return line.str();
+}
+
+}  // namespace hostapp
