@@ -21,7 +21,8 @@ T* FindOwned(const std::vector<std::unique_ptr<T>>& list, const T* wanted)
 template <typename T>
 auto PositionOf(std::vector<std::unique_ptr<T>>& list, const T* wanted)
 {
-    return std::find_if(list.begin(), list.end(), [wanted](const auto& candidate) { return candidate.get() == wanted; });
+    return std::find_if(list.begin(), list.end(),
+                        [wanted](const auto& candidate) { return candidate.get() == wanted; });
 }
 
 template <typename T>
