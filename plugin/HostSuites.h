@@ -38,6 +38,15 @@ const Suite* HostSuite()
     return static_cast<const Suite*>(KnownSuitePointer(index));
 }
 
+// What `call` returns for the acquired suite of that type; kSuiteNotFoundErr while it is not
+// acquired.
+template <class Suite, class Call>
+ASErr CallHostSuite(Call call)
+{
+    const Suite* suite = HostSuite<Suite>();
+    return suite != nullptr ? call(*suite) : kSuiteNotFoundErr;
+}
+
 // The acquired suite of that type; throws ai::Error(kSuiteNotFoundErr) while it is not acquired.
 template <class Suite>
 const Suite& RequireHostSuite()

@@ -2,9 +2,6 @@
 
 #include "plugin/suites/SPTypes.h"
 
-#include <array>
-#include <cstddef>
-
 // A registry of one kind of host object, owned by the plug-in. It answers the messages of its own
 // caller ("AI Menu", "AI Notifier", ...) by finding the addressed object; every other message
 // and every unmatched one gives 0.
@@ -29,16 +26,3 @@ protected:
 private:
     const char* m_caller;
 };
-
-// Deletes the objects held in registry slots. Each slot is cleared before its object goes, so the
-// object's own removal finds nothing, and a destructor that deletes another held object clears
-// that slot before the walk reaches it.
-template <class Object, std::size_t Count>
-void DeleteSlots(std::array<Object*, Count>& slots)
-{
-    for (Object*& slot : slots) {
-        Object* object = slot;
-        slot = nullptr;
-        delete object;
-    }
-}

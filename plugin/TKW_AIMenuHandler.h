@@ -1,8 +1,8 @@
 #pragma once
 
 #include "plugin/TKW_AIHandler.h"
+#include "plugin/TKW_AISlots.h"
 
-#include <array>
 #include <cstddef>
 
 class TKW_AIMenu;
@@ -25,15 +25,14 @@ public:
 
     void DeleteAll() override;
 
-    std::size_t HighWaterCount() const { return m_highWater; }
+    std::size_t HighWaterCount() const { return m_slots.Used(); }
     // The slot holding the item, or kSlotCount.
-    std::size_t SlotOf(const TKW_AIMenu* menu) const;
+    std::size_t SlotOf(const TKW_AIMenu* menu) const { return m_slots.SlotOf(menu); }
 
 protected:
     // "AI Go" and "AI Update" go to the first item holding the message's handle.
     ASErr DispatchAddressed(const char* selector, void* message) override;
 
 private:
-    std::array<TKW_AIMenu*, kSlotCount> m_slots{};
-    std::size_t m_highWater = 0;
+    TKW_AISlots<TKW_AIMenu, kSlotCount> m_slots;
 };

@@ -24,8 +24,6 @@ ASErr TKW_AINotifier::Notify(AINotifierMessage*)
 
 ASErr TKW_AINotifier::SetActive(bool active)
 {
-    const AINotifierSuite* suite = HostSuite<AINotifierSuite>();
-    if (suite == nullptr)
-        return kSuiteNotFoundErr;
-    return suite->SetNotifierActive(m_handle, active ? 1 : 0);
+    return CallHostSuite<AINotifierSuite>(
+        [this, active](const AINotifierSuite& suite) { return suite.SetNotifierActive(m_handle, active ? 1 : 0); });
 }

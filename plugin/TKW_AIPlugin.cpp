@@ -293,10 +293,8 @@ ASErr TKW_AIPlugin::GetResourceFolderText(char* buffer, std::size_t size)
 
 ASErr TKW_AIPlugin::FindHostFolder(ASInt32 kind, ai::FilePath& path)
 {
-    const AIFoldersSuite* folders = HostSuite<AIFoldersSuite>();
-    if (folders == nullptr)
-        return kSuiteNotFoundErr;
-    return folders->FindFolder(kind, false, path.Handle());
+    return CallHostSuite<AIFoldersSuite>(
+        [kind, &path](const AIFoldersSuite& folders) { return folders.FindFolder(kind, false, path.Handle()); });
 }
 
 ASErr TKW_AIPlugin::FolderText(ASErr (TKW_AIPlugin::*getFolder)(ai::FilePath&), char* buffer, std::size_t size)

@@ -29,8 +29,6 @@ ASErr TKW_AITimer::Go(AITimerMessage*, const char*)
 
 ASErr TKW_AITimer::SetActive(bool active)
 {
-    const AITimerSuite* suite = HostSuite<AITimerSuite>();
-    if (suite == nullptr)
-        return kSuiteNotFoundErr;
-    return suite->SetTimerActive(m_handle, active ? 1 : 0);
+    return CallHostSuite<AITimerSuite>(
+        [this, active](const AITimerSuite& suite) { return suite.SetTimerActive(m_handle, active ? 1 : 0); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "plugin/TKW_AIHandler.h"
+#include "plugin/TKW_AISlots.h"
 
-#include <array>
 #include <cstddef>
 
 class TKW_AITimer;
@@ -24,13 +24,12 @@ public:
 
     void DeleteAll() override;
 
-    std::size_t UsedSlots() const { return m_used; }
+    std::size_t UsedSlots() const { return m_slots.Used(); }
 
 protected:
     // Ticks the first timer holding the message's handle; always 0.
     ASErr DispatchAddressed(const char* selector, void* message) override;
 
 private:
-    std::array<TKW_AITimer*, kSlotCount> m_slots{};
-    std::size_t m_used = 0;
+    TKW_AISlots<TKW_AITimer, kSlotCount> m_slots;
 };

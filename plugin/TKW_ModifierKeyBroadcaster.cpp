@@ -42,8 +42,6 @@ ASErr TKW_ModifierKeyBroadcaster::OnModifiersChanged(std::uint32_t modifierBits)
     if (state == m_lastState)
         return kNoErr;
     m_lastState = state;
-    const AINotifierSuite* notifiers = HostSuite<AINotifierSuite>();
-    if (notifiers == nullptr)
-        return kSuiteNotFoundErr;
-    return notifiers->BroadcastNotifier(kNotifierType, &m_lastState);
+    return CallHostSuite<AINotifierSuite>(
+        [this](const AINotifierSuite& notifiers) { return notifiers.BroadcastNotifier(kNotifierType, &m_lastState); });
 }

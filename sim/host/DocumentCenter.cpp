@@ -4,8 +4,6 @@
 #include "sim/host/DocumentReader.h"
 #include "sim/host/OwnedList.h"
 
-#include <algorithm>
-
 namespace hostsim {
 
 ASErr NoDocumentError()
@@ -47,8 +45,7 @@ bool DocumentCenter::Switch(AIDocumentHandle document)
 
 bool DocumentCenter::Close(AIDocumentHandle document)
 {
-    const auto closing = std::find_if(m_documents.begin(), m_documents.end(),
-                                      [document](const auto& open) { return open.get() == document; });
+    const auto closing = PositionOf(m_documents, document);
     if (closing == m_documents.end())
         return false;
     const bool wasCurrent = closing->get() == m_current;

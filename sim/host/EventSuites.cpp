@@ -19,11 +19,8 @@ AIErr AddNotifier(SPPluginRef self, const char* name, const char* type, AINotifi
 
 AIErr SetNotifierActive(AINotifierHandle notifier, AIBoolean active)
 {
-    AINotifierOpaque* found = Host::Current().Notifiers().Find(notifier);
-    if (!found)
-        return BadParameterError();
-    found->active = active != 0;
-    return kNoErr;
+    return WithKnown(Host::Current().Notifiers().Find(notifier),
+                     [active](AINotifierOpaque& found) { found.active = active != 0; });
 }
 
 AIErr BroadcastNotifier(const char* type, void* data)

@@ -22,8 +22,7 @@ AIPanelFlyoutMenuRef FlyoutMenuCenter::Create()
 
 bool FlyoutMenuCenter::Destroy(AIPanelFlyoutMenuRef menu)
 {
-    const auto found = std::find_if(m_menus.begin(), m_menus.end(),
-                                    [menu](const std::unique_ptr<AIPanelFlyoutMenuOpaque>& m) { return m.get() == menu; });
+    const auto found = PositionOf(m_menus, menu);
     if (found == m_menus.end())
         return false;
     m_menus.erase(found);

@@ -18,11 +18,7 @@ template <typename Use>
 AIErr WithItem(AIPanelFlyoutMenuRef handle, ASUInt32 itemId, Use use)
 {
     AIPanelFlyoutMenuOpaque* menu = Menus().Find(handle);
-    AIPanelFlyoutMenuOpaque::Item* item = menu ? menu->Find(itemId) : nullptr;
-    if (!item)
-        return BadParameterError();
-    use(*item);
-    return kNoErr;
+    return WithKnown(menu ? menu->Find(itemId) : nullptr, use);
 }
 
 AIErr Create(AIPanelFlyoutMenuRef* menu)

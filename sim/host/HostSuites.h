@@ -25,4 +25,15 @@ const SPBasicSuite& BasicSuiteTable();
 // The host's answer to a handle or argument it does not know.
 ASErr BadParameterError();
 
+// Runs `use` on the record a handle was looked up to; a null record (an unknown handle) is
+// refused.
+template <typename Record, typename Use>
+ASErr WithKnown(Record* record, Use use)
+{
+    if (!record)
+        return BadParameterError();
+    use(*record);
+    return kNoErr;
+}
+
 }  // namespace hostsim

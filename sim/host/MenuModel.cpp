@@ -31,11 +31,9 @@ bool MenuModel::RemoveItem(AIMenuItemHandle item)
     while (AIMenuGroupOpaque* submenu = SubMenuOf(item)) {
         for (AIMenuItemOpaque* child : ItemsOf(submenu->name))
             RemoveItem(child);
-        m_groups.erase(std::find_if(m_groups.begin(), m_groups.end(),
-                                    [submenu](const auto& group) { return group.get() == submenu; }));
+        m_groups.erase(PositionOf(m_groups, submenu));
     }
-    m_items.erase(std::find_if(m_items.begin(), m_items.end(),
-                               [item](const auto& candidate) { return candidate.get() == item; }));
+    m_items.erase(PositionOf(m_items, item));
     return true;
 }
 

@@ -26,11 +26,7 @@ AIErr AddMenuItem(SPPluginRef self, const char* key, const AIPlatformAddMenuItem
 template <typename Change>
 AIErr WithItem(AIMenuItemHandle handle, Change change)
 {
-    AIMenuItemOpaque* item = Menus().FindItem(handle);
-    if (!item)
-        return BadParameterError();
-    change(*item);
-    return kNoErr;
+    return WithKnown(Menus().FindItem(handle), change);
 }
 
 AIErr EnableItem(AIMenuItemHandle item)

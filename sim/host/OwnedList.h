@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,14 @@ T* FindOwned(const std::vector<std::unique_ptr<T>>& list, const T* wanted)
         if (candidate.get() == wanted)
             return candidate.get();
     return nullptr;
+}
+
+// Where `wanted` is in the list, or end(): for erasing a record by its handle.
+template <typename T>
+auto PositionOf(std::vector<std::unique_ptr<T>>& list, const T* wanted)
+{
+    return std::find_if(list.begin(), list.end(),
+                        [wanted](const auto& candidate) { return candidate.get() == wanted; });
 }
 
 template <typename T>

@@ -55,8 +55,7 @@ AIPanelRef PanelCenter::Create(SPPluginRef owner, const char* name, std::u16stri
 
 bool PanelCenter::Destroy(AIPanelRef panel)
 {
-    const auto found = std::find_if(m_panels.begin(), m_panels.end(),
-                                    [panel](const std::unique_ptr<AIPanelOpaque>& p) { return p.get() == panel; });
+    const auto found = PositionOf(m_panels, panel);
     if (found == m_panels.end())
         return false;
     Silence(**found);

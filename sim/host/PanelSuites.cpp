@@ -15,23 +15,20 @@ PanelCenter& Panels()
     return Host::Current().Panels();
 }
 
-// Runs `use` on a known panel; unknown handles and missing outputs are refused.
+// Runs `use` on a known panel; unknown handles are refused.
 template <typename Use>
 AIErr WithPanel(AIPanelRef handle, Use use)
 {
-    AIPanelOpaque* panel = Panels().Find(handle);
-    if (!panel)
-        return BadParameterError();
-    use(*panel);
-    return kNoErr;
+    return WithKnown(Panels().Find(handle), use);
 }
 
-template <typename Out, typename Use>
-AIErr WithPanelOut(AIPanelRef handle, Out* out, Use use)
+// Stores what `get` reads from a known panel; unknown handles and missing outputs are refused.
+template <typename Out, typename Get>
+AIErr WithPanelOut(AIPanelRef handle, Out* out, Get get)
 {
     if (!out)
         return BadParameterError();
-    return WithPanel(handle, [out, &use](AIPanelOpaque& panel) { *out = use(panel); });
+    return WithPanel(handle, [out, &get](AIPanelOpaque& panel) { *out = get(panel); });
 }
 
 AIErr Create(SPPluginRef self, const char* name, AIUnicodeStringHandle title, ASInt32 stateCount,

@@ -7,7 +7,9 @@
 #include "sim/host/Host.h"
 #include "sim/host/StandardStartup.h"
 #include "sim/kiln/KilnControlSuite.h"
-#include "tests/kiln/TemporaryFolder.h"
+#include "support/platform/SharedFolders.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,35 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
-
-// Sets an environment variable for the lifetime of the guard, then restores it.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char* name, const std::string& value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 class ViewerHostTest : public ::testing::Test
 {
@@ -68,7 +43,7 @@ protected:
     // The engine's preference file as another component left it before the host started.
     void WritePreferences(const std::string& text)
     {
-        std::ofstream(m_folder.File(kKilnPreferencesFileName)) << text;
+        m_folder.Write(kKilnPreferencesFileName, text);
     }
 
     void Start(hostsim::EngineAttendance engine)
@@ -108,6 +83,6 @@ protected:
     }
 
     TemporaryFolder m_folder;
-    ScopedEnvironment m_sharedDocuments{"HUELINE_SHARED_DOCUMENTS", m_folder.Path().string()};
+    EnvironmentGuard m_sharedDocuments{platform::kSharedDocumentsVariable, m_folder.Utf8()};
     hostsim::Host m_host;
 };

@@ -181,7 +181,7 @@ TEST_F(ViewerStartupTest, SecondApplicationStartCreatesNothingAndPushesNothing)
 
 TEST_F(ViewerStartupTest, GermanUserSeesTranslatedMenus)
 {
-    const ScopedEnvironment language("LC_ALL", "de_DE.UTF-8");
+    const EnvironmentGuard language("LC_ALL", "de_DE.UTF-8");
     Start(EngineAttendance::Ready);
     const AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Erzeugen"});
     ASSERT_NE(generate, nullptr) << m_host.Menus().Tree(kToolPalettesMenuGroup);

@@ -1,8 +1,7 @@
 #include "sim/kiln/ColorBook.h"
 
 #include "sim/kiln/KilnControlSuite.h"
-#include "TemporaryFolder.h"
-#include "TextFiles.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +12,7 @@ class ColorBookTest : public ::testing::Test
 protected:
     ASErr Load(const std::string& text)
     {
-        WriteFile(folder.File("book.txt"), text);
+        folder.Write("book.txt", text);
         return book.Load(folder.File("book.txt"));
     }
 

@@ -5,7 +5,6 @@
 #include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "KilnPluginFixture.h"
-#include "TextFiles.h"
 
 #include <dlfcn.h>
 
@@ -74,7 +73,7 @@ protected:
 
     AIDocumentHandle Open(const std::string& name, const std::string& text)
     {
-        WriteFile(documents.File(name), text);
+        documents.Write(name, text);
         return OpenFile(documents.File(name));
     }
 

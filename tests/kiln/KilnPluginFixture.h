@@ -9,7 +9,7 @@
 #include "sim/host/Host.h"
 #include "sim/host/StandardStartup.h"
 #include "sim/kiln/KilnControlSuite.h"
-#include "TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,6 @@
 #include "plugin/suites/SPBasicSuite.h"
 #include "sim/kiln/KilnControlSuite.h"
 #include "KilnPluginFixture.h"
-#include "TextFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -189,7 +188,7 @@ TEST_F(KilnPluginTest, TheShippedBookAndTheProcessInksAreFound)
 
 TEST_F(KilnPluginTest, ALoadedBookReplacesTheShippedOne)
 {
-    WriteFile(preferences.File("book.txt"), "[Test]\nMystery Green\n");
+    preferences.Write("book.txt", "[Test]\nMystery Green\n");
     ASSERT_EQ(control->LoadColorBook(preferences.File("book.txt").c_str()), kNoErr);
     const auto* book = Acquire<HLInkBookSuite>();
     EXPECT_TRUE(book->FindInBook("Mystery Green", nullptr, 0));
@@ -228,7 +227,7 @@ TEST_F(KilnPluginTest, StoredPreferencesAreHandedOutUnchangedAndOutliveTheHost)
 
 TEST_F(KilnPluginTest, AFileWrittenByAnotherComponentIsReadAtStartUp)
 {
-    WriteFile(preferences.File(kKilnPreferencesFileName), "[Hueline/Viewer]\nShowSepsOnly = 1\n");
+    preferences.Write(kKilnPreferencesFileName, "[Hueline/Viewer]\nShowSepsOnly = 1\n");
     Restart();
     ASInt32 value = 0;
     Acquire<HLPreferencesSuite>()->GetBooleanPreference(kViewer, "ShowSepsOnly", &value);
@@ -238,7 +237,7 @@ TEST_F(KilnPluginTest, AFileWrittenByAnotherComponentIsReadAtStartUp)
 TEST_F(KilnPluginTest, ThePreferenceFolderCanBeMoved)
 {
     TemporaryFolder other;
-    WriteFile(other.File(kKilnPreferencesFileName), "[Hueline/Viewer]\nAntialiasingMode = 3\n");
+    other.Write(kKilnPreferencesFileName, "[Hueline/Viewer]\nAntialiasingMode = 3\n");
     ASSERT_EQ(control->SetPreferencesFolder(other.Path().c_str()), kNoErr);
     ASInt32 value = 0;
     Acquire<HLPreferencesSuite>()->GetIntegerPreference(kViewer, "AntialiasingMode", &value);

@@ -1,8 +1,7 @@
 #include "sim/kiln/PreferenceStore.h"
 
 #include "sim/kiln/KilnControlSuite.h"
-#include "TemporaryFolder.h"
-#include "TextFiles.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +32,7 @@ TEST_F(PreferenceStoreTest, AbsentKeyLeavesTheCallersValueAlone)
 
 TEST_F(PreferenceStoreTest, ReadsSectionsKeysAndSignedValues)
 {
-    WriteFile(FilePath(), "[Hueline/Viewer]\r\n  KilnImageQuality = 0\nShowSepsOnly=1\n\n[Other]\nShowSepsOnly = -7\n");
+    folder.Write(kKilnPreferencesFileName, "[Hueline/Viewer]\r\n  KilnImageQuality = 0\nShowSepsOnly=1\n\n[Other]\nShowSepsOnly = -7\n");
     ASSERT_EQ(store.Open(folder.Path().string()), kNoErr);
     EXPECT_EQ(ValueOr("Hueline/Viewer", "KilnImageQuality", 2), 0);
     EXPECT_EQ(ValueOr("Hueline/Viewer", "ShowSepsOnly", 0), 1);
@@ -78,13 +77,13 @@ class MalformedPreferenceFile : public PreferenceStoreTest, public ::testing::Wi
 TEST_P(MalformedPreferenceFile, IsReadForItsGoodLinesAndNeverRewritten)
 {
     const std::string text = std::string("[Hueline/Viewer]\nShowSepsOnly = 1\n") + GetParam().line + "\n";
-    WriteFile(FilePath(), text);
+    folder.Write(kKilnPreferencesFileName, text);
     EXPECT_EQ(store.Open(folder.Path().string()), kKilnMalformedError) << GetParam().line;
     EXPECT_TRUE(store.ReadOnly());
     EXPECT_EQ(ValueOr("Hueline/Viewer", "ShowSepsOnly", 0), 1);
     EXPECT_EQ(store.Set("Hueline/Viewer", "ShowSepsOnly", 0), kKilnReadOnlyError);
     EXPECT_EQ(ValueOr("Hueline/Viewer", "ShowSepsOnly", 0), 1);
-    EXPECT_EQ(ReadFile(FilePath()), text);
+    EXPECT_EQ(folder.Read(kKilnPreferencesFileName), text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, MalformedPreferenceFile,
@@ -101,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedPreferenceFile,
 
 TEST_F(PreferenceStoreTest, AKeyBeforeAnySectionIsMalformed)
 {
-    WriteFile(FilePath(), "ShowSepsOnly = 1\n");
+    folder.Write(kKilnPreferencesFileName, "ShowSepsOnly = 1\n");
     EXPECT_EQ(store.Open(folder.Path().string()), kKilnMalformedError);
     EXPECT_EQ(ValueOr("", "ShowSepsOnly", 5), 5);
 }
@@ -125,7 +124,7 @@ TEST_F(PreferenceStoreTest, NamesTheFileCannotHoldAreRefused)
 TEST_F(PreferenceStoreTest, AFailedWriteKeepsTheOldValue)
 {
     const std::filesystem::path blocked = folder.Path() / "blocked";
-    WriteFile(blocked.string(), "a file where the folder should be");
+    folder.Write("blocked", "a file where the folder should be");
     ASSERT_EQ(store.Open(blocked.string()), kNoErr);
     EXPECT_EQ(store.Set("Hueline/Viewer", "ShowSepsOnly", 1), kKilnFileError);
     EXPECT_EQ(ValueOr("Hueline/Viewer", "ShowSepsOnly", 0), 0);

@@ -15,10 +15,9 @@ TEST(MenuGroupNameFor, MapsTheSystemsGroupsAndLeavesOtherTextsAsTheyAre)
         const char* text;
         const char* group;
     } rows[] = {
-        {"Hueline", "HLWindowsMenuGroup"},       {"Hueline ", "HLPreferencesMenuGroup"},
-        {"Hueline  ", "HLHelpMenuGroup"},         {"Hueline Help", "HLPluginHelpMenuGroup"},
-        {"Color Book", "HLColorBookMenuGroup"},   {"Viewer", "HLViewerMenuGroup"},
-        {"Hueline   ", "Hueline   "},             {"viewer", "viewer"},
+        {"Hueline", "HLWindowsMenuGroup"}, {"Hueline ", "HLPreferencesMenuGroup"},
+        {"Hueline  ", "HLHelpMenuGroup"},  {"Hueline   ", "Hueline   "},
+        {"Viewer", "HLViewerMenuGroup"},   {"viewer", "viewer"},
         {"", ""},
     };
     for (const auto& row : rows)

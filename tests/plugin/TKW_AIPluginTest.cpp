@@ -6,7 +6,7 @@
 #include "plugin/suites/AIFoldersSuite.h"
 #include "plugin/suites/FourCC.h"
 #include "support/Localization.h"
-#include "tests/kiln/TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -76,24 +76,26 @@ TEST_F(ResourceFolderTest, PluginFolderBelowTheHostFolderHoldsTheCoreTranslation
     EXPECT_STREQ(LocalizeKey("Resource folder probe"), "found");
 }
 
-TEST_F(ResourceFolderTest, TrailingBackslashIsNotDoubled)
+// In this order: without a folder the folder service fails; each failure leaves the path empty.
+TEST_F(ResourceFolderTest, FailuresLeaveThePathEmptyAndATrailingBackslashIsNotDoubled)
 {
-    m_host.SetFolder(kAIPluginResourcesFolderType, "C:\\Host\\Plug-ins\\");
-    EXPECT_EQ(m_plugin->InitResourceFolder("Viewer"), kNoErr);
-    EXPECT_STREQ(m_plugin->GetResourceFolderPath(), "C:\\Host\\Plug-ins\\Hueline\\Viewer.plugin");
-}
-
-TEST_F(ResourceFolderTest, FolderServiceErrorIsReturnedAndThePathStaysEmpty)
-{
-    EXPECT_EQ(m_plugin->InitResourceFolder("Viewer"), FourCC("FLD?"));
-    EXPECT_STREQ(m_plugin->GetResourceFolderPath(), "");
-}
-
-TEST_F(ResourceFolderTest, FolderTextOverTheBufferIsTooSmall)
-{
-    m_host.SetFolder(kAIPluginResourcesFolderType, std::string(TKW_AIPlugin::kResourceFolderTextSize, 'x'));
-    EXPECT_EQ(m_plugin->InitResourceFolder("Viewer"), FourCC("SMAL"));
-    EXPECT_STREQ(m_plugin->GetResourceFolderPath(), "");
+    const struct
+    {
+        std::string hostFolder;
+        ASErr result;
+        const char* path;
+    } rows[] = {
+        {"", FourCC("FLD?"), ""},
+        {std::string(TKW_AIPlugin::kResourceFolderTextSize, 'x'), FourCC("SMAL"), ""},
+        {"C:\\Host\\Plug-ins\\", kNoErr, "C:\\Host\\Plug-ins\\Hueline\\Viewer.plugin"},
+    };
+    for (const auto& row : rows) {
+        if (!row.hostFolder.empty())
+            m_host.SetFolder(kAIPluginResourcesFolderType, row.hostFolder);
+        SCOPED_TRACE(testing::Message() << "host folder of " << row.hostFolder.size() << " bytes");
+        EXPECT_EQ(m_plugin->InitResourceFolder("Viewer"), row.result);
+        EXPECT_STREQ(m_plugin->GetResourceFolderPath(), row.path);
+    }
 }
 
 using OwnedPanelTest = PluginFrameworkTest;

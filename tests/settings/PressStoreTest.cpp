@@ -6,6 +6,7 @@
 #include "tests/settings/PressTestText.h"
 #include "tests/support/LineEnds.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "support/ResourceTypeTable.h"
 
 #include "DatabaseDump.h"
-#include "TempFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST_F(BinaryResourceFileTest, HeaderCarriesMagicVersionAndBigEndianTypeNames)
 
 TEST_F(BinaryResourceFileTest, FileRoundTripThroughDisk)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const std::string path = (folder.Path() / "rv").string();
     ASSERT_TRUE(BinaryResourceFile::WriteFile(source.get(), path.c_str()));
     ASSERT_TRUE(BinaryResourceFile::ReadFile(target.get(), path.c_str()));

@@ -1,7 +1,7 @@
 #include "support/Localization.h"
 #include "support/platform/CodePage.h"
 
-#include "TempFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ class AnsiTranslationTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_folder = std::make_unique<TempFolder>();
+        s_folder = std::make_unique<TemporaryFolder>();
         std::string entries;
         for (size_t i = 0; i < std::size(kCases); ++i)
             entries += "\"" + KeyOf(i) + "\" : \"" + kCases[i].utf8 + "\"\n";
@@ -66,10 +66,10 @@ protected:
     }
     static void TearDownTestSuite() { s_folder.reset(); }
 
-    static std::unique_ptr<TempFolder> s_folder;
+    static std::unique_ptr<TemporaryFolder> s_folder;
 };
 
-std::unique_ptr<TempFolder> AnsiTranslationTest::s_folder;
+std::unique_ptr<TemporaryFolder> AnsiTranslationTest::s_folder;
 
 TEST_F(AnsiTranslationTest, TheSystemCodePageIsTheOneThisRunExpects)
 {

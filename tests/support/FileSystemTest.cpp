@@ -2,7 +2,7 @@
 #include "support/platform/FileSystem.h"
 
 #include "LineEnds.h"
-#include "TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 

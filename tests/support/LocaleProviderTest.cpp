@@ -2,7 +2,7 @@
 #include "support/SearchPath.h"
 #include "support/platform/DynamicLibrary.h"
 
-#include "TempFolder.h"
+#include "tests/support/TemporaryFolder.h"
 #include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -126,7 +126,7 @@ TEST_F(LocaleProviderTest, NoLibraryMeansNoChange)
 
 TEST_F(LocaleProviderTest, BrokenLibraryIsReportedAndLeavesTheBuiltIns)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     const std::string file = std::string("Broken.lproj") + platform::SharedLibrarySuffix();
     folder.Write(file, "not a shared object");
     ::testing::internal::CaptureStderr();

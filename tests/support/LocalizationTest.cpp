@@ -2,7 +2,7 @@
 #include "support/Localization.h"
 #include "support/ResourceDatabase.h"
 
-#include "TempFolder.h"
+#include "tests/support/TemporaryFolder.h"
 #include "TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ class LocalizationTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_folder = std::make_unique<TempFolder>();
+        s_folder = std::make_unique<TemporaryFolder>();
         s_folder->Write("rv.asc", "Defaults.Fallback : \"from defaults\"\n");
         s_folder->Write("m1.asc", "Generate : Generate\nUpdate : Update\n"
                                   "\"Copy \\.\\.\\.\" : \"Copy ...\"\n"
@@ -73,10 +73,10 @@ protected:
 
     static std::string Path(const char* relative) { return (s_folder->Path() / relative).string(); }
 
-    static std::unique_ptr<TempFolder> s_folder;
+    static std::unique_ptr<TemporaryFolder> s_folder;
 };
 
-std::unique_ptr<TempFolder> LocalizationTest::s_folder;
+std::unique_ptr<TemporaryFolder> LocalizationTest::s_folder;
 
 TEST_F(LocalizationTest, LanguageFileReplacesGenericFileAndLaterModulesWin)
 {
@@ -184,7 +184,7 @@ TEST_F(LocalizationTest, FindLocalizedFilePrefersTheLanguageFolder)
 
 TEST_F(LocalizationTest, MissingKeysAreLoggedOnceAlsoAcrossRuns)
 {
-    TempFolder logFolder;
+    TemporaryFolder logFolder;
     const std::string log = (logFolder.Path() / "missing.asc").string();
     SetTestEnvironment("LOCALE_MISSING", log.c_str());
     ReloadLocalization();

@@ -2,7 +2,7 @@
 #include "support/ResourceError.h"
 #include "support/ResourceFileParser.h"
 
-#include "TempFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +116,7 @@ TEST(ResourceFileParser, TextWithoutTerminatorIsReadOnlyWithinItsSize)
 
 TEST(ResourceFileParser, FileIsReadThroughBackslashPathsAndMissingFilesFail)
 {
-    TempFolder folder;
+    TemporaryFolder folder;
     folder.Write("sub/m.asc", "a : b");
     ResourceDatabasePtr db(ResourceDatabase::Create());
     ASSERT_TRUE(ParseResourceFile(db.get(), (folder.Path().string() + "\\sub\\m.asc").c_str()));

@@ -1,6 +1,6 @@
 #include "support/SearchPath.h"
 
-#include "TempFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ class SearchPathTest : public ::testing::Test {
 protected:
     std::string Dir(const char* name) const { return (folder.Path() / name).string(); }
 
-    TempFolder folder;
+    TemporaryFolder folder;
 };
 
 TEST_F(SearchPathTest, DirectoriesAreTriedInOrderWithBackslashJoins)

@@ -1,7 +1,8 @@
 #include "support/platform/FileSystem.h"
 #include "support/platform/SharedFolders.h"
 
-#include "TemporaryFolder.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "TestEnvironment.h"
-
 #include <algorithm>
-#include <cstdlib>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,16 +11,19 @@
 #include <vector>
 
 // A fresh folder under the system's temporary folder, removed with everything in it when the
-// guard goes out of scope. Files are read and written in binary so tests see the exact bytes.
+// guard goes out of scope. Names are UTF-8; files are read and written in binary so tests see
+// the exact bytes.
 class TemporaryFolder
 {
 public:
     TemporaryFolder()
     {
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path()
-            / ("hueline-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(m_path);
+        static std::atomic<unsigned> s_counter{0};
+        const std::string stamp = std::to_string(std::random_device{}());
+        do {
+            m_path = std::filesystem::temp_directory_path()
+                / ("hueline-test-" + stamp + "-" + std::to_string(s_counter++));
+        } while (!std::filesystem::create_directory(m_path));
     }
     ~TemporaryFolder()
     {
@@ -34,10 +35,16 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     std::string Utf8() const { return m_path.u8string(); }
+    // The UTF-8 path of `name` inside the folder.
+    std::string File(const std::string& name) const { return (m_path / std::filesystem::u8path(name)).u8string(); }
 
-    void Write(const std::string& name, const std::string& bytes) const
+    // Writes `bytes` to `name` (folders created as needed); returns the file's UTF-8 path.
+    std::string Write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(m_path / std::filesystem::u8path(name), std::ios::binary) << bytes;
+        const std::filesystem::path file = m_path / std::filesystem::u8path(name);
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.u8string();
     }
     std::string Read(const std::string& name) const
     {
@@ -60,29 +67,4 @@ public:
 
 private:
     std::filesystem::path m_path;
-};
-
-// Sets an environment variable for the guard's lifetime and restores the old state.
-class EnvironmentGuard
-{
-public:
-    EnvironmentGuard(const char* name, const std::string& value)
-        : m_name(name)
-    {
-        if (const char* old = std::getenv(name)) {
-            m_hadValue = true;
-            m_oldValue = old;
-        }
-        Set(value.c_str());
-    }
-    ~EnvironmentGuard() { Set(m_hadValue ? m_oldValue.c_str() : nullptr); }
-    EnvironmentGuard(const EnvironmentGuard&) = delete;
-    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
-
-private:
-    void Set(const char* value) const { SetTestEnvironment(m_name.c_str(), value); }
-
-    std::string m_name;
-    bool m_hadValue = false;
-    std::string m_oldValue;
 };

@@ -3,6 +3,7 @@
 #include "support/platform/Environment.h"
 
 #include <cstdlib>
+#include <string>
 
 // Sets (or, with a null value, removes) a process environment variable for a test, through the
 // platform layer so that tests see what the product's own writes give.
@@ -17,3 +18,26 @@ inline void SetTestEnvironment(const char* name, const char* value)
         ::unsetenv(name);
 #endif
 }
+
+// Sets an environment variable for the guard's lifetime and restores the old state.
+class EnvironmentGuard
+{
+public:
+    EnvironmentGuard(const char* name, const std::string& value)
+        : m_name(name)
+    {
+        if (const char* old = std::getenv(name)) {
+            m_hadValue = true;
+            m_oldValue = old;
+        }
+        SetTestEnvironment(name, value.c_str());
+    }
+    ~EnvironmentGuard() { SetTestEnvironment(m_name.c_str(), m_hadValue ? m_oldValue.c_str() : nullptr); }
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+private:
+    std::string m_name;
+    bool m_hadValue = false;
+    std::string m_oldValue;
+};
