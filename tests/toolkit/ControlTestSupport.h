@@ -4,9 +4,9 @@
 // simulated host whose items a test creates, and the device pixel ratio of the run.
 
 #include "HostPanelFixture.h"
+#include "TestPanel.h"
 #include "ToolkitTestSupport.h"
 
-#include "toolkit/RVADM_NonModalDialog.h"
 #include "toolkit/RVADM_Types.h"
 
 #include "RVADMQtManager.h"
@@ -43,29 +43,6 @@ public:
 
 using Codes = std::vector<std::int32_t>;
 
-// A panel whose items the test creates in `create` and places in `layout`; records the items it
-// is notified about.
-class TestPanel : public qRVADM::RVADM_NonModalDialog
-{
-public:
-    void CreateItems() override
-    {
-        RVADM_NonModalDialog::CreateItems();
-        if (create)
-            create();
-    }
-    void Layout() override
-    {
-        if (layout)
-            layout();
-    }
-    void OnNotify(qRVADM::RVADM_Item* item) override { notified.push_back(item); }
-
-    std::function<void()> create;
-    std::function<void()> layout;
-    std::vector<qRVADM::RVADM_Item*> notified;
-};
-
 // A shown modal dialog (not run) for the controls of a test; the light theme afterwards.
 class ControlDialogFixture : public testing::Test
 {
@@ -101,5 +78,8 @@ double RunRatio();
 // Whether the opaque pixels of `picture` appear unchanged in `image` with `picture`'s top-left
 // at `offset` (device pixels).
 bool ShowsPicture(const QImage& image, const QImage& picture, QPoint offset);
+
+// Whether `picture` appears as in ShowsPicture somewhere wholly inside `area` of `image`.
+bool ShowsPictureIn(const QImage& image, const QImage& picture, const QRect& area);
 
 } // namespace toolkittest
