@@ -1,7 +1,7 @@
 #pragma once
 
-// Doubles for the control tests: controls that record their notifications, a panel of the
-// simulated host whose items a test creates, and the device pixel ratio of the run.
+// Fixtures for the control tests: a shown modal dialog, a panel of the simulated host whose
+// items a test creates, the device pixel ratio of the run and pictures found in grabbed pixels.
 
 #include "HostPanelFixture.h"
 #include "TestPanel.h"
@@ -19,27 +19,6 @@
 #include <vector>
 
 namespace toolkittest {
-
-// A control of class Control that records every code other than 1 (bounds set) it is notified
-// with, then notifies as the control does.
-template <class Control>
-class Recorded : public Control
-{
-public:
-    using Control::Control;
-
-    void Notify(std::int32_t code) override
-    {
-        if (code != qRVADM::kNotifyBoundsChanged)
-            codes.push_back(code);
-        if (onNotify)
-            onNotify(code);
-        Control::Notify(code);
-    }
-
-    std::vector<std::int32_t> codes;
-    std::function<void(std::int32_t)> onNotify;
-};
 
 using Codes = std::vector<std::int32_t>;
 

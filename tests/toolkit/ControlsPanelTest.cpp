@@ -16,6 +16,8 @@
 
 #include <QPalette>
 
+#include <ostream>
+
 namespace qRVADM {
 namespace {
 
@@ -125,6 +127,11 @@ struct HostTheme
     const char* name;
     bool dark;
 };
+
+void PrintTo(const HostTheme& theme, std::ostream* os)
+{
+    *os << theme.name;
+}
 
 class ControlsPanelPixels : public ControlsPanel, public testing::WithParamInterface<HostTheme>
 {
