@@ -1,12 +1,12 @@
 #pragma once
 
-// Doubles for the control tests: controls that record their notifications, a panel of the
-// simulated host whose items a test creates, and the device pixel ratio of the run.
+// Fixtures for the control tests: a shown modal dialog, a panel of the simulated host whose
+// items a test creates, the device pixel ratio of the run and pictures found in grabbed pixels.
 
 #include "HostPanelFixture.h"
+#include "TestPanel.h"
 #include "ToolkitTestSupport.h"
 
-#include "toolkit/RVADM_NonModalDialog.h"
 #include "toolkit/RVADM_Types.h"
 
 #include "RVADMQtManager.h"
@@ -20,51 +20,7 @@
 
 namespace toolkittest {
 
-// A control of class Control that records every code other than 1 (bounds set) it is notified
-// with, then notifies as the control does.
-template <class Control>
-class Recorded : public Control
-{
-public:
-    using Control::Control;
-
-    void Notify(std::int32_t code) override
-    {
-        if (code != qRVADM::kNotifyBoundsChanged)
-            codes.push_back(code);
-        if (onNotify)
-            onNotify(code);
-        Control::Notify(code);
-    }
-
-    std::vector<std::int32_t> codes;
-    std::function<void(std::int32_t)> onNotify;
-};
-
 using Codes = std::vector<std::int32_t>;
-
-// A panel whose items the test creates in `create` and places in `layout`; records the items it
-// is notified about.
-class TestPanel : public qRVADM::RVADM_NonModalDialog
-{
-public:
-    void CreateItems() override
-    {
-        RVADM_NonModalDialog::CreateItems();
-        if (create)
-            create();
-    }
-    void Layout() override
-    {
-        if (layout)
-            layout();
-    }
-    void OnNotify(qRVADM::RVADM_Item* item) override { notified.push_back(item); }
-
-    std::function<void()> create;
-    std::function<void()> layout;
-    std::vector<qRVADM::RVADM_Item*> notified;
-};
 
 // A shown modal dialog (not run) for the controls of a test; the light theme afterwards.
 class ControlDialogFixture : public testing::Test
@@ -101,5 +57,8 @@ double RunRatio();
 // Whether the opaque pixels of `picture` appear unchanged in `image` with `picture`'s top-left
 // at `offset` (device pixels).
 bool ShowsPicture(const QImage& image, const QImage& picture, QPoint offset);
+
+// Whether `picture` appears as in ShowsPicture somewhere wholly inside `area` of `image`.
+bool ShowsPictureIn(const QImage& image, const QImage& picture, const QRect& area);
 
 } // namespace toolkittest

@@ -1,4 +1,5 @@
-// Every control together on a panel of the simulated host, laid out with the placement helpers.
+// Every control together on a panel of the simulated host, laid out with the placement helpers,
+// in the host's light and dark theme.
 #include "ControlTestSupport.h"
 
 #include "toolkit/RVADM_Label.h"
@@ -9,17 +10,34 @@
 #include "toolkit/RVADM_TextEdit.h"
 #include "toolkit/RVADM_TextPushButton.h"
 
+#include "sim/app/HostTheme.h"
+
 #include "RVADMQtManager.h"
+
+#include <QPalette>
+
+#include <ostream>
 
 namespace qRVADM {
 namespace {
 
+constexpr QSize kPanelSize(260, 160);
+constexpr int kLightTheme = 2;
+constexpr int kDarkTheme = 3;
+
 class ControlsPanel : public toolkittest::ControlPanelFixture
 {
 protected:
+    void SetUp() override
+    {
+        ControlPanelFixture::SetUp();
+        m_appPalette = QApplication::palette();
+    }
+
     void TearDown() override
     {
-        RVADMQtManager::QtManager::SetDarkMode(false);
+        hostapp::ApplyHostTheme(false);
+        QApplication::setPalette(m_appPalette);
         ControlPanelFixture::TearDown();
     }
 
@@ -54,7 +72,9 @@ protected:
         warningIcon = new RVADM_PictureLabel(&panel, 16003);
         warning = new RVADM_Label(&panel, "The document uses inks that are not in the colour book.", true);
         warning->SetWordWrap(true);
-        warning->SetTextColor(QColor(190, 60, 20));
+        // The application picks a warning colour that reads on the theme's background.
+        const bool dark = RVADMQtManager::QtManager::IsInDarkMode(&panel);
+        warning->SetTextColor(dark ? QColor(255, 140, 90) : QColor(190, 60, 20));
     }
 
     void Layout()
@@ -62,7 +82,7 @@ protected:
         RVADM_Item::PlaceInParent(settingsLabel, kAlignMoveLeft | kAlignMoveTop);
         RVADM_Item::MoveRightOf(settingsLabel, settings, kAlignCenterVertical);
         RVADM_Item::PlaceInParent(settings, kAlignStretchRight);
-        RVADM_Item::MoveBelow(settings, note, kAlignMoveLeft | kAlignStretchRight);
+        RVADM_Item::MoveBelow(settings, note, kAlignStretchLeft | kAlignStretchRight);
         RVADM_Item::MoveBelow(note, generate, kAlignMoveRight);
         RVADM_Item::MoveLeftOf(generate, close, kAlignMoveTop);
         RVADM_Item::MoveBelow(generate, zoomIn, kAlignNone);
@@ -80,8 +100,11 @@ protected:
     void Open()
     {
         panel.layout = [this] { Layout(); };
-        OpenPanel([this] { Create(); }, QSize(260, 150));
+        OpenPanel([this] { Create(); }, kPanelSize);
     }
+
+private:
+    QPalette m_appPalette;
 };
 
 TEST_F(ControlsPanel, EveryControlTakesThePanelFontAndOnlyEditsTakeTheFocus)
@@ -92,28 +115,72 @@ TEST_F(ControlsPanel, EveryControlTakesThePanelFontAndOnlyEditsTakeTheFocus)
     for (QWidget* button : std::initializer_list<QWidget*>{generate, close, zoomIn, zoomOut, link})
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->metaObject()->className();
     EXPECT_NE(settings->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(note->GetLeft(), settings->GetLeft());
+    EXPECT_EQ(note->GetRight(), settings->GetRight());
+    EXPECT_EQ(generate->GetRight(), note->GetRight());
     EXPECT_EQ(close->GetRight(), generate->GetLeft() - 6);
     EXPECT_LE(warning->GetBottom(), panel.height());
 }
 
-// The panel as the user sees it; run with HUELINE_SCREENSHOT_DIR=<folder> to write it.
-TEST_F(ControlsPanel, PixelsShowTheControlsPictures)
+struct HostTheme
 {
-    Open();
-    const double ratio = toolkittest::RunRatio();
-    const QImage shot = hostsim::PanelCenter::WindowOf(*host.Panels().Find(panel.GetPanel())).grab().toImage();
-    const QPoint lightAt = light->mapTo(panel.window(), QPoint(0, 0)) * ratio;
-    EXPECT_TRUE(toolkittest::ShowsPicture(shot, LoadPicture(16209, ratio, 0).toImage(), lightAt));
-    const QByteArray folder = qgetenv("HUELINE_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/toolkit-controls.png"));
+    const char* name;
+    bool dark;
+};
+
+void PrintTo(const HostTheme& theme, std::ostream* os)
+{
+    *os << theme.name;
 }
 
-} // namespace
-} // namespace qRVADM
+class ControlsPanelPixels : public ControlsPanel, public testing::WithParamInterface<HostTheme>
+{
+};
 
-namespace qRVADM {
-namespace {
+// The panel as the user sees it, in the host theme switched by the host application, at the run's
+// device pixel ratio. With HUELINE_SCREENSHOT_DIR=<folder> it is written there as
+// toolkit-controls-<theme>.png (ratio 1) or toolkit-controls-<theme>@2x.png (ratio 2).
+TEST_P(ControlsPanelPixels, ShowTheThemesPicturesAtTheScreensDensity)
+{
+    const HostTheme& theme = GetParam();
+    const double ratio = toolkittest::RunRatio();
+    hostapp::ApplyHostTheme(theme.dark);
+    // A host on a double-density screen reports the ratio as its UI scale, so that host and Qt
+    // pixels of a panel agree.
+    host.SetUIScaleFactor(ratio);
+    Open();
+    QWidget& window = hostsim::PanelCenter::WindowOf(*host.Panels().Find(panel.GetPanel()));
+    const QImage shot = window.grab().toImage();
+    ASSERT_EQ(shot.size(), kPanelSize * ratio);
+
+    const struct
+    {
+        QWidget* control;
+        std::int32_t id;
+    } shown[] = {{zoomIn, 16028}, {zoomOut, 16029}, {link, 16051}, {light, 16209}, {warningIcon, 16003}};
+    for (const auto& entry : shown) {
+        const QPixmap picture = LoadPicture(entry.id, ratio, theme.dark ? kDarkTheme : kLightTheme);
+        ASSERT_FALSE(picture.isNull()) << entry.id;
+        EXPECT_EQ(picture.devicePixelRatio(), ratio) << entry.id;
+        const QRect area(entry.control->mapTo(&window, QPoint(0, 0)) * ratio, entry.control->size() * ratio);
+        EXPECT_TRUE(toolkittest::ShowsPictureIn(shot, picture.toImage(), area)) << entry.id;
+    }
+    const QColor background =
+        RVADMQtManager::QtManager::GetControlColor(nullptr, RVADMQtManager::QtManager::kColorBackground, true);
+    EXPECT_EQ(shot.pixel(shot.width() - 1, shot.height() - 1), background.rgb());
+    EXPECT_EQ(settings->palette().color(QPalette::Base),
+              RVADMQtManager::QtManager::GetControlColor(nullptr, RVADMQtManager::QtManager::kColorBase, true));
+
+    const QByteArray folder = qgetenv("HUELINE_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        const QString name = QStringLiteral("/toolkit-controls-%1%2.png")
+                                 .arg(QLatin1String(theme.name), ratio > 1.0 ? QStringLiteral("@2x") : QString());
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(folder) + name));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(HostThemes, ControlsPanelPixels, testing::Values(HostTheme{"light", false}, HostTheme{"dark", true}),
+                         [](const testing::TestParamInfo<HostTheme>& info) { return std::string(info.param.name); });
 
 // The pixel tests run at ratio 1 and, with QT_SCALE_FACTOR=2, at ratio 2: a run whose screen does
 // not have the ratio it was asked for would check nothing new.

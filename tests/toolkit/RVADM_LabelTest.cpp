@@ -38,7 +38,7 @@ TEST_F(LabelTest, ClickNotifiesBeforeTheLabelHandlesThePress)
     bool selectedWhenNotified = false;
     label->onNotify = [&](std::int32_t) { selectedWhenNotified = label->hasSelectedText(); };
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(label->width() - 2, label->height() / 2));
-    EXPECT_EQ(label->codes, Codes{2});
+    EXPECT_EQ(label->UserCodes(), Codes{2});
     EXPECT_TRUE(selectedWhenNotified);
     EXPECT_FALSE(label->hasSelectedText());
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{label});

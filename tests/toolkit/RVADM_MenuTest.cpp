@@ -2,6 +2,7 @@
 // list and its open flyout menu.
 
 #include "HostPanelFixture.h"
+#include "TestPanel.h"
 #include "ToolkitTestSupport.h"
 
 #include "toolkit/RVADM_ComboEntry.h"
@@ -10,7 +11,6 @@
 #include "toolkit/RVADM_ListEntry.h"
 #include "toolkit/RVADM_Menu.h"
 #include "toolkit/RVADM_MenuEntry.h"
-#include "toolkit/RVADM_NonModalDialog.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -18,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace qRVADM {
@@ -38,29 +37,13 @@ private:
     int& m_chosen;
 };
 
-class MenuPanel : public RVADM_NonModalDialog
-{
-public:
-    void CreateItems() override
-    {
-        RVADM_NonModalDialog::CreateItems();
-        if (create)
-            create();
-    }
-    void Layout() override
-    {
-        if (layout)
-            layout();
-    }
-    std::function<void()> create;
-    std::function<void()> layout;
-};
+using toolkittest::TestPanel;
 
 class MenuTest : public toolkittest::HostPanelFixture
 {
 protected:
-    AIPanelOpaque& Panel(const MenuPanel& dialog) { return *host.Panels().Find(dialog.GetPanel()); }
-    const AIPanelFlyoutMenuOpaque::Item* HostItem(const MenuPanel& dialog, ASUInt32 id)
+    AIPanelOpaque& Panel(const TestPanel& dialog) { return *host.Panels().Find(dialog.GetPanel()); }
+    const AIPanelFlyoutMenuOpaque::Item* HostItem(const TestPanel& dialog, ASUInt32 id)
     {
         AIPanelFlyoutMenuOpaque* menu = host.Panels().FlyoutMenus().Find(Panel(dialog).flyoutMenu);
         return menu != nullptr ? menu->Find(id) : nullptr;
@@ -71,7 +54,7 @@ TEST_F(MenuTest, CreateItemsAttachesAFlyoutMenuForTheDialogsLifetime)
 {
     AIPanelFlyoutMenuRef hostMenu = nullptr;
     {
-        MenuPanel dialog;
+        TestPanel dialog;
         ASSERT_EQ(dialog.CreatePanel("Menu Panel", 5, false, 16100), kNoErr);
         ASSERT_NE(dialog.GetFlyoutMenu(), nullptr);
         hostMenu = dialog.GetFlyoutMenu()->GetHostMenu();
@@ -84,7 +67,7 @@ TEST_F(MenuTest, CreateItemsAttachesAFlyoutMenuForTheDialogsLifetime)
 
 TEST_F(MenuTest, EntriesAppendTextMarkAndEnableHostItems)
 {
-    MenuPanel dialog;
+    TestPanel dialog;
     int chosen = 0;
     CountingEntry* sepsOnly = nullptr;
     RVADM_MenuEntry* help = nullptr;
@@ -108,7 +91,7 @@ TEST_F(MenuTest, EntriesAppendTextMarkAndEnableHostItems)
 
 TEST_F(MenuTest, ChosenItemRunsItsEntrysHandlerOnly)
 {
-    MenuPanel dialog;
+    TestPanel dialog;
     int first = 0;
     int second = 0;
     CountingEntry* disabled = nullptr;
@@ -129,7 +112,7 @@ TEST_F(MenuTest, ChosenItemRunsItsEntrysHandlerOnly)
 
 TEST_F(MenuTest, DeletedEntryIsForgottenAndItsIdNoLongerFound)
 {
-    MenuPanel dialog;
+    TestPanel dialog;
     ASSERT_EQ(dialog.CreatePanel("Menu Panel", 5, false, 16100), kNoErr);
     auto* entry = new RVADM_MenuEntry(dialog.GetFlyoutMenu(), "Gone");
     EXPECT_EQ(dialog.GetFlyoutMenu()->NumberOfEntries(), 1u);
@@ -142,7 +125,7 @@ TEST_F(MenuTest, WithoutTheHostSuiteTheMenuIsInert)
 {
     m_suites.flyoutMenu = nullptr;
     RVADM_Host::Install(m_suites);
-    MenuPanel dialog;
+    TestPanel dialog;
     int chosen = 0;
     dialog.create = [&] { new CountingEntry(dialog.GetFlyoutMenu(), "Nothing", chosen); };
     ASSERT_EQ(dialog.CreatePanel("Menu Panel", 5, false, 16100), kNoErr);
@@ -153,7 +136,7 @@ TEST_F(MenuTest, WithoutTheHostSuiteTheMenuIsInert)
 
 TEST_F(MenuTest, DemoPanelWithListsAndAnOpenFlyoutMenu)
 {
-    MenuPanel dialog;
+    TestPanel dialog;
     RVADM_ListBox* list = nullptr;
     RVADM_DropDownList* zoom = nullptr;
     std::vector<std::unique_ptr<RVADM_ComboEntry>> zooms;

@@ -31,9 +31,9 @@ TEST_F(PictureLabelTest, ReleaseInsideNotifies)
 {
     auto* label = new Recorded<RVADM_PictureLabel>(&dialog, kInfoIcon);
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_TRUE(label->codes.empty());
+    EXPECT_TRUE(label->UserCodes().empty());
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(label->codes, Codes{2});
+    EXPECT_EQ(label->UserCodes(), Codes{2});
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{label});
 }
 
@@ -44,7 +44,7 @@ TEST_F(PictureLabelTest, PressInsideAndReleaseOutsideNotifiesNothing)
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(40, 5));
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(5, -1));
-    EXPECT_TRUE(label->codes.empty());
+    EXPECT_TRUE(label->UserCodes().empty());
 }
 
 // The label draws the picture of its screen's density 1:1, centred, in the host theme.

@@ -56,8 +56,9 @@ TEST_F(PicturePushButtonTest, NegativeIdShowsATransparentPictureOfTheCurrentSize
 TEST_F(PicturePushButtonTest, PictureFollowsAThemeSwitch)
 {
     auto* button = new RVADM_PicturePushButton(&dialog, kZoomIn);
-    const QImage light = LoadPicture(kZoomIn, 1.0, kLight).toImage();
-    const QImage dark = LoadPicture(kZoomIn, 1.0, kDark).toImage();
+    const double ratio = toolkittest::RunRatio(); // the icon's pixmap is taken at the screen's ratio
+    const QImage light = LoadPicture(kZoomIn, ratio, kLight).toImage();
+    const QImage dark = LoadPicture(kZoomIn, ratio, kDark).toImage();
     ASSERT_NE(light, dark);
     EXPECT_EQ(button->icon().pixmap(16, 16).toImage(), light);
     RVADMQtManager::QtManager::SetDarkMode(true);
@@ -80,7 +81,7 @@ TEST_F(PicturePushButtonTest, ClickNotifiesAndCheckableOnRequest)
     button->SetCheckable(true);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(button->IsChecked());
-    EXPECT_EQ(button->codes, (Codes{2, 2}));
+    EXPECT_EQ(button->UserCodes(), (Codes{2, 2}));
 }
 
 TEST_F(PicturePushButtonTest, ToggleTogglesOnEveryClickAndSetCheckedDoesNotNotify)
@@ -93,7 +94,7 @@ TEST_F(PicturePushButtonTest, ToggleTogglesOnEveryClickAndSetCheckedDoesNotNotif
     EXPECT_FALSE(toggle->IsChecked());
     toggle->SetChecked(true);
     EXPECT_TRUE(toggle->IsChecked());
-    EXPECT_EQ(toggle->codes, (Codes{2, 2}));
+    EXPECT_EQ(toggle->UserCodes(), (Codes{2, 2}));
 }
 
 class PicturePushButtonOnPanel : public toolkittest::ControlPanelFixture

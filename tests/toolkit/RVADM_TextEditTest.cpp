@@ -41,22 +41,22 @@ TEST_F(TextEditTest, HasKindAndTextThatIsNotModified)
 TEST_F(TextEditTest, FinishingWithoutChangeDeliversNothing)
 {
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_TRUE(edit->codes.empty());
+    EXPECT_TRUE(edit->UserCodes().empty());
 }
 
 TEST_F(TextEditTest, TypingDeliversThreeAndCommitDeliversTwoOnce)
 {
     QTest::keyClicks(edit, "ab");
-    EXPECT_EQ(edit->codes, (Codes{3, 3}));
+    EXPECT_EQ(edit->UserCodes(), (Codes{3, 3}));
     EXPECT_TRUE(edit->IsModified());
     edit->codes.clear();
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->codes, Codes{2});
+    EXPECT_EQ(edit->UserCodes(), Codes{2});
     EXPECT_FALSE(edit->IsModified());
     edit->codes.clear();
     QTest::keyClick(edit, Qt::Key_Return); // nothing changed since the last commit
     edit->clearFocus();                    // nor when the focus leaves
-    EXPECT_TRUE(edit->codes.empty());
+    EXPECT_TRUE(edit->UserCodes().empty());
 }
 
 TEST_F(TextEditTest, SetTextIsNoUserChange)
@@ -66,14 +66,14 @@ TEST_F(TextEditTest, SetTextIsNoUserChange)
     EXPECT_FALSE(edit->IsModified());
     edit->codes.clear();
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_TRUE(edit->codes.empty());
+    EXPECT_TRUE(edit->UserCodes().empty());
 }
 
 TEST_F(TextEditTest, SelectAllDeliversNine)
 {
     edit->SelectAll();
     EXPECT_EQ(edit->selectedText(), QStringLiteral("start"));
-    EXPECT_EQ(edit->codes, Codes{9});
+    EXPECT_EQ(edit->UserCodes(), Codes{9});
 }
 
 class TextEditOnPanel : public toolkittest::ControlPanelFixture
@@ -98,7 +98,7 @@ TEST_F(TextEditOnPanel, ReturnCommitsAndHandsTheFocusToTheHostDocumentWindow)
     edit->codes.clear();
     QTest::keyClick(edit, Qt::Key_Return);
     QApplication::processEvents(); // the window system activates the host window
-    EXPECT_EQ(edit->codes, Codes{2});
+    EXPECT_EQ(edit->UserCodes(), Codes{2});
     EXPECT_FALSE(edit->hasFocus());
     EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
     EXPECT_EQ(HostWindow().FocusArrivals(), 1);
@@ -115,7 +115,7 @@ TEST_P(CommitKeyOnPanel, EndsTheEditAndReturnsTheFocusToTheHost)
     QApplication::processEvents();
     EXPECT_FALSE(edit->hasFocus());
     EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
-    EXPECT_TRUE(edit->codes.empty()); // nothing was changed
+    EXPECT_TRUE(edit->UserCodes().empty()); // nothing was changed
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, CommitKeyOnPanel, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));

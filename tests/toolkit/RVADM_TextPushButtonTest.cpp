@@ -31,7 +31,7 @@ TEST(TextPushButton, ClickNotifiesTheDialog)
     auto* button = new Recorded<RVADM_TextPushButton>(&dialog, "Remove");
     dialog.show();
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(button->codes, Codes{2});
+    EXPECT_EQ(button->UserCodes(), Codes{2});
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{button});
 }
 
@@ -47,7 +47,7 @@ TEST_F(TextPushButtonOnPanel, TakesThePanelFontAndNoKeyboardFocus)
     EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(button->hasFocus());
-    EXPECT_EQ(button->codes, Codes{2});
+    EXPECT_EQ(button->UserCodes(), Codes{2});
     EXPECT_EQ(host.ContextDepth(), 0);
     EXPECT_GT(host.ContextPushes(), 0);
 }

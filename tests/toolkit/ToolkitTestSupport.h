@@ -25,22 +25,20 @@ void PrintTo(const RVADM_Point& point, std::ostream* os);
 
 namespace toolkittest {
 
-// An item over widget class W that records every code it is notified with.
-template <class W>
-class RecordingItem : public qRVADM::RVADM_QMetaObjectProxy<qRVADM::RVADM_Item, W>
+// An item or control of class Base that records every code it is notified with, then notifies
+// as Base does.
+template <class Base>
+class Recorded : public Base
 {
 public:
-    RecordingItem(qRVADM::RVADM_ItemParent* parent, std::uint32_t kind)
-        : qRVADM::RVADM_QMetaObjectProxy<qRVADM::RVADM_Item, W>(parent, kind)
-    {
-    }
+    using Base::Base;
 
     void Notify(std::int32_t code) override
     {
         codes.push_back(code);
         if (onNotify)
             onNotify(code);
-        qRVADM::RVADM_Item::Notify(code);
+        Base::Notify(code);
     }
 
     // The codes other than 1 (bounds set), in order.
@@ -57,6 +55,10 @@ public:
     std::vector<std::int32_t> codes;
     std::function<void(std::int32_t)> onNotify;
 };
+
+// A recording item over widget class W.
+template <class W>
+using RecordingItem = Recorded<qRVADM::RVADM_QMetaObjectProxy<qRVADM::RVADM_Item, W>>;
 
 // Records the hooks of a modal dialog; the application code of a test goes into the functions.
 class RecordingModalDialog : public qRVADM::RVADM_ModalDialog
