@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(ZoomFitTest, GraphicsGetATwoMillimetreMarginOnlyAlongRangesOver100)
 {
     struct Row { JobRect bounds; JobRect fitted; };
@@ -12,10 +14,7 @@ TEST(ZoomFitTest, GraphicsGetATwoMillimetreMarginOnlyAlongRangesOver100)
     };
     for (const Row& row : rows) {
         const JobRect fitted = ZoomFit::GraphicsRect(row.bounds);
-        EXPECT_EQ(fitted.y0, row.fitted.y0);
-        EXPECT_EQ(fitted.y1, row.fitted.y1);
-        EXPECT_EQ(fitted.x0, row.fitted.x0);
-        EXPECT_EQ(fitted.x1, row.fitted.x1);
+        EXPECT_EQ(std::tie(fitted.y0, fitted.y1, fitted.x0, fitted.x1), std::tie(row.fitted.y0, row.fitted.y1, row.fitted.x0, row.fitted.x1));
     }
     JobViewGeometry canvas;
     canvas.SetCanvasSize(480, 480);
