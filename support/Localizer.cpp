@@ -148,7 +148,7 @@ SearchPath Localizer::CurrentSearchPath()
 {
     RestoreSearchPath();
     const auto path = platform::ReadEnvironment(kPathVariable);
-    return SearchPath(path ? *path : kDefaultPath);
+    return SearchPath(path && !path->empty() ? *path : kDefaultPath);
 }
 
 // A key without context is one escaped component, already canonical; a context may hold
