@@ -5,7 +5,10 @@
 #include "plugin/TKW_AIRegistryCodes.h"
 #include "plugin/suites/SPMessages.h"
 
-TKW_AIMenuHandler::TKW_AIMenuHandler() : TKW_AIHandler(kCallerAIMenu) {}
+TKW_AIMenuHandler::TKW_AIMenuHandler()
+    : TKW_AISlotHandler({kCallerAIMenu, true, kMenuRegistryFullErr, kMenuNotRegisteredErr})
+{
+}
 
 TKW_AIMenuHandler::~TKW_AIMenuHandler()
 {
@@ -15,25 +18,13 @@ TKW_AIMenuHandler::~TKW_AIMenuHandler()
 ASErr TKW_AIMenuHandler::Add(TKW_AIMenu* menu)
 {
     menu->OnAdded();
-    if (SlotOf(menu) < kSlotCount)
-        return kNoErr;
-    return m_slots.Store(menu, true) ? kNoErr : kMenuRegistryFullErr;
-}
-
-ASErr TKW_AIMenuHandler::Remove(TKW_AIMenu* menu)
-{
-    return m_slots.Clear(menu) ? kNoErr : kMenuNotRegisteredErr;
-}
-
-void TKW_AIMenuHandler::DeleteAll()
-{
-    m_slots.DeleteAll();
+    return SlotOf(menu) < kSlotCount ? kNoErr : Store(menu);
 }
 
 ASErr TKW_AIMenuHandler::DispatchAddressed(const char* selector, void* message)
 {
     auto* command = static_cast<AIMenuMessage*>(message);
-    TKW_AIMenu* menu = m_slots.FindByHandle(command->menuItem);
+    TKW_AIMenu* menu = FindByHandle(command->menuItem);
     if (menu == nullptr)
         return kNoErr;
     if (IsSameMessageString(selector, kSelectorAIGoMenuItem))

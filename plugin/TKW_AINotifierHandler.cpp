@@ -1,7 +1,10 @@
 #include "plugin/TKW_AINotifierHandler.h"
 
+#include "plugin/AppShutdownNotifier.h"
+#include "plugin/AppStartupNotifier.h"
 #include "plugin/TKW_AINotifier.h"
 #include "plugin/TKW_AIRegistryCodes.h"
+#include "plugin/TKW_StartupActionNotifier.h"
 #include "plugin/suites/SPMessages.h"
 
 #include <algorithm>
@@ -29,6 +32,17 @@ ASErr TKW_AINotifierHandler::Remove(TKW_AINotifier* notifier)
         return kNotifierNotRegisteredErr;
     m_notifiers.erase(removed, m_notifiers.end());
     return kNoErr;
+}
+
+void TKW_AINotifierHandler::AddApplicationNotifiers(TKW_AIPlugin* plugin)
+{
+    Add(new AppStartupNotifier(plugin));
+    Add(new AppShutdownNotifier(plugin));
+}
+
+void TKW_AINotifierHandler::AddStartupActionNotifier(TKW_AIPlugin* plugin)
+{
+    Add(new TKW_StartupActionNotifier(plugin));
 }
 
 void TKW_AINotifierHandler::DeleteAll()

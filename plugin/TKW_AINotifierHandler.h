@@ -5,6 +5,7 @@
 #include <vector>
 
 class TKW_AINotifier;
+class TKW_AIPlugin;
 
 // The notifier registry: an ordered list that owns its notifiers. Duplicates are not checked.
 class TKW_AINotifierHandler final : public TKW_AIHandler
@@ -19,6 +20,13 @@ public:
     ASErr Remove(TKW_AINotifier* notifier);
 
     void DeleteAll() override;
+
+    // The framework's own notifiers for `plugin`, so that the plug-in object knows notifiers only
+    // through its registry: application started and application shut-down, added once at
+    // construction; the start-up action notifier, added for the first action queued, which
+    // deletes itself after running the actions.
+    void AddApplicationNotifiers(TKW_AIPlugin* plugin);
+    void AddStartupActionNotifier(TKW_AIPlugin* plugin);
 
     std::size_t Count() const { return m_notifiers.size(); }
 

@@ -2,8 +2,6 @@
 
 #include "plugin/AIError.h"
 #include "plugin/AIFilePath.h"
-#include "plugin/AppShutdownNotifier.h"
-#include "plugin/AppStartupNotifier.h"
 #include "plugin/HostSuites.h"
 #include "plugin/ScopedHostSuite.h"
 #include "plugin/TKW_AIInertHandlers.h"
@@ -13,7 +11,6 @@
 #include "plugin/TKW_AISuiteManager.h"
 #include "plugin/TKW_AITimerHandler.h"
 #include "plugin/TKW_CriticalMessageHook.h"
-#include "plugin/TKW_StartupActionNotifier.h"
 #include "plugin/suites/AIFilePathSuite.h"
 #include "plugin/suites/AIFoldersSuite.h"
 #include "plugin/suites/AINotifierSuite.h"
@@ -78,8 +75,7 @@ TKW_AIPlugin::TKW_AIPlugin(SPMessageData* message)
     else if (const SPPluginsSuite* plugins = HostSuite<SPPluginsSuite>())
         plugins->SetPluginName(m_pluginRef, kDisplayName);
 
-    AddNotifier(new AppStartupNotifier(this));
-    AddNotifier(new AppShutdownNotifier(this));
+    HandlerAt<TKW_AINotifierHandler>(kNotifierHandler)->AddApplicationNotifiers(this);
     m_suiteManager->ReleaseAll();
 }
 
@@ -194,7 +190,7 @@ ASErr TKW_AIPlugin::RemoveTimer(TKW_AITimer* timer)
 void TKW_AIPlugin::AddStartupAction(StartupAction action, void* argument)
 {
     if (m_startupActions.empty())
-        AddNotifier(new TKW_StartupActionNotifier(this));
+        HandlerAt<TKW_AINotifierHandler>(kNotifierHandler)->AddStartupActionNotifier(this);
     m_startupActions.emplace_back(action, argument);
 }
 

@@ -100,11 +100,14 @@ public:
     const TKW_AINotifierHandler& GetNotifierHandler() const;
     const TKW_AITimerHandler& GetTimerHandler() const;
 
-private:
-    friend class AppStartupNotifier;
-    friend class AppShutdownNotifier;
-    friend class TKW_StartupActionNotifier;
+    // The framework's own notifiers call these: application started (OnApplicationStarted,
+    // then the started flag), application shut-down (OnApplicationShutdown, then the owned
+    // panels go) and the host's initialisation dispatched (the queued start-up actions run).
+    void HandleApplicationStarted();
+    void HandleApplicationShutdown();
+    void RunStartupActions();
 
+private:
     // A queued start-up message: its translated title and text, owned until shown.
     struct StartupMessage;
     static void ShowQueuedMessage(void* argument);
@@ -133,10 +136,6 @@ private:
     Handler* HandlerAt(HandlerIndex index) const;
     ASErr FindHostFolder(ASInt32 kind, ai::FilePath& path);
     ASErr FolderText(ASErr (TKW_AIPlugin::*getFolder)(ai::FilePath&), char* buffer, std::size_t size);
-
-    void HandleApplicationStarted();
-    void HandleApplicationShutdown();
-    void RunStartupActions();
 
     std::vector<std::pair<StartupAction, void*>> m_startupActions;
     std::vector<std::unique_ptr<StartupMessage>> m_startupMessages;

@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
-// The file of a setting: name + ".press" inside the settings folder. A setting's name is one
-// plain file name (see FileName::IsPlainName) of at most 255 bytes, and the full path must fit
-// the store's 512-byte path buffer; anything else is refused before the file system is asked.
+// The file of a setting: name + ".press" inside the settings folder. The name has at most 255
+// bytes, the file name must be a folder entry that a listing can show (FileName::IsEntryName),
+// and the full path must fit the store's 512-byte path buffer; anything else is refused before
+// the file system is asked.
 class PressPath
 {
 public:

@@ -9,9 +9,11 @@
 #include <vector>
 
 // The store of ".press" files in the one process-wide settings folder. Every call goes to the
-// file system; nothing is cached. Names are UTF-8 and compared byte by byte. A name that is
-// not one plain file name (separators, ".", "..", control characters, over 255 bytes, a full
-// path over 511 bytes) is refused before any file is touched. Failures of NameAt, Save and
+// file system; nothing is cached. Names are UTF-8 and compared byte by byte. Every name the
+// listing gives can be loaded, saved, copied and removed; refused before any file is touched
+// are only names that would reach outside the folder or could never be listed (a path
+// separator, a leading ".", a control character, a device or stream name where the system has
+// them), names over 255 bytes and full paths over 511 bytes. Failures of NameAt, Save and
 // Remove raise PressError. Host UI thread only.
 namespace PressStore {
 

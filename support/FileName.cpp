@@ -55,12 +55,32 @@ bool IsDeviceName(std::string_view name)
     return false;
 }
 
+bool HasControlOrSeparator(std::string_view name)
+{
+    for (const char c : name) {
+        if (IsControl(c) || platform::IsPathSeparator(c))
+            return true;
+    }
+    return false;
+}
+
+bool IsDeviceOrStream(std::string_view name)
+{
+    return name.find(':') != std::string_view::npos || IsDeviceName(name);
+}
+
 } // namespace
 
 bool FileName::IsPlainName(std::string_view name)
 {
     return !name.empty() && name.front() != '.' && name.back() != '.' && name.back() != ' '
         && !HasForbiddenCharacter(name) && Utf16Text::IsValidUtf8(name) && !IsDeviceName(name);
+}
+
+bool FileName::IsEntryName(std::string_view name)
+{
+    return !name.empty() && name.front() != '.' && !HasControlOrSeparator(name)
+        && !(platform::kNamesReachDevicesAndStreams && IsDeviceOrStream(name));
 }
 
 bool FileName::EndsWithSeparator(std::string_view path)

@@ -12,6 +12,12 @@ public:
     // character, none of < > : " | ? *, no leading dot (which also rules out "." and ".."),
     // no trailing blank or dot, and not a Windows device name (CON, NUL, COM1, ...).
     static bool IsPlainName(std::string_view name);
+    // True when `name` means one entry directly inside a folder on this system, one that a
+    // listing can show: not empty, no leading dot (so neither "." nor ".."), no path separator,
+    // no control character and, where the system reserves them, no device or stream name.
+    // Looser than IsPlainName: it takes whatever another system may have stored in a shared
+    // folder, such as trailing blanks or dots.
+    static bool IsEntryName(std::string_view name);
     static bool EndsWithSeparator(std::string_view path);
     // `folder` and `name` with exactly the platform separator between them when `folder`
     // does not end with one already.

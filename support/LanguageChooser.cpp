@@ -9,8 +9,9 @@ constexpr size_t kMaxLanguageLength = 62;
 
 enum class Match { Prefix, Exact };
 
-// One row: the language matches `language` (by prefix or exactly, ignoring case), the country
-// starts with `country` (when given), and the code pages agree (when given). First match wins.
+// One rule for Windows locale names: the language matches `language` (by prefix or exactly,
+// ignoring case), the country starts with `country` (when given), and the code pages agree
+// (when given). First match wins.
 struct LanguageRule {
     Match match;
     const char* language;
@@ -21,7 +22,6 @@ struct LanguageRule {
 };
 
 constexpr LanguageRule kRules[] = {
-    // Windows locale names.
     {Match::Prefix, "ch", nullptr, 950, "950", "zh_TW.lproj"},
     {Match::Prefix, "ch", nullptr, 936, "936", "zh_CN.lproj"},
     {Match::Prefix, "ch", nullptr, 0, nullptr, "English.lproj"},
@@ -43,18 +43,21 @@ constexpr LanguageRule kRules[] = {
     {Match::Prefix, "Swedish", "Sweden", 0, nullptr, "sv.lproj"},
     {Match::Prefix, "Dutch", "Netherlands", 0, nullptr, "nl.lproj"},
     {Match::Prefix, "Czech", nullptr, 0, nullptr, "cs.lproj"},
-    // POSIX locale names (fr, de, it and es are covered above).
-    {Match::Exact, "zh", "TW", 0, nullptr, "zh_TW.lproj"},
-    {Match::Exact, "zh", "CN", 0, nullptr, "zh_CN.lproj"},
-    {Match::Exact, "ja", nullptr, 0, nullptr, "Japanese.lproj"},
-    {Match::Exact, "pt", "BR", 0, nullptr, "pt_BR.lproj"},
-    {Match::Exact, "ko", nullptr, 0, nullptr, "ko.lproj"},
-    {Match::Exact, "ru", nullptr, 0, nullptr, "ru.lproj"},
-    {Match::Exact, "nb", nullptr, 0, nullptr, "nb.lproj"},
-    {Match::Exact, "pl", nullptr, 0, nullptr, "pl.lproj"},
-    {Match::Exact, "sv", "SE", 0, nullptr, "sv.lproj"},
-    {Match::Exact, "nl", "NL", 0, nullptr, "nl.lproj"},
-    {Match::Exact, "cs", nullptr, 0, nullptr, "cs.lproj"},
+};
+
+// POSIX locale names, language code and country code matched exactly (fr, de, it and es are
+// covered above); tried after the rules above.
+struct PosixName {
+    const char* language;
+    const char* country;
+    const char* folder;
+};
+
+constexpr PosixName kPosixNames[] = {
+    {"zh", "TW", "zh_TW.lproj"}, {"zh", "CN", "zh_CN.lproj"}, {"ja", nullptr, "Japanese.lproj"},
+    {"pt", "BR", "pt_BR.lproj"}, {"ko", nullptr, "ko.lproj"}, {"ru", nullptr, "ru.lproj"},
+    {"nb", nullptr, "nb.lproj"}, {"pl", nullptr, "pl.lproj"}, {"sv", "SE", "sv.lproj"},
+    {"nl", "NL", "nl.lproj"},    {"cs", nullptr, "cs.lproj"},
 };
 
 // Language_Country.CodePage
@@ -112,6 +115,10 @@ const char* LanguageChooser::FolderFor(const std::string& localeName, unsigned a
     for (const LanguageRule& rule : kRules) {
         if (Matches(rule, parts, ansiCodePage))
             return rule.folder;
+    }
+    for (const PosixName& name : kPosixNames) {
+        if (Matches({Match::Exact, name.language, name.country, 0, nullptr, name.folder}, parts, ansiCodePage))
+            return name.folder;
     }
     return kDefaultFolder;
 }

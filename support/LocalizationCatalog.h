@@ -1,17 +1,19 @@
 #pragma once
 
+#include "support/KeyIndex.h"
 #include "support/MissingKeyLog.h"
 #include "support/ModuleRegistry.h"
 #include "support/ResourceDatabase.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 class SearchPath;
 
 // The loaded translations of one language: the main database (every module merged, later
-// modules winning), the optional cached copy kept for a locale provider, the registered modules
-// and the missing-key log.
+// modules winning) with its key index, the optional cached copy kept for a locale provider, the
+// registered modules and the missing-key log.
 class LocalizationCatalog {
 public:
     static constexpr const char* kBaseModule = "rv";
@@ -24,23 +26,29 @@ public:
     // Starts the cached copy from the main database.
     void StartCache();
 
-    // The value of `fullKey` (an escaped, composed key), else of "Defaults." + `fullKey`. With
-    // `logMissing` a key absent from the main database goes to the missing-key log first.
-    std::optional<std::string> Find(const std::string& fullKey, bool logMissing);
+    // The value of `fullKey` (a composed key in the form KeyIndex::Canonical writes), else of
+    // "Defaults." + `fullKey`; nothing when neither exists. With `logMissing` a key absent from
+    // the main database goes to the missing-key log first. The text stays valid until the next
+    // Find or load.
+    std::optional<std::string_view> Find(std::string_view fullKey, bool logMissing);
     // As Find, on the cached copy and without logging; nothing while there is no copy.
-    std::optional<std::string> FindCached(const std::string& fullKey) const;
+    std::optional<std::string> FindCached(std::string_view fullKey) const;
 
     const std::string& Language() const { return m_language; }
     ModuleRegistry& Modules() { return m_modules; }
 
 private:
-    static std::optional<std::string> FindWithDefaults(const ResourceDatabase* db,
-                                                       const std::string& fullKey,
-                                                       MissingKeyLog* missing);
+    void MergeModule(const std::string& name, const SearchPath& searchPath);
+    void IndexMain();
+    std::optional<std::string_view> FindInMain(std::string_view key);
 
     std::string m_language;
     ModuleRegistry m_modules;
     ResourceDatabasePtr m_main;
+    KeyIndex m_index;
+    bool m_indexed = false;
     ResourceDatabasePtr m_cached;
     MissingKeyLog m_missing;
+    std::string m_defaultsKey;
+    std::string m_treeValue; // a value found through a wildcard, which the index does not hold
 };

@@ -1,5 +1,6 @@
 #include "support/Localizer.h"
 
+#include "support/KeyIndex.h"
 #include "support/LanguageChooser.h"
 #include "support/Localization.h"
 #include "support/SearchPath.h"
@@ -13,11 +14,9 @@
 
 namespace {
 
-constexpr const char* kEscapedCharacters = "\\.*\"\n\r";
-
 // Copies `text` into `buffer`, cut so that it fits with its terminator and no UTF-8 sequence is
 // split.
-template <size_t N> const char* CopyCut(std::array<char, N>& buffer, const std::string& text)
+template <size_t N> const char* CopyCut(std::array<char, N>& buffer, std::string_view text)
 {
     size_t length = text.size();
     if (length > N - 1) {
@@ -60,10 +59,10 @@ void Localizer::LoadModule(const char* name)
     RestoreSearchPath();
     if (!m_catalog.Modules().Register(name))
         return;
-    if (NeedsLoad())
-        Reload();
-    else
+    if (m_initialised)
         m_catalog.LoadModule(name, CurrentSearchPath());
+    else
+        Reload();
     m_provider.SetFormatter(&::FormatLocalized);
 }
 
@@ -76,7 +75,7 @@ const char* Localizer::Localize(const char* context, const char* key, bool ansi)
     if (!value)
         return key;
     if (ansi)
-        return CopyCut(m_keyBuffer, platform::Utf8ToAnsi(*value));
+        return CopyCut(m_keyBuffer, platform::Utf8ToAnsi(std::string(*value)));
     return CopyCut(m_resultBuffer, *value);
 }
 
@@ -94,7 +93,7 @@ bool Localizer::HasKey(const char* key)
     if (key == nullptr || *key == '\0')
         return false;
     EnsureInitialised();
-    return m_catalog.Find(EscapeKey(key), false).has_value();
+    return m_catalog.Find(ComposeKey("", key), false).has_value();
 }
 
 const char* Localizer::Format(const char* key, va_list args)
@@ -109,7 +108,6 @@ char* Localizer::FindFile(const char* relativeName)
 {
     if (relativeName == nullptr)
         return nullptr;
-    RestoreSearchPath();
     const auto path = CurrentSearchPath().FindLocalized(relativeName, CurrentLanguage());
     if (!path)
         return nullptr;
@@ -128,31 +126,15 @@ void Localizer::Reload()
     m_initialised = true;
 }
 
-std::string Localizer::EscapeKey(const char* key)
+const char* Localizer::CurrentLanguage()
 {
-    std::string escaped;
-    for (const char* p = key; *p != '\0'; ++p) {
-        if (std::strchr(kEscapedCharacters, *p) != nullptr)
-            escaped += '\\';
-        escaped += *p;
-    }
-    return escaped;
-}
-
-std::string Localizer::CurrentLanguage()
-{
-    const auto language = platform::ReadEnvironment(kLanguageVariable);
-    return language && !language->empty() ? *language : kDefaultLanguage;
-}
-
-bool Localizer::NeedsLoad() const
-{
-    return !m_initialised || CurrentLanguage() != m_catalog.Language();
+    const char* language = platform::PeekEnvironment(kLanguageVariable);
+    return language != nullptr && *language != '\0' ? language : kDefaultLanguage;
 }
 
 void Localizer::EnsureInitialised()
 {
-    if (NeedsLoad())
+    if (!m_initialised)
         Reload();
 }
 
@@ -162,16 +144,21 @@ void Localizer::RestoreSearchPath()
         platform::WriteEnvironment(kPathVariable, m_savedPath.c_str());
 }
 
-SearchPath Localizer::CurrentSearchPath() const
+SearchPath Localizer::CurrentSearchPath()
 {
+    RestoreSearchPath();
     const auto path = platform::ReadEnvironment(kPathVariable);
-    return SearchPath(path ? *path : kDefaultPath);
+    return SearchPath(path && !path->empty() ? *path : kDefaultPath);
 }
 
-std::string Localizer::ComposeKey(const char* context, const char* key)
+// A key without context is one escaped component, already canonical; a context may hold
+// separators and escapes of its own, so the whole key is split and written again.
+std::string_view Localizer::ComposeKey(const char* context, const char* key)
 {
-    std::string escaped = EscapeKey(key);
     if (context == nullptr || *context == '\0')
-        return escaped;
-    return std::string(context) + '.' + escaped;
+        return KeyIndex::Escaped(key, m_fullKey);
+    m_fullKey.assign(context).append(1, '.');
+    KeyIndex::AppendEscaped(m_fullKey, key);
+    m_fullKey = KeyIndex::Canonical(ResourceDatabase::SplitKey(m_fullKey.c_str()));
+    return m_fullKey;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdarg>
 #include <string>
+#include <string_view>
 
 class SearchPath;
 
@@ -36,25 +37,25 @@ public:
     void Reload();
     const LocaleFunctionTable& Functions() const { return m_provider.Functions(); }
 
-    // `key` with "\", ".", "*", quote, LF and CR escaped, so that it is one key component.
-    static std::string EscapeKey(const char* key);
-
 private:
     Localizer();
 
-    // True before the first load and after "RVLANG" changed: translations are loaded once per
-    // language.
-    bool NeedsLoad() const;
+    // Loads the translations at the first lookup or module load; later changes of "RVLANG"
+    // take effect at the next Reload.
     void EnsureInitialised();
-    static std::string CurrentLanguage();
+    static const char* CurrentLanguage();
     void RestoreSearchPath();
-    SearchPath CurrentSearchPath() const;
-    static std::string ComposeKey(const char* context, const char* key);
+    // The search path after the saved one was set again, so that a load never follows what
+    // another plug-in of the process left in "LOCALE_PATH".
+    SearchPath CurrentSearchPath();
+    // The full key of a lookup in the canonical form of the catalog: `key` itself or m_fullKey.
+    std::string_view ComposeKey(const char* context, const char* key);
 
     bool m_initialised = false;
     std::string m_savedPath;
     LocalizationCatalog m_catalog;
     LocaleProvider m_provider;
+    std::string m_fullKey;
     std::array<char, 1024> m_keyBuffer{};
     std::array<char, 512> m_messageBuffer{};
     std::array<char, 16384> m_resultBuffer{};

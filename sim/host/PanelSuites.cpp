@@ -146,34 +146,18 @@ AIErr GetPlatformWindowBounds(AIPanelRef panel, AIRect* bounds)
     });
 }
 
-AIErr GetUserData(AIPanelRef panel, AIPanelUserData* userData)
+// Reads one field of a known panel.
+template <auto Member, typename Value>
+AIErr GetField(AIPanelRef panel, Value* out)
 {
-    return WithPanelOut(panel, userData, [](AIPanelOpaque& found) { return found.userData; });
+    return WithPanelOut(panel, out, [](AIPanelOpaque& found) { return found.*Member; });
 }
 
-AIErr SetFlyoutMenu(AIPanelRef panel, AIPanelFlyoutMenuRef menu)
+// Stores `value` in one field of a known panel: the flyout menu and the panel's callbacks.
+template <auto Member, typename Value>
+AIErr SetField(AIPanelRef panel, Value value)
 {
-    return WithPanel(panel, [menu](AIPanelOpaque& found) { found.flyoutMenu = menu; });
-}
-
-AIErr SetFlyoutMenuProc(AIPanelRef panel, AIPanelFlyoutMenuProc proc)
-{
-    return WithPanel(panel, [proc](AIPanelOpaque& found) { found.flyoutChosen = proc; });
-}
-
-AIErr SetSizeChangedProc(AIPanelRef panel, AIPanelSizeChangedProc proc)
-{
-    return WithPanel(panel, [proc](AIPanelOpaque& found) { found.sizeChanged = proc; });
-}
-
-AIErr SetVisibilityChangedProc(AIPanelRef panel, AIPanelVisibilityChangedProc proc)
-{
-    return WithPanel(panel, [proc](AIPanelOpaque& found) { found.visibilityChanged = proc; });
-}
-
-AIErr SetClosedProc(AIPanelRef panel, AIPanelClosedProc proc)
-{
-    return WithPanel(panel, [proc](AIPanelOpaque& found) { found.closed = proc; });
+    return WithPanel(panel, [value](AIPanelOpaque& found) { found.*Member = value; });
 }
 
 AIPanelSuite MakePanelSuite()
@@ -193,13 +177,13 @@ AIPanelSuite MakePanelSuite()
     suite.SetVerticalResizeIncrement = SetVerticalResizeIncrement;
     suite.SetPosition = SetPosition;
     suite.GetPlatformWindowBounds = GetPlatformWindowBounds;
-    suite.GetUserData = GetUserData;
-    suite.SetFlyoutMenu = SetFlyoutMenu;
-    suite.SetFlyoutMenuProc = SetFlyoutMenuProc;
+    suite.GetUserData = GetField<&AIPanelOpaque::userData>;
+    suite.SetFlyoutMenu = SetField<&AIPanelOpaque::flyoutMenu>;
+    suite.SetFlyoutMenuProc = SetField<&AIPanelOpaque::flyoutChosen>;
     suite.GetPosition = GetPosition;
-    suite.SetSizeChangedProc = SetSizeChangedProc;
-    suite.SetVisibilityChangedProc = SetVisibilityChangedProc;
-    suite.SetClosedProc = SetClosedProc;
+    suite.SetSizeChangedProc = SetField<&AIPanelOpaque::sizeChanged>;
+    suite.SetVisibilityChangedProc = SetField<&AIPanelOpaque::visibilityChanged>;
+    suite.SetClosedProc = SetField<&AIPanelOpaque::closed>;
     return suite;
 }
 

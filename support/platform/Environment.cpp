@@ -6,9 +6,14 @@ namespace platform {
 
 // Windows's _putenv_s updates the runtime's copy of the environment, which getenv reads, so one
 // reader serves every system.
+const char* PeekEnvironment(const char* name)
+{
+    return std::getenv(name);
+}
+
 std::optional<std::string> ReadEnvironment(const char* name)
 {
-    const char* value = std::getenv(name);
+    const char* value = PeekEnvironment(name);
     if (value == nullptr)
         return std::nullopt;
     return std::string(value);

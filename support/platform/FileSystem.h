@@ -12,6 +12,9 @@ namespace platform {
 // The preferred separator; both '/' and '\\' separate on Windows.
 extern const char kPathSeparator;
 bool IsPathSeparator(char c);
+// True where the system gives some names in every folder another meaning: on Windows a device
+// name (CON, NUL, COM1, ...) opens the device and "a:b" a stream of the file a.
+extern const bool kNamesReachDevicesAndStreams;
 
 // `path` made absolute against the current folder; false when it cannot be converted.
 bool AbsolutePath(const std::string& path, std::string& absolute);

@@ -51,7 +51,7 @@ TEST_F(TimerHandlerTest, RemovalClearsTheSlotWithoutFreeingIt)
     RecordingTimer* timer = Add();
     EXPECT_EQ(m_plugin->RemoveTimer(timer), kNoErr);
     EXPECT_EQ(m_plugin->RemoveTimer(timer), FourCC("ErRT"));
-    EXPECT_EQ(m_plugin->GetTimerHandler().UsedSlots(), 1u);
+    EXPECT_EQ(m_plugin->GetTimerHandler().HighWaterCount(), 1u);
     EXPECT_EQ(Tick(*timer), kNoErr);
     EXPECT_TRUE(timer->selectors.empty());
     delete timer;

@@ -240,14 +240,46 @@ TEST_F(PressStoreTest, UntitledNamesSkipTakenOnesUpToNine)
     EXPECT_THROW(PressStore::Save(record, PressStore::UniqueUntitledName(), false), PressError);
 }
 
-TEST_F(PressStoreTest, HostileNamesNeverReachTheFileSystem)
+// Names another workstation may have written: each is listed, and what is listed can be
+// loaded, saved back, copied and removed.
+TEST_F(PressStoreTest, SettingsDroppedIntoTheFolderLoadSaveCopyAndRemove)
+{
+    std::vector<std::string> names = {"blank ", "dot.", "x..y", "#1 (new)"};
+#ifndef _WIN32
+    names.insert(names.end(), {"CON", "a:b", "what?", "back\\slash", "bad\xC0\xAF" "utf8"});
+#endif
+    for (const auto& name : names)
+        m_root.Write(SettingsFile(name + ".press"), kDefaultRecordText);
+    std::vector<std::string> listed = PressStore::Names();
+    std::sort(listed.begin(), listed.end());
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(listed, names);
+
+    for (const auto& name : names) {
+        const auto loaded = PressStore::Load(name);
+        ASSERT_TRUE(loaded) << testing::PrintToString(name);
+        EXPECT_EQ(loaded->Name, name);
+        loaded->TACLimit = 300.0;
+        PressStore::Save(*loaded, name, true);
+        PressStore::Save(*loaded, name + " copy", false);
+        EXPECT_EQ(PressStore::Load(name + " copy")->TACLimit, 300.0);
+        PressStore::Remove(name);
+        PressStore::Remove(name + " copy");
+    }
+    EXPECT_TRUE(SettingsEntries().empty());
+}
+
+TEST_F(PressStoreTest, NamesReachingOutsideTheFolderOrNeverListedAreRefused)
 {
     m_root.Write("victim.press", "outside");
     m_root.Write(SettingsFile("inside.press"), "inside");
-    const std::string hostile[] = {
-        "", ".", "..", "../victim", "..\\victim", "/tmp/victim", "sub/inside", "a\nb", "tab\t",
-        std::string("nul\0x", 5), "CON", "a:b", std::string(256, 'n'), "bad\xC0\xAF",
+    std::vector<std::string> hostile = {
+        "", ".", "..", ".hidden", "../victim", "/tmp/victim", "sub/inside", "a\nb", "tab\t",
+        std::string("nul\0x", 5), std::string(256, 'n'),
     };
+#ifdef _WIN32
+    hostile.insert(hostile.end(), {"..\\victim", "sub\\inside", "CON", "nul", "a:b", "C:x"});
+#endif
     for (const auto& name : hostile) {
         PressSettings record("Before");
         EXPECT_THROW(PressStore::Save(record, name, true), PressError) << testing::PrintToString(name);

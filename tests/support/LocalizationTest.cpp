@@ -22,6 +22,19 @@ const std::string kLongValue = [] {
     return value;
 }();
 
+// Runs first in the program, so that its lookup is the first one of the process.
+TEST(LocalizationStartTest, TheSavedSearchPathIsSetAgainBeforeTheFirstLookup)
+{
+    TemporaryFolder saved;
+    TemporaryFolder other;
+    saved.Write("rv.asc", "Key : \"from the saved folder\"\n");
+    other.Write("rv.asc", "Key : \"from the wrong folder\"\n");
+    InitLanguage(saved.Utf8().c_str());
+    SetTestEnvironment("LOCALE_PATH", other.Utf8().c_str());
+    EXPECT_STREQ(LocalizeKey("Key"), "from the saved folder");
+    EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), saved.Utf8());
+}
+
 // The translations of every test: one folder on the search path for the whole program, because
 // the localisation state is process-wide.
 class LocalizationTest : public ::testing::Test {
@@ -33,6 +46,8 @@ protected:
         s_folder->Write("m1.asc", "Generate : Generate\nUpdate : Update\n"
                                   "\"Copy \\.\\.\\.\" : \"Copy ...\"\n"
                                   "Panel.Title : \"Panel title\"\n"
+                                  "Panel.Label : \"panel label\"\n"
+                                  "*.Label : \"any label\"\n"
                                   "Long : \"" + kLongValue + "\"\n"
                                   + kLongKey + " : \"long key\"\n");
         s_folder->Write("german.lproj/m1.asc", "Generate : Erzeugen\n"
@@ -93,12 +108,31 @@ TEST_F(LocalizationTest, WithoutRvlangTheLanguageFolderIsC)
     EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
 }
 
-TEST_F(LocalizationTest, ChangedRvlangTakesEffectAtTheNextLookup)
+TEST_F(LocalizationTest, ChangedRvlangTakesEffectAtTheNextReload)
 {
     SetTestEnvironment("RVLANG", "C");
-    EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
-    SetTestEnvironment("RVLANG", "German.lproj");
     EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+    LoadLocalizationModule("m2");
+    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+    ReloadLocalization();
+    EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
+}
+
+TEST_F(LocalizationTest, TheSavedSearchPathIsSetAgainBeforeAReload)
+{
+    TemporaryFolder other;
+    other.Write("german.lproj/m1.asc", "Generate : \"from the wrong folder\"\n");
+    SetTestEnvironment("LOCALE_PATH", other.Utf8().c_str());
+    ReloadLocalization();
+    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+    EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), s_folder->Path().string());
+}
+
+TEST_F(LocalizationTest, ExactKeysWinOverWildcardBindings)
+{
+    EXPECT_STREQ(Localize("Any dialog", "Label", false), "any label");
+    EXPECT_STREQ(Localize("Panel", "Label", false), "panel label");
+    EXPECT_STREQ(Localize("Panel", "Title", false), "Panel title");
 }
 
 TEST_F(LocalizationTest, KeyWithDotsIsOneComponent)

@@ -11,6 +11,7 @@
 namespace platform {
 
 const char kPathSeparator = '/';
+const bool kNamesReachDevicesAndStreams = false;
 
 namespace {
 

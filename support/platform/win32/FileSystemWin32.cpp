@@ -18,6 +18,7 @@
 namespace platform {
 
 const char kPathSeparator = '\\';
+const bool kNamesReachDevicesAndStreams = true;
 
 namespace {
 
