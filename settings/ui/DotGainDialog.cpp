@@ -92,6 +92,7 @@ DotGainDialog::DotGainDialog()
     Modal("Dot Gain Settings", true);
 }
 
+// There is no default button: Return in the list must not close the dialog or act on a setting.
 void DotGainDialog::CreateItems()
 {
     m_list = new RVADM_ListBox(this, false);
@@ -100,6 +101,8 @@ void DotGainDialog::CreateItems()
     m_copy = new RVADM_TextPushButton(this, "Copy ...", true);
     m_edit = new RVADM_TextPushButton(this, "Edit ...", true);
     m_remove = new RVADM_TextPushButton(this, "Remove", true);
+    for (QPushButton* button : {m_close, m_new, m_copy, m_edit, m_remove})
+        button->setAutoDefault(false);
     SetCancelItem(m_close);
     m_list->SetDoubleClickItem(m_edit);
 }

@@ -149,17 +149,21 @@ TEST_F(DotGainDialogTest, ListDialogLaysOutTheListAndAColumnOfButtons)
 {
     QRect list, dialogRect;
     std::vector<QRect> buttons;
+    int defaults = 0;
     {
         Script script;
         script.Then(kList, [&](QDialog& dialog) {
             list = List(dialog).geometry();
             dialogRect = dialog.rect();
-            for (const char* text : {"New ...", "Copy ...", "Edit ...", "Remove", "Close"})
+            for (const char* text : {"New ...", "Copy ...", "Edit ...", "Remove", "Close"}) {
                 buttons.push_back(Script::Button(dialog, text)->geometry());
+                defaults += Script::Button(dialog, text)->isDefault() ? 1 : 0;
+            }
             Close(dialog);
         });
         DotGainDialog::Run();
     }
+    EXPECT_EQ(defaults, 0);
     EXPECT_EQ(list, QRect(12, 12, 240, 240));
     const QRect& news = buttons[0];
     EXPECT_EQ(news.topLeft(), QPoint(list.x() + 240 + 7, 12));
