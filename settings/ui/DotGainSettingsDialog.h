@@ -31,7 +31,6 @@ public:
     DotGainSettingsDialog(PressSettings& record, std::string name, bool isNew);
 
     const std::string& GetName() const { return m_name; }
-    const DotGainValidation& GetValidation() const { return m_validation; }
 
 protected:
     void CreateItems() override;
