@@ -1,4 +1,5 @@
-// The dot gain list dialog and its flows, driven through the real dialogs on a simulated host.
+// The dot gain list dialog and its flows, driven through the real dialogs on a simulated host,
+// with the settings files checked on disk.
 
 #include "DotGainTestFolder.h"
 #include "ModalScript.h"
@@ -8,11 +9,9 @@
 #include "tests/toolkit/HostPanelFixture.h"
 #include "toolkit/RVADM_ListBox.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -25,268 +24,139 @@
 
 namespace {
 
-using Script = ModalScript;
+using S = ModalScript;
 
 constexpr const char* kList = "Dot Gain Settings";
 constexpr const char* kNew = "New Dot Gain Settings";
 constexpr const char* kEdit = "Edit Dot Gain Settings";
 constexpr const char* kCopy = "Copy Dot Gain Settings";
-constexpr const char* kNameExists = "Name already exists";
-
-qRVADM::RVADM_ListBox& List(QDialog& dialog)
-{
-    auto* list = dynamic_cast<qRVADM::RVADM_ListBox*>(dialog.findChild<QListWidget*>());
-    EXPECT_NE(list, nullptr);
-    return *list;
-}
-
-QStringList Rows(QDialog& dialog)
-{
-    QStringList rows;
-    QListWidget& list = List(dialog);
-    for (int i = 0; i < list.count(); ++i)
-        rows.push_back(list.item(i)->text());
-    return rows;
-}
-
-QString Selected(QDialog& dialog)
-{
-    const QList<QListWidgetItem*> selected = List(dialog).selectedItems();
-    return selected.isEmpty() ? QString() : selected.front()->text();
-}
-
-QPoint RowCentre(QDialog& dialog, const char* row)
-{
-    QListWidget& list = List(dialog);
-    const QList<QListWidgetItem*> found = list.findItems(QString::fromUtf8(row), Qt::MatchExactly);
-    EXPECT_EQ(found.size(), 1) << row;
-    return found.isEmpty() ? QPoint() : list.visualItemRect(found.front()).center();
-}
-
-// A click on the row, then the end of the double-click interval.
-void ClickRow(QDialog& dialog, const char* row)
-{
-    qRVADM::RVADM_ListBox& list = List(dialog);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowCentre(dialog, row));
-    list.CommitPendingSelection();
-}
+constexpr const char* kNameExists = "The new Dot Gain Settings could not be created. Probably the name already exists.";
+const std::vector<std::string> kOffsetOnly = {"Offset.press"};
 
 // Which of "Copy ...", "Edit ..." and "Remove" are enabled.
 std::vector<bool> SelectionButtons(QDialog& dialog)
 {
     std::vector<bool> enabled;
     for (const char* text : {"Copy ...", "Edit ...", "Remove"})
-        enabled.push_back(Script::Button(dialog, text)->isEnabled());
+        enabled.push_back(S::Button(dialog, text)->isEnabled());
     return enabled;
 }
-
-QStringList FieldTexts(QDialog& dialog)
-{
-    QStringList texts;
-    for (const QAbstractSpinBox* field : Script::Fields(dialog))
-        texts.push_back(field->text());
-    return texts;
-}
-
-void Close(QDialog& dialog)
-{
-    Script::Click(dialog, "Close");
-}
-
-const std::vector<bool> kNothingSelected = {false, false, false};
-const std::vector<bool> kAllEnabled = {true, true, true};
 
 class DotGainDialogTest : public toolkittest::HostPanelFixture
 {
 protected:
+    static void Run(std::vector<S::Step> steps)
+    {
+        S script(std::move(steps));
+        DotGainDialog::Run();
+    }
+
     DotGainTestFolder folder;
 };
 
-TEST_F(DotGainDialogTest, EmptyFolderListsNothingAndOffersOnlyNew)
-{
-    QStringList rows{"not read"};
-    std::vector<bool> buttons;
-    bool newEnabled = false;
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-            rows = Rows(dialog);
-            buttons = SelectionButtons(dialog);
-            newEnabled = Script::Button(dialog, "New ...")->isEnabled();
-            Close(dialog);
-        });
-        DotGainDialog::Run();
-    }
-    EXPECT_TRUE(rows.isEmpty());
-    EXPECT_EQ(buttons, kNothingSelected);
-    EXPECT_TRUE(newEnabled);
-}
-
-TEST_F(DotGainDialogTest, TheDefaultSettingCanBeEditedAndCopiedButNotRemoved)
+TEST_F(DotGainDialogTest, SelectionEnablesCopyEditAndRemoveExceptRemoveForTheDefault)
 {
     folder.Store("Offset");
     folder.Store(PressStore::DefaultPressName());
     QStringList rows;
-    std::vector<bool> onDefault, onOffset;
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-            rows = Rows(dialog);
-            ClickRow(dialog, "Default");
-            onDefault = SelectionButtons(dialog);
-            ClickRow(dialog, "Offset");
-            onOffset = SelectionButtons(dialog);
-            Close(dialog);
-        });
-        DotGainDialog::Run();
-    }
-    EXPECT_EQ(rows, QStringList({"Default", "Offset"}));
-    EXPECT_EQ(onDefault, std::vector<bool>({true, true, false}));
-    EXPECT_EQ(onOffset, kAllEnabled);
-}
-
-TEST_F(DotGainDialogTest, ListDialogLaysOutTheListAndAColumnOfButtons)
-{
-    QRect list, dialogRect;
-    std::vector<QRect> buttons;
+    std::vector<bool> none, onDefault, onOffset;
     int defaults = 0;
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-            list = List(dialog).geometry();
-            dialogRect = dialog.rect();
-            for (const char* text : {"New ...", "Copy ...", "Edit ...", "Remove", "Close"}) {
-                buttons.push_back(Script::Button(dialog, text)->geometry());
-                defaults += Script::Button(dialog, text)->isDefault() ? 1 : 0;
-            }
-            Close(dialog);
-        });
-        DotGainDialog::Run();
-    }
+    Run({{kList, [&](QDialog& dialog) {
+              rows = S::Rows(dialog);
+              none = SelectionButtons(dialog);
+              for (QPushButton* button : dialog.findChildren<QPushButton*>())
+                  defaults += button->isDefault() ? 1 : 0;
+              S::Pick("Default")(dialog);
+              onDefault = SelectionButtons(dialog);
+              S::Pick("Offset")(dialog);
+              onOffset = SelectionButtons(dialog);
+              S::Press("Close")(dialog);
+          }}});
+    EXPECT_EQ(rows, QStringList({"Default", "Offset"}));
+    EXPECT_EQ(none, std::vector<bool>({false, false, false}));
+    EXPECT_EQ(onDefault, std::vector<bool>({true, true, false}));
+    EXPECT_EQ(onOffset, std::vector<bool>({true, true, true}));
     EXPECT_EQ(defaults, 0);
-    EXPECT_EQ(list, QRect(12, 12, 240, 240));
-    const QRect& news = buttons[0];
-    EXPECT_EQ(news.topLeft(), QPoint(list.x() + 240 + 7, 12));
-    for (std::size_t i = 1; i < 4; ++i)
-        EXPECT_EQ(buttons[i].topLeft(), QPoint(news.x(), buttons[i - 1].y() + 22 + 7)) << i;
-    const QRect& close = buttons[4];
-    EXPECT_EQ(close.x(), news.x());
-    EXPECT_EQ(close.y() + close.height(), list.y() + list.height());
-    for (const QRect& button : buttons)
-        EXPECT_EQ(button.x() + button.width(), news.x() + news.width());
-    EXPECT_EQ(dialogRect.width(), close.x() + close.width() + 12);
-    EXPECT_EQ(dialogRect.height(), close.y() + close.height() + 12);
-}
-
-TEST_F(DotGainDialogTest, NewStoresTheProposedNameWithTheIdentityCurveAndSelectsIt)
-{
-    QString proposed;
-    QStringList shown, rows;
-    QString selected;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) { Script::Click(dialog, "New ..."); })
-            .Then(kNew, [&](QDialog& dialog) {
-                proposed = Script::NameEdit(dialog)->text();
-                shown = FieldTexts(dialog);
-                Script::Click(dialog, "Save");
-            })
-            .Then(kList, [&](QDialog& dialog) {
-                rows = Rows(dialog);
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
-    EXPECT_EQ(proposed, "Untitled");
-    EXPECT_EQ(shown, QStringList({"0", "25", "50", "75", "100"}));
-    EXPECT_EQ(rows, QStringList{"Untitled"});
-    EXPECT_EQ(selected, "Untitled");
-    const std::string text = folder.Text("Untitled");
-    EXPECT_NE(text.find("Version: 3\nIsFlexo: 0\nFirstDot: 1\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Minimum Dot Gain: 0.000000\n25 Dot Gain: 25.000000\n50 Dot Gain: 50.000000\n"
-                        "75 Dot Gain: 75.000000\nMaximum Dot Gain: 100.000000\n"),
-              std::string::npos)
-        << text;
 }
 
 TEST_F(DotGainDialogTest, NewUnderAnExistingNameReopensTheEditorWithTheTypedValues)
 {
     folder.Store("Offset");
     const std::string offset = folder.Text("Offset");
-    QString nameAgain;
-    QStringList fieldsAgain;
-    QString selected;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) { Script::Click(dialog, "New ..."); })
-            .Then(kNew, [](QDialog& dialog) {
-                Script::Type(*Script::NameEdit(dialog), "Offset");
-                Script::Type(*Script::Fields(dialog)[2], "55");
-                Script::Click(dialog, "Save");
-            })
-            .Then(kNameExists, [](QDialog& dialog) { Close(dialog); })
-            .Then(kNew, [&](QDialog& dialog) {
-                nameAgain = Script::NameEdit(dialog)->text();
-                fieldsAgain = FieldTexts(dialog);
-                Script::Type(*Script::NameEdit(dialog), "Offset 2");
-                Script::Click(dialog, "Save");
-            })
-            .Then(kList, [&](QDialog& dialog) {
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
+    QString proposed, nameAgain, selected;
+    QStringList shown, fieldsAgain;
+    Run({{kList, S::Press("New ...")},
+         {kNew, [&](QDialog& dialog) {
+              proposed = S::NameEdit(dialog)->text();
+              shown = S::FieldTexts(dialog);
+              S::All({S::TypeName("Offset"), S::TypeField(2, "55"), S::Press("Save")})(dialog);
+          }},
+         {kNameExists, S::Press("Close")},
+         {kNew, [&](QDialog& dialog) {
+              nameAgain = S::NameEdit(dialog)->text();
+              fieldsAgain = S::FieldTexts(dialog);
+              S::All({S::TypeName("Offset 2"), S::Press("Save")})(dialog);
+          }},
+         {kList, [&](QDialog& dialog) {
+              selected = S::Selected(dialog);
+              S::Press("Close")(dialog);
+          }}});
+    EXPECT_EQ(proposed, "Untitled");
+    EXPECT_EQ(shown, QStringList({"0", "25", "50", "75", "100"}));
     EXPECT_EQ(nameAgain, "Offset");
     EXPECT_EQ(fieldsAgain, QStringList({"0", "25", "55", "75", "100"}));
     EXPECT_EQ(selected, "Offset 2");
     EXPECT_EQ(folder.Text("Offset"), offset);
-    EXPECT_NE(folder.Text("Offset 2").find("50 Dot Gain: 55.000000\n"), std::string::npos);
+    EXPECT_NE(folder.Text("Offset 2").find("Minimum Dot Gain: 0.000000\n25 Dot Gain: 25.000000\n50 Dot Gain: "
+                                           "55.000000\n75 Dot Gain: 75.000000\nMaximum Dot Gain: 100.000000\n"),
+              std::string::npos);
 }
 
-TEST_F(DotGainDialogTest, NewWithAnEmptyNameKeepsTheEditorOpenWithTheFocusInTheName)
+struct EmptyNameCase
 {
+    const char* button;
+    const char* dialog;
+    const char* confirm;
+};
+
+// The editor refuses an empty name as the copy dialog does.
+const EmptyNameCase kEmptyNameCases[] = {{"New ...", kNew, "Save"}, {"Copy ...", kCopy, "Create"}};
+
+class DotGainEmptyNameTest : public DotGainDialogTest, public testing::WithParamInterface<EmptyNameCase>
+{
+};
+
+TEST_P(DotGainEmptyNameTest, KeepsTheDialogOpenWithTheFocusInTheName)
+{
+    folder.Store("Offset");
+    const EmptyNameCase& c = GetParam();
     bool focusBack = false;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) { Script::Click(dialog, "New ..."); })
-            .Then(kNew, [](QDialog& dialog) {
-                Script::Type(*Script::NameEdit(dialog), "");
-                Script::Click(dialog, "Save");
-            })
-            .Then("Please enter some name for the new Dot Gain Settings.",
-                  [](QDialog& dialog) { Script::Click(dialog, "OK"); })
-            .Then(kNew, [&](QDialog& dialog) {
-                focusBack = dialog.focusWidget() == Script::NameEdit(dialog);
-                Script::Click(dialog, "Cancel");
-            })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
+    Run({{kList, S::All({S::Pick("Offset"), S::Press(c.button)})},
+         {c.dialog, S::All({S::TypeName(""), S::Press(c.confirm)})},
+         {"Please enter some name for the new Dot Gain Settings.", S::Press("OK")},
+         {c.dialog, [&](QDialog& dialog) {
+              focusBack = dialog.focusWidget() == S::NameEdit(dialog);
+              S::Press("Cancel")(dialog);
+          }},
+         {kList, S::Press("Close")}});
     EXPECT_TRUE(focusBack);
-    EXPECT_TRUE(folder.Entries().empty());
+    EXPECT_EQ(folder.Entries(), kOffsetOnly);
 }
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, DotGainEmptyNameTest, testing::ValuesIn(kEmptyNameCases),
+                         [](const auto& info) { return std::string(info.param.confirm); });
 
 TEST_F(DotGainDialogTest, NewWithAnInvalidCurveNamesTheFailedTestAndKeepsTheEditorOpen)
 {
     QStringList message;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) { Script::Click(dialog, "New ..."); })
-            .Then(kNew, [](QDialog& dialog) {
-                Script::Type(*Script::Fields(dialog)[0], "10");
-                Script::Type(*Script::Fields(dialog)[1], "10");
-                Script::Click(dialog, "Save");
-            })
-            .Then("Invalid Dot Gain Settings", [&](QDialog& dialog) {
-                message = Script::Labels(dialog);
-                Close(dialog);
-            })
-            .Then(kNew, [](QDialog& dialog) { Script::Click(dialog, "Cancel"); })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
+    Run({{kList, S::Press("New ...")},
+         {kNew, S::All({S::TypeField(0, "10"), S::TypeField(1, "10"), S::Press("Save")})},
+         {"Invalid Dot Gain Settings", [&](QDialog& dialog) {
+              message = S::Labels(dialog);
+              S::Press("Close")(dialog);
+          }},
+         {kNew, S::Press("Cancel")},
+         {kList, S::Press("Close")}});
     EXPECT_TRUE(message.contains("\n25 % Dot Gain value is below limit (10.5 %).")) << message.join('|').toStdString();
     EXPECT_TRUE(folder.Entries().empty());
 }
@@ -294,24 +164,19 @@ TEST_F(DotGainDialogTest, NewWithAnInvalidCurveNamesTheFailedTestAndKeepsTheEdit
 TEST_F(DotGainDialogTest, DialogsTheHostDoesNotAllowStoreAndRemoveNothing)
 {
     folder.Store("Offset");
-    const std::vector<std::string> before = folder.Entries();
     const std::string offset = folder.Text("Offset");
     host.SetUserInteractionAllowed(false);
     DotGainDialog::Run();
     host.SetUserInteractionAllowed(true);
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-            ClickRow(dialog, "Offset");
-            host.SetUserInteractionAllowed(false);
-            for (const char* button : {"New ...", "Copy ...", "Edit ...", "Remove"})
-                Script::Click(dialog, button);
-            host.SetUserInteractionAllowed(true);
-            Close(dialog);
-        });
-        DotGainDialog::Run();
-    }
-    EXPECT_EQ(folder.Entries(), before);
+    Run({{kList, [&](QDialog& dialog) {
+              S::Pick("Offset")(dialog);
+              host.SetUserInteractionAllowed(false);
+              for (const char* button : {"New ...", "Copy ...", "Edit ...", "Remove"})
+                  S::Press(button)(dialog);
+              host.SetUserInteractionAllowed(true);
+              S::Press("Close")(dialog);
+          }}});
+    EXPECT_EQ(folder.Entries(), kOffsetOnly);
     EXPECT_EQ(folder.Text("Offset"), offset);
 }
 
@@ -319,52 +184,18 @@ TEST_F(DotGainDialogTest, CopyStoresTheWholeSettingUnderTheNewNameAndSelectsIt)
 {
     folder.Store("Offset", {2, 30, 55, 80, 100}, 310);
     QString proposed, selected;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Copy ...");
-              })
-            .Then(kCopy, [&](QDialog& dialog) {
-                proposed = Script::NameEdit(dialog)->text();
-                Script::Type(*Script::NameEdit(dialog), "Offset copy");
-                Script::Click(dialog, "Create");
-            })
-            .Then(kList, [&](QDialog& dialog) {
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
+    Run({{kList, S::All({S::Pick("Offset"), S::Press("Copy ...")})},
+         {kCopy, [&](QDialog& dialog) {
+              proposed = S::NameEdit(dialog)->text();
+              S::All({S::TypeName("Offset copy"), S::Press("Create")})(dialog);
+          }},
+         {kList, [&](QDialog& dialog) {
+              selected = S::Selected(dialog);
+              S::Press("Close")(dialog);
+          }}});
     EXPECT_EQ(proposed, "Untitled");
     EXPECT_EQ(selected, "Offset copy");
     EXPECT_EQ(folder.Text("Offset copy"), folder.Text("Offset"));
-}
-
-TEST_F(DotGainDialogTest, CopyWithAnEmptyNameKeepsTheCopyDialogOpenWithTheFocusInTheName)
-{
-    folder.Store("Offset");
-    bool focusBack = false;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Copy ...");
-              })
-            .Then(kCopy, [](QDialog& dialog) {
-                Script::Type(*Script::NameEdit(dialog), "");
-                Script::Click(dialog, "Create");
-            })
-            .Then("Empty Dot Gain Settings name", [](QDialog& dialog) { Script::Click(dialog, "OK"); })
-            .Then(kCopy, [&](QDialog& dialog) {
-                focusBack = dialog.focusWidget() == Script::NameEdit(dialog);
-                Script::Click(dialog, "Cancel");
-            })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
-    EXPECT_TRUE(focusBack);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Offset.press"});
 }
 
 struct RefusedName
@@ -373,20 +204,23 @@ struct RefusedName
     std::string name;
 };
 
+std::string Repeated(const char* text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
 // Names a person may type or paste that no setting may have. 255 bytes pass the store but not
-// the file system once ".press" is added.
+// the file system once ".press" is added; 600 bytes of "é" are cut to 510 by the name buffer.
 const RefusedName kRefusedNames[] = {
     {"Existing", "Offset"},
     {"ExistingInOtherLetterCase", "oFFSET"},
     {"ExistingInOtherLetterCaseBeyondAscii", "Über"},
-    {"Bytes255", std::string(255, 'a')},
-    {"Bytes256", std::string(256, 'a')},
-    {"MultiByteCutAtTheBufferLimit", [] {
-         std::string name;
-         for (int i = 0; i < 300; ++i)
-             name += "\xC3\xA9";
-         return name;
-     }()},
+    {"Bytes255", Repeated("a", 255)},
+    {"Bytes256", Repeated("a", 256)},
+    {"MultiByteCutAtTheBufferLimit", Repeated("\xC3\xA9", 300)},
     {"Slash", "a/b"},
     {"Backslash", "a\\b"},
     {"DotDot", ".."},
@@ -399,30 +233,23 @@ class DotGainRefusedNameTest : public DotGainDialogTest, public testing::WithPar
 {
 };
 
-TEST_P(DotGainRefusedNameTest, CopyRefusesTheNameWithTheNameExistsMessageAndWritesNothing)
+TEST_P(DotGainRefusedNameTest, CopyShowsTheNameExistsMessageAndWritesNothing)
 {
     folder.Store("Offset");
     folder.Store("über");
     const std::vector<std::string> before = folder.Entries();
     const std::string offset = folder.Text("Offset");
     QString selected;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Copy ...");
-              })
-            .Then(kCopy, [](QDialog& dialog) {
-                Script::NameEdit(dialog)->setText(QString::fromStdString(GetParam().name));
-                Script::Click(dialog, "Create");
-            })
-            .Then("The new Dot Gain Settings could not be created. Probably the name already exists.", Close)
-            .Then(kList, [&](QDialog& dialog) {
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
+    Run({{kList, S::All({S::Pick("Offset"), S::Press("Copy ...")})},
+         {kCopy, [](QDialog& dialog) {
+              S::NameEdit(dialog)->setText(QString::fromStdString(GetParam().name));
+              S::Press("Create")(dialog);
+          }},
+         {kNameExists, S::Press("Close")},
+         {kList, [&](QDialog& dialog) {
+              selected = S::Selected(dialog);
+              S::Press("Close")(dialog);
+          }}});
     EXPECT_EQ(selected, "Offset");
     EXPECT_EQ(folder.Entries(), before);
     EXPECT_EQ(folder.Text("Offset"), offset);
@@ -430,13 +257,11 @@ TEST_P(DotGainRefusedNameTest, CopyRefusesTheNameWithTheNameExistsMessageAndWrit
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, DotGainRefusedNameTest, testing::ValuesIn(kRefusedNames),
-                         [](const testing::TestParamInfo<RefusedName>& info) { return std::string(info.param.what); });
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST(DotGainCopyDialog, KeepsAtMost511BytesOfTheProposedNameWithoutCuttingACharacter)
 {
-    std::string name;
-    for (int i = 0; i < 300; ++i)
-        name += "\xC3\xA9";
+    const std::string name = Repeated("\xC3\xA9", 300);
     const DotGainCopyDialog dialog(name.c_str());
     EXPECT_EQ(std::string(dialog.GetName()), name.substr(0, 510));
 }
@@ -445,25 +270,18 @@ TEST_F(DotGainDialogTest, CopyOfASettingRemovedMeanwhileCreatesNothingAndRefills
 {
     folder.Store("Offset");
     QStringList rows{"not read"};
-    QString selected{"not read"};
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  std::filesystem::remove(folder.File("Offset"));
-                  Script::Click(dialog, "Copy ...");
-              })
-            .Then(kCopy, [](QDialog& dialog) { Script::Click(dialog, "Create"); })
-            .Then(kNameExists, Close)
-            .Then(kList, [&](QDialog& dialog) {
-                rows = Rows(dialog);
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
+    Run({{kList, [&](QDialog& dialog) {
+              S::Pick("Offset")(dialog);
+              std::filesystem::remove(folder.File("Offset"));
+              S::Press("Copy ...")(dialog);
+          }},
+         {kCopy, S::Press("Create")},
+         {kNameExists, S::Press("Close")},
+         {kList, [&](QDialog& dialog) {
+              rows = S::Rows(dialog);
+              S::Press("Close")(dialog);
+          }}});
     EXPECT_TRUE(rows.isEmpty());
-    EXPECT_TRUE(selected.isEmpty());
     EXPECT_TRUE(folder.Entries().empty());
 }
 
@@ -472,22 +290,14 @@ TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndShowsTheNameAsText)
     folder.Store("Offset", {2, 30, 55, 80, 100}, 310);
     bool nameEditable = true;
     QStringList labels, shown;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Edit ...");
-              })
-            .Then(kEdit, [&](QDialog& dialog) {
-                nameEditable = Script::NameEdit(dialog) != nullptr;
-                labels = Script::Labels(dialog);
-                shown = FieldTexts(dialog);
-                Script::Type(*Script::Fields(dialog)[3], "85.5");
-                Script::Click(dialog, "Save");
-            })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
+    Run({{kList, S::All({S::Pick("Offset"), S::Press("Edit ...")})},
+         {kEdit, [&](QDialog& dialog) {
+              nameEditable = S::NameEdit(dialog) != nullptr;
+              labels = S::Labels(dialog);
+              shown = S::FieldTexts(dialog);
+              S::All({S::TypeField(3, "85.5"), S::Press("Save")})(dialog);
+          }},
+         {kList, S::Press("Close")}});
     EXPECT_FALSE(nameEditable);
     EXPECT_TRUE(labels.contains("Offset"));
     EXPECT_EQ(shown, QStringList({"2", "30", "55", "80", "100"}));
@@ -495,26 +305,22 @@ TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndShowsTheNameAsText)
     ASSERT_NE(stored, nullptr);
     EXPECT_FLOAT_EQ(static_cast<float>(stored->DotGain75), 85.5f);
     EXPECT_DOUBLE_EQ(stored->TACLimit, 310.0);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Offset.press"});
+    EXPECT_EQ(folder.Entries(), kOffsetOnly);
 }
 
 TEST_F(DotGainDialogTest, DoubleClickOnARowEditsIt)
 {
     folder.Store("Offset");
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  qRVADM::RVADM_ListBox& list = List(dialog);
-                  const QPoint centre = RowCentre(dialog, "Offset");
-                  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-                  QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
-                                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                  QApplication::sendEvent(list.viewport(), &second);
-              })
-            .Then(kEdit, [](QDialog& dialog) { Script::Click(dialog, "Cancel"); })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
+    Run({{kList, [](QDialog& dialog) {
+              qRVADM::RVADM_ListBox& list = S::List(dialog);
+              const QPoint centre = list.visualItemRect(list.item(0)).center();
+              QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+              QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
+                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+              QApplication::sendEvent(list.viewport(), &second);
+          }},
+         {kEdit, S::Press("Cancel")},
+         {kList, S::Press("Close")}});
 }
 
 TEST_F(DotGainDialogTest, EditOfASettingThatNoLongerLoadsSaysSo)
@@ -522,133 +328,85 @@ TEST_F(DotGainDialogTest, EditOfASettingThatNoLongerLoadsSaysSo)
     folder.Store("Offset");
     folder.Write("Broken", "Version: 0\n");
     QStringList rows;
-    QStringList removedMessage, brokenMessage;
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-                  rows = Rows(dialog);
-                  ClickRow(dialog, "Offset");
-                  std::filesystem::remove(folder.File("Offset"));
-                  Script::Click(dialog, "Edit ...");
-              })
-            .Then("Could Not Load", [&](QDialog& dialog) {
-                removedMessage = Script::Labels(dialog);
-                Close(dialog);
-            })
-            .Then(kList, [](QDialog& dialog) {
-                ClickRow(dialog, "Broken");
-                Script::Click(dialog, "Edit ...");
-            })
-            .Then("Could Not Load", [&](QDialog& dialog) {
-                brokenMessage = Script::Labels(dialog);
-                Close(dialog);
-            })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
+    Run({{kList, [&](QDialog& dialog) {
+              rows = S::Rows(dialog);
+              S::Pick("Offset")(dialog);
+              std::filesystem::remove(folder.File("Offset"));
+              S::Press("Edit ...")(dialog);
+          }},
+         {"The Dot Gain Settings 'Offset' could not be retrieved.", S::Press("Close")},
+         {kList, S::All({S::Pick("Broken"), S::Press("Edit ...")})},
+         {"The Dot Gain Settings 'Broken' could not be retrieved.", S::Press("Close")},
+         {kList, S::Press("Close")}});
     EXPECT_EQ(rows, QStringList({"Broken", "Offset"}));
-    EXPECT_TRUE(removedMessage.contains("The Dot Gain Settings 'Offset' could not be retrieved."));
-    EXPECT_TRUE(brokenMessage.contains("The Dot Gain Settings 'Broken' could not be retrieved."));
     EXPECT_EQ(folder.Text("Broken"), "Version: 0\n");
 }
 
-TEST_F(DotGainDialogTest, EditThatCannotBeWrittenSaysSoAndLeavesTheListAlone)
+TEST_F(DotGainDialogTest, EditThatCannotBeWrittenSaysSoAndKeepsTheSelection)
 {
     folder.Store("Offset");
     QString selected;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Edit ...");
-              })
-            .Then(kEdit, [&](QDialog& dialog) {
-                std::filesystem::remove(folder.File("Offset"));
-                std::filesystem::create_directory(folder.File("Offset"));
-                Script::Click(dialog, "Save");
-            })
-            .Then("The modifications could not be saved.", Close)
-            .Then(kList, [&](QDialog& dialog) {
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
+    Run({{kList, S::All({S::Pick("Offset"), S::Press("Edit ...")})},
+         {kEdit, [&](QDialog& dialog) {
+              std::filesystem::remove(folder.File("Offset"));
+              std::filesystem::create_directory(folder.File("Offset"));
+              S::Press("Save")(dialog);
+          }},
+         {"The modifications could not be saved.", S::Press("Close")},
+         {kList, [&](QDialog& dialog) {
+              selected = S::Selected(dialog);
+              S::Press("Close")(dialog);
+          }}});
     EXPECT_EQ(selected, "Offset");
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("Offset")));
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Offset.press"});
 }
 
-TEST_F(DotGainDialogTest, RemoveAfterConfirmationDeletesTheFileAndClearsTheSelection)
+struct RemoveCase
 {
-    folder.Store("Offset");
-    folder.Store("Web");
+    const char* what;
+    const char* answer;
+    bool removedMeanwhile;
     QStringList rows;
-    std::vector<bool> buttons;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Remove");
-              })
-            .Then("This will permanently remove the Dot Gain Settings. This might also affect other workstations.",
-                  [](QDialog& dialog) { Script::Click(dialog, "Remove"); })
-            .Then(kList, [&](QDialog& dialog) {
-                rows = Rows(dialog);
-                buttons = SelectionButtons(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
-    EXPECT_EQ(rows, QStringList{"Web"});
-    EXPECT_EQ(buttons, kNothingSelected);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Web.press"});
-}
-
-TEST_F(DotGainDialogTest, RemoveDeclinedKeepsEverything)
-{
-    folder.Store("Offset");
     QString selected;
-    {
-        Script script;
-        script.Then(kList, [](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
-                  Script::Click(dialog, "Remove");
-              })
-            .Then("Remove Dot Gain Settings", [](QDialog& dialog) { Script::Click(dialog, "Cancel"); })
-            .Then(kList, [&](QDialog& dialog) {
-                selected = Selected(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
-    EXPECT_EQ(selected, "Offset");
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Offset.press"});
-}
+};
 
-TEST_F(DotGainDialogTest, RemoveOfASettingRemovedMeanwhileShowsWhatAnotherWorkstationLeft)
+const RemoveCase kRemoveCases[] = {
+    {"Confirmed", "Remove", false, {"Web"}, ""},
+    {"Declined", "Cancel", false, {"Offset", "Web"}, "Offset"},
+    {"RemovedMeanwhile", "Remove", true, {"Web"}, ""},
+};
+
+class DotGainRemoveTest : public DotGainDialogTest, public testing::WithParamInterface<RemoveCase>
 {
+};
+
+TEST_P(DotGainRemoveTest, RemovesOnlyWhenConfirmedAndShowsWhatIsLeft)
+{
+    const RemoveCase& c = GetParam();
     folder.Store("Offset");
     folder.Store("Web");
     QStringList rows;
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-                  ClickRow(dialog, "Offset");
+    QString selected;
+    Run({{kList, [&](QDialog& dialog) {
+              S::Pick("Offset")(dialog);
+              if (c.removedMeanwhile)
                   std::filesystem::remove(folder.File("Offset"));
-                  folder.Store("Gravure");
-                  Script::Click(dialog, "Remove");
-              })
-            .Then("Remove Dot Gain Settings", [](QDialog& dialog) { Script::Click(dialog, "Remove"); })
-            .Then(kList, [&](QDialog& dialog) {
-                rows = Rows(dialog);
-                Close(dialog);
-            });
-        DotGainDialog::Run();
-    }
-    EXPECT_EQ(rows, QStringList({"Gravure", "Web"}));
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>({"Gravure.press", "Web.press"}));
+              S::Press("Remove")(dialog);
+          }},
+         {"This will permanently remove the Dot Gain Settings. This might also affect other workstations.",
+          S::Press(c.answer)},
+         {kList, [&](QDialog& dialog) {
+              rows = S::Rows(dialog);
+              selected = S::Selected(dialog);
+              S::Press("Close")(dialog);
+          }}});
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(selected, c.selected);
+    EXPECT_EQ(folder.Entries().size(), static_cast<std::size_t>(c.rows.size()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, DotGainRemoveTest, testing::ValuesIn(kRemoveCases),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(DotGainDialogTest, NewInAFolderThatCannotBeMadeReportsTheFailure)
 {
@@ -656,18 +414,14 @@ TEST_F(DotGainDialogTest, NewInAFolderThatCannotBeMadeReportsTheFailure)
     const TemporaryFolder other;
     const EnvironmentGuard shared(platform::kSharedDocumentsVariable, other.Write("file", "x"));
     QStringList rows{"not read"};
-    {
-        Script script;
-        script.Then(kList, [&](QDialog& dialog) {
-                  rows = Rows(dialog);
-                  Script::Click(dialog, "New ...");
-              })
-            .Then(kNew, [](QDialog& dialog) { Script::Click(dialog, "Save"); })
-            .Then(kNameExists, Close)
-            .Then(kNew, [](QDialog& dialog) { Script::Click(dialog, "Cancel"); })
-            .Then(kList, Close);
-        DotGainDialog::Run();
-    }
+    Run({{kList, [&](QDialog& dialog) {
+              rows = S::Rows(dialog);
+              S::Press("New ...")(dialog);
+          }},
+         {kNew, S::Press("Save")},
+         {kNameExists, S::Press("Close")},
+         {kNew, S::Press("Cancel")},
+         {kList, S::Press("Close")}});
     EXPECT_TRUE(rows.isEmpty());
     EXPECT_EQ(other.Entries(), std::vector<std::string>{"file"});
 }

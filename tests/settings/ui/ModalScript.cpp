@@ -1,5 +1,7 @@
 #include "ModalScript.h"
 
+#include "toolkit/RVADM_ListBox.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDialog>
@@ -18,9 +20,16 @@ bool Shows(QDialog& dialog, const QString& text)
     return dialog.windowTitle() == text || ModalScript::Labels(dialog).contains(text);
 }
 
+template <class Widget>
+QList<Widget*> Items(QDialog& dialog)
+{
+    return dialog.findChildren<Widget*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
-ModalScript::ModalScript()
+ModalScript::ModalScript(std::vector<Step> steps)
+    : m_steps(steps.begin(), steps.end())
 {
     Arm();
 }
@@ -28,13 +37,7 @@ ModalScript::ModalScript()
 ModalScript::~ModalScript()
 {
     for (const Step& step : m_steps)
-        ADD_FAILURE() << "no dialog showed \"" << step.expected.toStdString() << "\"";
-}
-
-ModalScript& ModalScript::Then(const char* expected, Action action)
-{
-    m_steps.push_back({QString::fromUtf8(expected), std::move(action)});
-    return *this;
+        ADD_FAILURE() << "no dialog showed \"" << step.first.toStdString() << "\"";
 }
 
 void ModalScript::Arm()
@@ -55,13 +58,13 @@ void ModalScript::RunNext()
         return;
     }
     const Step step = m_steps.front();
-    if (!Shows(*dialog, step.expected)) {
-        CloseUnexpected(*dialog, "expected \"" + step.expected + "\"");
+    if (!Shows(*dialog, step.first)) {
+        CloseUnexpected(*dialog, "expected \"" + step.first + "\"");
         return;
     }
     m_steps.pop_front();
     Arm();
-    step.action(*dialog);
+    step.second(*dialog);
 }
 
 void ModalScript::CloseUnexpected(QDialog& dialog, const QString& why)
@@ -73,23 +76,51 @@ void ModalScript::CloseUnexpected(QDialog& dialog, const QString& why)
     dialog.reject();
 }
 
+ModalScript::Action ModalScript::Press(const char* button)
+{
+    return [button](QDialog& dialog) {
+        QPushButton* found = Button(dialog, button);
+        ASSERT_NE(found, nullptr) << button;
+        QTest::mouseClick(found, Qt::LeftButton);
+    };
+}
+
+ModalScript::Action ModalScript::Pick(const char* row)
+{
+    return [row](QDialog& dialog) {
+        qRVADM::RVADM_ListBox& list = List(dialog);
+        const QList<QListWidgetItem*> found = list.findItems(QString::fromUtf8(row), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << row;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.front()).center());
+        list.CommitPendingSelection();
+    };
+}
+
+ModalScript::Action ModalScript::TypeName(const QString& text)
+{
+    return [text](QDialog& dialog) { Type(*NameEdit(dialog), text); };
+}
+
+ModalScript::Action ModalScript::TypeField(int row, const QString& text)
+{
+    return [row, text](QDialog& dialog) { Type(*Fields(dialog).at(row), text); };
+}
+
+ModalScript::Action ModalScript::All(std::vector<Action> actions)
+{
+    return [actions = std::move(actions)](QDialog& dialog) {
+        for (const Action& action : actions)
+            action(dialog);
+    };
+}
+
 QPushButton* ModalScript::Button(QDialog& dialog, const char* text)
 {
-    for (QPushButton* button : dialog.findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QPushButton* button : Items<QPushButton>(dialog)) {
         if (button->text() == QString::fromUtf8(text))
             return button;
     }
     return nullptr;
-}
-
-void ModalScript::Click(QDialog& dialog, const char* button)
-{
-    QPushButton* found = Button(dialog, button);
-    if (found == nullptr) {
-        ADD_FAILURE() << "no button \"" << button << "\"";
-        return;
-    }
-    QTest::mouseClick(found, Qt::LeftButton);
 }
 
 QLineEdit* ModalScript::NameEdit(QDialog& dialog)
@@ -99,7 +130,46 @@ QLineEdit* ModalScript::NameEdit(QDialog& dialog)
 
 QList<QAbstractSpinBox*> ModalScript::Fields(QDialog& dialog)
 {
-    return dialog.findChildren<QAbstractSpinBox*>(QString(), Qt::FindDirectChildrenOnly);
+    return Items<QAbstractSpinBox>(dialog);
+}
+
+QStringList ModalScript::FieldTexts(QDialog& dialog)
+{
+    QStringList texts;
+    for (const QAbstractSpinBox* field : Fields(dialog))
+        texts.push_back(field->text());
+    return texts;
+}
+
+QStringList ModalScript::Labels(QDialog& dialog)
+{
+    QStringList texts;
+    for (const QLabel* label : Items<QLabel>(dialog)) {
+        if (!label->text().isEmpty())
+            texts.push_back(label->text());
+    }
+    return texts;
+}
+
+qRVADM::RVADM_ListBox& ModalScript::List(QDialog& dialog)
+{
+    // The list box has no meta-object of its own: qobject_cast cannot tell it apart.
+    return dynamic_cast<qRVADM::RVADM_ListBox&>(*dialog.findChild<QListWidget*>());
+}
+
+QStringList ModalScript::Rows(QDialog& dialog)
+{
+    QStringList rows;
+    const qRVADM::RVADM_ListBox& list = List(dialog);
+    for (int i = 0; i < list.count(); ++i)
+        rows.push_back(list.item(i)->text());
+    return rows;
+}
+
+QString ModalScript::Selected(QDialog& dialog)
+{
+    const QList<QListWidgetItem*> selected = List(dialog).selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
 }
 
 void ModalScript::Type(QWidget& field, const QString& text)
@@ -110,14 +180,4 @@ void ModalScript::Type(QWidget& field, const QString& text)
     QTest::keyClick(&field, Qt::Key_Delete);
     QTest::keyClicks(&field, text);
     QTest::keyClick(&field, Qt::Key_Tab);
-}
-
-QStringList ModalScript::Labels(QDialog& dialog)
-{
-    QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!label->text().isEmpty())
-            texts.push_back(label->text());
-    }
-    return texts;
 }
