@@ -67,10 +67,12 @@ void DotGainSettingsDialog::CreateItems()
     SetDefaultItem(m_save);
     SetCancelItem(m_cancel);
     m_nameLabel = new RVADM_Label(this, "Name:", true);
-    if (m_isNew)
-        m_nameField = new RVADM_TextEdit(this, nullptr);
-    else
+    if (m_isNew) {
+        m_nameEdit = new RVADM_TextEdit(this, nullptr);
+        m_nameField = m_nameEdit;
+    } else {
         m_nameField = new RVADM_Label(this, nullptr);
+    }
     m_separator = new RVADM_Frame(this);
     m_separator->SetFrameStyle(QFrame::HLine, QFrame::Sunken);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -88,16 +90,16 @@ void DotGainSettingsDialog::InitItems()
     const PressDotGain curve = m_record.GetDotGain();
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i].field->SetFloatValue(static_cast<float>(curve.*kRowTexts[i].value), UnitNone);
-    if (m_isNew) {
-        static_cast<RVADM_TextEdit*>(m_nameField)->SelectAll();
-        m_nameField->SetFocus(true);
+    if (m_nameEdit != nullptr) {
+        m_nameEdit->SelectAll();
+        m_nameEdit->SetFocus(true);
     }
 }
 
 void DotGainSettingsDialog::CommitItems()
 {
-    if (m_isNew)
-        m_name = TextOf(*m_nameField);
+    if (m_nameEdit != nullptr)
+        m_name = TextOf(*m_nameEdit);
     const PressDotGain curve = TypedCurve();
     m_record.SetDotGain(curve.Minimum, curve.At25, curve.At50, curve.At75, curve.Maximum);
 }
@@ -112,7 +114,7 @@ void DotGainSettingsDialog::OnNotify(RVADM_Item* item)
 
 void DotGainSettingsDialog::Save()
 {
-    if (m_isNew && !DotGainMessages::ConfirmNameGiven(TextOf(*m_nameField).c_str(), *m_nameField))
+    if (m_nameEdit != nullptr && !DotGainMessages::ConfirmNameGiven(TextOf(*m_nameEdit).c_str(), *m_nameEdit))
         return;
     if (!m_validation.Check(TypedCurve())) {
         DotGainMessages::Show(DotGainMessages::Message::InvalidSettings, m_validation.Message());
@@ -134,8 +136,8 @@ void DotGainSettingsDialog::Layout()
     DotGainItemSizes::SizeButton(*m_save);
     DotGainItemSizes::SizeButton(*m_cancel);
     DotGainItemSizes::FitToBest(*m_nameLabel);
-    if (m_isNew)
-        DotGainItemSizes::SizeEdit(*m_nameField, DotGainItemSizes::BestWidth(*m_nameField));
+    if (m_nameEdit != nullptr)
+        DotGainItemSizes::SizeEdit(*m_nameEdit, DotGainItemSizes::BestWidth(*m_nameEdit));
     else
         DotGainItemSizes::FitToBest(*m_nameField);
     m_separator->SetSize(1, kSeparatorHeight);

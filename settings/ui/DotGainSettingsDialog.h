@@ -12,6 +12,7 @@ namespace qRVADM {
 class RVADM_Frame;
 class RVADM_Label;
 class RVADM_NumericEdit;
+class RVADM_TextEdit;
 class RVADM_TextPushButton;
 } // namespace qRVADM
 
@@ -59,7 +60,8 @@ private:
     qRVADM::RVADM_TextPushButton* m_save = nullptr;
     qRVADM::RVADM_TextPushButton* m_cancel = nullptr;
     qRVADM::RVADM_Label* m_nameLabel = nullptr;
-    // A text edit for a new setting, a label otherwise.
+    // The name edit of a new setting (null otherwise), or the label showing an existing name.
+    qRVADM::RVADM_TextEdit* m_nameEdit = nullptr;
     qRVADM::RVADM_Item* m_nameField = nullptr;
     qRVADM::RVADM_Frame* m_separator = nullptr;
     std::array<Row, kRowCount> m_rows{};
