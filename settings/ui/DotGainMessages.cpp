@@ -1,0 +1,64 @@
+#include "settings/ui/DotGainMessages.h"
+
+#include "support/Localization.h"
+#include "toolkit/RVADM_Item.h"
+#include "toolkit/RVADM_MessageDialog.h"
+
+namespace DotGainMessages {
+namespace {
+
+struct Texts
+{
+    const char* heading;
+    const char* text;
+    const char* button;
+};
+
+// In the order of Message.
+constexpr Texts kTexts[] = {
+    {"Empty Dot Gain Settings name", "Please enter some name for the new Dot Gain Settings.", "OK"},
+    {"Name already exists", "The new Dot Gain Settings could not be created. Probably the name already exists.",
+     "Close"},
+    {"Could Not Load", "The Dot Gain Settings '%s' could not be retrieved.", "Close"},
+    {"Could Not Save", "The modifications could not be saved.", "Close"},
+    {"Invalid Dot Gain Settings", "", "Close"},
+};
+
+const Texts& TextsOf(Message message)
+{
+    return kTexts[static_cast<int>(message)];
+}
+
+void Run(const Texts& texts, const char* text, bool localizeText)
+{
+    const qRVADM::RVADM_MessageDialog dialog(texts.heading, true, text, localizeText, nullptr, texts.button, true);
+}
+
+} // namespace
+
+void Show(Message message)
+{
+    const Texts& texts = TextsOf(message);
+    Run(texts, texts.text, true);
+}
+
+void Show(Message message, const std::string& text)
+{
+    Run(TextsOf(message), text.c_str(), false);
+}
+
+void ShowCouldNotLoad(const std::string& name)
+{
+    Show(Message::CouldNotLoad, FormatLocalized(TextsOf(Message::CouldNotLoad).text, name.c_str()));
+}
+
+bool ConfirmNameGiven(const char* name, qRVADM::RVADM_Item& field)
+{
+    if (*name != '\0')
+        return true;
+    Show(Message::EmptyName);
+    field.SetFocus(true);
+    return false;
+}
+
+} // namespace DotGainMessages

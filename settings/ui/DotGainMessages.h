@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace qRVADM {
+class RVADM_Item;
+} // namespace qRVADM
+
+// The one-button messages of the dot gain dialogs. Each runs modally and returns once closed;
+// when the host allows no dialogs it shows nothing.
+namespace DotGainMessages {
+
+enum class Message
+{
+    EmptyName,
+    NameExists,
+    CouldNotLoad,
+    CouldNotSave,
+    InvalidSettings,
+};
+
+// The message's own translated heading and text.
+void Show(Message message);
+// The message's translated heading over `text`, shown as given.
+void Show(Message message, const std::string& text);
+// The "could not be retrieved" message for the setting `name`.
+void ShowCouldNotLoad(const std::string& name);
+// False after telling the user that `name` is empty and putting the focus back into `field`.
+bool ConfirmNameGiven(const char* name, qRVADM::RVADM_Item& field);
+
+} // namespace DotGainMessages
