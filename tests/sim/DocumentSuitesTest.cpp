@@ -46,7 +46,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DocumentSuitesTest, WithoutADocumentOnlyTheCurrentDocumentQuerySucceeds)
+TEST_F(DocumentSuitesTest, WithoutADocumentOnlyTheCurrentDocumentQuerySucceedsAndAClosedOneIsNotOpen)
 {
     AIDocumentHandle current = reinterpret_cast<AIDocumentHandle>(&host);
     EXPECT_EQ(documents.GetCurrentDocument(&current), kNoErr);
@@ -60,6 +60,16 @@ TEST_F(DocumentSuitesTest, WithoutADocumentOnlyTheCurrentDocumentQuerySucceeds)
     AIDocumentViewHandle view = reinterpret_cast<AIDocumentViewHandle>(&host);
     EXPECT_EQ(views.GetNthDocumentView(0, &view), hostsim::NoDocumentViewError());
     EXPECT_EQ(view, nullptr);
+    AIDocumentHandle label = Open("label.json");
+    AIBoolean open = 0;
+    EXPECT_EQ(documents.IsDocumentOpen(label, &open), kNoErr);
+    EXPECT_EQ(open, 1);
+    host.Documents().Close(label);
+    EXPECT_EQ(documents.IsDocumentOpen(label, &open), kNoErr);
+    EXPECT_EQ(open, 0);
+    EXPECT_EQ(documents.IsDocumentOpen(nullptr, &open), kNoErr);
+    EXPECT_EQ(open, 0);
+    EXPECT_NE(documents.IsDocumentOpen(label, nullptr), kNoErr);
 }
 
 TEST_F(DocumentSuitesTest, DocumentEntriesDescribeTheCurrentDocument)
@@ -95,20 +105,6 @@ TEST_F(DocumentSuitesTest, DocumentEntriesDescribeTheCurrentDocument)
         EXPECT_EQ(origin.h, row.origin.h);
         EXPECT_EQ(origin.v, row.origin.v);
     }
-}
-
-TEST_F(DocumentSuitesTest, AHandleStopsBeingOpenWhenItsDocumentCloses)
-{
-    AIDocumentHandle label = Open("label.json");
-    AIBoolean open = 0;
-    EXPECT_EQ(documents.IsDocumentOpen(label, &open), kNoErr);
-    EXPECT_EQ(open, 1);
-    host.Documents().Close(label);
-    EXPECT_EQ(documents.IsDocumentOpen(label, &open), kNoErr);
-    EXPECT_EQ(open, 0);
-    EXPECT_EQ(documents.IsDocumentOpen(nullptr, &open), kNoErr);
-    EXPECT_EQ(open, 0);
-    EXPECT_NE(documents.IsDocumentOpen(label, nullptr), kNoErr);
 }
 
 TEST_F(DocumentSuitesTest, ViewEntriesReadAndSetTheFrontView)
@@ -157,7 +153,7 @@ TEST_F(DocumentSuitesTest, ViewsOfClosedOrNotYetViewedDocumentsAreRefused)
     EXPECT_EQ(user.GetDocumentViewScaleFactor(view), 1.0);
 }
 
-TEST_F(DocumentSuitesTest, TickCounterFollowsHostTimeAndWrapsAt32Bits)
+TEST_F(DocumentSuitesTest, TickCounterFollowsHostTimeAndWrapsAt32BitsAndScaleFactorsComeFromTheHostAndTheView)
 {
     ASUInt32 ticks = 1;
     EXPECT_EQ(user.GetHostTicks(&ticks), kNoErr);
@@ -171,10 +167,6 @@ TEST_F(DocumentSuitesTest, TickCounterFollowsHostTimeAndWrapsAt32Bits)
     EXPECT_EQ(user.GetHostTicks(&ticks), kNoErr);
     EXPECT_EQ(ticks, 0xFFFFFFF0u + 632u);
     EXPECT_NE(user.GetHostTicks(nullptr), kNoErr);
-}
-
-TEST_F(DocumentSuitesTest, ScaleFactorsComeFromTheHostAndTheView)
-{
     EXPECT_EQ(user.GetUIScaleFactor(), 1.0);
     host.SetUIScaleFactor(1.5);
     EXPECT_EQ(user.GetUIScaleFactor(), 1.5);

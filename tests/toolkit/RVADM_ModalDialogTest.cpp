@@ -112,7 +112,7 @@ TEST_F(ModalDialogTest, ClickOnTheDefaultButtonReachesOnNotify)
     EXPECT_FALSE(cancel->property("_rvadm_isdefault").isValid());
 }
 
-TEST_F(ModalDialogTest, TimerTicksUntilOnTimerReturnsFalse)
+TEST_F(ModalDialogTest, TimerTicksUntilOnTimerReturnsFalseAndCustomEventsReachTheHook)
 {
     int ticks = 0;
     dialog.onTimer = [&] {
@@ -128,10 +128,6 @@ TEST_F(ModalDialogTest, TimerTicksUntilOnTimerReturnsFalse)
     EXPECT_EQ(dialog.Modal("Title"), 1);
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(dialog.IsTimerRunning());
-}
-
-TEST_F(ModalDialogTest, CustomEventsReachTheHook)
-{
     QEvent custom(static_cast<QEvent::Type>(RVADM_ModalDialog::kCustomEventType));
     QCoreApplication::sendEvent(&dialog, &custom);
     QEvent other(static_cast<QEvent::Type>(RVADM_ModalDialog::kCustomEventType + 1));

@@ -203,8 +203,9 @@ TEST_F(NonModalDialogTest, ModalRunIsRefusedWhenTheHostForbidsInteraction)
     EXPECT_TRUE(dialog.calls.empty());
 }
 
-TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndIsConsumed)
+TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndThePanelPositionComesFromTheHostWindowBounds)
 {
+    host.SetUIScaleFactor(2.0);
     RecordingPanel dialog;
     ASSERT_EQ(dialog.CreatePanel("Custom", 5, false, 16100), kNoErr);
     QEvent custom(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType));
@@ -212,13 +213,6 @@ TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndIsConsumed)
     QEvent other(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType + 1));
     QApplication::sendEvent(&dialog, &other);
     EXPECT_EQ(dialog.Count("OnCustomEvent"), 1);
-}
-
-TEST_F(NonModalDialogTest, PanelScreenPositionComesFromTheHostWindowBounds)
-{
-    host.SetUIScaleFactor(2.0);
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Positioned", 5, false, 16100), kNoErr);
     AIRect bounds{};
     ASSERT_EQ(Panels().GetPlatformWindowBounds(dialog.GetPanel(), &bounds), kNoErr);
     AIPoint position{};
