@@ -158,7 +158,7 @@ TEST(PressFileReaderTest, AMisspeltOrMiscasedExtensionLineKeepsDefaultsFromThere
     EXPECT_EQ(miscased->Version, 1);
 }
 
-TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueAndIsWrittenBackAsOne)
+TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueWrittenBackAsOneAndRealsAreReadInSinglePrecision)
 {
     const auto read = ReadText(Replace(kDefaultRecordText, "IsFlexo: 0", "IsFlexo: 7"));
     ASSERT_TRUE(read);
@@ -167,6 +167,12 @@ TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueAndIsWrittenBackAsOne)
     const auto negative = ReadText(Replace(kDefaultRecordText, "HasTAC: 0", "HasTAC: -1"));
     ASSERT_TRUE(negative);
     EXPECT_TRUE(negative->HasTAC);
+    const auto single = ReadText(Replace(kDefaultRecordText, "50 Dot Gain: 0.000000", "50 Dot Gain: 0.1"));
+    ASSERT_TRUE(single);
+    EXPECT_EQ(single->DeviationDistance, static_cast<double>(0.1f));
+    EXPECT_NE(single->DeviationDistance, 0.1);
+    EXPECT_EQ(single->DotGain50, static_cast<double>(0.1f));
+    EXPECT_NE(PressFileWriter::Format(*single).find("\nDeviationDistance: 0.100000\n"), std::string::npos);
 }
 
 TEST(PressFileReaderTest, LineEndsAndBlanksMatchAnyWhiteSpace)
@@ -185,18 +191,6 @@ TEST(PressFileReaderTest, LineEndsAndBlanksMatchAnyWhiteSpace)
         EXPECT_EQ(read->Version, 3) << text;
         EXPECT_EQ(read->TACLimit, 270.0);
     }
-}
-
-TEST(PressFileReaderTest, RealsAreReadInSinglePrecision)
-{
-    const auto read =
-        ReadText(Replace(kDefaultRecordText, "50 Dot Gain: 0.000000", "50 Dot Gain: 0.1"));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->DeviationDistance, static_cast<double>(0.1f));
-    EXPECT_NE(read->DeviationDistance, 0.1);
-    EXPECT_EQ(read->DotGain50, static_cast<double>(0.1f));
-    EXPECT_NE(PressFileWriter::Format(*read).find("\nDeviationDistance: 0.100000\n"),
-              std::string::npos);
 }
 
 TEST(PressFileReaderTest, NulBytesAndBinaryGarbageGiveNoRecord)

@@ -160,26 +160,22 @@ TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
     }
 }
 
-TEST(DocumentReaderTest, SyntaxErrorsGiveLineAndColumn)
+TEST(DocumentReaderTest, SyntaxAndFileErrorsGiveTheFileNameNotItsFolderAndTheLineAndColumn)
 {
     std::string error;
     EXPECT_FALSE(hostsim::ParseDocument("{\n  \"format\": \"Hueline document\",\n  \"version\": 1,,\n}", "s.json", error));
     EXPECT_EQ(error.rfind("s.json: line 3, column ", 0), 0u) << error;
     EXPECT_FALSE(hostsim::ParseDocument("", "empty.json", error));
     EXPECT_EQ(error.rfind("empty.json: line 1, column 1: ", 0), 0u) << error;
-}
-
-TEST(DocumentReaderTest, FileErrorsNameTheFileNotItsFolder)
-{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const std::string path = folder.filePath("label.json").toStdString();
     std::ofstream(path) << Document("", std::string(kSquare) + "," + kSquare +
                                             R"(, {"type": "rectangle", "bounds": [0, 1, 1, 0], "fill": {"PANTONE 999": 5}})");
-    std::string error;
     EXPECT_FALSE(hostsim::ReadDocument(path, error));
     EXPECT_EQ(error, R"(label.json: artwork 3: unknown ink "PANTONE 999")");
 
     EXPECT_FALSE(hostsim::ReadDocument(folder.filePath("missing.json").toStdString(), error));
     EXPECT_EQ(error.rfind("missing.json: cannot be opened (", 0), 0u) << error;
 }
+

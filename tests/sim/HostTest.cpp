@@ -36,16 +36,12 @@ protected:
 
 }  // namespace
 
-TEST_F(HostTest, RefusesAFileWithoutPropertyListBeforeLoadingIt)
+TEST_F(HostTest, LoadsAFolderExceptTheNamedFilesAndRefusesAFileWithoutPropertyList)
 {
     std::string error;
     EXPECT_EQ(host.LoadPlugin(NO_PIPL_PLUGIN, error), nullptr);
     EXPECT_EQ(error, "no plug-in property list");
     EXPECT_TRUE(host.Plugins().empty());
-}
-
-TEST_F(HostTest, LoadsAFolderExceptTheNamedFiles)
-{
     const std::string folder = std::filesystem::path(ECHO_PLUGIN).parent_path().string();
     EXPECT_TRUE(host.LoadPluginFolder(folder, {"Echo.aip"}).empty());
     EXPECT_EQ(host.FindPlugin("Echo.aip"), nullptr);
