@@ -89,19 +89,6 @@ TEST_F(ItemTest, ToolTipThatLooksLikeHtmlShowsLiterally)
     EXPECT_TRUE(label->toolTip().isEmpty());
 }
 
-TEST_F(ItemTest, SetTextIntOnAnUnknownWidgetThrows)
-{
-    auto* plain = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
-    try {
-        plain->SetTextInt(QStringLiteral("x"));
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Call to SetTextInt() failed!");
-    }
-    auto* spin = new RecordingItem<QSpinBox>(&dialog, kKindTextEdit);
-    EXPECT_THROW(spin->SetTextInt(QStringLiteral("1")), std::runtime_error);
-}
-
 class NumericStandIn : public RecordingItem<QSpinBox>, public internal::RVADM_NumericEditAccess
 {
 public:
@@ -116,8 +103,17 @@ public:
     bool changed = false;
 };
 
-TEST_F(ItemTest, SetTextIntOnANumericEditReplacesItsText)
+TEST_F(ItemTest, SetTextIntReplacesTheTextOfANumericEditAndThrowsOnAnUnknownWidget)
 {
+    auto* plain = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
+    try {
+        plain->SetTextInt(QStringLiteral("x"));
+        FAIL() << "no exception";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Call to SetTextInt() failed!");
+    }
+    auto* spin = new RecordingItem<QSpinBox>(&dialog, kKindTextEdit);
+    EXPECT_THROW(spin->SetTextInt(QStringLiteral("1")), std::runtime_error);
     auto* numeric = new NumericStandIn(&dialog);
     numeric->SetTextInt(QStringLiteral("12 mm"));
     EXPECT_EQ(numeric->replaced, QStringLiteral("12 mm"));

@@ -187,17 +187,12 @@ INSTANTIATE_TEST_SUITE_P(Modes, PictureLoaderTheme, ::testing::ValuesIn(kThemeCa
 
 // --- Plug-in resources and fallbacks -----------------------------------------------------------
 
-TEST_F(PictureLoaderTest, PngiResourceComesBeforeTheTable)
+TEST_F(PictureLoaderTest, PngiResourceComesBeforeTheTableWhichNamesThemedHighDensityVariants)
 {
-    SetTable("17209.png HL_Led_Green.png\n");
+    SetTable("17209.png HL_Led_Green.png\n18209.png HL_Led_Green_d.png\n");
     m_resources->resources["PNGI 17209"] = Png(4, 4, Qt::red);
     m_resources->resources["png HL_Led_Green"] = Png(4, 4, Qt::green);
     EXPECT_EQ(Colour(m_loader->Load(16209, 1.0, 2)), QColor(Qt::red));
-}
-
-TEST_F(PictureLoaderTest, TableNamesThemedHighDensityVariant)
-{
-    SetTable("18209.png HL_Led_Green_d.png\n");
     m_resources->resources["png HL_Led_Green_d_at_2x"] = Png(32, 32, Qt::green);
     const QPixmap pixmap = m_loader->Load(16209, 2.0, 3);
     ASSERT_FALSE(pixmap.isNull());
