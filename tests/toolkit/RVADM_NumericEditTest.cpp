@@ -105,7 +105,7 @@ TEST_F(NumericEditTest, IntegerValuesRoundHalfUpOnBothSides)
     EXPECT_EQ(limits->GetMaxIntValue(), 11);
 }
 
-TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChanges)
+TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChangesAndWhenLeftEmpty)
 {
     RVADM_NumericEdit* edit = Make();
     edit->SetUnits(UnitPoint);
@@ -116,6 +116,16 @@ TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChanges)
     EXPECT_EQ(edit->text(), "");
     edit->SetAllowEmpty(false);
     EXPECT_EQ(edit->text(), "4.233 mm");
+    edit->SetAllowEmpty(true);
+    Focus(edit);
+    Type(edit, "");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    edit->clearFocus();
+    EXPECT_EQ(edit->text(), "");
+    edit->setFocus(Qt::OtherFocusReason);
+    Type(edit, "x");
+    edit->clearFocus();
+    EXPECT_EQ(edit->text(), "");
 }
 
 TEST_F(NumericEditTest, ANamedValueOutsideTheRangeIsAcceptedAndShownByName)
@@ -133,7 +143,7 @@ TEST_F(NumericEditTest, ANamedValueOutsideTheRangeIsAcceptedAndShownByName)
     EXPECT_EQ(edit->text(), "Auto");
 }
 
-TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnit)
+TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnitAndFormatValueCutsOnACharacterBoundary)
 {
     RVADM_NumericEdit* edit = Make();
     edit->SetUnits(UnitMillimetre);
@@ -145,12 +155,6 @@ TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnit)
     value = -1;
     EXPECT_FALSE(edit->ParseString("an inch", value));
     EXPECT_EQ(value, -1);
-}
-
-TEST_F(NumericEditTest, FormatValueCutsOnACharacterBoundary)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetUnits(UnitMillimetre);
     char buffer[32];
     edit->FormatValue(72, buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "25.4 mm");
@@ -256,22 +260,6 @@ TEST_F(NumericEditTest, EnterReachesTheDefaultButtonOnlyForAnEntryInRange)
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->GetPointValue(), 50);
     EXPECT_EQ(defaultClicks, 1);
-}
-
-TEST_F(NumericEditTest, AnAllowEmptyFieldLeftEmptyStaysEmpty)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetAllowEmpty(true);
-    edit->SetPointValue(3);
-    Focus(edit);
-    Type(edit, "");
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    edit->clearFocus();
-    EXPECT_EQ(edit->text(), "");
-    edit->setFocus(Qt::OtherFocusReason);
-    Type(edit, "x");
-    edit->clearFocus();
-    EXPECT_EQ(edit->text(), "");
 }
 
 class PanelNumericEditTest : public toolkittest::HostPanelFixture
