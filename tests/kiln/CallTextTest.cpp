@@ -6,12 +6,7 @@
 
 namespace {
 
-TEST(CallTextTest, AnEntryWithoutArgumentsHasEmptyParentheses)
-{
-    EXPECT_EQ(kiln::CallText("JobLoaded").Line(), "JobLoaded()");
-}
-
-TEST(CallTextTest, NumbersAreWrittenInTheirShortestExactForm)
+TEST(CallTextTest, NumbersAreWrittenInTheirShortestExactFormAndTextsQuotedOntoOneLine)
 {
     const std::string line = kiln::CallText("Entry")
                                  .Int(-3)
@@ -22,12 +17,9 @@ TEST(CallTextTest, NumbersAreWrittenInTheirShortestExactForm)
                                  .Real(std::numeric_limits<double>::quiet_NaN())
                                  .Line();
     EXPECT_EQ(line, "Entry(-3, 300, 0.1, 0.1, 0.10000000149011612, nan)");
-}
-
-TEST(CallTextTest, TextsAreQuotedAndEscapedOntoOneLine)
-{
     EXPECT_EQ(kiln::CallText("Entry").Text("a \"b\" \\ c\nd\x7f").Text(nullptr).Text("").Line(),
               "Entry(\"a \\\"b\\\" \\\\ c\\x0ad\\x7f\", null, \"\")");
+    EXPECT_EQ(kiln::CallText("JobLoaded").Line(), "JobLoaded()");
 }
 
 }  // namespace

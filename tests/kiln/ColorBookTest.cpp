@@ -38,23 +38,19 @@ TEST_F(ColorBookTest, FindsFileInksExactlyInTheFirstBookHoldingThem)
     EXPECT_FALSE(book.Find(""));
 }
 
-TEST_F(ColorBookTest, ARefusedFileKeepsTheBooksAsTheyWere)
+TEST_F(ColorBookTest, LoadingReplacesTheFilesBooksButARefusedFileKeepsThem)
 {
     ASSERT_EQ(Load("[Spot]\nPANTONE 185 C\n"), kNoErr);
+    ASSERT_EQ(Load("[Spot]\nPANTONE 286 C\n"), kNoErr);
+    EXPECT_FALSE(book.Find("PANTONE 185 C"));
+    EXPECT_TRUE(book.Find("PANTONE 286 C"));
+    ASSERT_EQ(Load("[Spot]\nPANTONE 185 C\n"), kNoErr);  // and back
     for (const char* text : {"PANTONE 286 C\n", "[Spot]\nBad\x02Name\n", "[]\nPANTONE 286 C\n",
                              "[Spot]\n[Unclosed\n"})
         EXPECT_EQ(Load(text), kKilnMalformedError) << text;
     EXPECT_EQ(book.Load(folder.File("missing.txt")), kKilnFileError);
     EXPECT_TRUE(book.Find("PANTONE 185 C"));
     EXPECT_FALSE(book.Find("PANTONE 286 C"));
-}
-
-TEST_F(ColorBookTest, LoadingReplacesTheFilesBooks)
-{
-    ASSERT_EQ(Load("[Spot]\nPANTONE 185 C\n"), kNoErr);
-    ASSERT_EQ(Load("[Spot]\nPANTONE 286 C\n"), kNoErr);
-    EXPECT_FALSE(book.Find("PANTONE 185 C"));
-    EXPECT_TRUE(book.Find("PANTONE 286 C"));
 }
 
 }  // namespace

@@ -35,15 +35,11 @@ TEST(DotGainCurveTest, PaperAndSolidPrintAsThemselvesWhateverTheCurve)
     EXPECT_GE(curve.Table()[1], 51);  // the minimum dot lifts the lightest tint
 }
 
-TEST(DotGainCurveTest, TheLinearCurveLeavesEveryCoverageAlone)
+TEST(DotGainCurveTest, TheLinearCurveLeavesEveryCoverageAloneAndFiveZerosSelectTheAutomaticOne)
 {
     const DotGainCurve curve = Curve(0.0, 0.25, 0.5, 0.75, 1.0);
     for (int v = 0; v < 256; ++v)
         EXPECT_EQ(curve.Table()[static_cast<std::size_t>(v)], v) << v;
-}
-
-TEST(DotGainCurveTest, FiveZerosSelectTheAutomaticCurve)
-{
     const DotGainCurve automatic;
     const DotGainCurve zeros = Curve(0.0, 0.0, 0.0, 0.0, 0.0);
     EXPECT_EQ(zeros.Table(), automatic.Table());

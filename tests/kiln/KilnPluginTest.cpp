@@ -43,15 +43,11 @@ constexpr PublishedSuite kPublished[] = {
     {HLPreferencesSuite::kName, 1},    {CorvaneMessageCenterSuite::kName, 2}, {KilnControlSuite::kName, 1},
 };
 
-TEST_F(KilnPluginTest, AddsItsSuitesToTheHostAtStartUp)
+TEST_F(KilnPluginTest, AddsItsSuitesAtStartUpThatAnswerAsNotStartedAfterShutDown)
 {
     EXPECT_TRUE(engine->started);
     for (const PublishedSuite& suite : kPublished)
         EXPECT_TRUE(host->Suites().Has(suite.name, suite.version)) << suite.name;
-}
-
-TEST_F(KilnPluginTest, AfterShutDownTheSuitesAnswerAsNotStarted)
-{
     const auto* kiln = Acquire<HLKilnSuite>();
     host->Shutdown();
     EXPECT_EQ(kiln->IsEngineReady(), 0);
@@ -102,15 +98,6 @@ TEST_F(KilnPluginTest, RecordsEveryEngineCallInOrderWithItsArguments)
                               "JobLoaded()"}));
 }
 
-TEST_F(KilnPluginTest, ANarrowedDoubleShowsInTheRecord)
-{
-    const double density = 0.3;
-    Acquire<HLKilnSuite>()->SetMoireChecks(0, 0, 0, 0, 1, static_cast<float>(density), 0, 0.0f, 0, 0.0f, 25.0f);
-    Acquire<HLKilnSuite>()->SetDarkeningRange(static_cast<float>(density));
-    EXPECT_EQ(Calls(), (Lines{"SetMoireChecks(0, 0, 0, 0, 1, 0.3, 0, 0, 0, 0, 25)",
-                              "SetDarkeningRange(0.30000001192092896)"}));
-}
-
 TEST_F(KilnPluginTest, TheRecordIsReadInPiecesAndCleared)
 {
     Acquire<HLKilnSuite>()->SetImageQuality(1);
@@ -125,12 +112,17 @@ TEST_F(KilnPluginTest, TheRecordIsReadInPiecesAndCleared)
 
 // --- readiness ---
 
-TEST_F(KilnPluginTest, ReadinessIsWhatTheControlSet)
+TEST_F(KilnPluginTest, ReadinessIsWhatTheControlSetAndANarrowedDoubleShowsInTheRecord)
 {
     const auto* kiln = Acquire<HLKilnSuite>();
     EXPECT_EQ(kiln->IsEngineReady(), 1);
     control->SetEngineReady(0);
     EXPECT_EQ(kiln->IsEngineReady(), 0);
+    const double density = 0.3;
+    kiln->SetMoireChecks(0, 0, 0, 0, 1, static_cast<float>(density), 0, 0.0f, 0, 0.0f, 25.0f);
+    kiln->SetDarkeningRange(static_cast<float>(density));
+    EXPECT_EQ(Calls(), (Lines{"IsEngineReady()", "IsEngineReady()", "SetMoireChecks(0, 0, 0, 0, 1, 0.3, 0, 0, 0, 0, 25)",
+                              "SetDarkeningRange(0.30000001192092896)"}));
 }
 
 // --- connection status ---
@@ -148,7 +140,7 @@ TEST_F(KilnPluginTest, AConnectionChangeIsBroadcastOnce)
     EXPECT_EQ(Deliveries("HL Conn Stat"), 2);
 }
 
-TEST_F(KilnPluginTest, ConnectionStatusFillsBothTextsAndTheStatus)
+TEST_F(KilnPluginTest, ConnectionStatusFillsBothTextsAndTheStatusButNothingWithoutAStatusPointer)
 {
     const auto* connection = Acquire<HLKilnHLSuite>();
     control->SetConnectionStatus(-1, "No connection", "Please check your Internet connection.");
@@ -160,20 +152,16 @@ TEST_F(KilnPluginTest, ConnectionStatusFillsBothTextsAndTheStatus)
     EXPECT_STREQ(message, "Please ");
     EXPECT_EQ(status, -1);
     EXPECT_EQ(Calls(), Lines{"GetConnectionStatus(256, 8, 1)"});
-}
-
-TEST_F(KilnPluginTest, ConnectionStatusWithoutAStatusPointerWritesNothing)
-{
-    char title[16] = "untouched";
-    char message[16] = "untouched";
-    EXPECT_EQ(Acquire<HLKilnHLSuite>()->GetConnectionStatus(title, 16, message, 16, nullptr, 0), kKilnBadParameterError);
-    EXPECT_STREQ(title, "untouched");
-    EXPECT_STREQ(message, "untouched");
+    title[0] = message[0] = 'u';
+    EXPECT_EQ(connection->GetConnectionStatus(title, sizeof title, message, sizeof message, nullptr, 0),
+              kKilnBadParameterError);
+    EXPECT_STREQ(title, "uo connection");
+    EXPECT_STREQ(message, "ulease ");
 }
 
 // --- inks and colour book ---
 
-TEST_F(KilnPluginTest, TheShippedBookAndTheProcessInksAreFound)
+TEST_F(KilnPluginTest, TheShippedBookAndTheProcessInksAreFoundUntilALoadedBookReplacesIt)
 {
     const auto* book = Acquire<HLInkBookSuite>();
     char entry[256];
@@ -184,13 +172,8 @@ TEST_F(KilnPluginTest, TheShippedBookAndTheProcessInksAreFound)
     EXPECT_FALSE(book->FindInBook(nullptr, entry, sizeof entry));
     EXPECT_EQ(Calls(), (Lines{"FindInBook(\"PANTONE 185 C\", 256)", "FindInBook(\"Process Magenta\", 256)",
                               "FindInBook(\"Mystery Green\", 256)", "FindInBook(null, 256)"}));
-}
-
-TEST_F(KilnPluginTest, ALoadedBookReplacesTheShippedOne)
-{
     preferences.Write("book.txt", "[Test]\nMystery Green\n");
     ASSERT_EQ(control->LoadColorBook(preferences.File("book.txt").c_str()), kNoErr);
-    const auto* book = Acquire<HLInkBookSuite>();
     EXPECT_TRUE(book->FindInBook("Mystery Green", nullptr, 0));
     EXPECT_FALSE(book->FindInBook("PANTONE 185 C", nullptr, 0));
     EXPECT_TRUE(book->FindInBook("Cyan", nullptr, 0));
@@ -198,7 +181,7 @@ TEST_F(KilnPluginTest, ALoadedBookReplacesTheShippedOne)
 
 // --- preferences ---
 
-TEST_F(KilnPluginTest, AnAbsentPreferenceLeavesThePresetDefault)
+TEST_F(KilnPluginTest, AnAbsentPreferenceLeavesThePresetDefaultAndNullArgumentsAreRefused)
 {
     const auto* preferencesSuite = Acquire<HLPreferencesSuite>();
     ASInt32 value = 2;
@@ -209,6 +192,9 @@ TEST_F(KilnPluginTest, AnAbsentPreferenceLeavesThePresetDefault)
     EXPECT_EQ(flag, 1);
     EXPECT_EQ(Calls(), (Lines{"GetIntegerPreference(\"Hueline/Viewer\", \"KilnImageQuality\")",
                               "GetBooleanPreference(\"Hueline/Viewer\", \"ShowTechnicalInks\")"}));
+    EXPECT_EQ(preferencesSuite->GetIntegerPreference(nullptr, "Key", &value), kKilnBadParameterError);
+    EXPECT_EQ(preferencesSuite->GetIntegerPreference(kViewer, "Key", nullptr), kKilnBadParameterError);
+    EXPECT_EQ(Calls()[2], "GetIntegerPreference(null, \"Key\")");
 }
 
 TEST_F(KilnPluginTest, StoredPreferencesAreHandedOutUnchangedAndOutliveTheHost)
@@ -243,15 +229,6 @@ TEST_F(KilnPluginTest, ThePreferenceFolderCanBeMoved)
     Acquire<HLPreferencesSuite>()->GetIntegerPreference(kViewer, "AntialiasingMode", &value);
     EXPECT_EQ(value, 3);
     EXPECT_EQ(control->SetPreferencesFolder(nullptr), kKilnBadParameterError);
-}
-
-TEST_F(KilnPluginTest, NullPreferenceArgumentsAreRefused)
-{
-    const auto* preferencesSuite = Acquire<HLPreferencesSuite>();
-    ASInt32 value = 0;
-    EXPECT_EQ(preferencesSuite->GetIntegerPreference(nullptr, "Key", &value), kKilnBadParameterError);
-    EXPECT_EQ(preferencesSuite->GetIntegerPreference(kViewer, "Key", nullptr), kKilnBadParameterError);
-    EXPECT_EQ(Calls().front(), "GetIntegerPreference(null, \"Key\")");
 }
 
 // --- message centre ---

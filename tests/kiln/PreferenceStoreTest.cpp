@@ -22,15 +22,7 @@ protected:
     kiln::PreferenceStore store;
 };
 
-TEST_F(PreferenceStoreTest, AbsentKeyLeavesTheCallersValueAlone)
-{
-    ASSERT_EQ(store.Open(folder.Path().string()), kNoErr);
-    ASInt32 value = 42;
-    EXPECT_FALSE(store.Get("Hueline/Viewer", "KilnImageQuality", value));
-    EXPECT_EQ(value, 42);
-}
-
-TEST_F(PreferenceStoreTest, ReadsSectionsKeysAndSignedValues)
+TEST_F(PreferenceStoreTest, ReadsSectionsKeysAndSignedValuesAndLeavesTheCallersValueForAnAbsentKey)
 {
     folder.Write(kKilnPreferencesFileName, "[Hueline/Viewer]\r\n  KilnImageQuality = 0\nShowSepsOnly=1\n\n[Other]\nShowSepsOnly = -7\n");
     ASSERT_EQ(store.Open(folder.Path().string()), kNoErr);
@@ -38,6 +30,9 @@ TEST_F(PreferenceStoreTest, ReadsSectionsKeysAndSignedValues)
     EXPECT_EQ(ValueOr("Hueline/Viewer", "ShowSepsOnly", 0), 1);
     EXPECT_EQ(ValueOr("Other", "ShowSepsOnly", 0), -7);
     EXPECT_FALSE(store.ReadOnly());
+    ASInt32 value = 42;
+    EXPECT_FALSE(store.Get("Hueline/Viewer", "AntialiasingMode", value));
+    EXPECT_EQ(value, 42);
 }
 
 TEST_F(PreferenceStoreTest, ChangesPersistForTheNextStore)
@@ -98,18 +93,18 @@ INSTANTIATE_TEST_SUITE_P(Lines, MalformedPreferenceFile,
                                            MalformedLine{"Key\x01 = 1", "ControlByte"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PreferenceStoreTest, AKeyBeforeAnySectionIsMalformed)
-{
-    folder.Write(kKilnPreferencesFileName, "ShowSepsOnly = 1\n");
-    EXPECT_EQ(store.Open(folder.Path().string()), kKilnMalformedError);
-    EXPECT_EQ(ValueOr("", "ShowSepsOnly", 5), 5);
-}
-
-TEST_F(PreferenceStoreTest, AnUnreadableFileMakesTheStoreReadOnly)
+TEST_F(PreferenceStoreTest, AnUnreadableFileMakesTheStoreReadOnlyAndAKeyBeforeAnySectionIsMalformed)
 {
     std::filesystem::create_directory(FilePath());
     EXPECT_EQ(store.Open(folder.Path().string()), kKilnFileError);
     EXPECT_EQ(store.Set("Hueline/Viewer", "ShowSepsOnly", 1), kKilnReadOnlyError);
+    TemporaryFolder other;
+    other.Write(kKilnPreferencesFileName, "ShowSepsOnly = 1\n");
+    kiln::PreferenceStore keyOutsideASection;
+    EXPECT_EQ(keyOutsideASection.Open(other.Path().string()), kKilnMalformedError);
+    ASInt32 value = 5;
+    keyOutsideASection.Get("", "ShowSepsOnly", value);
+    EXPECT_EQ(value, 5);
 }
 
 TEST_F(PreferenceStoreTest, NamesTheFileCannotHoldAreRefused)

@@ -71,42 +71,30 @@ protected:
 
 // --- colours ---
 
-TEST_F(PreviewRendererTest, AnEmptyPageIsPaperWhite)
+// Paper white, then half the red ink through the linear, a steeper and the automatic curve.
+TEST_F(PreviewRendererTest, AHalfTintPrintsHalfTheInkAndTheDotGainCurveDarkensIt)
 {
     for (ASUInt32 pixel : RenderPage(4))
         EXPECT_EQ(pixel, kWhite);
-}
-
-TEST_F(PreviewRendererTest, AHalfTintPrintsHalfTheInk)
-{
     Add(Rectangle(0, 0, 10, 10), {{kRed, 128}});
     for (ASUInt32 pixel : RenderPage(5))
         EXPECT_EQ(pixel, 0xffff7f7fu);
-}
-
-TEST_F(PreviewRendererTest, TheDotGainCurveDarkensTints)
-{
-    Add(Rectangle(0, 0, 10, 10), {{kRed, 128}});
     settings.dotGain.Set(0.0, 0.5, 0.75, 0.9, 1.0);
     EXPECT_EQ(RenderPage(2).front(), 0xffff3f3fu);
     settings.dotGain.Set(0.0, 0.0, 0.0, 0.0, 0.0);  // automatic: 50 % prints as 64 %
     EXPECT_EQ(RenderPage(2).front(), 0xffff5b5bu);
 }
 
-TEST_F(PreviewRendererTest, ALaterShapeKnocksOutTheInksBeneathIt)
+TEST_F(PreviewRendererTest, ALaterShapeKnocksOutTheInksBeneathItButInksOfOnePaintOverprint)
 {
     Add(Rectangle(0, 0, 6, 10), {{kRed, 255}});
     Add(Rectangle(4, 0, 10, 10), {{kBlue, 255}});
+    Add(Rectangle(9, 0, 10, 10), {{kRed, 255}, {kBlue, 255}});
     const std::vector<ASUInt32> row = Render(0, 10, 5, 5.1, 10, 1);
     EXPECT_EQ(row[2], 0xffff0000u);
     EXPECT_EQ(row[5], 0xff0000ffu);
     EXPECT_EQ(row[8], 0xff0000ffu);
-}
-
-TEST_F(PreviewRendererTest, InksOfOnePaintOverprint)
-{
-    Add(Rectangle(0, 0, 10, 10), {{kRed, 255}, {kBlue, 255}});
-    EXPECT_EQ(RenderPage(1).front(), 0xff000000u);
+    EXPECT_EQ(row[9], 0xff000000u);
 }
 
 // --- the requested rectangle ---

@@ -26,7 +26,7 @@ TEST(MenuGroupNameFor, MapsTheSystemsGroupsAndLeavesOtherTextsAsTheyAre)
 
 using CreateMenuGroupTest = InProcessPluginTest;
 
-TEST_F(CreateMenuGroupTest, GroupWithoutParentOpensFromAToolPalettesItem)
+TEST_F(CreateMenuGroupTest, GroupWithoutParentOpensFromAToolPalettesItemOnce)
 {
     AIMenuItemHandle item = nullptr;
     EXPECT_EQ(CreateMenuGroup(m_plugin.get(), "Hueline", nullptr, 0, &item), kNoErr);
@@ -37,13 +37,8 @@ TEST_F(CreateMenuGroupTest, GroupWithoutParentOpensFromAToolPalettesItem)
     EXPECT_EQ(found->options, 0);
     ASSERT_NE(m_host.Menus().SubMenuOf(found), nullptr);
     EXPECT_EQ(m_host.Menus().SubMenuOf(found)->name, "HLWindowsMenuGroup");
-}
-
-TEST_F(CreateMenuGroupTest, ExistingGroupAddsNothing)
-{
-    ASSERT_EQ(CreateMenuGroup(m_plugin.get(), "Hueline", nullptr, 0), kNoErr);
     const int groups = m_host.Menus().GroupCount();
-    AIMenuItemHandle item = nullptr;
+    item = nullptr;
     EXPECT_EQ(CreateMenuGroup(m_plugin.get(), "Hueline", nullptr, 0, &item), kNoErr);
     EXPECT_EQ(item, nullptr);
     EXPECT_EQ(m_host.Menus().GroupCount(), groups);

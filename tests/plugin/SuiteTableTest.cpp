@@ -97,10 +97,3 @@ TEST(SuiteTable, EndsAtTheLastEntryCalled)
         EXPECT_EQ(row.slots, row.publishedSlots) << row.name;
 }
 
-// Suites are acquired by name; two declarations of one name would be two versions of one suite.
-TEST(SuiteTable, EveryNameIsDeclaredOnce)
-{
-    std::set<std::string_view> names;
-    for (const SuiteRow& row : kSuites)
-        EXPECT_TRUE(names.insert(row.name).second) << row.name;
-}

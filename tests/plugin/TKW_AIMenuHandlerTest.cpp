@@ -77,7 +77,7 @@ TEST_F(MenuHandlerTest, GoAndUpdateResultsPassThroughAndOtherSelectorsAnswerZero
     EXPECT_EQ(menu->updated, 1);
 }
 
-TEST_F(MenuHandlerTest, AddingTheSameItemTwiceKeepsOneSlotButCallsOnAddedEachTime)
+TEST_F(MenuHandlerTest, AddingTheSameItemTwiceKeepsOneSlotAndRemovingItTwiceAnswersErRM)
 {
     RecordingMenu* menu = Add("Item");
     EXPECT_EQ(m_plugin->AddMenu(menu), kNoErr);
@@ -85,11 +85,6 @@ TEST_F(MenuHandlerTest, AddingTheSameItemTwiceKeepsOneSlotButCallsOnAddedEachTim
     EXPECT_EQ(Menus().SlotOf(menu), 0u);
     EXPECT_EQ(Menus().HighWaterCount(), 1u);
     EXPECT_EQ(Menus().SlotOf(Add("Other")), 1u);
-}
-
-TEST_F(MenuHandlerTest, RemovingAnItemTwiceAnswersErRM)
-{
-    RecordingMenu* menu = Add("Item");
     EXPECT_EQ(m_plugin->RemoveMenu(menu), kNoErr);
     EXPECT_EQ(m_plugin->RemoveMenu(menu), FourCC("ErRM"));
     delete menu;

@@ -53,21 +53,20 @@ TEST_F(SuiteManagerTest, OnlyTheOutermostAcquireAndReleaseReachTheHost)
     EXPECT_EQ(m_manager.GetNestingCount(), 0);
 }
 
-TEST_F(SuiteManagerTest, NewSuiteIsAcquiredAtOnceWhileHeldAndOnlyOnce)
+TEST_F(SuiteManagerTest, AddSuiteWhileHeldAcquiresANewKnownSuiteOnceAndAnswersTheHostsError)
 {
     m_manager.AcquireAll();
     EXPECT_EQ(m_manager.AddSuite("AI URL Suite"), kNoErr);
     EXPECT_EQ(m_manager.AddSuite("AI URL Suite"), kNoErr);
     EXPECT_EQ(Acquired("AI URL Suite"), 1);
     EXPECT_NE(Pointer("AI URL Suite"), nullptr);
-}
-
-TEST_F(SuiteManagerTest, AddSuiteWhileHeldAnswersTheHostError)
-{
-    m_manager.AcquireAll();
     m_host.Suites().SetAcquireError("AI Tag Suite", FourCC("Tag!"));
     EXPECT_EQ(m_manager.AddSuite("AI Tag Suite"), FourCC("Tag!"));
     EXPECT_EQ(Pointer("AI Tag Suite"), nullptr);
+    EXPECT_EQ(m_manager.AddSuite("AI Real Math Suite", 5), 1);
+    EXPECT_EQ(m_manager.AddSuite("ai real math suite"), 1);
+    EXPECT_EQ(m_manager.AddSuite(nullptr), 1);
+    EXPECT_EQ(Acquired("AI Real Math Suite"), 0);
 }
 
 TEST_F(SuiteManagerTest, AcquireAllStopsAtTheFirstFailureAndStillCounts)
@@ -93,15 +92,6 @@ TEST_F(SuiteManagerTest, OutermostReleaseClearsEveryPointerButReleasesOnlyWanted
     m_manager.ReleaseAll();
     EXPECT_EQ(unwanted, nullptr);
     EXPECT_EQ(Released("ATE Story Suite"), 0);
-}
-
-TEST_F(SuiteManagerTest, UnknownNameOrVersionAnswersOneAndAcquiresNothing)
-{
-    m_manager.AcquireAll();
-    EXPECT_EQ(m_manager.AddSuite("AI Real Math Suite", 5), 1);
-    EXPECT_EQ(m_manager.AddSuite("ai real math suite"), 1);
-    EXPECT_EQ(m_manager.AddSuite(nullptr), 1);
-    EXPECT_EQ(Acquired("AI Real Math Suite"), 0);
 }
 
 }  // namespace

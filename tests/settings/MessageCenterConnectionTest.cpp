@@ -72,8 +72,12 @@ TEST_F(MessageCenterConnectionTest, FirstUseRegistersTheViewerOnceUnderItsIdenti
               std::vector<std::string>{"com.corvane.hueline.viewer|Hueline Viewer|Hueline Viewer"});
 }
 
-TEST_F(MessageCenterConnectionTest, MissingCentreIsAskedForAgainOnEveryUseUntilItComes)
+TEST_F(MessageCenterConnectionTest, MissingCentreOrHostMessageIsAskedForAgainOnEveryUseUntilItComes)
 {
+    SetHostBasicSuite(nullptr);
+    EXPECT_EQ(m_connection.Suite(), nullptr);
+    EXPECT_EQ(g_host.acquisitions, 0);
+    SetHostBasicSuite(&kBasic);
     EXPECT_EQ(m_connection.Suite(), nullptr);
     EXPECT_EQ(m_connection.Client(), 0);
     EXPECT_EQ(g_host.acquisitions, 2);
@@ -84,13 +88,6 @@ TEST_F(MessageCenterConnectionTest, MissingCentreIsAskedForAgainOnEveryUseUntilI
     EXPECT_EQ(m_connection.Suite(), &kCentre);
     EXPECT_EQ(g_host.acquisitions, 3);
     EXPECT_EQ(g_host.registrations.size(), 1u);
-}
-
-TEST_F(MessageCenterConnectionTest, NoHostMessageYetMeansNoCentre)
-{
-    SetHostBasicSuite(nullptr);
-    EXPECT_EQ(m_connection.Suite(), nullptr);
-    EXPECT_EQ(g_host.acquisitions, 0);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ void ExpectDefaultsFromLine15(const PressSettings& record)
     EXPECT_EQ(record.MaximumDotGain, defaults.MaximumDotGain);
 }
 
-TEST(PressFileReaderTest, AWrittenRecordReadsBackEqual)
+TEST(PressFileReaderTest, AWrittenOrDefaultRecordReadsBackEqual)
 {
     const PressSettings written = ChangedRecord();
     const auto read = ReadText(PressFileWriter::Format(written));
@@ -78,13 +78,9 @@ TEST(PressFileReaderTest, AWrittenRecordReadsBackEqual)
     EXPECT_EQ(read->Name, "Read");
     EXPECT_EQ(read->Version, 3);
     EXPECT_EQ(PressFileWriter::Format(*read), PressFileWriter::Format(written));
-}
-
-TEST(PressFileReaderTest, ADefaultFileReadsBackAsDefaults)
-{
-    const auto read = ReadText(kDefaultRecordText);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(PressFileWriter::Format(*read), kDefaultRecordText);
+    const auto defaults = ReadText(kDefaultRecordText);
+    ASSERT_TRUE(defaults);
+    EXPECT_EQ(PressFileWriter::Format(*defaults), kDefaultRecordText);
 }
 
 TEST(PressFileReaderTest, BasePartOnlyGivesVersionOneAndDefaults)
@@ -146,7 +142,7 @@ TEST(PressFileReaderTest, AnyBrokenBaseLineLosesTheWholeRecord)
     EXPECT_FALSE(ReadText(""));
 }
 
-TEST(PressFileReaderTest, AMisspeltExtensionLineKeepsDefaultsFromThereOn)
+TEST(PressFileReaderTest, AMisspeltOrMiscasedExtensionLineKeepsDefaultsFromThereOn)
 {
     const std::string changed = PressFileWriter::Format(ChangedRecord());
     const auto read = ReadText(Replace(changed, "ExcludeMinLuminance", "ExcludeMinLuminence"));
@@ -157,9 +153,12 @@ TEST(PressFileReaderTest, AMisspeltExtensionLineKeepsDefaultsFromThereOn)
     EXPECT_FALSE(read->CheckSameAngles);
     EXPECT_FALSE(read->CheckDifferentDotshape);
     ExpectDefaultsFromLine15(*read);
+    const auto miscased = ReadText(Replace(kDefaultRecordText, "25 Dot Gain", "25 dot gain"));
+    ASSERT_TRUE(miscased);
+    EXPECT_EQ(miscased->Version, 1);
 }
 
-TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueAndIsWrittenBackAsOne)
+TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueWrittenBackAsOneAndRealsAreReadInSinglePrecision)
 {
     const auto read = ReadText(Replace(kDefaultRecordText, "IsFlexo: 0", "IsFlexo: 7"));
     ASSERT_TRUE(read);
@@ -168,6 +167,12 @@ TEST(PressFileReaderTest, AnyNonZeroFlagIsTrueAndIsWrittenBackAsOne)
     const auto negative = ReadText(Replace(kDefaultRecordText, "HasTAC: 0", "HasTAC: -1"));
     ASSERT_TRUE(negative);
     EXPECT_TRUE(negative->HasTAC);
+    const auto single = ReadText(Replace(kDefaultRecordText, "50 Dot Gain: 0.000000", "50 Dot Gain: 0.1"));
+    ASSERT_TRUE(single);
+    EXPECT_EQ(single->DeviationDistance, static_cast<double>(0.1f));
+    EXPECT_NE(single->DeviationDistance, 0.1);
+    EXPECT_EQ(single->DotGain50, static_cast<double>(0.1f));
+    EXPECT_NE(PressFileWriter::Format(*single).find("\nDeviationDistance: 0.100000\n"), std::string::npos);
 }
 
 TEST(PressFileReaderTest, LineEndsAndBlanksMatchAnyWhiteSpace)
@@ -186,25 +191,6 @@ TEST(PressFileReaderTest, LineEndsAndBlanksMatchAnyWhiteSpace)
         EXPECT_EQ(read->Version, 3) << text;
         EXPECT_EQ(read->TACLimit, 270.0);
     }
-}
-
-TEST(PressFileReaderTest, KeysAreCaseSensitive)
-{
-    const auto read = ReadText(Replace(kDefaultRecordText, "25 Dot Gain", "25 dot gain"));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->Version, 1);
-}
-
-TEST(PressFileReaderTest, RealsAreReadInSinglePrecision)
-{
-    const auto read =
-        ReadText(Replace(kDefaultRecordText, "50 Dot Gain: 0.000000", "50 Dot Gain: 0.1"));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->DeviationDistance, static_cast<double>(0.1f));
-    EXPECT_NE(read->DeviationDistance, 0.1);
-    EXPECT_EQ(read->DotGain50, static_cast<double>(0.1f));
-    EXPECT_NE(PressFileWriter::Format(*read).find("\nDeviationDistance: 0.100000\n"),
-              std::string::npos);
 }
 
 TEST(PressFileReaderTest, NulBytesAndBinaryGarbageGiveNoRecord)

@@ -14,16 +14,6 @@ TEST(PressFileWriterTest, ADefaultRecordIsWrittenByteForByte)
     EXPECT_EQ(PressFileWriter::Format(PressSettings("Default")), kDefaultRecordText);
 }
 
-TEST(PressFileWriterTest, FlagsAreWrittenAsZeroOrOne)
-{
-    PressSettings record("Flags");
-    record.IsFlexo = true;
-    record.CheckSameAngles = false;
-    const std::string text = PressFileWriter::Format(record);
-    EXPECT_NE(text.find("\nIsFlexo: 1\n"), std::string::npos);
-    EXPECT_NE(text.find("\nCheckSameAngles: 0\n"), std::string::npos);
-}
-
 TEST(PressFileWriterTest, ValuesMatchPrintfInTheClassicLocale)
 {
     PressSettings record("Values");

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
 #include <map>
 #include <string>
@@ -81,7 +82,7 @@ constexpr Accessor kAccessors[] = {
     {"AntialiasingMode", ViewerPreferences::AntialiasingMode, "Integer", 0, 3, 3},
 };
 
-TEST_F(ViewerPreferencesTest, EmptyStoreGivesEveryDefaultAndAsksWithTheRightGetter)
+TEST_F(ViewerPreferencesTest, EmptyOrMissingStoreGivesEveryDefaultAndAsksWithTheRightGetter)
 {
     for (const Accessor& accessor : kAccessors) {
         SCOPED_TRACE(accessor.key);
@@ -89,45 +90,26 @@ TEST_F(ViewerPreferencesTest, EmptyStoreGivesEveryDefaultAndAsksWithTheRightGett
         EXPECT_EQ(accessor.read(), accessor.defaultResult);
         EXPECT_EQ(g_store.reads, std::vector<std::string>{std::string(accessor.kind) + " " + accessor.key});
     }
+    Pointer() = nullptr;
+    for (const Accessor& accessor : kAccessors) {
+        SCOPED_TRACE(accessor.key);
+        EXPECT_EQ(accessor.read(), accessor.defaultResult);
+    }
 }
 
-TEST_F(ViewerPreferencesTest, StoredValuesAreReturnedAsStored)
+TEST_F(ViewerPreferencesTest, StoredValuesOfTheViewerSectionAreReadAfreshEachTime)
 {
+    g_store.values["Hueline/Other/ShowSepsOnly"] = 1;
+    EXPECT_EQ(ViewerPreferences::ShowSepsOnly(), 0);
     for (const Accessor& accessor : kAccessors)
         Store(accessor.key, accessor.stored);
     for (const Accessor& accessor : kAccessors) {
         SCOPED_TRACE(accessor.key);
         EXPECT_EQ(accessor.read(), accessor.storedResult);
     }
-}
-
-TEST_F(ViewerPreferencesTest, EveryReadAsksTheStoreAfresh)
-{
-    EXPECT_EQ(ViewerPreferences::ShowSepsOnly(), 0);
-    Store("ShowSepsOnly", 1);
-    EXPECT_EQ(ViewerPreferences::ShowSepsOnly(), 1);
-    EXPECT_EQ(g_store.reads.size(), 2u);
-}
-
-TEST_F(ViewerPreferencesTest, KeysOfOtherSectionsAreNotRead)
-{
-    g_store.values["Hueline/Other/ShowSepsOnly"] = 1;
-    EXPECT_EQ(ViewerPreferences::ShowSepsOnly(), 0);
-}
-
-TEST_F(ViewerPreferencesTest, SmallestStoredImageQualityDoesNotOverflow)
-{
+    EXPECT_EQ(g_store.reads.size(), std::size(kAccessors) + 1);
     Store("KilnImageQuality", std::numeric_limits<ASInt32>::min());
     EXPECT_EQ(ViewerPreferences::KilnImageQuality(), std::numeric_limits<ASInt32>::min());
-}
-
-TEST_F(ViewerPreferencesTest, MissingStoreGivesTheDefaults)
-{
-    Pointer() = nullptr;
-    for (const Accessor& accessor : kAccessors) {
-        SCOPED_TRACE(accessor.key);
-        EXPECT_EQ(accessor.read(), accessor.defaultResult);
-    }
 }
 
 }  // namespace

@@ -60,24 +60,6 @@ TEST(DocumentReaderTest, ReadsEverySampleWithProcessInksFirst)
     }
 }
 
-TEST(DocumentReaderTest, FineDetailSampleHoldsHairlinesAndSmallText)
-{
-    std::string error;
-    const auto content = hostsim::ReadDocument(std::string(SAMPLES_DIR) + "/fine-detail.json", error);
-    ASSERT_TRUE(content) << error;
-    double thinnest = 1e9;
-    double smallest = 1e9;
-    for (const hostsim::ArtworkItem& item : content->artwork) {
-        if (item.strokeWidth > 0)
-            thinnest = std::min(thinnest, item.strokeWidth);
-        if (item.kind == ArtworkKind::Text)
-            smallest = std::min(smallest, item.fontSize);
-    }
-    EXPECT_LE(thinnest, 0.1);
-    EXPECT_LE(smallest, 2.0);
-    EXPECT_EQ(content->page.origin.h, 36.0);
-}
-
 TEST(DocumentReaderTest, ReadsEveryKindOfArtwork)
 {
     const std::string artwork =
@@ -133,21 +115,15 @@ TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
         {R"({"format": "Hueline document", "version": 1, "colorModel": "RGB"})", "m.json: page: must be an object"},
         {R"({"format": "Hueline document", "version": 1, "colorModel": "RGB", "page": {"width": 0, "height": 5}})",
          "m.json: page: width and height must be above 0 and at most 16383 points"},
-        {R"({"format": "Hueline document", "version": 1, "colorModel": "RGB", "page": {"width": 9, "height": "5"}})",
-         "m.json: page: height must be a number"},
         {R"({"format": "Hueline document", "version": 1, "colorModel": "RGB", "page": {"width": 9, "height": 5, "origin": [1]}})",
          "m.json: page: origin must be 2 numbers"},
         {Document(R"({"name": "Cyan", "rgb": [0, 0, 0]})", ""), R"(m.json: ink 1: "Cyan" is a process ink)"},
         {Document(std::string(kSpot) + "," + kSpot, ""), R"(m.json: ink 2: "Spot" is named twice)"},
         {Document(R"({"name": "Spot"})", ""), "m.json: ink 1: needs exactly one of rgb and lab"},
-        {Document(R"({"name": "Spot", "rgb": [0, 0, 0], "lab": [0, 0, 0]})", ""), "m.json: ink 1: needs exactly one of rgb and lab"},
         {Document(R"({"name": "Spot", "rgb": [0, 256, 0]})", ""), "m.json: ink 1: rgb values must be between 0 and 255"},
         {Document(R"({"name": "Spot", "lab": [101, 0, 0]})", ""),
          "m.json: ink 1: lab needs L between 0 and 100, a and b between -128 and 127"},
-        {Document(R"({"name": "", "lab": [50, 0, 0]})", ""), "m.json: ink 1: name must be 1 to 255 bytes without control characters"},
         {Document(R"({"name": "Tab\tInk", "lab": [50, 0, 0]})", ""),
-         "m.json: ink 1: name must be 1 to 255 bytes without control characters"},
-        {Document(R"({"name": ")" + std::string(256, 'x') + R"(", "lab": [50, 0, 0]})", ""),
          "m.json: ink 1: name must be 1 to 255 bytes without control characters"},
         {Document("", square + "," + square + R"(, {"type": "ellipse", "bounds": [0, 9, 9, 0], "fill": {"PANTONE 999": 100}})"),
          R"(m.json: artwork 3: unknown ink "PANTONE 999")"},
@@ -155,11 +131,8 @@ TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
          R"(m.json: artwork 1: unknown ink "Cyan")"},
         {Document("", R"({"type": "star"})"), R"(m.json: artwork 1: unknown type "star")"},
         {Document("", R"({"bounds": [0, 1, 1, 0]})"), "m.json: artwork 1: type must be rectangle, ellipse, path or text"},
-        {Document("", R"({"type": "rectangle", "bounds": [0, 1, 1, 0], "fil": {}})"), R"(m.json: artwork 1: unknown key "fil")"},
         {Document("", R"({"type": "rectangle", "bounds": [0, 1, 1, 0], "fill": {"Black": 101}})"),
          "m.json: artwork 1: fill tints must be between 0 and 100"},
-        {Document("", R"({"type": "rectangle", "bounds": [0, 1, 1, 0], "fill": {"Black": "50%"}})"),
-         "m.json: artwork 1: a tint must be a number"},
         {Document("", R"({"type": "rectangle", "bounds": [0, 1, 1, 0], "fill": {}})"), "m.json: artwork 1: fill names no ink"},
         {Document("", R"({"type": "rectangle", "bounds": [0, 0, 1, 1], "fill": {"Black": 1}})"),
          "m.json: artwork 1: bounds need left < right and bottom < top"},
@@ -171,8 +144,6 @@ TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
          "m.json: artwork 1: a closed path needs at least 3 points"},
         {Document("", R"({"type": "path", "points": [[0, 0]], "closed": false, "fill": {"Black": 1}})"),
          "m.json: artwork 1: an open path needs at least 2 points"},
-        {Document("", R"({"type": "path", "points": [[0, 0], [1, "1"]], "closed": false, "fill": {"Black": 1}})"),
-         "m.json: artwork 1: each point must be a number"},
         {Document("", R"({"type": "path", "points": [[0, 0], [1, 1]], "closed": false, "stroke": {"width": 0, "inks": {"Black": 1}}})"),
          "m.json: artwork 1: a stroke needs inks and a width above 0 and at most 1000"},
         {Document("", R"({"type": "text", "at": [0, 0], "size": 6, "text": "", "fill": {"Black": 1}})"), "m.json: artwork 1: text is empty"},
@@ -189,26 +160,22 @@ TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
     }
 }
 
-TEST(DocumentReaderTest, SyntaxErrorsGiveLineAndColumn)
+TEST(DocumentReaderTest, SyntaxAndFileErrorsGiveTheFileNameNotItsFolderAndTheLineAndColumn)
 {
     std::string error;
     EXPECT_FALSE(hostsim::ParseDocument("{\n  \"format\": \"Hueline document\",\n  \"version\": 1,,\n}", "s.json", error));
     EXPECT_EQ(error.rfind("s.json: line 3, column ", 0), 0u) << error;
     EXPECT_FALSE(hostsim::ParseDocument("", "empty.json", error));
     EXPECT_EQ(error.rfind("empty.json: line 1, column 1: ", 0), 0u) << error;
-}
-
-TEST(DocumentReaderTest, FileErrorsNameTheFileNotItsFolder)
-{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const std::string path = folder.filePath("label.json").toStdString();
     std::ofstream(path) << Document("", std::string(kSquare) + "," + kSquare +
                                             R"(, {"type": "rectangle", "bounds": [0, 1, 1, 0], "fill": {"PANTONE 999": 5}})");
-    std::string error;
     EXPECT_FALSE(hostsim::ReadDocument(path, error));
     EXPECT_EQ(error, R"(label.json: artwork 3: unknown ink "PANTONE 999")");
 
     EXPECT_FALSE(hostsim::ReadDocument(folder.filePath("missing.json").toStdString(), error));
     EXPECT_EQ(error.rfind("missing.json: cannot be opened (", 0), 0u) << error;
 }
+

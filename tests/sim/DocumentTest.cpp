@@ -52,14 +52,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DocumentTest, IsNamedAfterItsFile)
-{
-    EXPECT_EQ(document.Name(), "doc.json");
-    EXPECT_EQ(document.Path(), "/tmp/doc.json");
-    EXPECT_EQ(document.Revision(), 0u);
-}
-
-TEST_F(DocumentTest, MovingShiftsEveryCoordinateOfTheItemOnly)
+TEST_F(DocumentTest, EditsMoveRecolourAndAddInFrontCountingRevisions)
 {
     std::string error;
     ASSERT_TRUE(document.Apply(MoveArtwork{1, 2, -3}, error)) << error;
@@ -73,28 +66,18 @@ TEST_F(DocumentTest, MovingShiftsEveryCoordinateOfTheItemOnly)
     EXPECT_EQ(artwork[0].bounds.top, 11);
     EXPECT_EQ(artwork[0].bounds.right, 11);
     EXPECT_EQ(document.Revision(), 3u);
-}
 
-TEST_F(DocumentTest, RecolouringReplacesTheFill)
-{
-    std::string error;
     ASSERT_TRUE(document.Apply(RecolourArtwork{0, {{0, 0.25}, {2, 1.0}}}, error)) << error;
-    ASSERT_EQ(document.Content().artwork[0].fill.size(), 2u);
-    EXPECT_EQ(document.Content().artwork[0].fill[0].tint, 0.25);
-    EXPECT_EQ(document.Revision(), 1u);
-}
-
-TEST_F(DocumentTest, AddedShapesArePaintedInFront)
-{
+    ASSERT_EQ(artwork[0].fill.size(), 2u);
+    EXPECT_EQ(artwork[0].fill[0].tint, 0.25);
     ArtworkItem ellipse;
     ellipse.kind = ArtworkKind::Ellipse;
     ellipse.bounds = AIRealRect{20, 40, 40, 20};
     ellipse.fill = {{1, 1.0}};
-    std::string error;
     ASSERT_TRUE(document.Apply(AddArtwork{ellipse}, error)) << error;
     ASSERT_EQ(document.Content().artwork.size(), 4u);
     EXPECT_EQ(document.Content().artwork.back().kind, ArtworkKind::Ellipse);
-    EXPECT_EQ(document.Revision(), 1u);
+    EXPECT_EQ(document.Revision(), 5u);
 }
 
 TEST_F(DocumentTest, RefusedEditsChangeNothing)

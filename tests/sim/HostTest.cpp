@@ -36,16 +36,12 @@ protected:
 
 }  // namespace
 
-TEST_F(HostTest, RefusesAFileWithoutPropertyListBeforeLoadingIt)
+TEST_F(HostTest, LoadsAFolderExceptTheNamedFilesAndRefusesAFileWithoutPropertyList)
 {
     std::string error;
     EXPECT_EQ(host.LoadPlugin(NO_PIPL_PLUGIN, error), nullptr);
     EXPECT_EQ(error, "no plug-in property list");
     EXPECT_TRUE(host.Plugins().empty());
-}
-
-TEST_F(HostTest, LoadsAFolderExceptTheNamedFiles)
-{
     const std::string folder = std::filesystem::path(ECHO_PLUGIN).parent_path().string();
     EXPECT_TRUE(host.LoadPluginFolder(folder, {"Echo.aip"}).empty());
     EXPECT_EQ(host.FindPlugin("Echo.aip"), nullptr);
@@ -53,36 +49,21 @@ TEST_F(HostTest, LoadsAFolderExceptTheNamedFiles)
     EXPECT_NE(host.FindPlugin("Echo.aip"), nullptr);
 }
 
-TEST_F(HostTest, SendsTheStartUpAndShutDownSequencesOfTheRealHost)
-{
-    SPPlugin& echo = LoadEcho();
-    host.Startup();
-    EXPECT_TRUE(echo.started);
-    EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier");
-
-    host.Shutdown();
-    EXPECT_FALSE(echo.started);
-    EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier|"
-                         "AI Application Shutdown Notifier|SP Interface/Shutdown");
-}
-
-TEST_F(HostTest, StartsInTwoHalvesWithNothingBroadcastBetween)
+TEST_F(HostTest, SendsTheStartUpAndShutDownSequencesOfTheRealHostInTwoHalves)
 {
     SPPlugin& echo = LoadEcho();
     host.StartPlugins();
     EXPECT_TRUE(echo.started);
     EXPECT_EQ(EchoLog(), "Startup");
     host.FinishStartup();
-    EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier");
-}
-
-TEST_F(HostTest, BroadcastReachesActiveNotifiersOfTheTypeOnly)
-{
-    LoadEcho();
-    host.Startup();
     host.Broadcast("Echo Type");
     host.Broadcast("Other Type");
     EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier|Echo Type");
+
+    host.Shutdown();
+    EXPECT_FALSE(echo.started);
+    EXPECT_EQ(EchoLog(), "Startup|AI Application Started Notifier|AI OwlApp Init Dispatched Notifier|Echo Type|"
+                         "AI Application Shutdown Notifier|SP Interface/Shutdown");
 }
 
 TEST_F(HostTest, TimersFireEachTimeTheirPeriodPasses)
@@ -128,7 +109,7 @@ TEST_F(HostTest, CountsEveryAcquireAndReleasePerSuite)
     EXPECT_GT(host.Suites().AcquireCount(AIMenuSuite::kName), 1);
 }
 
-TEST_F(HostTest, AMissingSuiteFailsTheAcquisition)
+TEST_F(HostTest, AMissingSuiteFailsTheAcquisitionAndThePluginReceivesNothingMore)
 {
     host.Suites().SetMissing(AINotifierSuite::kName, true);
     SPPlugin& echo = LoadEcho();
@@ -136,29 +117,21 @@ TEST_F(HostTest, AMissingSuiteFailsTheAcquisition)
     EXPECT_FALSE(echo.started);
     EXPECT_EQ(echo.startupResult, FourCC("NoNt"));
     EXPECT_EQ(host.Suites().AcquireCount(AINotifierSuite::kName), 0);
+    host.Broadcast("Echo Type");
+    host.AdvanceTicks(30);
+    EXPECT_TRUE(host.Notifiers().All().empty());
 
     const void* suite = &echo;
     EXPECT_EQ(host.BasicSuite()->AcquireSuite(AINotifierSuite::kName, AINotifierSuite::kVersion, &suite),
               hostsim::SuiteNotFoundError());
     EXPECT_EQ(suite, nullptr);
     host.Suites().SetAcquireError(AINotifierSuite::kName, FourCC("FAIL"));
-    EXPECT_EQ(host.BasicSuite()->AcquireSuite(AINotifierSuite::kName, AINotifierSuite::kVersion, &suite), FourCC("FAIL"));
     EXPECT_EQ(host.BasicSuite()->AcquireSuite(AINotifierSuite::kName, 99, &suite), FourCC("FAIL"));
     host.Suites().SetAcquireError(AINotifierSuite::kName, kNoErr);
     EXPECT_EQ(host.BasicSuite()->AcquireSuite(AINotifierSuite::kName, 99, &suite), hostsim::SuiteNotFoundError());
 }
 
-TEST_F(HostTest, ANotStartedPluginReceivesNothingMore)
-{
-    host.Suites().SetMissing(AINotifierSuite::kName, true);
-    LoadEcho();
-    host.Startup();
-    host.Broadcast("Echo Type");
-    host.AdvanceTicks(30);
-    EXPECT_TRUE(host.Notifiers().All().empty());
-}
-
-TEST_F(HostTest, AccessReferencesAreStablePerPluginUnlessSwitchedOff)
+TEST_F(HostTest, AccessReferencesAreStablePerPluginAndTheKeyStateShowsTheControlKey)
 {
     SPPlugin& echo = LoadEcho();
     SPAccessRef first = host.AccessFor(&echo);
@@ -166,10 +139,6 @@ TEST_F(HostTest, AccessReferencesAreStablePerPluginUnlessSwitchedOff)
     EXPECT_EQ(host.AccessFor(&echo), first);
     host.SetNoAccessReference(true);
     EXPECT_EQ(host.AccessFor(&echo), nullptr);
-}
-
-TEST_F(HostTest, KeyStateShowsTheControlKeyHeld)
-{
     EXPECT_EQ(HostSimGetKeyState(17), 0);
     host.SetControlKeyHeld(true);
     EXPECT_NE(HostSimGetKeyState(17) & 0x8000, 0);

@@ -75,23 +75,19 @@ TEST(UserNumbersEvaluate, EntriesWithoutDigitsGiveTheDefaultValue)
     }
 }
 
-TEST(UserNumbersEvaluate, BringsResultsIntoTheRange)
+TEST(UserNumbersEvaluate, BringsResultsIntoTheRangeAndRoundsToTheRequestedPrecision)
 {
     EXPECT_EQ(Evaluate("1234567", kNone), 1000000);
     EXPECT_EQ(Evaluate("-9999999", kNone), -999999);
     EXPECT_EQ(Evaluate("99999in", kPoint), 1000000);
     EXPECT_EQ(Evaluate(std::string(400, '9'), kPoint), 1000000);
     EXPECT_EQ(Evaluate("0." + std::string(400, '0') + "1", kPoint), 0.0);
-}
-
-TEST(UserNumbersEvaluate, RoundsToTheRequestedPrecision)
-{
     EXPECT_EQ(UserNumbers::Evaluate(u"1.25", Options(kPoint, 0, 1)), 1.3);
     EXPECT_EQ(UserNumbers::Evaluate(u"1.5", Options(kPoint, 0, 0)), 2.0);
     EXPECT_EQ(UserNumbers::Evaluate(u"1.23456789", Options(kPoint, 0, 99)), 1.23456789);
 }
 
-TEST(UserNumbersFormat, WritesFixedDecimals)
+TEST(UserNumbersFormat, WritesFixedDecimalsOfFiniteValuesOnly)
 {
     EXPECT_EQ(UserNumbers::Format(1.5, 2), "1.50");
     EXPECT_EQ(UserNumbers::Format(2.0, 0), "2");
@@ -99,10 +95,6 @@ TEST(UserNumbersFormat, WritesFixedDecimals)
     EXPECT_EQ(UserNumbers::Format(-0.0, 0), "-0");
     EXPECT_EQ(UserNumbers::Format(2.5, -3), "2");
     EXPECT_EQ(UserNumbers::Format(0.1, 40), "0.100000000000000");
-}
-
-TEST(UserNumbersFormat, RefusesValuesThatAreNotFinite)
-{
     EXPECT_FALSE(UserNumbers::Format(std::numeric_limits<double>::quiet_NaN(), 2));
     EXPECT_FALSE(UserNumbers::Format(-std::numeric_limits<double>::infinity(), 2));
 }
@@ -135,15 +127,11 @@ protected:
     const AIUserSuite& user = *Acquire(host);
 };
 
-TEST_F(UserSuiteTest, FormatNumberReplacesTheStringContent)
+TEST_F(UserSuiteTest, FormatNumberReplacesTheStringAndEvaluateReportsValueOrFailure)
 {
     AIUnicodeStringOpaque text = String("old");
     EXPECT_EQ(user.FormatNumber(12.345, 1, &text), kNoErr);
     EXPECT_EQ(text.text, u"12.3");
-}
-
-TEST_F(UserSuiteTest, EvaluateExpressionReportsValueOrFailure)
-{
     const AIExpressionOptions options = Options(kMillimetre);
     AIUnicodeStringOpaque inch = String("1 in");
     AIUnicodeStringOpaque word = String("one inch");

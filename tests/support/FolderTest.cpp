@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(FolderTest, ResolveMakesAbsolutePathsEndingInASeparator)
+TEST(FolderTest, ResolveMakesAbsolutePathsEndingInASeparatorButRefusesAnEmptyPath)
 {
     Folder folder;
     ASSERT_TRUE(Folder::Resolve("relative", folder));
@@ -21,18 +21,11 @@ TEST(FolderTest, ResolveMakesAbsolutePathsEndingInASeparator)
     TemporaryFolder temporary;
     ASSERT_TRUE(Folder::Resolve(temporary.Utf8(), folder));
     EXPECT_EQ(folder.FilePath("x.press"), FileName::Join(temporary.Utf8(), "x.press"));
-}
-
-TEST(FolderTest, ResolveRefusesAnEmptyPathAndKeepsTheFolder)
-{
-    Folder folder;
-    ASSERT_TRUE(Folder::Resolve("kept", folder));
-    const std::string before = folder.Path();
     EXPECT_FALSE(Folder::Resolve("", folder));
-    EXPECT_EQ(folder.Path(), before);
+    EXPECT_EQ(folder.FilePath("x.press"), FileName::Join(temporary.Utf8(), "x.press"));
 }
 
-TEST(FolderTest, CreateWithParentsMakesEveryMissingLevel)
+TEST(FolderTest, CreateWithParentsMakesEveryMissingLevelUnlessAFileBlocksThePath)
 {
     TemporaryFolder temporary;
     Folder folder;
@@ -43,21 +36,16 @@ TEST(FolderTest, CreateWithParentsMakesEveryMissingLevel)
     EXPECT_TRUE(folder.CreateWithParents());
     EXPECT_TRUE(std::filesystem::is_directory(temporary.Path() / "Hueline" / "dot_gain_curves"));
     EXPECT_TRUE(folder.CreateWithParents()) << "an existing folder is no failure";
+
+    TemporaryFolder blocked;
+    blocked.Write("Hueline", "a file, not a folder");
+    Folder below;
+    ASSERT_TRUE(Folder::Resolve(FileName::Join(FileName::Join(blocked.Utf8(), "Hueline"), "dot_gain_curves"), below));
+    EXPECT_FALSE(below.CreateWithParents());
+    EXPECT_EQ(blocked.Read("Hueline"), "a file, not a folder");
 }
 
-TEST(FolderTest, CreateWithParentsFailsWhenAFileBlocksThePath)
-{
-    TemporaryFolder temporary;
-    temporary.Write("Hueline", "a file, not a folder");
-    Folder folder;
-    ASSERT_TRUE(Folder::Resolve(FileName::Join(FileName::Join(temporary.Utf8(), "Hueline"),
-                                               "dot_gain_curves"),
-                                folder));
-    EXPECT_FALSE(folder.CreateWithParents());
-    EXPECT_EQ(temporary.Read("Hueline"), "a file, not a folder");
-}
-
-TEST(FolderTest, ListsRegularFilesOnly)
+TEST(FolderTest, ListsRegularFilesOnlyAndAMissingFolderFails)
 {
     TemporaryFolder temporary;
     temporary.Write("a.press", "");
@@ -70,15 +58,9 @@ TEST(FolderTest, ListsRegularFilesOnly)
     ASSERT_TRUE(folder.ListRegularFiles(names));
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string> {".hidden", "Dru\xC3\xA7k.press", "a.press"}));
-}
-
-TEST(FolderTest, ListingAMissingFolderFails)
-{
-    TemporaryFolder temporary;
-    Folder folder;
-    ASSERT_TRUE(Folder::Resolve(FileName::Join(temporary.Utf8(), "missing"), folder));
-    std::vector<std::string> names {"stale"};
-    EXPECT_FALSE(folder.ListRegularFiles(names));
+    Folder missing;
+    ASSERT_TRUE(Folder::Resolve(FileName::Join(temporary.Utf8(), "missing"), missing));
+    EXPECT_FALSE(missing.ListRegularFiles(names));
     EXPECT_TRUE(names.empty());
 }
 

@@ -15,17 +15,13 @@ protected:
     std::optional<std::string> Find(const char* key) { return ResourceDatabase::Lookup(db.get(), key); }
 };
 
-TEST_F(ResourceDatabaseTest, InsertThenLookupGivesTheValueAndReplacesOnSecondInsert)
+TEST_F(ResourceDatabaseTest, InsertThenLookupGivesTheValueOfLeavesOnlyAndReplacesOnSecondInsert)
 {
     ASSERT_TRUE(ResourceDatabase::Insert(db.get(), "panel.title", "Viewer"));
     EXPECT_EQ(Find("panel.title"), "Viewer");
     ASSERT_TRUE(ResourceDatabase::Insert(db.get(), "panel.title", "Betrachter"));
     EXPECT_EQ(Find("panel.title"), "Betrachter");
     EXPECT_EQ(LastResourceError(), ResourceError::None);
-}
-
-TEST_F(ResourceDatabaseTest, AbsentKeysAndInnerNodesHaveNoValue)
-{
     ResourceDatabase::Insert(db.get(), "a.b.c", "x");
     EXPECT_FALSE(Find("a.b"));
     EXPECT_FALSE(Find("a.b.c.d"));
@@ -33,7 +29,7 @@ TEST_F(ResourceDatabaseTest, AbsentKeysAndInnerNodesHaveNoValue)
     EXPECT_EQ(LastResourceError(), ResourceError::None);
 }
 
-TEST_F(ResourceDatabaseTest, EscapedDotsStayInsideOneComponent)
+TEST_F(ResourceDatabaseTest, EscapedDotsAndStarsStayLiteralAndOneLeadingDotIsIgnored)
 {
     ResourceDatabase::Insert(db.get(), "Copy \\.\\.\\.", "Kopieren ...");
     EXPECT_EQ(Find("Copy \\.\\.\\."), "Kopieren ...");
@@ -41,13 +37,14 @@ TEST_F(ResourceDatabaseTest, EscapedDotsStayInsideOneComponent)
     const auto path = ResourceDatabase::SplitKey("Copy \\.\\.\\.");
     ASSERT_EQ(path.size(), 1u);
     EXPECT_EQ(path[0].text, "Copy ...");
-}
-
-TEST_F(ResourceDatabaseTest, OneLeadingDotIsIgnored)
-{
     ResourceDatabase::Insert(db.get(), ".a.b", "x");
     EXPECT_EQ(Find("a.b"), "x");
     EXPECT_EQ(ResourceDatabase::SplitKey("..a").size(), 3u);
+    ResourceDatabase::Insert(db.get(), "\\*", "star");
+    EXPECT_EQ(Find("\\*"), "star");
+    EXPECT_FALSE(Find("other"));
+    EXPECT_TRUE(ResourceDatabase::SplitKey("*")[0].wildcard);
+    EXPECT_FALSE(ResourceDatabase::SplitKey("\\*")[0].wildcard);
 }
 
 TEST_F(ResourceDatabaseTest, WildcardBindingMatchesAnyOneComponentButExactWins)
@@ -59,16 +56,7 @@ TEST_F(ResourceDatabaseTest, WildcardBindingMatchesAnyOneComponentButExactWins)
     EXPECT_FALSE(Find("Defaults.a.b.title"));
 }
 
-TEST_F(ResourceDatabaseTest, EscapedStarIsALiteralComponent)
-{
-    ResourceDatabase::Insert(db.get(), "\\*", "star");
-    EXPECT_EQ(Find("\\*"), "star");
-    EXPECT_FALSE(Find("other"));
-    EXPECT_TRUE(ResourceDatabase::SplitKey("*")[0].wildcard);
-    EXPECT_FALSE(ResourceDatabase::SplitKey("\\*")[0].wildcard);
-}
-
-TEST_F(ResourceDatabaseTest, MergeAddsMissingKeysAndLaterSourceWins)
+TEST_F(ResourceDatabaseTest, MergeAddsMissingKeysLaterSourceWinsAndValuesOutliveTheSourceAsInACopy)
 {
     ResourceDatabasePtr src(ResourceDatabase::Create());
     ResourceDatabase::Insert(db.get(), "a", "old");
@@ -79,24 +67,12 @@ TEST_F(ResourceDatabaseTest, MergeAddsMissingKeysAndLaterSourceWins)
     EXPECT_EQ(Find("a"), "new");
     EXPECT_EQ(Find("b"), "kept");
     EXPECT_EQ(Find("c.d"), "added");
-}
-
-TEST_F(ResourceDatabaseTest, MergedValuesOutliveTheirSource)
-{
-    ResourceDatabasePtr src(ResourceDatabase::Create());
-    ResourceDatabase::Insert(src.get(), "a", "shared");
-    ResourceDatabase::Merge(db.get(), src.get());
-    src.reset();
-    EXPECT_EQ(Find("a"), "shared");
-}
-
-TEST_F(ResourceDatabaseTest, CopyIsIndependentOfItsSource)
-{
-    ResourceDatabase::Insert(db.get(), "a", "1");
     ResourceDatabasePtr copy(ResourceDatabase::Copy(db.get()));
     ASSERT_TRUE(copy);
+    src.reset();
     ResourceDatabase::Insert(db.get(), "a", "2");
-    EXPECT_EQ(ResourceDatabase::Lookup(copy.get(), "a"), "1");
+    EXPECT_EQ(ResourceDatabase::Lookup(copy.get(), "a"), "new");
+    EXPECT_EQ(ResourceDatabase::Lookup(copy.get(), "c.d"), "added");
 }
 
 TEST_F(ResourceDatabaseTest, VisitReportsEveryValueWithItsPath)

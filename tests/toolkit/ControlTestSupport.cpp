@@ -34,11 +34,6 @@ double RunRatio()
     return ok && ratio > 0 ? ratio : 1.0;
 }
 
-bool ShowsPicture(const QImage& image, const QImage& picture, QPoint offset)
-{
-    return OpaquePixelsMatch(Argb(image), Argb(picture), offset);
-}
-
 bool ShowsPictureIn(const QImage& image, const QImage& picture, const QRect& area)
 {
     const QImage shown = Argb(image);

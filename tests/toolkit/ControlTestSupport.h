@@ -55,10 +55,7 @@ protected:
 double RunRatio();
 
 // Whether the opaque pixels of `picture` appear unchanged in `image` with `picture`'s top-left
-// at `offset` (device pixels).
-bool ShowsPicture(const QImage& image, const QImage& picture, QPoint offset);
-
-// Whether `picture` appears as in ShowsPicture somewhere wholly inside `area` of `image`.
+// somewhere wholly inside `area` of `image` (device pixels).
 bool ShowsPictureIn(const QImage& image, const QImage& picture, const QRect& area);
 
 } // namespace toolkittest

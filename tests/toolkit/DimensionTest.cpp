@@ -2,46 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace qRVADM;
 
 namespace {
 
-struct UnitCase
-{
-    ADMUnits unit;
-    const char* suffix;
-    const char* listSuffix;
-    bool space;
-    double pointsPerUnit;
-};
-
-constexpr UnitCase kUnits[] = {
-    {UnitNone, "", "", false, 1.0},
-    {UnitPoint, "pt", "pt", true, 1.0},
-    {UnitInch, "in", "in", true, 72.0},
-    {UnitMillimetre, "mm", "mm", true, 72.0 / 25.4},
-    {UnitCentimetre, "cm", "cm", true, 720.0 / 25.4},
-    {UnitPica, "p", "pc", false, 12.0},
-    {UnitPercent, "%", "%", false, 1.0},
-    {UnitDegree, "\u00B0", "\u00B0", false, 1.0},
-    {UnitQ, "H", "H", true, 72.0 / 101.6},
-    {UnitPixel, "px", "px", true, 1.0},
-    {static_cast<ADMUnits>(9), "", "", false, 1.0},
-    {static_cast<ADMUnits>(-1), "", "", false, 1.0},
-    {NotParsed, "", "", false, 1.0},
-};
-
-TEST(DimensionUnits, SuffixSpacingAndFactorOfEveryCode)
-{
-    for (const UnitCase& c : kUnits) {
-        EXPECT_EQ(std::string(Dimension::Suffix(c.unit)), c.suffix) << c.unit;
-        EXPECT_EQ(std::string(Dimension::ListSuffix(c.unit)), c.listSuffix) << c.unit;
-        EXPECT_EQ(Dimension::SpaceBeforeSuffix(c.unit), c.space) << c.unit;
-        EXPECT_DOUBLE_EQ(Dimension::PointsPerUnit(c.unit), c.pointsPerUnit) << c.unit;
-    }
-}
+constexpr ADMUnits kUnits[] = {UnitPoint, UnitInch, UnitMillimetre, UnitCentimetre, UnitPica,
+                               UnitPercent, UnitDegree, UnitQ, UnitPixel, static_cast<ADMUnits>(42)};
 
 TEST(DimensionConversion, ScalesBetweenUnits)
 {
@@ -65,12 +31,10 @@ TEST(DimensionConversion, ABareNumberIsOnlyRelabelled)
 // A bare number is relabelled, not converted back: round trips through it are not expected.
 TEST(DimensionConversion, RoundTripsThroughEveryUnit)
 {
-    for (const UnitCase& from : kUnits) {
-        for (const UnitCase& to : kUnits) {
-            if (from.unit == UnitNone || to.unit == UnitNone)
-                continue;
-            const Dimension there = Dimension{3.75, from.unit}.ConvertedTo(to.unit);
-            EXPECT_NEAR(there.ConvertedTo(from.unit).value, 3.75, 1e-12) << from.unit << " -> " << to.unit;
+    for (ADMUnits from : kUnits) {
+        for (ADMUnits to : kUnits) {
+            const Dimension there = Dimension{3.75, from}.ConvertedTo(to);
+            EXPECT_NEAR(there.ConvertedTo(from).value, 3.75, 1e-12) << from << " -> " << to;
         }
     }
 }

@@ -18,9 +18,10 @@ protected:
     const qRVADM::DimensionNumbers& numbers = host.Numbers();
 };
 
-TEST_F(DimensionUserSuiteTest, FormatsThroughAHostString)
+TEST_F(DimensionUserSuiteTest, FormatsThroughAHostStringUnlessTheHostRefuses)
 {
     EXPECT_EQ(numbers.FormatNumber(2.5, 3), QString("2.500"));
+    EXPECT_FALSE(numbers.FormatNumber(std::nan(""), 3));
 }
 
 TEST_F(DimensionUserSuiteTest, EvaluatesTextBeyondAsciiThroughAHostString)
@@ -28,11 +29,6 @@ TEST_F(DimensionUserSuiteTest, EvaluatesTextBeyondAsciiThroughAHostString)
     const AIExpressionOptions options{1, -999999, 1000000, 0, 4};
     EXPECT_EQ(numbers.EvaluateExpression(QString::fromUtf8("45\u00B0"), options), 45.0);
     EXPECT_FALSE(numbers.EvaluateExpression(QString::fromUtf8("45\u00B1"), options));
-}
-
-TEST_F(DimensionUserSuiteTest, AHostRefusalGivesNothing)
-{
-    EXPECT_FALSE(numbers.FormatNumber(std::nan(""), 3));
 }
 
 TEST_F(DimensionUserSuiteTest, WithoutTheSuitesOrTheirEntriesGivesNothing)

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -41,62 +40,7 @@ RVADM_PictureLoader& Loader()
     return loader;
 }
 
-QColor PixelAt(const QPixmap& pixmap, double x, double y)
-{
-    const double ratio = pixmap.devicePixelRatio();
-    return pixmap.toImage().pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
-}
-
-double Luminance(const QColor& c)
-{
-    return 0.299 * c.redF() + 0.587 * c.greenF() + 0.114 * c.blueF();
-}
-
-// The darkest opaque pixel's luminance: the ink a monochrome glyph is drawn with.
-double GlyphLuminance(const QPixmap& pixmap)
-{
-    const QImage image = pixmap.toImage();
-    double darkest = 1.0;
-    double lightest = 0.0;
-    for (int y = 0; y < image.height(); ++y)
-    {
-        for (int x = 0; x < image.width(); ++x)
-        {
-            const QColor c = image.pixelColor(x, y);
-            if (c.alphaF() > 0.9)
-            {
-                darkest = std::min(darkest, Luminance(c));
-                lightest = std::max(lightest, Luminance(c));
-            }
-        }
-    }
-    return (darkest + lightest) / 2;
-}
-
 } // namespace
-
-// The lines of the plug-in's id-to-file table, in their order.
-TEST(PictureResources, IdToFileTableHoldsExactlyTheProductLines)
-{
-    QFile file(QStringLiteral(":/hueline/TXT/IDTOFILE"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList expected = {
-        "17101.png msgbox_info_hueline.png",  "18101.png msgbox_info_hueline_d.png",
-        "17103.png msgbox_alert_hueline.png", "18103.png msgbox_alert_hueline_d.png",
-        "17100.png pal_viewer.png",           "18100.png pal_viewer_d.png",
-        "17201.png visualize_bw.png",         "18201.png visualize_bw_d.png",
-        "17202.png visualize_color.png",      "18202.png visualize_color_d.png",
-        "17203.png visualize_inverted.png",   "18203.png visualize_inverted_d.png",
-        "16204.png zoom_in.png",              "16205.png zoom_out.png",
-        "16206.png high_precision.png",       "16207.png fist.png",
-        "16208.png cross.png",                "17209.png HL_Led_Green.png",
-        "18209.png HL_Led_Green_d.png",       "17210.png HL_Led_Orange.png",
-        "18210.png HL_Led_Orange_d.png",      "17211.png HL_Led_Red.png",
-        "18211.png HL_Led_Red_d.png",
-    };
-    EXPECT_EQ(lines, expected);
-}
 
 struct PictureCase
 {
@@ -134,41 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Pictures, EveryPicture, ::testing::ValuesIn(kPictures),
                              return std::to_string(info.param.id);
                          });
 
-// The status lights by the colour of their centre: green, orange, red.
-TEST(PictureResources, StatusLightsShowTheirColourInEveryVariant)
-{
-    for (const int theme : {kLight, kDark})
-    {
-        for (const double scale : {1.0, 2.0})
-        {
-            const QColor green = PixelAt(Loader().Load(16209, scale, theme), 8, 8);
-            const QColor orange = PixelAt(Loader().Load(16210, scale, theme), 8, 8);
-            const QColor red = PixelAt(Loader().Load(16211, scale, theme), 8, 8);
-            const std::string where = "theme " + std::to_string(theme) + " scale " + std::to_string(scale);
-            EXPECT_GT(green.green(), green.red() + 60) << where;
-            EXPECT_GT(green.green(), green.blue() + 60) << where;
-            EXPECT_GT(orange.red(), orange.green()) << where;
-            EXPECT_GT(orange.green(), orange.blue() + 60) << where;
-            EXPECT_GT(red.red(), red.green() + 60) << where;
-            EXPECT_GT(red.red(), red.blue() + 60) << where;
-            EXPECT_EQ(red.alpha(), 255) << where;
-        }
-    }
-}
-
-// Monochrome glyphs are dark on the light theme and light on the dark one.
-TEST(PictureResources, GlyphsContrastWithTheirTheme)
-{
-    for (const std::int32_t id : {16100, 16028, 16029, 16051, 16052})
-    {
-        for (const double scale : {1.0, 2.0})
-        {
-            EXPECT_LT(GlyphLuminance(Loader().Load(id, scale, kLight)), 0.4) << id << " at " << scale;
-            EXPECT_GT(GlyphLuminance(Loader().Load(id, scale, kDark)), 0.6) << id << " at " << scale;
-        }
-    }
-}
-
 struct HotSpotCase
 {
     std::int32_t id;
@@ -203,12 +112,3 @@ INSTANTIATE_TEST_SUITE_P(Cursors, CursorHotSpot, ::testing::ValuesIn(kHotSpots),
                              return std::to_string(info.param.id);
                          });
 
-// The zoom cursors differ only by the vertical bar of the plus, above the lens centre.
-TEST(PictureResources, ZoomInCursorHasAPlusAndZoomOutAMinus)
-{
-    for (const double scale : {1.0, 2.0})
-    {
-        EXPECT_EQ(PixelAt(Loader().Load(16204, scale, kLight), 8, 6).rgba(), 0xFF000000u);
-        EXPECT_EQ(PixelAt(Loader().Load(16205, scale, kLight), 8, 6).rgba(), 0xFFFFFFFFu);
-    }
-}

@@ -15,7 +15,7 @@ namespace QtManager = RVADMQtManager::QtManager;
 namespace SharedResources = RVADMQtManager::SharedResources;
 namespace InputHandlerManager = RVADMQtManager::InputHandlerManager;
 
-TEST(DialogCount, DeferredDecreaseTakesEffectOnTheNextTurn)
+TEST(DialogCount, DeferredDecreaseTakesEffectOnTheNextTurnAndNeverBelowZero)
 {
     QCoreApplication::processEvents();
     const int before = QtManager::GetDialogCount();
@@ -24,17 +24,13 @@ TEST(DialogCount, DeferredDecreaseTakesEffectOnTheNextTurn)
     EXPECT_EQ(QtManager::GetDialogCount(), before + 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(QtManager::GetDialogCount(), before);
-}
-
-TEST(DialogCount, NeverGoesBelowZero)
-{
     while (QtManager::GetDialogCount() > 0)
         QtManager::DecreaseDialogCount();
     QtManager::DecreaseDialogCount();
     EXPECT_EQ(QtManager::GetDialogCount(), 0);
 }
 
-TEST(ModalParent, PreferredThenHostMainWindow)
+TEST(ModalParent, PreferredThenHostMainWindowWhileItLives)
 {
     QWidget main;
     QWidget preferred;
@@ -43,17 +39,13 @@ TEST(ModalParent, PreferredThenHostMainWindow)
     EXPECT_EQ(QtManager::GetModalDialogParent(nullptr, true), &main);
     QtManager::SetHostMainWindow(nullptr);
     EXPECT_EQ(QtManager::GetModalDialogParent(nullptr, false), nullptr);
-}
-
-TEST(ModalParent, ForgetsADeletedMainWindow)
-{
-    auto main = std::make_unique<QWidget>();
-    QtManager::SetHostMainWindow(main.get());
-    main.reset();
+    auto dying = std::make_unique<QWidget>();
+    QtManager::SetHostMainWindow(dying.get());
+    dying.reset();
     EXPECT_EQ(QtManager::GetModalDialogParent(nullptr, true), nullptr);
 }
 
-TEST(Theme, DarkModeRepaintsStyleAwareWidgetsOnly)
+TEST(Theme, DarkModeRepaintsStyleAwareWidgetsOnlyInTheColoursOfThemeAndState)
 {
     QWidget aware;
     QWidget plain;
@@ -70,6 +62,13 @@ TEST(Theme, DarkModeRepaintsStyleAwareWidgetsOnly)
     EXPECT_EQ(plain.palette().color(QPalette::Window), plainBefore);
     QtManager::SetDarkMode(false);
     EXPECT_EQ(aware.palette().color(QPalette::Window), lightBackground);
+    const QColor light = QtManager::GetControlColor(nullptr, QtManager::kColorText, true);
+    EXPECT_NE(QtManager::GetControlColor(nullptr, QtManager::kColorText, false), light);
+    QtManager::SetDarkMode(true);
+    EXPECT_NE(QtManager::GetControlColor(nullptr, QtManager::kColorText, true), light);
+    QtManager::SetDarkMode(false);
+    EXPECT_EQ(QtManager::GetControlColor(nullptr, 999, true), light);
+    EXPECT_EQ(QtManager::GetControlColor(nullptr, -1, true), light);
 }
 
 TEST(Theme, StyleAwarenessCanBeWithdrawnAndDeletedWidgetsAreForgotten)
@@ -85,17 +84,6 @@ TEST(Theme, StyleAwarenessCanBeWithdrawnAndDeletedWidgetsAreForgotten)
     QtManager::SetDarkMode(true); // must not touch the deleted widget
     QtManager::SetDarkMode(false);
     EXPECT_FALSE(QtManager::IsStyleAware(raw));
-}
-
-TEST(Theme, ControlColoursDependOnThemeAndState)
-{
-    const QColor light = QtManager::GetControlColor(nullptr, QtManager::kColorText, true);
-    EXPECT_NE(QtManager::GetControlColor(nullptr, QtManager::kColorText, false), light);
-    QtManager::SetDarkMode(true);
-    EXPECT_NE(QtManager::GetControlColor(nullptr, QtManager::kColorText, true), light);
-    QtManager::SetDarkMode(false);
-    EXPECT_EQ(QtManager::GetControlColor(nullptr, 999, true), light);
-    EXPECT_EQ(QtManager::GetControlColor(nullptr, -1, true), light);
 }
 
 TEST(NonModal, DecidedByTheNearestStyleAwareAncestor)

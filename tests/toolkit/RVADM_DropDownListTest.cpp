@@ -41,7 +41,7 @@ protected:
     std::vector<std::unique_ptr<RVADM_ComboEntry>> entries;
 };
 
-TEST_F(DropDownListTest, RowsCarryTheEntryAndItsPictureId)
+TEST_F(DropDownListTest, RowsCarryTheEntryAndItsPictureIdAndASeparatorIsAMarkedRow)
 {
     entries[1]->SetPicture(kGreenLight);
     EXPECT_EQ(combo->itemData(1, 256).value<void*>(), static_cast<void*>(entries[1].get()));
@@ -51,9 +51,13 @@ TEST_F(DropDownListTest, RowsCarryTheEntryAndItsPictureId)
     EXPECT_EQ(combo->FindEntry("fit"), entries[2].get());
     EXPECT_EQ(combo->maxVisibleItems(), 32);
     EXPECT_EQ(combo->GetKind(), kKindDropDownList);
+    RVADM_ComboEntrySeparator separator(combo);
+    EXPECT_EQ(combo->count(), 4);
+    EXPECT_EQ(combo->GetEntry(3), &separator);
+    EXPECT_EQ(combo->itemData(3, Qt::AccessibleDescriptionRole).toString(), QStringLiteral("separator"));
 }
 
-TEST_F(DropDownListTest, EntriesFindTheirRowAfterOthersMove)
+TEST_F(DropDownListTest, EntriesFindTheirRowAfterOthersMoveAndDeletingOneRemovesItsRow)
 {
     combo->insertItem(0, QStringLiteral("foreign"));
     entries[0]->Remove();
@@ -64,10 +68,6 @@ TEST_F(DropDownListTest, EntriesFindTheirRowAfterOthersMove)
     entries[0]->SetText("ignored");  // a removed row takes nothing
     EXPECT_EQ(combo->count(), 3);
     EXPECT_EQ(combo->GetEntry(0), nullptr);
-}
-
-TEST_F(DropDownListTest, DeletingAnEntryRemovesItsRow)
-{
     entries[1].reset();
     EXPECT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->GetEntry(1), entries[2].get());
@@ -91,16 +91,7 @@ TEST_F(DropDownListTest, SelectingDoesNotNotifyButChoosingDoes)
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{combo});
 }
 
-TEST_F(DropDownListTest, EnableGoesThroughTheStandardModel)
-{
-    entries[2]->Enable(false);
-    EXPECT_FALSE(entries[2]->IsEnabled());
-    EXPECT_TRUE(entries[1]->IsEnabled());
-    entries[2]->Enable(true);
-    EXPECT_TRUE(entries[2]->IsEnabled());
-}
-
-TEST_F(DropDownListTest, PictureIdsChooseIconBlankOrNone)
+TEST_F(DropDownListTest, PictureIdsChooseIconBlankOrNoneAndAThemeChangeReloadsThem)
 {
     entries[0]->SetPicture(kGreenLight);
     entries[1]->SetPicture(-1);
@@ -117,11 +108,6 @@ TEST_F(DropDownListTest, PictureIdsChooseIconBlankOrNone)
             anyInk = anyInk || image.pixelColor(x, y).alpha() != 0;
     EXPECT_FALSE(anyInk);
     EXPECT_TRUE(combo->itemIcon(2).isNull());
-}
-
-TEST_F(DropDownListTest, ThemeChangeEventReloadsPictures)
-{
-    entries[0]->SetPicture(kGreenLight);
     const QImage light = combo->itemIcon(0).pixmap(16).toImage();
     RVADMQtManager::QtManager::SetDarkMode(true);
     QEvent themeChanged(static_cast<QEvent::Type>(RVADM_DropDownList::kCustomEventType));
@@ -130,14 +116,6 @@ TEST_F(DropDownListTest, ThemeChangeEventReloadsPictures)
     RVADMQtManager::QtManager::SetDarkMode(false);
     EXPECT_EQ(dark, LoadPicture(kGreenLight, 1.0, 3).toImage());
     EXPECT_NE(dark, light);
-}
-
-TEST_F(DropDownListTest, SeparatorIsAMarkedRow)
-{
-    RVADM_ComboEntrySeparator separator(combo);
-    EXPECT_EQ(combo->count(), 4);
-    EXPECT_EQ(combo->GetEntry(3), &separator);
-    EXPECT_EQ(combo->itemData(3, Qt::AccessibleDescriptionRole).toString(), QStringLiteral("separator"));
 }
 
 TEST_F(DropDownListTest, HighlightMovesAVisibleToolTipToTheRowsTip)
@@ -174,8 +152,6 @@ TEST(DropDownListOnPanel, TakesNoFocusOnANonModalDialog)
     RVADMQtManager::QtManager::MakeDVAStyleAware(&panel, true);
     auto* combo = new RVADM_DropDownList(&panel);
     EXPECT_EQ(combo->focusPolicy(), Qt::NoFocus);
-    combo->SetPlaceholderText("Choose");
-    EXPECT_EQ(combo->placeholderText(), QStringLiteral("Choose"));
     RVADMQtManager::QtManager::MakeDVAStyleAware(&panel, false);
 }
 

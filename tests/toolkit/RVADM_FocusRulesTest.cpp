@@ -65,7 +65,7 @@ protected:
     std::array<QLineEdit*, 3> inside{};
 };
 
-TEST_F(FocusChainTest, OnlyTheEdgesOfTheContainerAreLeft)
+TEST_F(FocusChainTest, OnlyTheEnabledVisibleFocusableEdgesOfTheContainerAreLeft)
 {
     inside[0]->setFocus();
     EXPECT_TRUE(FocusLeavesContainer(*container, false));
@@ -77,10 +77,6 @@ TEST_F(FocusChainTest, OnlyTheEdgesOfTheContainerAreLeft)
     EXPECT_TRUE(FocusLeavesContainer(*container, true));
     outside->setFocus();
     EXPECT_FALSE(FocusLeavesContainer(*container, true));
-}
-
-TEST_F(FocusChainTest, DisabledHiddenAndNoFocusWidgetsAreNotEdges)
-{
     inside[2]->setEnabled(false);
     inside[1]->setFocus();
     EXPECT_TRUE(FocusLeavesContainer(*container, true));

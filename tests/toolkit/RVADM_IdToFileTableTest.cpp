@@ -46,13 +46,6 @@ void ExpectExactly(const RVADM_IdToFileTable& table, const std::vector<Mapping>&
 
 } // namespace
 
-TEST(IdToFileTable, MapsIdToNameAndHighDensityIdToTwin)
-{
-    const RVADM_IdToFileTable table = Parse("17209.png HL_Led_Green.png\n");
-    ExpectExactly(table, {{17209, "HL_Led_Green"}, {21209, "HL_Led_Green_at_2x"}});
-    EXPECT_TRUE(table.NameFor(16209).isEmpty());
-}
-
 class IdToFileTableLines : public ::testing::TestWithParam<TableCase>
 {
 };
@@ -63,6 +56,10 @@ TEST_P(IdToFileTableLines, MapsWhatTheLinesSay)
 }
 
 const TableCase kLineCases[] = {
+    {"id to name and high density id to twin", "17209.png HL_Led_Green.png\n",
+     {{17209, "HL_Led_Green"}, {21209, "HL_Led_Green_at_2x"}}},
+    {"empty", "", {}},
+    {"binary", Bytes("\0\0\xff\xfe\r\n\x01"), {}},
     {"xml line ignored", "5.xml layout.xml\n6.png a.png\n", {{6, "a"}, {4006, "a_at_2x"}}},
     {"LF", "1.png a.png\n2.png b.png", {{1, "a"}, {4001, "a_at_2x"}, {2, "b"}, {4002, "b_at_2x"}}},
     {"CR", "1.png a.png\r2.png b.png\r", {{1, "a"}, {4001, "a_at_2x"}, {2, "b"}, {4002, "b_at_2x"}}},
@@ -99,10 +96,4 @@ TEST(IdToFileTable, NameLongerThan128CharactersIsCut)
     const std::string longName(200, 'n');
     const RVADM_IdToFileTable table = Parse("9.png " + longName + "\n");
     EXPECT_EQ(table.NameFor(9).toStdString(), std::string(128, 'n'));
-}
-
-TEST(IdToFileTable, EmptyAndBinaryTextsMapNothing)
-{
-    EXPECT_EQ(Parse("").Size(), 0u);
-    EXPECT_EQ(Parse(Bytes("\0\0\xff\xfe\r\n\x01")).Size(), 0u);
 }

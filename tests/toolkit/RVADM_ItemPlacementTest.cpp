@@ -43,31 +43,18 @@ ButtonPair MakeButtonPair(RVADM_Dialog& dialog)
     return pair;
 }
 
-void ExpectDefaultButtonGap(RVADM_Dialog& dialog, std::int32_t gap)
-{
-    const ButtonPair pair = MakeButtonPair(dialog);
-    RVADM_Item::MoveBelow(pair.reference, pair.item, kAlignNone, DefaultSpacing);
-    EXPECT_EQ(BoundsOf(*pair.item), (RVADM_Rect{5, 52 + gap, 70, 74 + gap}));
-}
-
-TEST(MoveBelow, DefaultGapBetweenPushButtonsIsSevenOnAModalDialog)
+TEST(MoveBelow, DefaultGapBetweenPushButtonsIsSevenOnAModalDialogAndFourOnAPanel)
 {
     RecordingModalDialog dialog;
-    ExpectDefaultButtonGap(dialog, 7);
-}
-
-TEST(MoveBelow, DefaultGapBetweenPushButtonsIsFourOnAPanel)
-{
     PanelStandInDialog panel;
-    ExpectDefaultButtonGap(panel, 4);
-}
-
-TEST(MoveBelow, AlignsFirstUnlessTheFlagsAreNone)
-{
-    RecordingModalDialog dialog;
-    const ButtonPair pair = MakeButtonPair(dialog);
-    RVADM_Item::MoveBelow(pair.reference, pair.item, kAlignMoveLeft, 3);
-    EXPECT_EQ(BoundsOf(*pair.item), (RVADM_Rect{20, 55, 85, 77}));
+    const ButtonPair modal = MakeButtonPair(dialog);
+    const ButtonPair onPanel = MakeButtonPair(panel);
+    RVADM_Item::MoveBelow(modal.reference, modal.item, kAlignNone, DefaultSpacing);
+    RVADM_Item::MoveBelow(onPanel.reference, onPanel.item, kAlignNone, DefaultSpacing);
+    EXPECT_EQ(BoundsOf(*modal.item), (RVADM_Rect{5, 52 + 7, 70, 74 + 7}));
+    EXPECT_EQ(BoundsOf(*onPanel.item), (RVADM_Rect{5, 52 + 4, 70, 74 + 4}));
+    RVADM_Item::MoveBelow(modal.reference, modal.item, kAlignMoveLeft, 3); // aligns first
+    EXPECT_EQ(BoundsOf(*modal.item), (RVADM_Rect{20, 55, 85, 77}));
 }
 
 TEST(MoveBeside, EachDirectionUsesItsOwnGap)
@@ -88,18 +75,7 @@ TEST(MoveBeside, EachDirectionUsesItsOwnGap)
     EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{100, 84, 150, 98}));
 }
 
-TEST(MoveBeside, NullItemsAreIgnored)
-{
-    RecordingModalDialog dialog;
-    auto* button = new ButtonItem(&dialog, kKindTextPushButton);
-    button->SetBoundsRect({1, 2, 3, 4});
-    RVADM_Item::MoveBelow(nullptr, button, kAlignNone);
-    RVADM_Item::MoveBelow(button, nullptr, kAlignNone);
-    RVADM_Item::AlignTo(nullptr, button, kAlignMoveLeft);
-    EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{1, 2, 3, 4}));
-}
-
-TEST(AlignItems, AlignsEveryItemToTheUnionSkippingNulls)
+TEST(AlignItems, AlignsEveryItemToTheUnionAndIgnoresNulls)
 {
     RecordingModalDialog dialog;
     auto* a = new ButtonItem(&dialog, kKindTextPushButton);
@@ -109,6 +85,10 @@ TEST(AlignItems, AlignsEveryItemToTheUnionSkippingNulls)
     RVADM_Item::AlignItems(kAlignNone | kAlignStretchRight, a, nullptr, b);
     EXPECT_EQ(BoundsOf(*a), (RVADM_Rect{10, 10, 120, 30}));
     EXPECT_EQ(BoundsOf(*b), (RVADM_Rect{20, 40, 120, 60}));
+    RVADM_Item::MoveBelow(nullptr, a, kAlignNone);
+    RVADM_Item::MoveBelow(a, nullptr, kAlignNone);
+    RVADM_Item::AlignTo(nullptr, a, kAlignMoveLeft);
+    EXPECT_EQ(BoundsOf(*a), (RVADM_Rect{10, 10, 120, 30}));
 }
 
 TEST(PlaceInParent, UsesTheInnerRectangleOfTheParent)
@@ -143,18 +123,9 @@ TEST(FitParentTo, FrameEndsOneMarginRightOfAndBelowTheItem)
     EXPECT_EQ(local.bottom, 27 + 6);
     EXPECT_EQ(frame->width(), 108 + 6 + 2);
     EXPECT_EQ(frame->GetLeft(), 10);
-}
-
-TEST(FrameMargins, FollowTheFrameWidth)
-{
-    RecordingModalDialog dialog;
-    RVADM_Frame frame(&dialog);
-    frame.SetMarginsFromFrameWidth(5);
-    EXPECT_EQ(frame.GetMargins(), (RVADM_Rect{5, 2, 5, 5}));
-    frame.SetMargins(RVADM_Rect{-3, 4, -1, 0});
-    EXPECT_EQ(frame.GetMargins(), (RVADM_Rect{0, 4, 0, 0}));
-    EXPECT_EQ(frame.GetKind(), kKindFrame);
-    EXPECT_EQ(frame.GetDialog(), &dialog);
+    EXPECT_EQ(frame->GetMargins(), (RVADM_Rect{6, 3, 6, 6}));
+    frame->SetMargins(RVADM_Rect{-3, 4, -1, 0});
+    EXPECT_EQ(frame->GetMargins(), (RVADM_Rect{0, 4, 0, 0}));
 }
 
 TEST(ItemParentCoordinates, NestedParentsConvertThroughEachLevel)

@@ -94,59 +94,47 @@ void SaveScreenshot(QWidget& dialog, const char* name)
         dialog.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
 }
 
-TEST(MessageDialogResult, OneButtonClosesWithOneOnClick)
+TEST(MessageDialogResult, OneButtonClosesWithOneOnClickOrEscape)
 {
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::mouseClick(ButtonLabelled(dialog, "Close"), Qt::LeftButton); });
-    const RVADM_MessageDialog dialog("Could Not Save", true, "The modifications could not be saved.", true, nullptr,
-                                     "Close", true);
-    EXPECT_EQ(dialog.GetClickedIndex(), 1);
-    EXPECT_EQ(dialog.GetCancelIndex(), 1);
-    EXPECT_EQ(dialog.GetDefaultIndex(), 1);
-    ASSERT_EQ(seen.buttons.size(), 1u);
-    EXPECT_TRUE(seen.buttons[0]->isDefault());
-    EXPECT_EQ(seen.focused, seen.buttons[0]);
+    for (const bool click : {true, false}) {
+        Seen seen;
+        WhenShown(seen, [click](QWidget& dialog) {
+            SaveScreenshot(dialog, "toolkit-message-dialog.png");
+            if (click)
+                QTest::mouseClick(ButtonLabelled(dialog, "Close"), Qt::LeftButton);
+            else
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        const RVADM_MessageDialog dialog("Could Not Save", true, "The modifications could not be saved.", true,
+                                         nullptr, "Close", true);
+        EXPECT_EQ(dialog.GetClickedIndex(), 1);
+        EXPECT_EQ(dialog.GetCancelIndex(), 1);
+        EXPECT_EQ(dialog.GetDefaultIndex(), 1);
+        ASSERT_EQ(seen.buttons.size(), 1u);
+        EXPECT_EQ(seen.focused, seen.buttons[0]);
+        EXPECT_FALSE(dialog.isVisible());
+    }
 }
 
-TEST(MessageDialogResult, OneButtonClosesWithOneOnEscape)
+TEST(MessageDialogResult, TwoButtonsDefaultToTheFirstOnReturnAndCancelWithTheSecondOnEscape)
 {
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) {
-        SaveScreenshot(dialog, "toolkit-message-dialog.png");
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    const RVADM_MessageDialog dialog("Could Not Save", true, "The modifications could not be saved.", true, nullptr,
-                                     "Close", true);
-    EXPECT_EQ(dialog.GetClickedIndex(), 1);
-    EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST(MessageDialogResult, TwoButtonsDefaultToTheFirstAndCancelWithTheSecond)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) {
-        SaveScreenshot(dialog, "toolkit-critical-dialog.png");
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    const RVADM_CriticalMessageDialog dialog("Remove Dot Gain Settings", true,
-                                             "This will permanently remove the Dot Gain Settings. This might also "
-                                             "affect other workstations.",
-                                             true, "Remove", "Cancel", false);
-    EXPECT_EQ(dialog.GetClickedIndex(), 1);
-    EXPECT_EQ(dialog.GetDefaultIndex(), 0);
-    ASSERT_EQ(seen.buttons.size(), 2u);
-    EXPECT_EQ(seen.focused->text(), QStringLiteral("Remove"));
-    EXPECT_TRUE(seen.focused->isDefault());
-    EXPECT_TRUE(seen.focused->property("_rvadm_isdefault").toBool());
-}
-
-TEST(MessageDialogResult, ReturnChoosesTheDefaultButton)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Return); });
-    const RVADM_CriticalMessageDialog dialog("Remove Dot Gain Settings", true, "Sure?", false, "Remove", "Cancel",
-                                             false);
-    EXPECT_EQ(dialog.GetClickedIndex(), 0);
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        Seen seen;
+        WhenShown(seen, [key](QWidget& dialog) {
+            SaveScreenshot(dialog, "toolkit-critical-dialog.png");
+            QTest::keyClick(&dialog, key);
+        });
+        const RVADM_CriticalMessageDialog dialog("Remove Dot Gain Settings", true,
+                                                 "This will permanently remove the Dot Gain Settings. This might also "
+                                                 "affect other workstations.",
+                                                 true, "Remove", "Cancel", false);
+        EXPECT_EQ(dialog.GetClickedIndex(), key == Qt::Key_Escape ? 1 : 0);
+        EXPECT_EQ(dialog.GetDefaultIndex(), 0);
+        ASSERT_EQ(seen.buttons.size(), 2u);
+        EXPECT_EQ(seen.focused->text(), QStringLiteral("Remove"));
+        EXPECT_TRUE(seen.focused->isDefault());
+        EXPECT_TRUE(seen.focused->property("_rvadm_isdefault").toBool());
+    }
 }
 
 TEST(MessageDialogResult, WithoutInteractionNothingShowsAndTheResultIsTheCancelIndex)
@@ -162,7 +150,8 @@ TEST(MessageDialogResult, WithoutInteractionNothingShowsAndTheResultIsTheCancelI
     EXPECT_TRUE(withCancel.findChildren<QPushButton*>().isEmpty());
 }
 
-TEST(MessageDialogResult, ThreeButtonsWithExplicitIndexesAndTips)
+// The buttons run right to left from the inner right edge, whatever the default.
+TEST(MessageDialogResult, ThreeButtonsWithExplicitIndexesAndTipsRunRightToLeft)
 {
     Seen seen;
     WhenShown(seen, [](QWidget& dialog) { QTest::mouseClick(ButtonLabelled(dialog, "Later"), Qt::LeftButton); });
@@ -171,21 +160,11 @@ TEST(MessageDialogResult, ThreeButtonsWithExplicitIndexesAndTips)
                                0, tips);
     EXPECT_EQ(dialog.GetClickedIndex(), 1);
     ASSERT_EQ(seen.focused->text(), QStringLiteral("Never"));
-    EXPECT_EQ(ButtonLabelled(dialog, "Later")->toolTip(),
-              QStringLiteral("Ask again tomorrow"));
-    EXPECT_TRUE(ButtonLabelled(dialog, "Install")->toolTip().isEmpty());
-}
-
-TEST(MessageDialogLayout, ButtonsRunRightToLeftFromTheInnerRightEdge)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    RVADM_MessageDialog dialog("Update", false, "A newer engine is available.", false, "Install", "Later", "Never", 0,
-                               1);
-    ASSERT_EQ(seen.buttons.size(), 3u);
     QPushButton* install = ButtonLabelled(dialog, "Install");
     QPushButton* later = ButtonLabelled(dialog, "Later");
     QPushButton* never = ButtonLabelled(dialog, "Never");
+    EXPECT_EQ(later->toolTip(), QStringLiteral("Ask again tomorrow"));
+    EXPECT_TRUE(install->toolTip().isEmpty());
     EXPECT_EQ(never->geometry().right() + 1, 494 - 15);
     EXPECT_EQ(later->geometry().right() + 1 + 7, never->x());
     EXPECT_EQ(install->geometry().right() + 1 + 7, later->x());
@@ -221,61 +200,36 @@ TEST(MessageDialogLayout, HeadingAboveTheMessageBesideTheIcon)
     EXPECT_EQ(seen.buttons[0]->y(), message.bottom() + 1 + 15);
 }
 
-TEST(MessageDialogLayout, MessageWithoutHeadingTakesTheHeadingsPlace)
+TEST(MessageDialogLayout, MessageWithoutHeadingTakesTheHeadingsPlaceAndALongOneGrowsTheDialog)
 {
     Seen seen;
     WhenShown(seen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    const RVADM_MessageDialog dialog("Please enter some name.", false, "", false, nullptr, "OK", true);
+    const RVADM_MessageDialog dialog(kLongMessage, false, "", false, nullptr, "OK", true);
     ASSERT_EQ(seen.labels.size(), 1u);
-    EXPECT_EQ(seen.labelTexts[0], QStringLiteral("Please enter some name."));
+    EXPECT_EQ(seen.labelTexts[0], QString::fromUtf8(kLongMessage));
     EXPECT_EQ(seen.labels[0].topLeft(), QPoint(70, 15));
     EXPECT_EQ(seen.labelFonts[0].pixelSize(), 12);
     EXPECT_EQ(seen.labelFonts[0].weight(), QFont::Normal);
+    EXPECT_GT(seen.labels[0].height(), 32 + 12);
+    EXPECT_GT(seen.dialog.height(), 130);
+    EXPECT_EQ(seen.dialog.height(), seen.labels[0].bottom() + 1 + 15 + seen.buttons[0]->height() + 15);
 }
 
-TEST(MessageDialogLayout, LongMessageGrowsTheLabelAndTheDialog)
-{
-    Seen shortSeen;
-    WhenShown(shortSeen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    const RVADM_MessageDialog shortDialog(kLongMessage, false, "", false, nullptr, "OK", true);
-    EXPECT_GT(shortSeen.labels[0].height(), 32 + 12);
-    EXPECT_GT(shortSeen.dialog.height(), 130);
-    EXPECT_EQ(shortSeen.dialog.height(),
-              shortSeen.labels[0].bottom() + 1 + 15 + shortSeen.buttons[0]->height() + 15);
-}
-
-TEST(MessageDialogLayout, HostileTextIsShownLiterally)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    const RVADM_CriticalMessageDialog dialog("Generating Viewer preview failed", true, "<b>%s</b> &amp;", false,
-                                             nullptr, "OK", true);
-    ASSERT_EQ(seen.labelTexts.size(), 2u);
-    EXPECT_TRUE(seen.Shows("<b>%s</b> &amp;"));
-}
-
-TEST(MessageDialogIcon, EachVariantShowsItsOwnPicture)
+TEST(MessageDialogIcon, EachVariantShowsItsOwnPictureAndHostileTextLiterally)
 {
     Seen info;
     WhenShown(info, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     { const RVADM_MessageDialog dialog("Info", false, "", false, nullptr, "OK", true); }
     Seen critical;
-    WhenShown(critical, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    RVADM_CriticalMessageDialog::ShowOkMessage("Critical", "message");
+    WhenShown(critical, [](QWidget& dialog) { QTest::mouseClick(ButtonLabelled(dialog, "OK"), Qt::LeftButton); });
+    RVADM_CriticalMessageDialog::ShowOkMessage("Generating Viewer preview failed", "<b>%s</b> &amp;");
     EXPECT_EQ(info.iconId, 16101);
     EXPECT_EQ(critical.iconId, 16103);
     EXPECT_EQ(info.icon.size(), LoadPicture(16101, 1.0, 0).size());
     EXPECT_NE(info.iconImage, critical.iconImage);
-}
-
-TEST(MessageDialogIcon, ShowOkMessageHasOneOkButtonAndUntranslatedTexts)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::mouseClick(ButtonLabelled(dialog, "OK"), Qt::LeftButton); });
-    RVADM_CriticalMessageDialog::ShowOkMessage("Title", "Text");
-    EXPECT_EQ(seen.buttonTexts, std::vector<QString>{QStringLiteral("OK")});
-    EXPECT_TRUE(seen.Shows("Title"));
-    EXPECT_TRUE(seen.Shows("Text"));
+    EXPECT_EQ(critical.buttonTexts, std::vector<QString>{QStringLiteral("OK")});
+    EXPECT_TRUE(critical.Shows("Generating Viewer preview failed"));
+    EXPECT_TRUE(critical.Shows("<b>%s</b> &amp;"));
 }
 
 } // namespace

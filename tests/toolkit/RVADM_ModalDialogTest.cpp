@@ -59,29 +59,26 @@ TEST_F(ModalDialogTest, RefusesToRunWhenTheHostForbidsInteraction)
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(ModalDialogTest, EscapeDeliversCodeTwoToTheCancelItemWhichEndsTheDialog)
+// The cancel item gets code 2 on Escape; unless it ends the dialog, the ordinary reject follows.
+TEST_F(ModalDialogTest, EscapeDeliversCodeTwoToTheCancelItem)
 {
-    CreateButtons();
-    dialog.init = [this] {
-        cancel->onNotify = [this](std::int32_t code) {
-            if (code == kNotifyUserChanged)
-                dialog.EndModal(2, true);
+    for (const bool cancelEnds : {true, false}) {
+        RecordingModalDialog running;
+        ButtonItem* cancelItem = nullptr;
+        running.create = [&] {
+            cancelItem = new ButtonItem(&running, kKindTextPushButton);
+            running.SetCancelItem(cancelItem);
+            cancelItem->onNotify = [&](std::int32_t code) {
+                if (cancelEnds && code == kNotifyUserChanged)
+                    running.EndModal(2, true);
+            };
         };
-    };
-    WhenRunning(dialog, [this] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(dialog.Modal("Title", true), 2);
-    EXPECT_EQ(cancel->UserCodes(), std::vector<std::int32_t>{2});
-    EXPECT_EQ(dialog.GetResult(), 2);
-    EXPECT_EQ(dialog.Count("CommitItems"), 0);
-}
-
-TEST_F(ModalDialogTest, CancelItemThatDoesNotEndTheDialogLeavesTheOrdinaryReject)
-{
-    CreateButtons();
-    WhenRunning(dialog, [this] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(dialog.Modal("Title"), QDialog::Rejected);
-    EXPECT_EQ(cancel->UserCodes(), std::vector<std::int32_t>{2});
-    EXPECT_EQ(dialog.GetResult(), -1);
+        WhenRunning(running, [&running] { QTest::keyClick(&running, Qt::Key_Escape); });
+        EXPECT_EQ(running.Modal("Title", true), cancelEnds ? 2 : QDialog::Rejected);
+        EXPECT_EQ(cancelItem->UserCodes(), std::vector<std::int32_t>{2});
+        EXPECT_EQ(running.GetResult(), cancelEnds ? 2 : -1);
+        EXPECT_EQ(running.Count("CommitItems"), 0);
+    }
 }
 
 TEST_F(ModalDialogTest, EndModalCommitsUnlessCancelled)
@@ -115,7 +112,7 @@ TEST_F(ModalDialogTest, ClickOnTheDefaultButtonReachesOnNotify)
     EXPECT_FALSE(cancel->property("_rvadm_isdefault").isValid());
 }
 
-TEST_F(ModalDialogTest, TimerTicksUntilOnTimerReturnsFalse)
+TEST_F(ModalDialogTest, TimerTicksUntilOnTimerReturnsFalseAndCustomEventsReachTheHook)
 {
     int ticks = 0;
     dialog.onTimer = [&] {
@@ -131,10 +128,6 @@ TEST_F(ModalDialogTest, TimerTicksUntilOnTimerReturnsFalse)
     EXPECT_EQ(dialog.Modal("Title"), 1);
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(dialog.IsTimerRunning());
-}
-
-TEST_F(ModalDialogTest, CustomEventsReachTheHook)
-{
     QEvent custom(static_cast<QEvent::Type>(RVADM_ModalDialog::kCustomEventType));
     QCoreApplication::sendEvent(&dialog, &custom);
     QEvent other(static_cast<QEvent::Type>(RVADM_ModalDialog::kCustomEventType + 1));
@@ -161,9 +154,13 @@ TEST(ModalDialogWindow, FlagsModalityAndSizeGrip)
     EXPECT_EQ(fixed.size(), QSize(300, 200));
 }
 
-TEST(ModalDialogResize, LayoutRunsAgainWhenItChangedTheSize)
+TEST(ModalDialogResize, LayoutRunsAgainWhenItChangedTheSizeButNotBeforeInitialize)
 {
     RecordingModalDialog dialog(true);
+    dialog.resize(250, 150);
+    QResizeEvent early(QSize(250, 150), QSize(100, 100));
+    QCoreApplication::sendEvent(&dialog, &early);
+    EXPECT_EQ(dialog.Count("Layout"), 0);
     dialog.layout = [&dialog] {
         if (dialog.Count("Layout") == 1)
             dialog.resize(300, 200);
@@ -175,15 +172,6 @@ TEST(ModalDialogResize, LayoutRunsAgainWhenItChangedTheSize)
     QResizeEvent same(dialog.size(), dialog.size());
     QCoreApplication::sendEvent(&dialog, &same);
     EXPECT_EQ(dialog.Count("Layout"), 2);
-}
-
-TEST(ModalDialogResize, ResizeBeforeInitializeDoesNotLayOut)
-{
-    RecordingModalDialog dialog(true);
-    dialog.resize(250, 150);
-    QResizeEvent event(QSize(250, 150), QSize(100, 100));
-    QCoreApplication::sendEvent(&dialog, &event);
-    EXPECT_EQ(dialog.Count("Layout"), 0);
 }
 
 TEST(ModalDialogCount, CountsInAtConstructionAndOutOnTheNextTurn)

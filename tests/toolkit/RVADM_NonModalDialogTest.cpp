@@ -70,9 +70,14 @@ protected:
     }
 };
 
-TEST_F(NonModalDialogTest, CreatesTheHostPanelWithEveryArgument)
+TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAtTheGoldenSection)
 {
     RecordingPanel dialog;
+    RecordingItem<QLabel>* label = nullptr;
+    dialog.create = [&] {
+        label = new RecordingItem<QLabel>(&dialog, kKindLabel);
+        label->SetFontSize(0);
+    };
     ASSERT_EQ(dialog.CreatePanel("Hueline Viewer", RVADM_NonModalDialog::kResizableKind, true, 16100), kNoErr);
     AIPanelOpaque& panel = OnlyPanel();
     EXPECT_EQ(panel.name, "Hueline Viewer");
@@ -81,45 +86,34 @@ TEST_F(NonModalDialogTest, CreatesTheHostPanelWithEveryArgument)
     EXPECT_EQ(panel.minimumSize.width, 206);
     EXPECT_EQ(panel.minimumSize.height, 100);
     EXPECT_TRUE(panel.resizable);
-    EXPECT_EQ(panel.flyoutMenu, nullptr);
     EXPECT_EQ(panel.userData, static_cast<RVADM_Dialog*>(&dialog));
-    EXPECT_NE(panel.sizeChanged, nullptr);
-    EXPECT_NE(panel.visibilityChanged, nullptr);
-    EXPECT_NE(panel.closed, nullptr);
     EXPECT_EQ(RVADMQtManager::SharedResources::GetPanelIcon(dialog.GetPanel()), 16100);
     EXPECT_EQ(dialog.parentWidget(), &hostsim::PanelCenter::WindowOf(panel));
     EXPECT_EQ(dialog.objectName(), QStringLiteral("Hueline Viewer"));
     EXPECT_EQ(dialog.calls.front(), "CreateItems");
     EXPECT_EQ(dialog.Count("CommitItems"), 0);
-}
-
-TEST_F(NonModalDialogTest, OnlyKindFiveIsResizableAndOneStateWithoutTheFlag)
-{
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Fixed", 2, false, 16100), kNoErr);
-    EXPECT_FALSE(OnlyPanel().resizable);
-    EXPECT_EQ(OnlyPanel().stateCount, 1);
-    EXPECT_FALSE(dialog.IsResizable());
-}
-
-TEST_F(NonModalDialogTest, MinimumSizeFollowsTheHostScaleFactor)
-{
-    host.SetUIScaleFactor(2.0);
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Scaled", 5, false, 16100), kNoErr);
-    EXPECT_EQ(OnlyPanel().minimumSize.width, 103);
-    EXPECT_EQ(OnlyPanel().minimumSize.height, 50);
-}
-
-TEST_F(NonModalDialogTest, PlacedAtTheGoldenSectionOfTheScreen)
-{
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Placed", 5, false, 16100), kNoErr);
+    EXPECT_EQ(label->font().pixelSize(), 10);
+    EXPECT_FALSE(dialog.GetStyle().IsModal());
     AIPoint position{};
     ASSERT_EQ(Panels().GetPosition(dialog.GetPanel(), &position), kNoErr);
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(position.h, static_cast<int>(available.left() + available.width() * 0.3819644876794621));
     EXPECT_EQ(position.v, static_cast<int>(available.top() + available.height() * 0.3819644876794621));
+
+    EXPECT_EQ(dialog.CreatePanel("Twice", 5, false, 16100), RVADM_NonModalDialog::kNoHostPanelError);
+    EXPECT_EQ(host.Panels().All().size(), 1u);
+}
+
+TEST_F(NonModalDialogTest, OnlyKindFiveIsResizableAndTheMinimumSizeFollowsTheHostScale)
+{
+    host.SetUIScaleFactor(2.0);
+    RecordingPanel dialog;
+    ASSERT_EQ(dialog.CreatePanel("Fixed", 2, false, 16100), kNoErr);
+    EXPECT_FALSE(OnlyPanel().resizable);
+    EXPECT_EQ(OnlyPanel().stateCount, 1);
+    EXPECT_FALSE(dialog.IsResizable());
+    EXPECT_EQ(OnlyPanel().minimumSize.width, 103);
+    EXPECT_EQ(OnlyPanel().minimumSize.height, 50);
 }
 
 TEST_F(NonModalDialogTest, WithoutTheHostPanelSuiteNothingIsCreated)
@@ -132,35 +126,21 @@ TEST_F(NonModalDialogTest, WithoutTheHostPanelSuiteNothingIsCreated)
     EXPECT_EQ(dialog.GetPanel(), nullptr);
 }
 
-TEST_F(NonModalDialogTest, SecondCreateIsRefused)
-{
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Once", 5, false, 16100), kNoErr);
-    EXPECT_EQ(dialog.CreatePanel("Twice", 5, false, 16100), RVADM_NonModalDialog::kNoHostPanelError);
-    EXPECT_EQ(host.Panels().All().size(), 1u);
-}
-
-TEST_F(NonModalDialogTest, HostResizeLaysTheDialogOutAgain)
+TEST_F(NonModalDialogTest, SetSizeSizesTheHostPanelAndAHostResizeLaysOutAgain)
 {
     RecordingPanel dialog;
     ASSERT_EQ(dialog.CreatePanel("Resized", 5, false, 16100), kNoErr);
     ASSERT_TRUE(dialog.ShowPanel(true));
     EXPECT_TRUE(dialog.IsPanelShown());
-    const int before = dialog.Count("Layout");
-    hostsim::PanelCenter::Resize(OnlyPanel(), {480, 494});
-    EXPECT_EQ(dialog.size(), QSize(480, 494));
-    EXPECT_GT(dialog.Count("Layout"), before);
-}
-
-TEST_F(NonModalDialogTest, SetSizeSizesTheHostPanel)
-{
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Sized", 5, false, 16100), kNoErr);
     dialog.SetSize(480, 374);
     AISize size{};
     ASSERT_EQ(Panels().GetSize(dialog.GetPanel(), &size), kNoErr);
     EXPECT_EQ(size.width, 480);
     EXPECT_EQ(size.height, 374);
+    const int before = dialog.Count("Layout");
+    hostsim::PanelCenter::Resize(OnlyPanel(), {480, 494});
+    EXPECT_EQ(dialog.size(), QSize(480, 494));
+    EXPECT_GT(dialog.Count("Layout"), before);
 }
 
 TEST_F(NonModalDialogTest, ClosingThePanelHidesItAndTakesTheFocusAway)
@@ -197,19 +177,6 @@ TEST_F(NonModalDialogTest, NotificationsRunInsideTheHostApplicationContext)
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{button});
 }
 
-TEST_F(NonModalDialogTest, ItemsOnAPanelTakeThePanelFont)
-{
-    RecordingPanel dialog;
-    RecordingItem<QLabel>* label = nullptr;
-    dialog.create = [&] {
-        label = new RecordingItem<QLabel>(&dialog, kKindLabel);
-        label->SetFontSize(0);
-    };
-    ASSERT_EQ(dialog.CreatePanel("Fonts", 5, false, 16100), kNoErr);
-    EXPECT_EQ(label->font().pixelSize(), 10);
-    EXPECT_FALSE(dialog.GetStyle().IsModal());
-}
-
 TEST_F(NonModalDialogTest, DestructionDestroysThePanelAndCountsOutLater)
 {
     QCoreApplication::processEvents();
@@ -236,8 +203,9 @@ TEST_F(NonModalDialogTest, ModalRunIsRefusedWhenTheHostForbidsInteraction)
     EXPECT_TRUE(dialog.calls.empty());
 }
 
-TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndIsConsumed)
+TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndThePanelPositionComesFromTheHostWindowBounds)
 {
+    host.SetUIScaleFactor(2.0);
     RecordingPanel dialog;
     ASSERT_EQ(dialog.CreatePanel("Custom", 5, false, 16100), kNoErr);
     QEvent custom(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType));
@@ -245,13 +213,6 @@ TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndIsConsumed)
     QEvent other(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType + 1));
     QApplication::sendEvent(&dialog, &other);
     EXPECT_EQ(dialog.Count("OnCustomEvent"), 1);
-}
-
-TEST_F(NonModalDialogTest, PanelScreenPositionComesFromTheHostWindowBounds)
-{
-    host.SetUIScaleFactor(2.0);
-    RecordingPanel dialog;
-    ASSERT_EQ(dialog.CreatePanel("Positioned", 5, false, 16100), kNoErr);
     AIRect bounds{};
     ASSERT_EQ(Panels().GetPlatformWindowBounds(dialog.GetPanel(), &bounds), kNoErr);
     AIPoint position{};
@@ -310,14 +271,7 @@ protected:
     RecordingItem<QPushButton>* button = nullptr;
 };
 
-TEST_F(PanelFocusTest, ShiftTabFromTheFirstControlGivesTheFocusToTheHost)
-{
-    Press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
-    EXPECT_EQ(HostWindow().FocusArrivals(), 1);
-}
-
-TEST_F(PanelFocusTest, TabWalksThePanelAndLeavesForTheHostAfterTheLastControl)
+TEST_F(PanelFocusTest, TabWalksThePanelAndLeavesForTheHostPastEitherEnd)
 {
     Press(Qt::Key_Tab);
     EXPECT_TRUE(edits[1]->hasFocus());
@@ -330,6 +284,10 @@ TEST_F(PanelFocusTest, TabWalksThePanelAndLeavesForTheHostAfterTheLastControl)
     Press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
     EXPECT_EQ(HostWindow().FocusArrivals(), 1);
+    ClickInto(edits[0]);
+    Press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
+    EXPECT_EQ(HostWindow().FocusArrivals(), 2);
 }
 
 TEST_F(PanelFocusTest, EscapeThatNoControlTakesGivesTheFocusToTheHost)
@@ -359,9 +317,12 @@ TEST_F(PanelFocusTest, FocusArrivingBringsThePanelToTheFrontAndOnToTheEdgeContro
     EXPECT_EQ(TimesBroughtToFront(), raised + 1); // already in front
 }
 
-TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHides)
+TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHidesOrDies)
 {
     edits[1]->Enable(false);
+    QDialog tool(&dialog);
+    tool.show();
+    EXPECT_TRUE(dialog.isEnabled());
     QDialog modal(&dialog);
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
@@ -372,22 +333,11 @@ TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHides)
     EXPECT_TRUE(dialog.isEnabled());
     EXPECT_TRUE(edits[0]->IsEnabled());
     EXPECT_FALSE(edits[1]->IsEnabled()); // the application's own choice stays
-}
-
-TEST_F(PanelFocusTest, DeletingTheShownModalWindowEnablesThePanelAgain)
-{
-    auto* modal = new QDialog(&dialog);
-    modal->setWindowModality(Qt::WindowModal);
-    modal->show();
+    auto* windowModal = new QDialog(&dialog);
+    windowModal->setWindowModality(Qt::WindowModal);
+    windowModal->show();
     ASSERT_FALSE(dialog.isEnabled());
-    delete modal;
-    EXPECT_TRUE(dialog.isEnabled());
-}
-
-TEST_F(PanelFocusTest, ANonModalWindowLeavesThePanelEnabled)
-{
-    QDialog tool(&dialog);
-    tool.show();
+    delete windowModal;
     EXPECT_TRUE(dialog.isEnabled());
 }
 

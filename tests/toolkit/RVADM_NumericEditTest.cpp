@@ -65,21 +65,9 @@ protected:
     int defaultClicks = 0;
 };
 
-// Construction
-
-TEST_F(NumericEditTest, StartsAsABareZeroWithoutButtons)
-{
-    RVADM_NumericEdit* edit = Make();
-    EXPECT_EQ(edit->GetKind(), 23u);
-    EXPECT_EQ(edit->text(), "0");
-    EXPECT_EQ(edit->GetUnits(), UnitNone);
-    EXPECT_EQ(edit->buttonSymbols(), QAbstractSpinBox::NoButtons);
-    EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
-    EXPECT_FALSE(edit->IsModified());
-}
-
 TEST_F(NumericEditTest, PrecisionComesFromTheResolutionWhenNotGiven)
 {
+    EXPECT_EQ(Make()->text(), "0");
     EXPECT_EQ(Make(0, 100, 0.1)->GetPrecision(), 1);
     EXPECT_EQ(Make(0, 100, 0.392)->GetPrecision(), 1);
     EXPECT_EQ(Make(0, 100, 0.01)->GetPrecision(), 2);
@@ -87,26 +75,21 @@ TEST_F(NumericEditTest, PrecisionComesFromTheResolutionWhenNotGiven)
     EXPECT_EQ(Make(0, 100, 0.01, false, 0)->GetPrecision(), 0);
 }
 
-TEST_F(NumericEditTest, APrecisionGivenSizesTheFieldToItsRange)
+TEST_F(NumericEditTest, ValuesShowInTheUnitAreClampedInPointsAndConvertWithTheUnit)
 {
-    const int narrow = Make(0, 9, 0, false, 0)->sizeHint().width();
-    const int wide = Make(-1e15, 9, 0, false, 4)->sizeHint().width();
-    EXPECT_GT(wide, narrow);
-    RVADM_NumericEdit* edit = Make();
-    edit->SetWidthDigits(40);
-    EXPECT_GT(edit->sizeHint().width(), wide);
-}
-
-// Values and units
-
-TEST_F(NumericEditTest, MillimetresShowAndReadBackAsPoints)
-{
-    RVADM_NumericEdit* edit = Make();
+    RVADM_NumericEdit* edit = Make(0, 72);
     edit->SetUnits(UnitMillimetre);
-    edit->SetPointValue(72);
-    EXPECT_EQ(edit->text(), "25.4 mm");
-    EXPECT_DOUBLE_EQ(edit->GetFloatValue(UnitMillimetre), 25.4);
-    EXPECT_DOUBLE_EQ(edit->GetPointValue(), 72);
+    edit->SetPointValue(42);
+    EXPECT_EQ(edit->text(), "14.817 mm");
+    EXPECT_DOUBLE_EQ(edit->GetFloatValue(UnitPoint), 42);
+    edit->SetUnits(UnitPica);
+    EXPECT_EQ(edit->text(), "3p6");
+    edit->SetUnits(UnitInch);
+    EXPECT_EQ(edit->text(), "0.5833 in");
+    edit->SetFloatValue(3, UnitInch);
+    EXPECT_EQ(edit->text(), "1 in");
+    edit->SetIntValue(-5);
+    EXPECT_EQ(edit->GetPointValue(), 0);
 }
 
 TEST_F(NumericEditTest, IntegerValuesRoundHalfUpOnBothSides)
@@ -122,28 +105,7 @@ TEST_F(NumericEditTest, IntegerValuesRoundHalfUpOnBothSides)
     EXPECT_EQ(limits->GetMaxIntValue(), 11);
 }
 
-TEST_F(NumericEditTest, ValuesAreClampedToTheRangeInPoints)
-{
-    RVADM_NumericEdit* edit = Make(0, 72);
-    edit->SetUnits(UnitInch);
-    edit->SetFloatValue(3, UnitInch);
-    EXPECT_EQ(edit->text(), "1 in");
-    edit->SetIntValue(-5);
-    EXPECT_EQ(edit->GetPointValue(), 0);
-}
-
-TEST_F(NumericEditTest, ChangingUnitsConvertsTheShownValue)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetUnits(UnitPoint);
-    edit->SetPointValue(42);
-    edit->SetUnits(UnitPica);
-    EXPECT_EQ(edit->text(), "3p6");
-    edit->SetUnits(UnitInch);
-    EXPECT_EQ(edit->text(), "0.5833 in");
-}
-
-TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChanges)
+TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChangesAndWhenLeftEmpty)
 {
     RVADM_NumericEdit* edit = Make();
     edit->SetUnits(UnitPoint);
@@ -154,6 +116,16 @@ TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChanges)
     EXPECT_EQ(edit->text(), "");
     edit->SetAllowEmpty(false);
     EXPECT_EQ(edit->text(), "4.233 mm");
+    edit->SetAllowEmpty(true);
+    Focus(edit);
+    Type(edit, "");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    edit->clearFocus();
+    EXPECT_EQ(edit->text(), "");
+    edit->setFocus(Qt::OtherFocusReason);
+    Type(edit, "x");
+    edit->clearFocus();
+    EXPECT_EQ(edit->text(), "");
 }
 
 TEST_F(NumericEditTest, ANamedValueOutsideTheRangeIsAcceptedAndShownByName)
@@ -171,7 +143,7 @@ TEST_F(NumericEditTest, ANamedValueOutsideTheRangeIsAcceptedAndShownByName)
     EXPECT_EQ(edit->text(), "Auto");
 }
 
-TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnit)
+TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnitAndFormatValueCutsOnACharacterBoundary)
 {
     RVADM_NumericEdit* edit = Make();
     edit->SetUnits(UnitMillimetre);
@@ -183,12 +155,6 @@ TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnit)
     value = -1;
     EXPECT_FALSE(edit->ParseString("an inch", value));
     EXPECT_EQ(value, -1);
-}
-
-TEST_F(NumericEditTest, FormatValueCutsOnACharacterBoundary)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetUnits(UnitMillimetre);
     char buffer[32];
     edit->FormatValue(72, buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "25.4 mm");
@@ -199,59 +165,29 @@ TEST_F(NumericEditTest, FormatValueCutsOnACharacterBoundary)
     EXPECT_STREQ(buffer, "45");
 }
 
-TEST_F(NumericEditTest, SetTextIntReplacesTheTextAndClearsTheChangedFlag)
+TEST_F(NumericEditTest, StepsLandOnMultiplesStopAtTheLimitsAndNotifyOnlyChanges)
 {
-    RVADM_NumericEdit* edit = Make();
-    edit->SetModified(true);
-    edit->SetTextInt("12");
-    EXPECT_EQ(edit->text(), "12");
-    EXPECT_FALSE(edit->TakeChangedFlag());
-    edit->SetModified(true);
-    EXPECT_TRUE(edit->TakeChangedFlag());
-    EXPECT_FALSE(edit->IsModified());
-}
-
-// Stepping
-
-TEST_F(NumericEditTest, StepsLandOnMultiplesOfTheIncrement)
-{
-    RVADM_NumericEdit* edit = Make();
+    RVADM_NumericEdit* edit = Make(0, 20);
     edit->SetIncrement(5);
     edit->SetPointValue(7);
     Focus(edit);
     QTest::keyClick(edit, Qt::Key_Up);
     EXPECT_EQ(edit->GetPointValue(), 10);
+    QTest::keyClick(edit, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(edit->GetPointValue(), 20);
     QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->GetPointValue(), 15);
+    EXPECT_EQ(edit->GetPointValue(), 20);
+    EXPECT_EQ(NotificationsOf(edit), 2u);
     edit->SetPointValue(7);
     QTest::keyClick(edit, Qt::Key_Down);
     EXPECT_EQ(edit->GetPointValue(), 5);
-    EXPECT_EQ(NotificationsOf(edit), 3u);
-}
-
-TEST_F(NumericEditTest, ShiftStepsTenTimesAndControlHalf)
-{
-    RVADM_NumericEdit* edit = Make();
-    Focus(edit);
-    QTest::keyClick(edit, Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(edit->GetPointValue(), 10);
     QTest::keyClick(edit, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(edit->GetPointValue(), 10.5);
-    EXPECT_EQ(edit->text(), "10.5");
-}
-
-TEST_F(NumericEditTest, StepsStopAtTheLimitsAndNotifyOnlyChanges)
-{
-    RVADM_NumericEdit* edit = Make(0, 10);
-    edit->SetPointValue(10);
-    Focus(edit);
-    QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->GetPointValue(), 10);
-    EXPECT_EQ(NotificationsOf(edit), 0u);
+    EXPECT_EQ(edit->text(), "7.5");
+    EXPECT_EQ(NotificationsOf(edit), 4u);
     edit->SetNotifyOnStep(false);
     QTest::keyClick(edit, Qt::Key_Down);
-    EXPECT_EQ(edit->GetPointValue(), 9);
-    EXPECT_EQ(NotificationsOf(edit), 0u);
+    EXPECT_EQ(edit->GetPointValue(), 5);
+    EXPECT_EQ(NotificationsOf(edit), 4u);
 }
 
 TEST_F(NumericEditTest, AReadOnlyFieldSwallowsKeysAndDoesNotStep)
@@ -281,18 +217,7 @@ TEST_F(NumericEditTest, TheWheelStepsOnlyAFocusedFieldUnderThePointer)
 
 // Committing entries
 
-TEST_F(NumericEditTest, AnInvalidEntryIsReplacedByTheLastGoodValue)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetPointValue(12);
-    Focus(edit);
-    Type(edit, "twelve");
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->text(), "12");
-    EXPECT_EQ(edit->GetPointValue(), 12);
-}
-
-TEST_F(NumericEditTest, EditingFinishedParsesAndNotifiesOnlyWhenChanged)
+TEST_F(NumericEditTest, EditingFinishedParsesNotifiesOnlyWhenChangedAndRestoresAnInvalidEntry)
 {
     RVADM_NumericEdit* edit = Make();
     edit->SetUnits(UnitMillimetre);
@@ -304,6 +229,11 @@ TEST_F(NumericEditTest, EditingFinishedParsesAndNotifiesOnlyWhenChanged)
     edit->setFocus(Qt::OtherFocusReason);
     edit->clearFocus();
     EXPECT_EQ(NotificationsOf(edit), 1u);
+    edit->setFocus(Qt::OtherFocusReason);
+    Type(edit, "twelve");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "25.4 mm");
+    EXPECT_DOUBLE_EQ(edit->GetPointValue(), 72);
 }
 
 TEST_F(NumericEditTest, AnImmediateFieldTakesEveryKeystroke)
@@ -316,18 +246,7 @@ TEST_F(NumericEditTest, AnImmediateFieldTakesEveryKeystroke)
     EXPECT_EQ(NotificationsOf(edit), 2u);
 }
 
-TEST_F(NumericEditTest, EnterOnAValidUnchangedEntryReachesTheDefaultButton)
-{
-    RVADM_NumericEdit* edit = Make(0, 100);
-    AddDefaultButton();
-    Focus(edit);
-    Type(edit, "50");
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->GetPointValue(), 50);
-    EXPECT_EQ(defaultClicks, 1);
-}
-
-TEST_F(NumericEditTest, EnterOnAnEntryOutOfRangeOnlyCommitsIt)
+TEST_F(NumericEditTest, EnterReachesTheDefaultButtonOnlyForAnEntryInRange)
 {
     RVADM_NumericEdit* edit = Make(0, 100);
     AddDefaultButton();
@@ -337,22 +256,10 @@ TEST_F(NumericEditTest, EnterOnAnEntryOutOfRangeOnlyCommitsIt)
     EXPECT_EQ(edit->text(), "100");
     EXPECT_EQ(defaultClicks, 0);
     EXPECT_EQ(NotificationsOf(edit), 1u);
-}
-
-TEST_F(NumericEditTest, AnAllowEmptyFieldLeftEmptyStaysEmpty)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetAllowEmpty(true);
-    edit->SetPointValue(3);
-    Focus(edit);
-    Type(edit, "");
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    edit->clearFocus();
-    EXPECT_EQ(edit->text(), "");
-    edit->setFocus(Qt::OtherFocusReason);
-    Type(edit, "x");
-    edit->clearFocus();
-    EXPECT_EQ(edit->text(), "");
+    Type(edit, "50");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(edit->GetPointValue(), 50);
+    EXPECT_EQ(defaultClicks, 1);
 }
 
 class PanelNumericEditTest : public toolkittest::HostPanelFixture

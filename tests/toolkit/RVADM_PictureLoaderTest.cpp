@@ -134,12 +134,6 @@ const EffectiveCase kEffectiveCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Table, PictureLoaderEffectiveId, ::testing::ValuesIn(kEffectiveCases));
 
-TEST(PictureLoaderIds, EffectiveIdOutside32BitsIsNone)
-{
-    EXPECT_FALSE(RVADM_PictureLoader::EffectiveId(INT_MAX - 3999, 2.0, false).has_value());
-    EXPECT_EQ(RVADM_PictureLoader::EffectiveId(INT_MAX - 4000, 2.0, false), INT_MAX);
-}
-
 TEST(PictureLoaderIds, BuiltinRangesAreThoseOfTheManagerLibrary)
 {
     const std::pair<std::int32_t, bool> cases[] = {
@@ -148,25 +142,18 @@ TEST(PictureLoaderIds, BuiltinRangesAreThoseOfTheManagerLibrary)
     };
     for (const auto& [id, builtin] : cases)
         EXPECT_EQ(RVADM_PictureLoader::IsBuiltinId(id), builtin) << id;
+    EXPECT_FALSE(RVADM_PictureLoader::EffectiveId(INT_MAX - 3999, 2.0, false).has_value());
+    EXPECT_EQ(RVADM_PictureLoader::EffectiveId(INT_MAX - 4000, 2.0, false), INT_MAX);
 }
 
-TEST_F(PictureLoaderTest, BuiltinIconInDarkModeAtScale2IsAskedWithRequestedId)
+TEST_F(PictureLoaderTest, BuiltinIconIsAskedWithTheRequestedIdAndFallsBackToScale1)
 {
     m_builtins->icons[{16028, true, 2.0}] = Png(32, 32, Qt::blue);
-    const QPixmap pixmap = m_loader->Load(16028, 2.0, 3);
-    ASSERT_FALSE(pixmap.isNull());
-    EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
-    EXPECT_EQ(m_builtins->queries, (std::vector<FakeBuiltins::Query>{{16028, true, 2.0}}));
-    EXPECT_TRUE(m_resources->queries.empty());
-}
-
-TEST_F(PictureLoaderTest, BuiltinIconWithoutHighDensityVariantFallsBackToScale1)
-{
     m_builtins->icons[{16028, false, 1.0}] = Png(16, 16, Qt::blue);
-    const QPixmap pixmap = m_loader->Load(16028, 2.0, 2);
-    ASSERT_FALSE(pixmap.isNull());
-    EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
-    EXPECT_EQ(m_builtins->queries, (std::vector<FakeBuiltins::Query>{{16028, false, 2.0}, {16028, false, 1.0}}));
+    EXPECT_EQ(m_loader->Load(16028, 2.0, 3).devicePixelRatio(), 2.0);
+    EXPECT_EQ(m_loader->Load(16028, 2.0, 2).devicePixelRatio(), 1.0);
+    EXPECT_EQ(m_builtins->queries, (std::vector<FakeBuiltins::Query>{
+                                       {16028, true, 2.0}, {16028, false, 2.0}, {16028, false, 1.0}}));
     EXPECT_TRUE(m_resources->queries.empty());
 }
 
@@ -200,17 +187,12 @@ INSTANTIATE_TEST_SUITE_P(Modes, PictureLoaderTheme, ::testing::ValuesIn(kThemeCa
 
 // --- Plug-in resources and fallbacks -----------------------------------------------------------
 
-TEST_F(PictureLoaderTest, PngiResourceComesBeforeTheTable)
+TEST_F(PictureLoaderTest, PngiResourceComesBeforeTheTableWhichNamesThemedHighDensityVariants)
 {
-    SetTable("17209.png HL_Led_Green.png\n");
+    SetTable("17209.png HL_Led_Green.png\n18209.png HL_Led_Green_d.png\n");
     m_resources->resources["PNGI 17209"] = Png(4, 4, Qt::red);
     m_resources->resources["png HL_Led_Green"] = Png(4, 4, Qt::green);
     EXPECT_EQ(Colour(m_loader->Load(16209, 1.0, 2)), QColor(Qt::red));
-}
-
-TEST_F(PictureLoaderTest, TableNamesThemedHighDensityVariant)
-{
-    SetTable("18209.png HL_Led_Green_d.png\n");
     m_resources->resources["png HL_Led_Green_d_at_2x"] = Png(32, 32, Qt::green);
     const QPixmap pixmap = m_loader->Load(16209, 2.0, 3);
     ASSERT_FALSE(pixmap.isNull());
@@ -264,13 +246,6 @@ TEST_F(PictureLoaderTest, TableIsReadOnce)
 
 // --- Bad requests ------------------------------------------------------------------------------
 
-TEST_F(PictureLoaderTest, NegativeIdIsNoPictureAndAsksNothing)
-{
-    m_resources->resources["PNGI 3996"] = Png(4, 4, Qt::red);
-    EXPECT_TRUE(m_loader->Load(-4, 2.0, 0).isNull());
-    EXPECT_TRUE(m_resources->queries.empty());
-}
-
 TEST_F(PictureLoaderTest, ScaleThatIsNotPositiveIsTakenAs1)
 {
     m_resources->resources["PNGI 500"] = Png(8, 8, Qt::red);
@@ -282,56 +257,40 @@ TEST_F(PictureLoaderTest, ScaleThatIsNotPositiveIsTakenAs1)
     }
 }
 
-TEST_F(PictureLoaderTest, RegressionHighDensityOfLargestIdDoesNotOverflow)
+// A negative id, and the high density of the largest id, once overflowed into other pictures.
+TEST_F(PictureLoaderTest, RegressionNegativeIdAndHighDensityOfLargestIdAreNoPictureAndAskNothing)
 {
+    m_resources->resources["PNGI 3996"] = Png(4, 4, Qt::red);
+    EXPECT_TRUE(m_loader->Load(-4, 2.0, 0).isNull());
     EXPECT_TRUE(m_loader->Load(INT_MAX, 2.0, 0).isNull());
     EXPECT_TRUE(m_resources->queries.empty());
 }
 
 // --- Cache and remembered misses ---------------------------------------------------------------
 
-TEST_F(PictureLoaderTest, MissIsRememberedAndNotSearchedAgain)
-{
-    EXPECT_TRUE(m_loader->Load(16209, 2.0, 2).isNull());
-    const std::size_t asked = m_resources->queries.size();
-    EXPECT_GT(asked, 0u);
-    EXPECT_TRUE(m_loader->Load(16209, 2.0, 2).isNull());
-    EXPECT_EQ(m_resources->queries.size(), asked);
-}
-
-TEST_F(PictureLoaderTest, MissesAreRememberedPerEffectiveId)
+TEST_F(PictureLoaderTest, MissIsRememberedPerEffectiveIdAndNotSearchedAgain)
 {
     m_resources->resources["PNGI 18209"] = Png(4, 4, Qt::blue);
     EXPECT_TRUE(m_loader->Load(16209, 1.0, 2).isNull());
+    const std::size_t asked = m_resources->queries.size();
+    EXPECT_TRUE(m_loader->Load(16209, 1.0, 2).isNull());
+    EXPECT_EQ(m_resources->queries.size(), asked);
     EXPECT_FALSE(m_loader->Load(16209, 1.0, 3).isNull());
 }
 
-TEST_F(PictureLoaderTest, RepeatedRequestIsAnsweredFromTheCache)
+TEST_F(PictureLoaderTest, PicturesUpTo16384PixelsAreCachedUntilEvicted)
 {
     m_resources->resources["PNGI 600"] = Png(128, 128, Qt::red);
+    m_resources->resources["PNGI 601"] = Png(129, 128, Qt::red);
     const QPixmap first = m_loader->Load(600, 1.0, 0);
-    const std::size_t asked = m_resources->queries.size();
-    const QPixmap second = m_loader->Load(600, 1.0, 0);
+    m_loader->Load(601, 1.0, 0);
+    std::size_t asked = m_resources->queries.size();
+    EXPECT_EQ(m_loader->Load(600, 1.0, 0).cacheKey(), first.cacheKey());
     EXPECT_EQ(m_resources->queries.size(), asked);
-    EXPECT_EQ(second.cacheKey(), first.cacheKey());
-}
-
-TEST_F(PictureLoaderTest, PictureAbove16384PixelsIsNotCached)
-{
-    m_resources->resources["PNGI 600"] = Png(129, 128, Qt::red);
-    EXPECT_FALSE(m_loader->Load(600, 1.0, 0).isNull());
-    const std::size_t asked = m_resources->queries.size();
-    EXPECT_FALSE(m_loader->Load(600, 1.0, 0).isNull());
+    EXPECT_FALSE(m_loader->Load(601, 1.0, 0).isNull());
     EXPECT_GT(m_resources->queries.size(), asked);
-}
-
-TEST_F(PictureLoaderTest, PictureEvictedFromTheCacheIsLoadedAgain)
-{
-    m_resources->resources["PNGI 600"] = Png(8, 8, Qt::red);
-    EXPECT_FALSE(m_loader->Load(600, 1.0, 0).isNull());
     QPixmapCache::clear();
-    const std::size_t asked = m_resources->queries.size();
-    const QPixmap again = m_loader->Load(600, 1.0, 0);
-    EXPECT_EQ(Colour(again), QColor(Qt::red));
+    asked = m_resources->queries.size();
+    EXPECT_EQ(Colour(m_loader->Load(600, 1.0, 0)), QColor(Qt::red));
     EXPECT_GT(m_resources->queries.size(), asked);
 }

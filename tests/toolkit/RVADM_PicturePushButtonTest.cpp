@@ -8,7 +8,6 @@
 #include "RVADMQtManager.h"
 
 #include <QTest>
-#include <QWindow>
 
 namespace qRVADM {
 namespace {
@@ -17,15 +16,8 @@ using toolkittest::Codes;
 using toolkittest::Recorded;
 
 constexpr std::int32_t kZoomIn = 16028;     // built-in, 16 logical pixels, light and dark
-constexpr std::int32_t kGreenLight = 16209; // plug-in, 16 logical pixels
 constexpr int kLight = 2;
 constexpr int kDark = 3;
-
-// The picture the button's icon shows in its window, as an image, with its ratio.
-QPixmap ShownIcon(const QToolButton& button)
-{
-    return button.icon().pixmap(button.window()->windowHandle(), button.iconSize());
-}
 
 using PicturePushButtonTest = toolkittest::ControlDialogFixture;
 
@@ -65,14 +57,6 @@ TEST_F(PicturePushButtonTest, PictureFollowsAThemeSwitch)
     EXPECT_EQ(button->icon().pixmap(16, 16).toImage(), dark);
 }
 
-TEST_F(PicturePushButtonTest, ButtonStyleHintIsStoredAndShown)
-{
-    auto* button = new RVADM_PicturePushButton(&dialog, kZoomIn);
-    button->SetButtonStyle(Qt::ToolButtonTextBesideIcon);
-    EXPECT_EQ(button->property("_rvadm_buttonstylehint").toInt(), static_cast<int>(Qt::ToolButtonTextBesideIcon));
-    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
-}
-
 TEST_F(PicturePushButtonTest, ClickNotifiesAndCheckableOnRequest)
 {
     auto* button = new Recorded<RVADM_PicturePushButton>(&dialog, kZoomIn);
@@ -95,30 +79,6 @@ TEST_F(PicturePushButtonTest, ToggleTogglesOnEveryClickAndSetCheckedDoesNotNotif
     toggle->SetChecked(true);
     EXPECT_TRUE(toggle->IsChecked());
     EXPECT_EQ(toggle->UserCodes(), (Codes{2, 2}));
-}
-
-class PicturePushButtonOnPanel : public toolkittest::ControlPanelFixture
-{
-};
-
-TEST_F(PicturePushButtonOnPanel, TakesNoKeyboardFocus)
-{
-    RVADM_PictureToggle* toggle = nullptr;
-    OpenPanel([&] { toggle = new RVADM_PictureToggle(&panel, 16051); });
-    EXPECT_EQ(toggle->focusPolicy(), Qt::NoFocus);
-}
-
-// At the run's device pixel ratio the icon is the picture of that density, drawn 1:1.
-TEST_F(PicturePushButtonTest, PixelsAreThoseOfThePictureForTheScreen)
-{
-    auto* button = new RVADM_PicturePushButton(&dialog, kGreenLight);
-    const double ratio = toolkittest::RunRatio();
-    const QPixmap shown = ShownIcon(*button);
-    EXPECT_EQ(shown.devicePixelRatio(), ratio);
-    EXPECT_EQ(shown.toImage(), LoadPicture(kGreenLight, ratio, 0).toImage());
-    const QImage grabbed = button->grab().toImage();
-    const QColor centre = grabbed.pixelColor(grabbed.width() / 2, grabbed.height() / 2);
-    EXPECT_GT(centre.green(), centre.red() + 60);
 }
 
 } // namespace

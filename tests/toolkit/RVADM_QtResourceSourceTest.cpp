@@ -18,7 +18,7 @@ const RVADM_QtResourceSource& PluginResources()
 
 } // namespace
 
-TEST(QtResourceSource, FindsNamedResourcesWithoutRegardToCase)
+TEST(QtResourceSource, FindsNamedResourcesWithoutRegardToCaseAndNothingElse)
 {
     const QByteArray exact = PluginResources().FindByName("png", QStringLiteral("HL_Led_Green"));
     ASSERT_FALSE(exact.isEmpty());
@@ -26,10 +26,6 @@ TEST(QtResourceSource, FindsNamedResourcesWithoutRegardToCase)
     EXPECT_EQ(PluginResources().FindByName("PNG", QStringLiteral("hl_led_green_AT_2X")).isEmpty(), false);
     EXPECT_EQ(PluginResources().FindByName("Png", QStringLiteral("hl_led_green")), exact);
     EXPECT_FALSE(PluginResources().FindByName("txt", QStringLiteral("IDToFile")).isEmpty());
-}
-
-TEST(QtResourceSource, MissingResourcesAreEmpty)
-{
     EXPECT_TRUE(PluginResources().FindByName("png", QStringLiteral("no_such_picture")).isEmpty());
     EXPECT_TRUE(PluginResources().FindByName("xml", QStringLiteral("HL_Led_Green")).isEmpty());
     EXPECT_TRUE(PluginResources().FindById("PNGI", 17209).isEmpty());

@@ -31,21 +31,10 @@ protected:
     Recorded<RVADM_TextEdit>* edit = nullptr;
 };
 
-TEST_F(TextEditTest, HasKindAndTextThatIsNotModified)
-{
-    EXPECT_EQ(edit->GetKind(), 23u);
-    EXPECT_EQ(edit->text(), QStringLiteral("start"));
-    EXPECT_FALSE(edit->IsModified());
-}
-
-TEST_F(TextEditTest, FinishingWithoutChangeDeliversNothing)
+TEST_F(TextEditTest, TypingDeliversThreeAndOnlyAChangedCommitDeliversTwo)
 {
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_TRUE(edit->UserCodes().empty());
-}
-
-TEST_F(TextEditTest, TypingDeliversThreeAndCommitDeliversTwoOnce)
-{
     QTest::keyClicks(edit, "ab");
     EXPECT_EQ(edit->UserCodes(), (Codes{3, 3}));
     EXPECT_TRUE(edit->IsModified());
@@ -57,12 +46,8 @@ TEST_F(TextEditTest, TypingDeliversThreeAndCommitDeliversTwoOnce)
     QTest::keyClick(edit, Qt::Key_Return); // nothing changed since the last commit
     edit->clearFocus();                    // nor when the focus leaves
     EXPECT_TRUE(edit->UserCodes().empty());
-}
-
-TEST_F(TextEditTest, SetTextIsNoUserChange)
-{
     QTest::keyClicks(edit, "x");
-    edit->SetText("replaced");
+    edit->SetText("replaced"); // no user change
     EXPECT_FALSE(edit->IsModified());
     edit->codes.clear();
     QTest::keyClick(edit, Qt::Key_Return);
@@ -120,16 +105,12 @@ TEST_P(CommitKeyOnPanel, EndsTheEditAndReturnsTheFocusToTheHost)
 
 INSTANTIATE_TEST_SUITE_P(Keys, CommitKeyOnPanel, testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape));
 
-TEST_F(TextEditOnPanel, OtherKeysKeepTheFocus)
+TEST_F(TextEditOnPanel, FocusInBringsThePanelToTheFrontAndOtherKeysKeepTheFocus)
 {
     QTest::keyClick(edit, Qt::Key_Left);
     QTest::keyClick(edit, Qt::Key_Home);
     QApplication::processEvents();
     EXPECT_EQ(HostWindow().FocusArrivals(), 0);
-}
-
-TEST_F(TextEditOnPanel, FocusInBringsThePanelToTheFront)
-{
     QTest::keyClick(edit, Qt::Key_Return);
     QApplication::processEvents();
     ASSERT_NE(QApplication::activeWindow(), panel.window());

@@ -43,26 +43,15 @@ INSTANTIATE_TEST_SUITE_P(
                     AlignCase{"StretchBothWays", 0x4 | 0x8 | 0x80 | 0x100, kReference}),
     [](const testing::TestParamInfo<AlignCase>& info) { return std::string(info.param.name); });
 
-TEST(AlignOrder, MoveAfterStretchUsesTheOriginalWidth)
+// A move after a stretch uses the width taken before it; centring overrides moves whatever the
+// bit order and rounds toward zero; moving right overrides moving left.
+TEST(AlignOrder, FollowsTheFixedOrderOfTheFlags)
 {
-    // 0x8 stretches the right edge first; 0x1 then moves with the width taken before the change.
     EXPECT_EQ(RectAlignment::Align(kReference, kItem, 0x8 | 0x1), (RVADM_Rect{100, 20, 140, 30}));
-}
-
-TEST(AlignOrder, CenterOverridesMovesWhateverTheBitOrder)
-{
     EXPECT_EQ(RectAlignment::Align(kReference, kItem, 0x1 | 0x2 | 0x10), (RVADM_Rect{180, 20, 220, 30}));
     EXPECT_EQ(RectAlignment::Align(kReference, kItem, 0x20 | 0x40 | 0x200), (RVADM_Rect{10, 225, 50, 235}));
-}
-
-TEST(AlignOrder, MoveRightOverridesMoveLeft)
-{
-    EXPECT_EQ(RectAlignment::Align(kReference, kItem, 0x1 | 0x2), (RVADM_Rect{260, 20, 300, 30}));
-}
-
-TEST(AlignOrder, CenteringRoundsTowardZero)
-{
     EXPECT_EQ(RectAlignment::Align({0, 0, 5, 5}, {0, 0, 2, 2}, 0x10 | 0x200), (RVADM_Rect{1, 1, 3, 3}));
+    EXPECT_EQ(RectAlignment::Align(kReference, kItem, 0x1 | 0x2), (RVADM_Rect{260, 20, 300, 30}));
 }
 
 TEST(MoveBeside, KeepsTheSizeAndLeavesTheSpacing)
