@@ -64,15 +64,6 @@ public:
         return records;
     }
 
-    // The handle of a record held here; null for any other record.
-    Handle HandleOf(const Record* record) const
-    {
-        for (const auto& entry : m_records)
-            if (entry.second.get() == record)
-                return reinterpret_cast<Handle>(entry.first);
-        return nullptr;
-    }
-
 private:
     static std::uintptr_t SerialOf(Handle handle) { return reinterpret_cast<std::uintptr_t>(handle); }
 
