@@ -56,14 +56,13 @@ DocumentWidget::DocumentWidget(hostsim::Host& host, AIDocumentHandle document, Q
 
 const hostsim::DocumentView* DocumentWidget::View() const
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const hostsim::Document* document = m_host.Documents().Find(m_document);
     return document ? &document->View() : nullptr;
 }
 
 bool DocumentWidget::Change(const std::function<bool(hostsim::DocumentView&)>& change)
 {
-    AIDocumentOpaque* document = m_host.Documents().Find(m_document);
-    const bool changed = document && m_host.Documents().ChangeView(&document->View(), change);
+    const bool changed = m_host.Documents().ChangeView(m_host.Documents().ViewOf(m_document), change);
     Refresh();
     return changed;
 }
@@ -86,7 +85,7 @@ bool DocumentWidget::ZoomAtPixel(double zoom, const QPointF& pixel)
 
 bool DocumentWidget::FitPage()
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const hostsim::Document* document = m_host.Documents().Find(m_document);
     if (!document)
         return false;
     m_keepFitted = true;
@@ -102,7 +101,7 @@ bool DocumentWidget::ScrollBy(double dx, double dy)
 
 DocumentWidget::Snapshot DocumentWidget::Take() const
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const hostsim::Document* document = m_host.Documents().Find(m_document);
     if (!document)
         return Snapshot{};
     const hostsim::DocumentView& view = document->View();
@@ -121,7 +120,7 @@ void DocumentWidget::Refresh()
 
 void DocumentWidget::SyncScrollBars()
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const hostsim::Document* document = m_host.Documents().Find(m_document);
     if (!document)
         return;
     const hostsim::DocumentView& view = document->View();
@@ -149,7 +148,7 @@ void DocumentWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const hostsim::Document* document = m_host.Documents().Find(m_document);
     if (!document)
         return;
     painter.setTransform(ArtworkToWindow(document->View()));
@@ -164,7 +163,7 @@ void DocumentWidget::resizeEvent(QResizeEvent* event)
     const QSize size = viewport()->size();
     if (size.isEmpty())
         return;
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_document);
+    const hostsim::Document* document = m_host.Documents().Find(m_document);
     if (!document)
         return;
     const hostsim::Page page = document->Content().page;

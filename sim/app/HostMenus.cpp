@@ -29,22 +29,25 @@ void HostMenus::Attach(QMenu& menu, const std::string& group)
 void HostMenus::Rebuild(QMenu& menu, const std::string& group)
 {
     hostsim::MenuModel& model = m_host.Menus();
-    for (AIMenuItemOpaque* item : model.ItemsOf(group))
-        if (item->options & kMenuItemWantsUpdateOption)
+    for (const AIMenuItemHandle item : model.ItemsOf(group)) {
+        const hostsim::MenuItem* found = model.FindItem(item);  // an update may remove items
+        if (found && found->options & kMenuItemWantsUpdateOption)
             m_host.UpdateMenuItem(item);
+    }
 
     menu.clear();
     for (QMenu* old : menu.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
         old->deleteLater();
-    for (AIMenuItemOpaque* item : model.ItemsOf(group)) {
+    for (const AIMenuItemHandle handle : model.ItemsOf(group)) {
+        const hostsim::MenuItem* item = model.FindItem(handle);
         QAction* action = nullptr;
-        if (const AIMenuGroupOpaque* submenu = model.SubMenuOf(item)) {
+        if (const hostsim::MenuGroup* submenu = model.SubMenuOf(handle)) {
             QMenu* child = menu.addMenu(MenuText(item->text));
             Attach(*child, submenu->name);
             action = child->menuAction();
         } else {
             action = menu.addAction(MenuText(item->text));
-            QObject::connect(action, &QAction::triggered, &menu, [this, handle = static_cast<AIMenuItemHandle>(item)] {
+            QObject::connect(action, &QAction::triggered, &menu, [this, handle] {
                 m_host.ChooseMenuItem(handle);
             });
         }

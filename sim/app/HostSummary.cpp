@@ -17,9 +17,11 @@ std::string DescribeHost(hostsim::Host& host, const EngineControl& engine, const
     out << host.Describe();
     out << "Documents:\n";
     const hostsim::DocumentCenter& documents = host.Documents();
-    for (const AIDocumentOpaque* document : documents.All())
-        out << "  " << document->Name() << " revision " << document->Revision()
-            << (document == documents.Current() ? " (current)" : "") << "\n";
+    for (const AIDocumentHandle handle : documents.All()) {
+        const hostsim::Document& document = *documents.Find(handle);
+        out << "  " << document.Name() << " revision " << document.Revision()
+            << (handle == documents.Current() ? " (current)" : "") << "\n";
+    }
     if (!dialogs.empty())
         out << "Dialogs:\n";
     for (const AnsweredDialog& dialog : dialogs)

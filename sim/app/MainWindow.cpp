@@ -201,7 +201,7 @@ void MainWindow::BuildEditMenu()
          [](const hostsim::DocumentContent& c) { return hostsim::DocumentEdit{RecolourFrontItem(c)}; }},
         {"Add Shape", QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_N),
          [this](const hostsim::DocumentContent& c) {
-             const AIDocumentOpaque* document = m_host.Documents().Find(m_host.Documents().Current());
+             const hostsim::Document* document = m_host.Documents().Find(m_host.Documents().Current());
              return hostsim::DocumentEdit{AddShape(c, document->View().Center(), kShapeSize)};
          }},
     };
@@ -310,8 +310,8 @@ bool MainWindow::Edit(const hostsim::DocumentEdit& edit, std::string& error)
 
 AIDocumentHandle MainWindow::FindDocument(const std::string& name) const
 {
-    for (AIDocumentOpaque* document : m_host.Documents().All())
-        if (document->Name() == name)
+    for (const AIDocumentHandle document : m_host.Documents().All())
+        if (m_host.Documents().Find(document)->Name() == name)
             return document;
     return nullptr;
 }
@@ -369,7 +369,7 @@ void MainWindow::Sync()
 void MainWindow::SyncTabs()
 {
     m_syncing = true;
-    const std::vector<AIDocumentOpaque*> documents = m_host.Documents().All();
+    const std::vector<AIDocumentHandle> documents = m_host.Documents().All();
     for (int i = m_tabs->count() - 1; i >= 0; --i) {
         auto* view = qobject_cast<DocumentWidget*>(m_tabs->widget(i));
         if (!m_host.Documents().Find(view->Document())) {
@@ -382,8 +382,9 @@ void MainWindow::SyncTabs()
         auto* view = qobject_cast<DocumentWidget*>(m_tabs->widget(index));
         if (!view || view->Document() != documents[i]) {
             view = new DocumentWidget(m_host, documents[i], m_tabs);
-            m_tabs->insertTab(index, view, QString::fromStdString(documents[i]->Name()));
-            m_tabs->setTabToolTip(index, QString::fromStdString(documents[i]->Path()));
+            const hostsim::Document& document = *m_host.Documents().Find(documents[i]);
+            m_tabs->insertTab(index, view, QString::fromStdString(document.Name()));
+            m_tabs->setTabToolTip(index, QString::fromStdString(document.Path()));
         }
         if (documents[i] == m_host.Documents().Current())
             m_tabs->setCurrentIndex(index);
@@ -399,16 +400,16 @@ void MainWindow::SyncDocks()
             delete dock;
         }
     const std::vector<PanelDock*> docks = Docks();
-    for (const AIPanelOpaque* panel : m_host.Panels().All()) {
-        const auto ref = const_cast<AIPanelRef>(panel);  // a handle; the dock asks the host for the panel
-        if (std::none_of(docks.begin(), docks.end(), [ref](const PanelDock* dock) { return dock->Holds(ref); }))
-            addDockWidget(Qt::RightDockWidgetArea, new PanelDock(m_host.Panels(), ref, *panel->window, this));
+    for (const AIPanelRef panel : m_host.Panels().All()) {
+        if (std::none_of(docks.begin(), docks.end(), [panel](const PanelDock* dock) { return dock->Holds(panel); }))
+            addDockWidget(Qt::RightDockWidgetArea,
+                          new PanelDock(m_host.Panels(), panel, *m_host.Panels().Find(panel)->window, this));
     }
 }
 
 void MainWindow::SyncStatus()
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_host.Documents().Current());
+    const hostsim::Document* document = m_host.Documents().Find(m_host.Documents().Current());
     if (document) {
         const hostsim::Page& page = document->Content().page;
         m_documentLabel->setText(tr("%1  —  %2, %3 × %4 mm, revision %5")
@@ -443,7 +444,7 @@ void MainWindow::OpenFromDialog()
 
 void MainWindow::EditFromMenu(const std::function<hostsim::DocumentEdit(const hostsim::DocumentContent&)>& make)
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_host.Documents().Current());
+    const hostsim::Document* document = m_host.Documents().Find(m_host.Documents().Current());
     if (!document)
         return;
     std::string error;
@@ -454,7 +455,7 @@ void MainWindow::EditFromMenu(const std::function<hostsim::DocumentEdit(const ho
 void MainWindow::Zoom(double factor)
 {
     if (DocumentWidget* current = CurrentView()) {
-        const AIDocumentOpaque* document = m_host.Documents().Find(current->Document());
+        const hostsim::Document* document = m_host.Documents().Find(current->Document());
         current->ZoomTo(document->View().Zoom() * factor);
     }
     SyncStatus();

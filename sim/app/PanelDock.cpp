@@ -34,7 +34,7 @@ PanelDock::~PanelDock()
 void PanelDock::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (AIPanelOpaque* panel = m_panels.Find(m_panel); panel && m_container)
+    if (hostsim::Panel* panel = m_panels.Find(m_panel); panel && m_container)
         hostsim::PanelCenter::Close(*panel);
 }
 

@@ -218,7 +218,7 @@ void ScriptRunner::SwitchTo(const Words& words)
 
 void ScriptRunner::Edit(const Words& words)
 {
-    const AIDocumentOpaque* document = m_host.Documents().Find(m_host.Documents().Current());
+    const hostsim::Document* document = m_host.Documents().Find(m_host.Documents().Current());
     Require(document != nullptr, "no document is open");
     const hostsim::DocumentContent& content = document->Content();
     hostsim::DocumentEdit edit;
@@ -399,17 +399,17 @@ void ScriptRunner::Expect(const Words& words)
                            : throw ScriptError("unknown menu state " + Quoted(state));
         Require(holds, "menu item " + Quoted(words[2]) + " is not " + state);
     } else if (what == "document") {
-        const AIDocumentOpaque* current = m_host.Documents().Find(m_host.Documents().Current());
+        const hostsim::Document* current = m_host.Documents().Find(m_host.Documents().Current());
         const std::string shown = current ? current->Name() : "none";
         Require(shown == words[2], "the current document is " + Quoted(shown) + ", expected " + Quoted(words[2]));
     } else if (what == "zoom") {
-        const AIDocumentOpaque* current = m_host.Documents().Find(m_host.Documents().Current());
+        const hostsim::Document* current = m_host.Documents().Find(m_host.Documents().Current());
         Require(current != nullptr, "no document is open");
         const double percent = current->View().Zoom() * 100.0;
         Require(std::fabs(percent - Number(words[2], "a zoom")) < 1e-6,
                 "the zoom is " + QLocale::c().toString(percent, 'g', 10).toStdString() + " %, expected " + words[2]);
     } else if (what == "revision") {
-        const AIDocumentOpaque* current = m_host.Documents().Find(m_host.Documents().Current());
+        const hostsim::Document* current = m_host.Documents().Find(m_host.Documents().Current());
         Require(current != nullptr, "no document is open");
         Require(current->Revision() == Whole(words[2], "a revision", 0, UINT32_MAX),
                 "the revision is " + std::to_string(current->Revision()) + ", expected " + words[2]);

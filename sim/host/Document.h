@@ -41,8 +41,8 @@ public:
     const std::string& Name() const { return m_name; }
     const DocumentContent& Content() const { return m_content; }
     ASUInt32 Revision() const { return m_revision; }
-    AIDocumentViewOpaque& View() { return m_view; }
-    const AIDocumentViewOpaque& View() const { return m_view; }
+    DocumentView& View() { return m_view; }
+    const DocumentView& View() const { return m_view; }
 
     // Applies the edit and increments the revision. An edit the document cannot take changes
     // nothing; `error` then says why, counting artwork items from 1 as document errors do.
@@ -53,13 +53,7 @@ private:
     std::string m_name;  // file name, shown on the document's tab
     DocumentContent m_content;
     ASUInt32 m_revision = 0;
-    AIDocumentViewOpaque m_view;
+    DocumentView m_view;
 };
 
 }  // namespace hostsim
-
-// A document as the host keeps it; its address is the handle plug-ins see.
-struct AIDocumentOpaque final : hostsim::Document
-{
-    using Document::Document;
-};

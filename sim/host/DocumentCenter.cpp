@@ -2,7 +2,8 @@
 
 #include "plugin/suites/FourCC.h"
 #include "sim/host/DocumentReader.h"
-#include "sim/host/OwnedList.h"
+
+#include <algorithm>
 
 namespace hostsim {
 
@@ -25,19 +26,18 @@ AIDocumentHandle DocumentCenter::Open(const std::string& path, std::string& erro
     std::optional<DocumentContent> content = ReadDocument(path, error);
     if (!content)
         return nullptr;
-    m_documents.push_back(std::make_unique<AIDocumentOpaque>(path, std::move(*content)));
-    m_current = m_documents.back().get();
+    m_current = m_documents.Emplace(path, std::move(*content));
+    m_views.Emplace(m_current);
     m_notify(kDocumentChangedNotifier);
     return m_current;
 }
 
 bool DocumentCenter::Switch(AIDocumentHandle document)
 {
-    AIDocumentOpaque* found = Find(document);
-    if (!found)
+    if (!Find(document))
         return false;
-    if (found != m_current) {
-        m_current = found;
+    if (document != m_current) {
+        m_current = document;
         m_notify(kDocumentChangedNotifier);
     }
     return true;
@@ -45,16 +45,18 @@ bool DocumentCenter::Switch(AIDocumentHandle document)
 
 bool DocumentCenter::Close(AIDocumentHandle document)
 {
-    const auto closing = PositionOf(m_documents, document);
-    if (closing == m_documents.end())
+    const std::vector<AIDocumentHandle> tabs = All();
+    const auto closing = std::find(tabs.begin(), tabs.end(), document);
+    if (closing == tabs.end())
         return false;
-    const bool wasCurrent = closing->get() == m_current;
-    const auto next = m_documents.erase(closing);
+    const bool wasCurrent = document == m_current;
+    m_views.Remove(ViewOf(document));
+    m_documents.Remove(document);
     if (wasCurrent) {
-        if (next != m_documents.end())
-            m_current = next->get();
+        if (closing + 1 != tabs.end())
+            m_current = *(closing + 1);
         else
-            m_current = m_documents.empty() ? nullptr : m_documents.back().get();
+            m_current = closing != tabs.begin() ? *(closing - 1) : nullptr;
     }
     m_notify(kDocumentClosedNotifier);
     if (wasCurrent && m_current)
@@ -64,7 +66,7 @@ bool DocumentCenter::Close(AIDocumentHandle document)
 
 bool DocumentCenter::Edit(AIDocumentHandle document, const DocumentEdit& edit, std::string& error)
 {
-    AIDocumentOpaque* found = Find(document);
+    Document* found = Find(document);
     if (!found) {
         error = "the document is not open";
         return false;
@@ -75,35 +77,31 @@ bool DocumentCenter::Edit(AIDocumentHandle document, const DocumentEdit& edit, s
     return true;
 }
 
-AIDocumentOpaque* DocumentCenter::Find(AIDocumentHandle document) const
-{
-    return FindOwned(m_documents, document);
-}
-
-std::vector<AIDocumentOpaque*> DocumentCenter::All() const
-{
-    std::vector<AIDocumentOpaque*> documents;
-    for (const auto& document : m_documents)
-        documents.push_back(document.get());
-    return documents;
-}
-
 AIDocumentViewHandle DocumentCenter::FrontView() const
 {
-    return m_current && !m_noViewYet ? &m_current->View() : nullptr;
+    return m_noViewYet ? nullptr : ViewOf(m_current);
 }
 
-AIDocumentViewOpaque* DocumentCenter::FindView(AIDocumentViewHandle view) const
+AIDocumentViewHandle DocumentCenter::ViewOf(AIDocumentHandle document) const
 {
-    for (const auto& document : m_documents)
-        if (&document->View() == view)
-            return &document->View();
+    if (!document)
+        return nullptr;
+    for (const AIDocumentViewHandle view : m_views.Handles())
+        if (*m_views.Find(view) == document)
+            return view;
     return nullptr;
+}
+
+DocumentView* DocumentCenter::FindView(AIDocumentViewHandle view) const
+{
+    const AIDocumentHandle* document = m_views.Find(view);
+    Document* found = document ? Find(*document) : nullptr;
+    return found ? &found->View() : nullptr;
 }
 
 bool DocumentCenter::ChangeView(AIDocumentViewHandle view, const std::function<bool(DocumentView&)>& change)
 {
-    AIDocumentViewOpaque* found = FindView(view);
+    DocumentView* found = FindView(view);
     if (!found || !change(*found))
         return false;
     m_notify(kDocumentViewChangedNotifier);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "sim/common/HandleTable.h"
 #include "sim/host/Document.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,23 +46,29 @@ public:
     bool Edit(AIDocumentHandle document, const DocumentEdit& edit, std::string& error);
 
     AIDocumentHandle Current() const { return m_current; }
-    AIDocumentOpaque* Find(AIDocumentHandle document) const;
-    std::vector<AIDocumentOpaque*> All() const;
+    Document* Find(AIDocumentHandle document) const { return m_documents.Find(document); }
+    // The open documents in tab order.
+    std::vector<AIDocumentHandle> All() const { return m_documents.Handles(); }
 
     // "No document view yet": there is no front view and no view reports its bounds.
     void SetNoDocumentViewYet(bool none) { m_noViewYet = none; }
     bool NoDocumentViewYet() const { return m_noViewYet; }
     // The current document's view; null without a current document or while there is no view.
     AIDocumentViewHandle FrontView() const;
-    AIDocumentViewOpaque* FindView(AIDocumentViewHandle view) const;
+    // The view of an open document; null for any other handle.
+    AIDocumentViewHandle ViewOf(AIDocumentHandle document) const;
+    DocumentView* FindView(AIDocumentViewHandle view) const;
     // Runs `change` on an open document's view; when it returns true, sends the view-changed
     // notification before returning true.
     bool ChangeView(AIDocumentViewHandle view, const std::function<bool(DocumentView&)>& change);
 
 private:
     Notify m_notify;
-    std::vector<std::unique_ptr<AIDocumentOpaque>> m_documents;
-    AIDocumentOpaque* m_current = nullptr;
+    // Tabs are added last and never move, so the oldest document is the leftmost tab.
+    sim::HandleTable<AIDocumentHandle, Document> m_documents;
+    // Each open document's one view, by the handle of its document.
+    sim::HandleTable<AIDocumentViewHandle, AIDocumentHandle> m_views;
+    AIDocumentHandle m_current = nullptr;
     bool m_noViewYet = false;
 };
 

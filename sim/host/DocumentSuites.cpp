@@ -18,7 +18,7 @@ DocumentCenter& Documents()
 template <typename Read>
 AIErr WithCurrent(Read read)
 {
-    const AIDocumentOpaque* current = Documents().Find(Documents().Current());
+    const Document* current = Documents().Find(Documents().Current());
     if (!current)
         return NoDocumentError();
     read(*current);
@@ -67,7 +67,7 @@ AIErr GetDocumentColorModel(ASInt32* model)
 
 AIErr GetDocumentViewBounds(AIDocumentViewHandle view, AIRealRect* bounds)
 {
-    const AIDocumentViewOpaque* found = Documents().FindView(view);
+    const DocumentView* found = Documents().FindView(view);
     if (!found || !bounds)
         return BadParameterError();
     if (Documents().NoDocumentViewYet())
@@ -86,7 +86,7 @@ AIErr SetDocumentViewCenter(AIDocumentViewHandle view, const AIRealPoint* center
 
 AIErr GetDocumentViewZoom(AIDocumentViewHandle view, AIReal* zoom)
 {
-    const AIDocumentViewOpaque* found = Documents().FindView(view);
+    const DocumentView* found = Documents().FindView(view);
     if (!found || !zoom)
         return BadParameterError();
     *zoom = found->Zoom();
@@ -111,7 +111,7 @@ AIErr GetNthDocumentView(ASInt32 n, AIDocumentViewHandle* view)
 template <typename Out, typename Count, typename Read>
 AIErr WithOpen(AIDocumentHandle document, Out* out, ASInt32 index, Count count, Read read)
 {
-    const AIDocumentOpaque* found = Documents().Find(document);
+    const Document* found = Documents().Find(document);
     if (!found || !out || index < 0 || static_cast<std::size_t>(index) >= count(found->Content()))
         return BadParameterError();
     *out = read(*found, static_cast<std::size_t>(index));
@@ -125,7 +125,7 @@ HostSimPaint PaintOf(const std::vector<HostSimInkTint>& tints)
 
 AIErr GetDocumentInfo(AIDocumentHandle document, HostSimDocumentInfo* info)
 {
-    const AIDocumentOpaque* found = Documents().Find(document);
+    const Document* found = Documents().Find(document);
     if (!found || !info)
         return BadParameterError();
     const DocumentContent& content = found->Content();

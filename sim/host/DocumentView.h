@@ -51,9 +51,3 @@ private:
 };
 
 }  // namespace hostsim
-
-// A view as the host keeps it; its address is the handle plug-ins see.
-struct AIDocumentViewOpaque final : hostsim::DocumentView
-{
-    using DocumentView::DocumentView;
-};

@@ -20,7 +20,7 @@ AIErr AddNotifier(SPPluginRef self, const char* name, const char* type, AINotifi
 AIErr SetNotifierActive(AINotifierHandle notifier, AIBoolean active)
 {
     return WithKnown(Host::Current().Notifiers().Find(notifier),
-                     [active](AINotifierOpaque& found) { found.active = active != 0; });
+                     [active](Notifier& found) { found.active = active != 0; });
 }
 
 AIErr BroadcastNotifier(const char* type, void* data)

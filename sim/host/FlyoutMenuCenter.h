@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/AIPanelFlyoutMenuSuite.h"
+#include "sim/common/HandleTable.h"
 
 #include <memory>
 #include <string>
@@ -9,8 +10,10 @@
 class QMenu;
 class QWidget;
 
-// A panel flyout menu as the host keeps it; its address is the handle the plug-in sees.
-struct AIPanelFlyoutMenuOpaque
+namespace hostsim {
+
+// A panel flyout menu as the host keeps it.
+struct FlyoutMenu
 {
     struct Item
     {
@@ -27,22 +30,20 @@ struct AIPanelFlyoutMenuOpaque
     Item* Find(ASUInt32 id);
 };
 
-namespace hostsim {
-
 // The flyout menus of every plug-in's panels. Item ids start at 1 in each menu.
 class FlyoutMenuCenter
 {
 public:
     AIPanelFlyoutMenuRef Create();
     bool Destroy(AIPanelFlyoutMenuRef menu);
-    AIPanelFlyoutMenuOpaque* Find(AIPanelFlyoutMenuRef menu) const;
+    FlyoutMenu* Find(AIPanelFlyoutMenuRef menu) const { return m_menus.Find(menu); }
 
     // The menu as the user sees it when the panel's flyout button is pressed: one action per
     // item (its id in the action's data), checkable when marked, disabled when disabled.
-    static std::unique_ptr<QMenu> BuildMenu(const AIPanelFlyoutMenuOpaque& menu, QWidget* parent);
+    static std::unique_ptr<QMenu> BuildMenu(const FlyoutMenu& menu, QWidget* parent);
 
 private:
-    std::vector<std::unique_ptr<AIPanelFlyoutMenuOpaque>> m_menus;
+    sim::HandleTable<AIPanelFlyoutMenuRef, FlyoutMenu> m_menus;
 };
 
 }  // namespace hostsim

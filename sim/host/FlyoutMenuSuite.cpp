@@ -17,7 +17,7 @@ FlyoutMenuCenter& Menus()
 template <typename Use>
 AIErr WithItem(AIPanelFlyoutMenuRef handle, ASUInt32 itemId, Use use)
 {
-    AIPanelFlyoutMenuOpaque* menu = Menus().Find(handle);
+    FlyoutMenu* menu = Menus().Find(handle);
     return WithKnown(menu ? menu->Find(itemId) : nullptr, use);
 }
 
@@ -36,7 +36,7 @@ AIErr Destroy(AIPanelFlyoutMenuRef menu)
 
 AIErr AppendItem(AIPanelFlyoutMenuRef handle, AIUnicodeStringHandle text, ASUInt32* itemId)
 {
-    AIPanelFlyoutMenuOpaque* menu = Menus().Find(handle);
+    FlyoutMenu* menu = Menus().Find(handle);
     if (!menu || !text || !itemId)
         return BadParameterError();
     *itemId = menu->nextId++;
@@ -48,19 +48,19 @@ AIErr SetItemText(AIPanelFlyoutMenuRef menu, ASUInt32 itemId, AIUnicodeStringHan
 {
     if (!text)
         return BadParameterError();
-    return WithItem(menu, itemId, [text](AIPanelFlyoutMenuOpaque::Item& item) { item.text = text->text; });
+    return WithItem(menu, itemId, [text](FlyoutMenu::Item& item) { item.text = text->text; });
 }
 
 AIErr SetItemMark(AIPanelFlyoutMenuRef menu, ASUInt32 itemId, AIPanelFlyoutMenuItemMark mark)
 {
     if (mark != kAIPanelFlyoutMenuItemMarkNone && mark != kAIPanelFlyoutMenuItemMarkCheck)
         return BadParameterError();
-    return WithItem(menu, itemId, [mark](AIPanelFlyoutMenuOpaque::Item& item) { item.mark = mark; });
+    return WithItem(menu, itemId, [mark](FlyoutMenu::Item& item) { item.mark = mark; });
 }
 
 AIErr SetItemEnabled(AIPanelFlyoutMenuRef menu, ASUInt32 itemId, AIBoolean enabled)
 {
-    return WithItem(menu, itemId, [enabled](AIPanelFlyoutMenuOpaque::Item& item) { item.enabled = enabled != 0; });
+    return WithItem(menu, itemId, [enabled](FlyoutMenu::Item& item) { item.enabled = enabled != 0; });
 }
 
 AIPanelFlyoutMenuSuite MakeFlyoutMenuSuite()

@@ -187,17 +187,17 @@ SPErr Host::SendShutdown(SPPlugin& plugin)
 
 void Host::Broadcast(const char* type, void* data)
 {
-    m_notifiers.Broadcast(type, data, [this](AINotifierHandle notifier, const char* notifierType, void* notifyData) {
-        if (!notifier->owner->started)
+    m_notifiers.Broadcast(type, data, [this, type](AINotifierHandle handle, const Notifier& notifier, void* notifyData) {
+        if (!notifier.owner->started)
             return;
-        AINotifierMessage message{Header(*notifier->owner), notifier, notifierType, notifyData};
-        Send(*notifier->owner, kCallerAINotifier, kSelectorAINotify, &message);
+        AINotifierMessage message{Header(*notifier.owner), handle, type, notifyData};
+        Send(*notifier.owner, kCallerAINotifier, kSelectorAINotify, &message);
     });
 }
 
 SPErr Host::ChooseMenuItem(AIMenuItemHandle item)
 {
-    AIMenuItemOpaque* found = m_menus.FindItem(item);
+    const MenuItem* found = m_menus.FindItem(item);
     if (!found || !found->enabled)
         return BadParameterError();
     AIMenuMessage message{Header(*found->owner), item};
@@ -206,7 +206,7 @@ SPErr Host::ChooseMenuItem(AIMenuItemHandle item)
 
 SPErr Host::UpdateMenuItem(AIMenuItemHandle item)
 {
-    AIMenuItemOpaque* found = m_menus.FindItem(item);
+    const MenuItem* found = m_menus.FindItem(item);
     if (!found)
         return BadParameterError();
     AIMenuMessage message{Header(*found->owner), item};
@@ -215,11 +215,11 @@ SPErr Host::UpdateMenuItem(AIMenuItemHandle item)
 
 void Host::AdvanceTicks(long long ticks)
 {
-    m_timers.Advance(ticks, [this](AITimerHandle timer) {
-        if (!timer->owner->started)
+    m_timers.Advance(ticks, [this](AITimerHandle handle, const Timer& timer) {
+        if (!timer.owner->started)
             return;
-        AITimerMessage message{Header(*timer->owner), timer};
-        Send(*timer->owner, kCallerAITimer, kSelectorAIGoTimer, &message);
+        AITimerMessage message{Header(*timer.owner), handle};
+        Send(*timer.owner, kCallerAITimer, kSelectorAIGoTimer, &message);
     });
 }
 
@@ -261,11 +261,15 @@ std::string Host::Describe() const
     std::ostringstream out;
     out << "Menus:\n" << m_menus.Tree(kToolPalettesMenuGroup);
     out << "Notifiers:\n";
-    for (const AINotifierOpaque* notifier : m_notifiers.All())
-        out << "  " << notifier->name << " on \"" << notifier->type << "\"" << (notifier->active ? "" : " (idle)") << "\n";
+    for (const AINotifierHandle handle : m_notifiers.All()) {
+        const Notifier& notifier = *m_notifiers.Find(handle);
+        out << "  " << notifier.name << " on \"" << notifier.type << "\"" << (notifier.active ? "" : " (idle)") << "\n";
+    }
     out << "Timers:\n";
-    for (const AITimerOpaque* timer : m_timers.All())
-        out << "  " << timer->name << " every " << timer->period << " ticks" << (timer->active ? "" : " (idle)") << "\n";
+    for (const AITimerHandle handle : m_timers.All()) {
+        const Timer& timer = *m_timers.Find(handle);
+        out << "  " << timer.name << " every " << timer.period << " ticks" << (timer.active ? "" : " (idle)") << "\n";
+    }
     return out.str();
 }
 

@@ -1,7 +1,6 @@
 #include "sim/host/MenuModel.h"
 
 #include "plugin/suites/AIMenuSuite.h"
-#include "sim/host/OwnedList.h"
 
 #include <algorithm>
 
@@ -9,83 +8,76 @@ namespace hostsim {
 
 MenuModel::MenuModel()
 {
-    m_groups.push_back(std::make_unique<AIMenuGroupOpaque>(AIMenuGroupOpaque{kToolPalettesMenuGroup}));
+    m_groups.Add(std::make_unique<MenuGroup>(MenuGroup{kToolPalettesMenuGroup}));
 }
 
 AIMenuItemHandle MenuModel::AddItem(SPPluginRef owner, const std::string& key, const std::string& group,
                                     const std::string& text, ASInt32 options)
 {
-    m_items.push_back(std::make_unique<AIMenuItemOpaque>(AIMenuItemOpaque{owner, key, group, text, options}));
-    return m_items.back().get();
-}
-
-AIMenuItemOpaque* MenuModel::FindItem(AIMenuItemHandle item) const
-{
-    return FindOwned(m_items, item);
+    return m_items.Add(std::make_unique<MenuItem>(MenuItem{owner, key, group, text, options}));
 }
 
 bool MenuModel::RemoveItem(AIMenuItemHandle item)
 {
     if (!FindItem(item))
         return false;
-    while (AIMenuGroupOpaque* submenu = SubMenuOf(item)) {
-        for (AIMenuItemOpaque* child : ItemsOf(submenu->name))
+    for (const AIMenuGroup group : m_groups.Handles()) {
+        const MenuGroup* submenu = m_groups.Find(group);
+        if (!submenu || submenu->parentItem != item)
+            continue;
+        for (const AIMenuItemHandle child : ItemsOf(submenu->name))
             RemoveItem(child);
-        m_groups.erase(PositionOf(m_groups, submenu));
+        m_groups.Remove(group);
     }
-    m_items.erase(PositionOf(m_items, item));
+    m_items.Remove(item);
     return true;
 }
 
 AIMenuGroup MenuModel::AddSubMenuGroup(const std::string& name, ASInt32 options, AIMenuItemHandle item)
 {
-    m_groups.push_back(std::make_unique<AIMenuGroupOpaque>(AIMenuGroupOpaque{name, item, options}));
-    return m_groups.back().get();
-}
-
-AIMenuGroupOpaque* MenuModel::FindGroup(AIMenuGroup group) const
-{
-    return FindOwned(m_groups, group);
+    return m_groups.Add(std::make_unique<MenuGroup>(MenuGroup{name, item, options}));
 }
 
 bool MenuModel::HasGroup(const std::string& name) const
 {
-    return std::any_of(m_groups.begin(), m_groups.end(), [&name](const auto& group) { return group->name == name; });
+    const std::vector<MenuGroup*> groups = m_groups.Records();
+    return std::any_of(groups.begin(), groups.end(), [&name](const MenuGroup* group) { return group->name == name; });
 }
 
 AIMenuGroup MenuModel::GroupAt(int index) const
 {
-    return index >= 0 && index < GroupCount() ? m_groups[static_cast<std::size_t>(index)].get() : nullptr;
+    return index >= 0 && index < GroupCount() ? m_groups.Handles()[static_cast<std::size_t>(index)] : nullptr;
 }
 
-std::vector<AIMenuItemOpaque*> MenuModel::ItemsOf(const std::string& group) const
+std::vector<AIMenuItemHandle> MenuModel::ItemsOf(const std::string& group) const
 {
-    std::vector<AIMenuItemOpaque*> items;
-    for (const auto& item : m_items)
-        if (item->group == group)
-            items.push_back(item.get());
+    std::vector<AIMenuItemHandle> items;
+    for (const AIMenuItemHandle item : m_items.Handles())
+        if (m_items.Find(item)->group == group)
+            items.push_back(item);
     return items;
 }
 
-AIMenuGroupOpaque* MenuModel::SubMenuOf(const AIMenuItemOpaque* item) const
+MenuGroup* MenuModel::SubMenuOf(AIMenuItemHandle item) const
 {
-    for (const auto& group : m_groups)
+    for (MenuGroup* group : m_groups.Records())
         if (group->parentItem == item)
-            return group.get();
+            return group;
     return nullptr;
 }
 
-AIMenuItemOpaque* MenuModel::ItemAtPath(const std::string& hostGroup, const std::vector<std::string>& texts) const
+AIMenuItemHandle MenuModel::ItemAtPath(const std::string& hostGroup, const std::vector<std::string>& texts) const
 {
     std::string group = hostGroup;
-    AIMenuItemOpaque* found = nullptr;
+    AIMenuItemHandle found = nullptr;
     for (const std::string& text : texts) {
-        const std::vector<AIMenuItemOpaque*> items = ItemsOf(group);
-        const auto match = std::find_if(items.begin(), items.end(), [&text](auto* item) { return item->text == text; });
+        const std::vector<AIMenuItemHandle> items = ItemsOf(group);
+        const auto match = std::find_if(items.begin(), items.end(),
+                                        [this, &text](AIMenuItemHandle item) { return FindItem(item)->text == text; });
         if (match == items.end())
             return nullptr;
         found = *match;
-        const AIMenuGroupOpaque* submenu = SubMenuOf(found);
+        const MenuGroup* submenu = SubMenuOf(found);
         group = submenu ? submenu->name : std::string();
     }
     return found;
@@ -100,10 +92,11 @@ std::string MenuModel::Tree(const std::string& hostGroup) const
 
 void MenuModel::TreeOf(const std::string& group, int depth, std::string& out) const
 {
-    for (const AIMenuItemOpaque* item : ItemsOf(group)) {
-        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + item->text;
-        out += " [" + item->key + (item->enabled ? "" : ", disabled") + (item->checked ? ", checked" : "") + "]\n";
-        if (const AIMenuGroupOpaque* submenu = SubMenuOf(item))
+    for (const AIMenuItemHandle handle : ItemsOf(group)) {
+        const MenuItem& item = *FindItem(handle);
+        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + item.text;
+        out += " [" + item.key + (item.enabled ? "" : ", disabled") + (item.checked ? ", checked" : "") + "]\n";
+        if (const MenuGroup* submenu = SubMenuOf(handle))
             TreeOf(submenu->name, depth + 1, out);
     }
 }

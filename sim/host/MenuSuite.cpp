@@ -31,24 +31,24 @@ AIErr WithItem(AIMenuItemHandle handle, Change change)
 
 AIErr EnableItem(AIMenuItemHandle item)
 {
-    return WithItem(item, [](AIMenuItemOpaque& found) { found.enabled = true; });
+    return WithItem(item, [](MenuItem& found) { found.enabled = true; });
 }
 
 AIErr DisableItem(AIMenuItemHandle item)
 {
-    return WithItem(item, [](AIMenuItemOpaque& found) { found.enabled = false; });
+    return WithItem(item, [](MenuItem& found) { found.enabled = false; });
 }
 
 AIErr SetItemText(AIMenuItemHandle item, AIUnicodeStringHandle text)
 {
     if (!text)
         return BadParameterError();
-    return WithItem(item, [text](AIMenuItemOpaque& found) { found.text = Utf16ToUtf8(text->text); });
+    return WithItem(item, [text](MenuItem& found) { found.text = Utf16ToUtf8(text->text); });
 }
 
 AIErr CheckItem(AIMenuItemHandle item, AIBoolean checked)
 {
-    return WithItem(item, [checked](AIMenuItemOpaque& found) { found.checked = checked != 0; });
+    return WithItem(item, [checked](MenuItem& found) { found.checked = checked != 0; });
 }
 
 AIErr AddMenuGroupAsSubMenu(const char* name, ASInt32 options, AIMenuItemHandle item, AIMenuGroup* group)
@@ -63,7 +63,7 @@ AIErr AddMenuGroupAsSubMenu(const char* name, ASInt32 options, AIMenuItemHandle 
 
 AIErr GetMenuGroupName(AIMenuGroup group, const char** name)
 {
-    const AIMenuGroupOpaque* found = Menus().FindGroup(group);
+    const MenuGroup* found = Menus().FindGroup(group);
     if (!found || !name)
         return BadParameterError();
     *name = found->name.c_str();

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/common/HandleTable.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-// A notifier as the host keeps it; its address is the handle the plug-in sees.
-struct AINotifierOpaque
+namespace hostsim {
+
+// A notifier as the host keeps it.
+struct Notifier
 {
     SPPluginRef owner;
     std::string name;
@@ -16,23 +18,22 @@ struct AINotifierOpaque
     bool active = true;
 };
 
-namespace hostsim {
-
 // Notifiers of every plug-in. Registrations are never withdrawn, as in the real host.
 class NotifierCenter
 {
 public:
-    using Deliver = std::function<void(AINotifierHandle, const char* type, void* data)>;
+    using Deliver = std::function<void(AINotifierHandle, const Notifier&, void* data)>;
 
     AINotifierHandle Add(SPPluginRef owner, const char* name, const char* type);
-    AINotifierOpaque* Find(AINotifierHandle notifier) const;
+    Notifier* Find(AINotifierHandle notifier) const { return m_notifiers.Find(notifier); }
     // Delivers to every active notifier of the type, in registration order. Notifiers added
     // during the broadcast are not reached by it.
     void Broadcast(const char* type, void* data, const Deliver& deliver) const;
-    std::vector<const AINotifierOpaque*> All() const;
+    // Oldest first.
+    std::vector<AINotifierHandle> All() const { return m_notifiers.Handles(); }
 
 private:
-    std::vector<std::unique_ptr<AINotifierOpaque>> m_notifiers;
+    sim::HandleTable<AINotifierHandle, Notifier> m_notifiers;
 };
 
 }  // namespace hostsim

@@ -1,6 +1,5 @@
 #include "sim/host/PanelCenter.h"
 
-#include "sim/host/OwnedList.h"
 #include "sim/host/PanelWindow.h"
 
 #include <QMenu>
@@ -8,9 +7,9 @@
 
 #include <algorithm>
 
-AIPanelOpaque::~AIPanelOpaque() = default;
-
 namespace hostsim {
+
+Panel::~Panel() = default;
 namespace {
 
 constexpr int kUnlimited = QWIDGETSIZE_MAX;
@@ -21,7 +20,7 @@ int Clamp(ASInt32 value, ASInt32 minimum, ASInt32 maximum)
 }
 
 // The plug-in is done with the panel: its callbacks must not run while the window goes.
-void Silence(AIPanelOpaque& panel)
+void Silence(Panel& panel)
 {
     panel.sizeChanged = nullptr;
     panel.visibilityChanged = nullptr;
@@ -35,7 +34,9 @@ AIPanelRef PanelCenter::Create(SPPluginRef owner, const char* name, std::u16stri
                                AISize minimumSize, bool resizable, AIPanelFlyoutMenuRef flyoutMenu,
                                AIPanelUserData userData)
 {
-    auto panel = std::make_unique<AIPanelOpaque>();
+    auto record = std::make_unique<Panel>();
+    Panel* panel = record.get();
+    panel->handle = m_panels.Add(std::move(record));
     panel->owner = owner;
     panel->name = name;
     panel->title = std::move(title);
@@ -49,61 +50,49 @@ AIPanelRef PanelCenter::Create(SPPluginRef owner, const char* name, std::u16stri
     panel->window->setWindowTitle(QString::fromStdU16String(panel->title));
     panel->window->setMinimumSize(minimumSize.width, minimumSize.height);
     panel->window->resize(minimumSize.width, minimumSize.height);
-    m_panels.push_back(std::move(panel));
-    return m_panels.back().get();
+    return panel->handle;
 }
 
 bool PanelCenter::Destroy(AIPanelRef panel)
 {
-    const auto found = PositionOf(m_panels, panel);
-    if (found == m_panels.end())
+    Panel* found = Find(panel);
+    if (!found)
         return false;
-    Silence(**found);
-    m_panels.erase(found);
-    return true;
+    Silence(*found);
+    return m_panels.Remove(panel);
 }
 
 void PanelCenter::DestroyAll()
 {
-    for (const auto& panel : m_panels)
+    for (Panel* panel : m_panels.Records())
         Silence(*panel);
-    m_panels.clear();
+    m_panels.Clear();
 }
 
-AIPanelOpaque* PanelCenter::Find(AIPanelRef panel) const
+Panel* PanelCenter::FindByName(const std::string& name) const
 {
-    return FindOwned(m_panels, panel);
-}
-
-AIPanelOpaque* PanelCenter::FindByName(const std::string& name) const
-{
-    for (const auto& panel : m_panels)
+    for (Panel* panel : m_panels.Records())
         if (panel->name == name)
-            return panel.get();
+            return panel;
     return nullptr;
 }
 
-std::vector<const AIPanelOpaque*> PanelCenter::All() const
-{
-    return ViewsOf(m_panels);
-}
-
-QWidget& PanelCenter::WindowOf(AIPanelOpaque& panel)
+QWidget& PanelCenter::WindowOf(Panel& panel)
 {
     return *panel.window;
 }
 
-int PanelCenter::TimesBroughtToFront(const AIPanelOpaque& panel)
+int PanelCenter::TimesBroughtToFront(const Panel& panel)
 {
     return panel.window->TimesBroughtToFront();
 }
 
-void PanelCenter::Show(AIPanelOpaque& panel, bool show)
+void PanelCenter::Show(Panel& panel, bool show)
 {
     panel.window->setVisible(show);
 }
 
-void PanelCenter::Resize(AIPanelOpaque& panel, AISize size)
+void PanelCenter::Resize(Panel& panel, AISize size)
 {
     const int maxWidth = panel.maximumSize.width > 0 ? panel.maximumSize.width : kUnlimited;
     const int maxHeight = panel.maximumSize.height > 0 ? panel.maximumSize.height : kUnlimited;
@@ -111,7 +100,7 @@ void PanelCenter::Resize(AIPanelOpaque& panel, AISize size)
                          Clamp(size.height, panel.minimumSize.height, maxHeight));
 }
 
-void PanelCenter::Close(AIPanelOpaque& panel)
+void PanelCenter::Close(Panel& panel)
 {
     panel.window->close();
 }
@@ -120,25 +109,25 @@ bool PanelCenter::DestroyFlyoutMenu(AIPanelFlyoutMenuRef menu)
 {
     if (!m_flyoutMenus.Destroy(menu))
         return false;
-    for (const auto& panel : m_panels)
+    for (Panel* panel : m_panels.Records())
         if (panel->flyoutMenu == menu)
             panel->flyoutMenu = nullptr;
     return true;
 }
 
-bool PanelCenter::ChooseFlyoutItem(AIPanelOpaque& panel, ASUInt32 itemId)
+bool PanelCenter::ChooseFlyoutItem(Panel& panel, ASUInt32 itemId)
 {
-    AIPanelFlyoutMenuOpaque* menu = m_flyoutMenus.Find(panel.flyoutMenu);
-    const AIPanelFlyoutMenuOpaque::Item* item = menu ? menu->Find(itemId) : nullptr;
+    FlyoutMenu* menu = m_flyoutMenus.Find(panel.flyoutMenu);
+    const FlyoutMenu::Item* item = menu ? menu->Find(itemId) : nullptr;
     if (!item || !item->enabled || !panel.flyoutChosen)
         return false;
-    panel.flyoutChosen(&panel, itemId);
+    panel.flyoutChosen(panel.handle, itemId);
     return true;
 }
 
-std::unique_ptr<QMenu> PanelCenter::OpenFlyoutMenu(AIPanelOpaque& panel)
+std::unique_ptr<QMenu> PanelCenter::OpenFlyoutMenu(Panel& panel)
 {
-    const AIPanelFlyoutMenuOpaque* menu = m_flyoutMenus.Find(panel.flyoutMenu);
+    const FlyoutMenu* menu = m_flyoutMenus.Find(panel.flyoutMenu);
     if (!menu)
         return nullptr;
     std::unique_ptr<QMenu> shown = FlyoutMenuCenter::BuildMenu(*menu, panel.window.get());

@@ -2,6 +2,7 @@
 
 #include "plugin/suites/AIGeometry.h"
 #include "plugin/suites/AIPanelSuite.h"
+#include "sim/common/HandleTable.h"
 #include "sim/host/FlyoutMenuCenter.h"
 
 #include <memory>
@@ -12,12 +13,13 @@ class QMenu;
 class QWidget;
 
 namespace hostsim {
-class PanelWindow;
-}  // namespace hostsim
 
-// A host panel as the host keeps it; its address is the handle the plug-in sees.
-struct AIPanelOpaque
+class PanelWindow;
+
+// A host panel as the host keeps it.
+struct Panel
 {
+    AIPanelRef handle;  // what the panel's callbacks are given
     SPPluginRef owner;
     std::string name;
     std::u16string title;
@@ -34,12 +36,10 @@ struct AIPanelOpaque
     AIPanelFlyoutMenuProc flyoutChosen = nullptr;
     // The platform window: the container widget the plug-in's widgets live in. Owned; it calls
     // the panel's callbacks when it is resized, shown, hidden or closed.
-    std::unique_ptr<hostsim::PanelWindow> window;
+    std::unique_ptr<PanelWindow> window;
 
-    ~AIPanelOpaque();
+    ~Panel();
 };
-
-namespace hostsim {
 
 // Panels of every plug-in. Needs a QApplication. A panel starts hidden at its minimum size.
 class PanelCenter
@@ -51,18 +51,18 @@ public:
     bool Destroy(AIPanelRef panel);
     // Destroys every panel without calling back; for a host that is going away.
     void DestroyAll();
-    AIPanelOpaque* Find(AIPanelRef panel) const;
-    AIPanelOpaque* FindByName(const std::string& name) const;
-    std::vector<const AIPanelOpaque*> All() const;
+    Panel* Find(AIPanelRef panel) const { return m_panels.Find(panel); }
+    Panel* FindByName(const std::string& name) const;
+    std::vector<AIPanelRef> All() const { return m_panels.Handles(); }
 
-    static QWidget& WindowOf(AIPanelOpaque& panel);
+    static QWidget& WindowOf(Panel& panel);
     // How often the panel's window, shown, was brought to the front.
-    static int TimesBroughtToFront(const AIPanelOpaque& panel);
+    static int TimesBroughtToFront(const Panel& panel);
     // What the user can do to a panel: show or hide it, resize it (clamped to its limits) and
     // close it with its close box. Each reaches the plug-in through the panel's callbacks.
-    static void Show(AIPanelOpaque& panel, bool show);
-    static void Resize(AIPanelOpaque& panel, AISize size);
-    static void Close(AIPanelOpaque& panel);
+    static void Show(Panel& panel, bool show);
+    static void Resize(Panel& panel, AISize size);
+    static void Close(Panel& panel);
 
     // The menus behind the panels' flyout buttons.
     FlyoutMenuCenter& FlyoutMenus() { return m_flyoutMenus; }
@@ -70,13 +70,13 @@ public:
     bool DestroyFlyoutMenu(AIPanelFlyoutMenuRef menu);
     // The user chooses item `itemId` of the panel's flyout menu: the panel's flyout callback gets
     // it. False when the panel has no menu or callback, or the item is unknown or disabled.
-    bool ChooseFlyoutItem(AIPanelOpaque& panel, ASUInt32 itemId);
+    bool ChooseFlyoutItem(Panel& panel, ASUInt32 itemId);
     // The user presses the panel's flyout button: the menu pops up at the panel's top-right
     // corner, and an action triggered in it is chosen as above. Null without a menu.
-    std::unique_ptr<QMenu> OpenFlyoutMenu(AIPanelOpaque& panel);
+    std::unique_ptr<QMenu> OpenFlyoutMenu(Panel& panel);
 
 private:
-    std::vector<std::unique_ptr<AIPanelOpaque>> m_panels;
+    sim::HandleTable<AIPanelRef, Panel> m_panels;
     FlyoutMenuCenter m_flyoutMenus;
 };
 

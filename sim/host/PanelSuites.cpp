@@ -28,7 +28,7 @@ AIErr WithPanelOut(AIPanelRef handle, Out* out, Get get)
 {
     if (!out)
         return BadParameterError();
-    return WithPanel(handle, [out, &get](AIPanelOpaque& panel) { *out = get(panel); });
+    return WithPanel(handle, [out, &get](Panel& panel) { *out = get(panel); });
 }
 
 AIErr Create(SPPluginRef self, const char* name, AIUnicodeStringHandle title, ASInt32 stateCount,
@@ -48,25 +48,25 @@ AIErr Destroy(AIPanelRef panel)
 
 AIErr Show(AIPanelRef panel, AIBoolean show)
 {
-    return WithPanel(panel, [show](AIPanelOpaque& found) { PanelCenter::Show(found, show != 0); });
+    return WithPanel(panel, [show](Panel& found) { PanelCenter::Show(found, show != 0); });
 }
 
 AIErr IsShown(AIPanelRef panel, AIBoolean* shown)
 {
-    return WithPanelOut(panel, shown, [](AIPanelOpaque& found) -> AIBoolean { return found.window->isVisible(); });
+    return WithPanelOut(panel, shown, [](Panel& found) -> AIBoolean { return found.window->isVisible(); });
 }
 
 AIErr GetPlatformWindow(AIPanelRef panel, AIWindowRef* window)
 {
     return WithPanelOut(panel, window,
-                        [](AIPanelOpaque& found) -> AIWindowRef { return &PanelCenter::WindowOf(found); });
+                        [](Panel& found) -> AIWindowRef { return &PanelCenter::WindowOf(found); });
 }
 
 AIErr SetTitle(AIPanelRef panel, AIUnicodeStringHandle title)
 {
     if (!title)
         return BadParameterError();
-    return WithPanel(panel, [title](AIPanelOpaque& found) {
+    return WithPanel(panel, [title](Panel& found) {
         found.title = title->text;
         found.window->setWindowTitle(QString::fromStdU16String(found.title));
     });
@@ -76,19 +76,19 @@ AIErr GetTitle(AIPanelRef panel, AIUnicodeStringHandle title)
 {
     if (!title)
         return BadParameterError();
-    return WithPanel(panel, [title](AIPanelOpaque& found) { title->text = found.title; });
+    return WithPanel(panel, [title](Panel& found) { title->text = found.title; });
 }
 
 AIErr SetSize(AIPanelRef panel, const AISize* size)
 {
     if (!size)
         return BadParameterError();
-    return WithPanel(panel, [size](AIPanelOpaque& found) { PanelCenter::Resize(found, *size); });
+    return WithPanel(panel, [size](Panel& found) { PanelCenter::Resize(found, *size); });
 }
 
 AIErr GetSize(AIPanelRef panel, AISize* size)
 {
-    return WithPanelOut(panel, size, [](AIPanelOpaque& found) {
+    return WithPanelOut(panel, size, [](Panel& found) {
         return AISize{found.window->width(), found.window->height()};
     });
 }
@@ -97,7 +97,7 @@ AIErr SetMinimumSize(AIPanelRef panel, const AISize* size)
 {
     if (!size || size->width < 0 || size->height < 0)
         return BadParameterError();
-    return WithPanel(panel, [size](AIPanelOpaque& found) {
+    return WithPanel(panel, [size](Panel& found) {
         found.minimumSize = *size;
         found.window->setMinimumSize(size->width, size->height);
     });
@@ -107,7 +107,7 @@ AIErr SetMaximumSize(AIPanelRef panel, const AISize* size)
 {
     if (!size || size->width < 0 || size->height < 0)
         return BadParameterError();
-    return WithPanel(panel, [size](AIPanelOpaque& found) {
+    return WithPanel(panel, [size](Panel& found) {
         found.maximumSize = *size;
         found.window->setMaximumSize(size->width > 0 ? size->width : QWIDGETSIZE_MAX,
                                      size->height > 0 ? size->height : QWIDGETSIZE_MAX);
@@ -118,7 +118,7 @@ AIErr SetVerticalResizeIncrement(AIPanelRef panel, ASInt32 pixels)
 {
     if (pixels < 1)
         return BadParameterError();
-    return WithPanel(panel, [pixels](AIPanelOpaque& found) {
+    return WithPanel(panel, [pixels](Panel& found) {
         found.verticalResizeIncrement = pixels;
         found.window->setSizeIncrement(0, pixels);
     });
@@ -128,19 +128,19 @@ AIErr SetPosition(AIPanelRef panel, const AIPoint* topLeft)
 {
     if (!topLeft)
         return BadParameterError();
-    return WithPanel(panel, [topLeft](AIPanelOpaque& found) { found.window->move(topLeft->h, topLeft->v); });
+    return WithPanel(panel, [topLeft](Panel& found) { found.window->move(topLeft->h, topLeft->v); });
 }
 
 AIErr GetPosition(AIPanelRef panel, AIPoint* topLeft)
 {
-    return WithPanelOut(panel, topLeft, [](AIPanelOpaque& found) {
+    return WithPanelOut(panel, topLeft, [](Panel& found) {
         return AIPoint{found.window->x(), found.window->y()};
     });
 }
 
 AIErr GetPlatformWindowBounds(AIPanelRef panel, AIRect* bounds)
 {
-    return WithPanelOut(panel, bounds, [](AIPanelOpaque& found) {
+    return WithPanelOut(panel, bounds, [](Panel& found) {
         const QRect frame = found.window->frameGeometry();
         return AIRect{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
     });
@@ -150,14 +150,14 @@ AIErr GetPlatformWindowBounds(AIPanelRef panel, AIRect* bounds)
 template <auto Member, typename Value>
 AIErr GetField(AIPanelRef panel, Value* out)
 {
-    return WithPanelOut(panel, out, [](AIPanelOpaque& found) { return found.*Member; });
+    return WithPanelOut(panel, out, [](Panel& found) { return found.*Member; });
 }
 
 // Stores `value` in one field of a known panel: the flyout menu and the panel's callbacks.
 template <auto Member, typename Value>
 AIErr SetField(AIPanelRef panel, Value value)
 {
-    return WithPanel(panel, [value](AIPanelOpaque& found) { found.*Member = value; });
+    return WithPanel(panel, [value](Panel& found) { found.*Member = value; });
 }
 
 AIPanelSuite MakePanelSuite()
@@ -177,13 +177,13 @@ AIPanelSuite MakePanelSuite()
     suite.SetVerticalResizeIncrement = SetVerticalResizeIncrement;
     suite.SetPosition = SetPosition;
     suite.GetPlatformWindowBounds = GetPlatformWindowBounds;
-    suite.GetUserData = GetField<&AIPanelOpaque::userData>;
-    suite.SetFlyoutMenu = SetField<&AIPanelOpaque::flyoutMenu>;
-    suite.SetFlyoutMenuProc = SetField<&AIPanelOpaque::flyoutChosen>;
+    suite.GetUserData = GetField<&Panel::userData>;
+    suite.SetFlyoutMenu = SetField<&Panel::flyoutMenu>;
+    suite.SetFlyoutMenuProc = SetField<&Panel::flyoutChosen>;
     suite.GetPosition = GetPosition;
-    suite.SetSizeChangedProc = SetField<&AIPanelOpaque::sizeChanged>;
-    suite.SetVisibilityChangedProc = SetField<&AIPanelOpaque::visibilityChanged>;
-    suite.SetClosedProc = SetField<&AIPanelOpaque::closed>;
+    suite.SetSizeChangedProc = SetField<&Panel::sizeChanged>;
+    suite.SetVisibilityChangedProc = SetField<&Panel::visibilityChanged>;
+    suite.SetClosedProc = SetField<&Panel::closed>;
     return suite;
 }
 

@@ -6,7 +6,7 @@
 
 namespace hostsim {
 
-PanelWindow::PanelWindow(AIPanelOpaque& panel)
+PanelWindow::PanelWindow(Panel& panel)
     : QWidget(nullptr, Qt::Tool)
     , m_panel(panel)
 {
@@ -23,28 +23,28 @@ void PanelWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (m_panel.sizeChanged)
-        m_panel.sizeChanged(&m_panel);
+        m_panel.sizeChanged(m_panel.handle);
 }
 
 void PanelWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (m_panel.visibilityChanged)
-        m_panel.visibilityChanged(&m_panel, 1);
+        m_panel.visibilityChanged(m_panel.handle, 1);
 }
 
 void PanelWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     if (m_panel.visibilityChanged)
-        m_panel.visibilityChanged(&m_panel, 0);
+        m_panel.visibilityChanged(m_panel.handle, 0);
 }
 
 void PanelWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (m_panel.closed)
-        m_panel.closed(&m_panel);
+        m_panel.closed(m_panel.handle);
 }
 
 }  // namespace hostsim

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-struct AIPanelOpaque;
-
 namespace hostsim {
+
+struct Panel;
 
 // The container widget of a host panel. Reports its resizes, visibility changes and closing to
 // the panel's callbacks, and records each time it is brought to the front, so that a test can tell
@@ -12,7 +12,7 @@ namespace hostsim {
 class PanelWindow final : public QWidget
 {
 public:
-    explicit PanelWindow(AIPanelOpaque& panel);
+    explicit PanelWindow(Panel& panel);
 
     int TimesBroughtToFront() const { return m_broughtToFront; }
 
@@ -24,7 +24,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    AIPanelOpaque& m_panel;
+    Panel& m_panel;
     int m_broughtToFront = 0;
 };
 

@@ -4,9 +4,9 @@
 
 #include <elf.h>
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace hostsim {
@@ -23,9 +23,33 @@ bool ReadAt(const Bytes& file, std::size_t offset, T& value)
     return true;
 }
 
-// The bytes of the named section of a 64-bit ELF file, or nothing.
-std::optional<Bytes> ElfSection(const Bytes& file, const char* name, std::string& error)
+// `size` bytes of the file from `offset`; false when the file ends before. Plug-in files are
+// large, so only the headers and the one section are read, never the whole file.
+bool ReadAt(std::istream& file, std::uint64_t offset, std::size_t size, char* out)
 {
+    file.clear();
+    file.seekg(static_cast<std::streamoff>(offset));
+    return file.read(out, static_cast<std::streamsize>(size)) && file.gcount() == static_cast<std::streamsize>(size);
+}
+
+template <typename T>
+bool ReadAt(std::istream& file, std::uint64_t offset, T& value)
+{
+    return ReadAt(file, offset, sizeof(T), reinterpret_cast<char*>(&value));
+}
+
+// Whether the NUL-terminated text at `offset` is `name`.
+bool NameAt(std::istream& file, std::uint64_t offset, const char* name)
+{
+    Bytes text(std::strlen(name) + 1);
+    return ReadAt(file, offset, text.size(), text.data()) && std::memcmp(text.data(), name, text.size()) == 0;
+}
+
+// The bytes of the named section of a 64-bit ELF file, or nothing.
+std::optional<Bytes> ElfSection(std::istream& file, const char* name, std::string& error)
+{
+    file.seekg(0, std::ios::end);
+    const std::uint64_t size = static_cast<std::uint64_t>(file.tellg());
     Elf64_Ehdr header{};
     if (!ReadAt(file, 0, header) || std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
         header.e_ident[EI_CLASS] != ELFCLASS64) {
@@ -33,7 +57,7 @@ std::optional<Bytes> ElfSection(const Bytes& file, const char* name, std::string
         return std::nullopt;
     }
     Elf64_Shdr names{};
-    if (!ReadAt(file, header.e_shoff + std::size_t{header.e_shstrndx} * sizeof(Elf64_Shdr), names)) {
+    if (!ReadAt(file, header.e_shoff + std::uint64_t{header.e_shstrndx} * sizeof(Elf64_Shdr), names)) {
         error = "truncated section table";
         return std::nullopt;
     }
@@ -41,18 +65,15 @@ std::optional<Bytes> ElfSection(const Bytes& file, const char* name, std::string
         Elf64_Shdr section{};
         if (!ReadAt(file, header.e_shoff + i * sizeof(Elf64_Shdr), section))
             break;
-        const std::size_t nameOffset = names.sh_offset + section.sh_name;
-        if (nameOffset >= file.size())
+        if (!NameAt(file, names.sh_offset + section.sh_name, name))
             continue;
-        const std::size_t room = file.size() - nameOffset;
-        if (strnlen(file.data() + nameOffset, room) == room || std::strcmp(file.data() + nameOffset, name) != 0)
-            continue;
-        if (section.sh_offset > file.size() || file.size() - section.sh_offset < section.sh_size) {
+        const bool inside = section.sh_offset <= size && size - section.sh_offset >= section.sh_size;
+        Bytes list(inside ? section.sh_size : 0);
+        if (!inside || !ReadAt(file, section.sh_offset, list.size(), list.data())) {
             error = "truncated property list";
             return std::nullopt;
         }
-        return Bytes(file.begin() + static_cast<std::ptrdiff_t>(section.sh_offset),
-                     file.begin() + static_cast<std::ptrdiff_t>(section.sh_offset + section.sh_size));
+        return list;
     }
     error = "no plug-in property list";
     return std::nullopt;
@@ -107,8 +128,7 @@ std::optional<PluginProperties> ReadPluginProperties(const std::string& path, st
         error = "cannot open " + path;
         return std::nullopt;
     }
-    const Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::optional<Bytes> list = ElfSection(file, pipl::kSectionName, error);
+    const std::optional<Bytes> list = ElfSection(in, pipl::kSectionName, error);
     return list ? ParseList(*list, error) : std::nullopt;
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/common/HandleTable.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-// A timer as the host keeps it; its address is the handle the plug-in sees.
-struct AITimerOpaque
+namespace hostsim {
+
+// A timer as the host keeps it.
+struct Timer
 {
     SPPluginRef owner;
     std::string name;
@@ -17,13 +19,11 @@ struct AITimerOpaque
     long long lastDelivered;  // tick of the last delivery, or of activation
 };
 
-namespace hostsim {
-
 // Timers of every plug-in, driven by host ticks (1/60 s).
 class TimerCenter
 {
 public:
-    using Deliver = std::function<void(AITimerHandle)>;
+    using Deliver = std::function<void(AITimerHandle, const Timer&)>;
 
     AITimerHandle Add(SPPluginRef owner, const char* name, ASInt32 period);
     bool SetActive(AITimerHandle timer, bool active);
@@ -31,12 +31,12 @@ public:
     // Advances the clock one tick at a time and delivers every active timer whose period has
     // passed. Timers added during delivery start counting from their creation.
     void Advance(long long ticks, const Deliver& deliver);
-    std::vector<const AITimerOpaque*> All() const;
+    Timer* Find(AITimerHandle timer) const { return m_timers.Find(timer); }
+    // Oldest first.
+    std::vector<AITimerHandle> All() const { return m_timers.Handles(); }
 
 private:
-    AITimerOpaque* Find(AITimerHandle timer) const;
-
-    std::vector<std::unique_ptr<AITimerOpaque>> m_timers;
+    sim::HandleTable<AITimerHandle, Timer> m_timers;
     long long m_now = 0;
 };
 

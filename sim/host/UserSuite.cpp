@@ -25,7 +25,7 @@ AIReal GetUIScaleFactor()
 // report an error.
 AIReal GetDocumentViewScaleFactor(AIDocumentViewHandle view)
 {
-    const AIDocumentViewOpaque* found = Host::Current().Documents().FindView(view);
+    const DocumentView* found = Host::Current().Documents().FindView(view);
     return found ? found->ScaleFactor() : 1.0;
 }
 

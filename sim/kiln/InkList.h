@@ -1,16 +1,16 @@
 #pragma once
 
 #include "plugin/suites/HLTypes.h"
+#include "sim/common/HandleTable.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace kiln {
 
 // The one iteration over the inks the engine reports for the current document. An iteration
-// works on the names given when it is reset; ink references stay valid until the next reset.
-// Before the first reset the iteration is empty.
+// works on the names given when it is reset; ink references stay valid until the next reset and
+// are unknown after it. Before the first reset the iteration is empty.
 class InkList
 {
 public:
@@ -26,7 +26,8 @@ public:
     const std::string* NameOf(HLInkRef ink) const;
 
 private:
-    std::vector<std::unique_ptr<HLInkOpaque>> m_iteration;
+    sim::HandleTable<HLInkRef, std::string> m_names;
+    std::vector<HLInkRef> m_iteration;
     std::size_t m_position = 0;
 };
 

@@ -13,14 +13,6 @@
 #include <cmath>
 #include <new>
 
-// A generation result handed out by the engine.
-struct HLKilnResultOpaque
-{
-    ASInt32 number;
-    ASInt32 succeeded;
-    std::string message;
-};
-
 namespace kiln {
 namespace {
 
@@ -44,35 +36,29 @@ HLKilnResultHandle JobRunner::RunGeneration()
 {
     std::string error;
     const bool succeeded = Generate(error);
-    m_results.push_back(std::make_unique<HLKilnResultOpaque>(HLKilnResultOpaque{++m_generated, succeeded, error}));
-    return m_results.back().get();
+    return m_results.Add(std::make_unique<Result>(Result{++m_generated, succeeded, error}));
 }
 
 ASInt32 JobRunner::Succeeded(HLKilnResultHandle result) const
 {
-    const HLKilnResultOpaque* found = Find(result);
+    const Result* found = m_results.Find(result);
     return found ? found->succeeded : 0;
 }
 
 const std::string* JobRunner::Message(HLKilnResultHandle result) const
 {
-    const HLKilnResultOpaque* found = Find(result);
+    const Result* found = m_results.Find(result);
     return found ? &found->message : nullptr;
 }
 
 bool JobRunner::Release(HLKilnResultHandle result)
 {
-    const auto found = std::find_if(m_results.begin(), m_results.end(),
-                                    [result](const auto& known) { return known.get() == result; });
-    if (found == m_results.end())
-        return false;
-    m_results.erase(found);
-    return true;
+    return m_results.Remove(result);
 }
 
 std::string JobRunner::Describe(HLKilnResultHandle result) const
 {
-    const HLKilnResultOpaque* found = Find(result);
+    const Result* found = m_results.Find(result);
     return found ? "result " + std::to_string(found->number) : "unknown result";
 }
 
@@ -157,14 +143,6 @@ AIDocumentHandle JobRunner::CurrentDocument() const
     if (!documents || documents->GetCurrentDocument(&current) != kNoErr)
         return nullptr;
     return current;
-}
-
-const HLKilnResultOpaque* JobRunner::Find(HLKilnResultHandle result) const
-{
-    for (const auto& known : m_results)
-        if (known.get() == result)
-            return known.get();
-    return nullptr;
 }
 
 }  // namespace kiln

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/HLTypes.h"
+#include "sim/common/HandleTable.h"
 #include "sim/kiln/Job.h"
 #include "sim/kiln/RenderSettings.h"
 
@@ -33,7 +34,7 @@ public:
     // The failure text, empty after success; null for a handle not given out.
     const std::string* Message(HLKilnResultHandle result) const;
     bool Release(HLKilnResultHandle result);
-    ASInt32 OpenResults() const { return static_cast<ASInt32>(m_results.size()); }
+    ASInt32 OpenResults() const { return static_cast<ASInt32>(m_results.Size()); }
     // "result 3" for the third result generated, "unknown result" for anything else.
     std::string Describe(HLKilnResultHandle result) const;
 
@@ -63,14 +64,20 @@ public:
     std::vector<std::string> CurrentDocumentInks() const;
 
 private:
+    struct Result
+    {
+        ASInt32 number;  // counts generations from 1
+        ASInt32 succeeded;
+        std::string message;
+    };
+
     bool Generate(std::string& error);
     AIDocumentHandle CurrentDocument() const;
-    const HLKilnResultOpaque* Find(HLKilnResultHandle result) const;
 
     const SPBasicSuite* m_basic;
     std::unique_ptr<Job> m_job;
     RenderSettings m_settings;
-    std::vector<std::unique_ptr<HLKilnResultOpaque>> m_results;
+    sim::HandleTable<HLKilnResultHandle, Result> m_results;
     ASInt32 m_generated = 0;
 };
 

@@ -57,11 +57,11 @@ protected:
     }
 
     // Host registrations of this plug-in named `name`.
-    std::vector<const AINotifierOpaque*> NotifiersNamed(const std::string& name)
+    std::vector<const hostsim::Notifier*> NotifiersNamed(const std::string& name)
     {
-        std::vector<const AINotifierOpaque*> found;
-        for (const AINotifierOpaque* notifier : m_host.Notifiers().All())
-            if (notifier->name == name)
+        std::vector<const hostsim::Notifier*> found;
+        for (const AINotifierHandle handle : m_host.Notifiers().All())
+            if (const hostsim::Notifier* notifier = m_host.Notifiers().Find(handle); notifier->name == name)
                 found.push_back(notifier);
         return found;
     }

@@ -75,10 +75,9 @@ TEST_F(MenuMessagesTest, ItemsLiveInTheViewerSubmenuUnderTheirKey)
 {
     const Item item = AddItem("Generate");
     ASSERT_EQ(item.added, kNoErr);
-    const AIMenuItemOpaque* found =
-        m_host.Menus().ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Viewer", "Generate"});
+    EXPECT_EQ(m_host.Menus().ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Viewer", "Generate"}), item.handle);
+    const hostsim::MenuItem* found = m_host.Menus().FindItem(item.handle);
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found, m_host.Menus().FindItem(item.handle));
     EXPECT_EQ(found->key, "Generate_HL");
     EXPECT_EQ(found->group, "HLViewerMenuGroup");
     EXPECT_EQ(found->options, kMenuItemWantsUpdateOption);

@@ -61,7 +61,7 @@ protected:
         return *viewer;
     }
 
-    AIMenuItemOpaque* MenuItem(const std::vector<std::string>& texts)
+    AIMenuItemHandle MenuItem(const std::vector<std::string>& texts)
     {
         return m_host.Menus().ItemAtPath(kToolPalettesMenuGroup, texts);
     }
@@ -70,8 +70,8 @@ protected:
     int NotifierCount(const std::string& name)
     {
         int count = 0;
-        for (const AINotifierOpaque* notifier : m_host.Notifiers().All())
-            count += notifier->name == name ? 1 : 0;
+        for (const AINotifierHandle notifier : m_host.Notifiers().All())
+            count += m_host.Notifiers().Find(notifier)->name == name ? 1 : 0;
         return count;
     }
 

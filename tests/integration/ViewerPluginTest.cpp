@@ -84,8 +84,8 @@ TEST_F(ViewerStartupTest, ReadyEngineGetsTheMenusTheNotifiersAndTheStartupSettin
 TEST_F(ViewerStartupTest, ShowItemWantsUpdatesAndGenerateDoesNot)
 {
     Start(EngineAttendance::Ready);
-    const AIMenuItemOpaque* show = MenuItem({"Hueline", "Viewer", "Viewer"});
-    const AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Generate"});
+    const hostsim::MenuItem* show = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Viewer"}));
+    const hostsim::MenuItem* generate = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Generate"}));
     ASSERT_NE(show, nullptr);
     ASSERT_NE(generate, nullptr);
     EXPECT_EQ(show->options, 1);
@@ -183,7 +183,7 @@ TEST_F(ViewerStartupTest, GermanUserSeesTranslatedMenus)
 {
     const EnvironmentGuard language("LC_ALL", "de_DE.UTF-8");
     Start(EngineAttendance::Ready);
-    const AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Erzeugen"});
+    const hostsim::MenuItem* generate = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Erzeugen"}));
     ASSERT_NE(generate, nullptr) << m_host.Menus().Tree(kToolPalettesMenuGroup);
     EXPECT_EQ(generate->key, "Generate_HL");
 }
@@ -193,7 +193,7 @@ using ViewerMenuTest = ViewerHostTest;
 TEST_F(ViewerMenuTest, DisabledGenerateCannotBeChosen)
 {
     Start(EngineAttendance::Ready);
-    AIMenuItemOpaque* generate = MenuItem({"Hueline", "Viewer", "Generate"});
+    const AIMenuItemHandle generate = MenuItem({"Hueline", "Viewer", "Generate"});
     ASSERT_NE(generate, nullptr);
     EXPECT_NE(m_host.ChooseMenuItem(generate), kNoErr);
 }
@@ -201,11 +201,12 @@ TEST_F(ViewerMenuTest, DisabledGenerateCannotBeChosen)
 TEST_F(ViewerMenuTest, ShowItemIsUncheckedWithoutAPanel)
 {
     Start(EngineAttendance::Ready);
-    AIMenuItemOpaque* show = MenuItem({"Hueline", "Viewer", "Viewer"});
-    ASSERT_NE(show, nullptr);
-    show->checked = true;
+    const AIMenuItemHandle show = MenuItem({"Hueline", "Viewer", "Viewer"});
+    hostsim::MenuItem* item = m_host.Menus().FindItem(show);
+    ASSERT_NE(item, nullptr);
+    item->checked = true;
     EXPECT_EQ(m_host.UpdateMenuItem(show), kNoErr);
-    EXPECT_FALSE(show->checked);
+    EXPECT_FALSE(item->checked);
     EXPECT_EQ(m_host.ChooseMenuItem(show), kNoErr);
 }
 

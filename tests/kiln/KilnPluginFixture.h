@@ -79,7 +79,7 @@ protected:
     void Observe(const char* type) { host->Notifiers().Add(echo, "probe", type); }
     int Deliveries(const std::string& type) const
     {
-        const std::string log = host->Menus().ItemsOf(kToolPalettesMenuGroup).front()->text;
+        const std::string log = host->Menus().FindItem(host->Menus().ItemsOf(kToolPalettesMenuGroup).front())->text;
         int count = 0;
         for (std::size_t at = log.find(type); at != std::string::npos; at = log.find(type, at + 1))
             ++count;

@@ -30,13 +30,13 @@ TEST_F(CreateMenuGroupTest, GroupWithoutParentOpensFromAToolPalettesItemOnce)
 {
     AIMenuItemHandle item = nullptr;
     EXPECT_EQ(CreateMenuGroup(m_plugin.get(), "Hueline", nullptr, 0, &item), kNoErr);
-    const AIMenuItemOpaque* found = m_host.Menus().FindItem(item);
+    const hostsim::MenuItem* found = m_host.Menus().FindItem(item);
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->group, kToolPalettesMenuGroup);
     EXPECT_EQ(found->key, "Hueline_HL");
     EXPECT_EQ(found->options, 0);
-    ASSERT_NE(m_host.Menus().SubMenuOf(found), nullptr);
-    EXPECT_EQ(m_host.Menus().SubMenuOf(found)->name, "HLWindowsMenuGroup");
+    ASSERT_NE(m_host.Menus().SubMenuOf(item), nullptr);
+    EXPECT_EQ(m_host.Menus().SubMenuOf(item)->name, "HLWindowsMenuGroup");
     const int groups = m_host.Menus().GroupCount();
     item = nullptr;
     EXPECT_EQ(CreateMenuGroup(m_plugin.get(), "Hueline", nullptr, 0, &item), kNoErr);
@@ -65,7 +65,7 @@ TEST_F(CreateMenuGroupTest, ItemTextOperationsReachTheHostItem)
     TKW_AIMenu item(&viewer, "Generate", true);
     EXPECT_EQ(m_host.Menus().FindItem(separator.GetHandle())->key, "-_HL");
 
-    AIMenuItemOpaque* hostItem = m_host.Menus().FindItem(item.GetHandle());
+    hostsim::MenuItem* hostItem = m_host.Menus().FindItem(item.GetHandle());
     ASSERT_NE(hostItem, nullptr);
     EXPECT_EQ(hostItem->group, "HLViewerMenuGroup");
     EXPECT_EQ(item.SetText("Update"), kNoErr);

@@ -51,11 +51,11 @@ protected:
     // The host's notification to the plug-in's notifier `name`.
     void Notify(const std::string& name)
     {
-        for (const AINotifierOpaque* notifier : m_host.Notifiers().All()) {
+        for (const AINotifierHandle handle : m_host.Notifiers().All()) {
+            const hostsim::Notifier* notifier = m_host.Notifiers().Find(handle);
             if (notifier->name != name || !notifier->active)
                 continue;
-            AINotifierMessage message{Header(), const_cast<AINotifierOpaque*>(notifier), notifier->type.c_str(),
-                                      nullptr};
+            AINotifierMessage message{Header(), handle, notifier->type.c_str(), nullptr};
             Dispatch(kCallerAINotifier, kSelectorAINotify, &message);
         }
     }

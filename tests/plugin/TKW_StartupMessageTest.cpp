@@ -34,10 +34,11 @@ protected:
     // What the host sends once its initialisation was dispatched, to the plug-in's notifier.
     void DispatchInitDone()
     {
-        for (const AINotifierOpaque* notifier : m_host.Notifiers().All()) {
+        for (const AINotifierHandle handle : m_host.Notifiers().All()) {
+            const hostsim::Notifier* notifier = m_host.Notifiers().Find(handle);
             if (notifier->name != "TKW_StartupActionNotifier" || !notifier->active)
                 continue;
-            AINotifierMessage message{Header(), const_cast<AINotifierHandle>(notifier),
+            AINotifierMessage message{Header(), handle,
                                       "AI OwlApp Init Dispatched Notifier", nullptr};
             Dispatch(kCallerAINotifier, kSelectorAINotify, &message);
         }

@@ -31,8 +31,8 @@ protected:
         return document;
     }
 
-    AIMenuItemOpaque* ProbeItem() { return host.Menus().ItemsOf(kToolPalettesMenuGroup).front(); }
-    std::string ProbeLog() { return ProbeItem()->text; }
+    AIMenuItemHandle ProbeItem() { return host.Menus().ItemsOf(kToolPalettesMenuGroup).front(); }
+    std::string ProbeLog() { return host.Menus().FindItem(ProbeItem())->text; }
 
     hostsim::Host host;
     hostsim::DocumentCenter& documents = host.Documents();
@@ -65,7 +65,7 @@ TEST_F(DocumentCenterTest, ClosingTheCurrentDocumentActivatesItsRightNeighbourTh
     EXPECT_EQ(documents.Current(), rgb);
     documents.Close(rgb);
     EXPECT_EQ(documents.Current(), label);
-    EXPECT_EQ(documents.All(), std::vector<AIDocumentOpaque*>{label});
+    EXPECT_EQ(documents.All(), std::vector<AIDocumentHandle>{label});
 }
 
 TEST_F(DocumentCenterTest, ClosingABackgroundDocumentSendsOnlyClosedAndAFailedOpenNothing)

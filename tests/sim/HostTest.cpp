@@ -28,7 +28,7 @@ protected:
     std::string EchoLog()
     {
         const auto items = host.Menus().ItemsOf(kToolPalettesMenuGroup);
-        return items.empty() ? std::string("<no item>") : items.front()->text;
+        return items.empty() ? std::string("<no item>") : host.Menus().FindItem(items.front())->text;
     }
 
     hostsim::Host host;
@@ -75,7 +75,7 @@ TEST_F(HostTest, TimersFireEachTimeTheirPeriodPasses)
     EXPECT_EQ(EchoLog(), started + "|Tick|Tick");
 
     ASSERT_EQ(host.Timers().All().size(), 1u);
-    AITimerHandle timer = const_cast<AITimerOpaque*>(host.Timers().All().front());
+    AITimerHandle timer = host.Timers().All().front();
     host.Timers().SetActive(timer, false);
     host.AdvanceTicks(10);
     EXPECT_EQ(EchoLog(), started + "|Tick|Tick");
@@ -90,12 +90,12 @@ TEST_F(HostTest, MenuCommandsReachTheOwningPlugin)
 {
     LoadEcho();
     host.Startup();
-    AIMenuItemOpaque* item = host.Menus().ItemsOf(kToolPalettesMenuGroup).front();
+    const AIMenuItemHandle item = host.Menus().ItemsOf(kToolPalettesMenuGroup).front();
     EXPECT_EQ(host.UpdateMenuItem(item), kNoErr);
     EXPECT_EQ(host.ChooseMenuItem(item), kNoErr);
     EXPECT_NE(EchoLog().find("|AI Update|AI Go"), std::string::npos);
 
-    item->enabled = false;
+    host.Menus().FindItem(item)->enabled = false;
     EXPECT_NE(host.ChooseMenuItem(item), kNoErr);
 }
 

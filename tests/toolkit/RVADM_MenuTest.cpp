@@ -42,10 +42,10 @@ using toolkittest::TestPanel;
 class MenuTest : public toolkittest::HostPanelFixture
 {
 protected:
-    AIPanelOpaque& Panel(const TestPanel& dialog) { return *host.Panels().Find(dialog.GetPanel()); }
-    const AIPanelFlyoutMenuOpaque::Item* HostItem(const TestPanel& dialog, ASUInt32 id)
+    hostsim::Panel& Panel(const TestPanel& dialog) { return *host.Panels().Find(dialog.GetPanel()); }
+    const hostsim::FlyoutMenu::Item* HostItem(const TestPanel& dialog, ASUInt32 id)
     {
-        AIPanelFlyoutMenuOpaque* menu = host.Panels().FlyoutMenus().Find(Panel(dialog).flyoutMenu);
+        hostsim::FlyoutMenu* menu = host.Panels().FlyoutMenus().Find(Panel(dialog).flyoutMenu);
         return menu != nullptr ? menu->Find(id) : nullptr;
     }
 };

@@ -63,10 +63,10 @@ public:
 class NonModalDialogTest : public toolkittest::HostPanelFixture
 {
 protected:
-    AIPanelOpaque& OnlyPanel()
+    hostsim::Panel& OnlyPanel()
     {
         EXPECT_EQ(host.Panels().All().size(), 1u);
-        return *host.Panels().Find(const_cast<AIPanelRef>(host.Panels().All().front()));
+        return *host.Panels().Find(host.Panels().All().front());
     }
 };
 
@@ -79,7 +79,7 @@ TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAtTheGoldenSe
         label->SetFontSize(0);
     };
     ASSERT_EQ(dialog.CreatePanel("Hueline Viewer", RVADM_NonModalDialog::kResizableKind, true, 16100), kNoErr);
-    AIPanelOpaque& panel = OnlyPanel();
+    hostsim::Panel& panel = OnlyPanel();
     EXPECT_EQ(panel.name, "Hueline Viewer");
     EXPECT_EQ(panel.title, u"Hueline Viewer");
     EXPECT_EQ(panel.stateCount, 2);
