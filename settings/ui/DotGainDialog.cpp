@@ -6,6 +6,7 @@
 #include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainMessages.h"
 #include "settings/ui/DotGainSettingsDialog.h"
+#include "support/FileName.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
 #include "toolkit/RVADM_ListBox.h"
 #include "toolkit/RVADM_TextPushButton.h"
@@ -38,10 +39,11 @@ bool IsNameTaken(const std::string& name)
 }
 
 // Stores `record` as the new setting `name`; false, with nothing written and the record's name
-// unchanged, when the name is taken or the store refuses it.
+// unchanged, when the name is taken or the store refuses it. A typed name must also be one that
+// every workstation sharing the folder can store, Windows ones included.
 bool SaveAsNew(PressSettings& record, const std::string& name)
 {
-    if (IsNameTaken(name))
+    if (!FileName::IsPlainName(name) || IsNameTaken(name))
         return false;
     try {
         PressStore::Save(record, name, false);
