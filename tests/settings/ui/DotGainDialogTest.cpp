@@ -285,12 +285,19 @@ TEST_F(DotGainDialogTest, CopyOfASettingRemovedMeanwhileCreatesNothingAndRefills
     EXPECT_TRUE(folder.Entries().empty());
 }
 
-TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndShowsTheNameAsText)
+TEST_F(DotGainDialogTest, EditByDoubleClickChangesOnlyTheCurveAndShowsTheNameAsText)
 {
     folder.Store("Offset", {2, 30, 55, 80, 100}, 310);
     bool nameEditable = true;
     QStringList labels, shown;
-    Run({{kList, S::All({S::Pick("Offset"), S::Press("Edit ...")})},
+    Run({{kList, [](QDialog& dialog) {
+              qRVADM::RVADM_ListBox& list = S::List(dialog);
+              const QPoint centre = list.visualItemRect(list.item(0)).center();
+              QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+              QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
+                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+              QApplication::sendEvent(list.viewport(), &second);
+          }},
          {kEdit, [&](QDialog& dialog) {
               nameEditable = S::NameEdit(dialog) != nullptr;
               labels = S::Labels(dialog);
@@ -306,21 +313,6 @@ TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndShowsTheNameAsText)
     EXPECT_FLOAT_EQ(static_cast<float>(stored->DotGain75), 85.5f);
     EXPECT_DOUBLE_EQ(stored->TACLimit, 310.0);
     EXPECT_EQ(folder.Entries(), kOffsetOnly);
-}
-
-TEST_F(DotGainDialogTest, DoubleClickOnARowEditsIt)
-{
-    folder.Store("Offset");
-    Run({{kList, [](QDialog& dialog) {
-              qRVADM::RVADM_ListBox& list = S::List(dialog);
-              const QPoint centre = list.visualItemRect(list.item(0)).center();
-              QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-              QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
-                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-              QApplication::sendEvent(list.viewport(), &second);
-          }},
-         {kEdit, S::Press("Cancel")},
-         {kList, S::Press("Close")}});
 }
 
 TEST_F(DotGainDialogTest, EditOfASettingThatNoLongerLoadsSaysSo)
