@@ -146,21 +146,6 @@ TEST_P(DotGainEmptyNameTest, KeepsTheDialogOpenWithTheFocusInTheName)
 INSTANTIATE_TEST_SUITE_P(Dialogs, DotGainEmptyNameTest, testing::ValuesIn(kEmptyNameCases),
                          [](const auto& info) { return std::string(info.param.confirm); });
 
-TEST_F(DotGainDialogTest, NewWithAnInvalidCurveNamesTheFailedTestAndKeepsTheEditorOpen)
-{
-    QStringList message;
-    Run({{kList, S::Press("New ...")},
-         {kNew, S::All({S::TypeField(0, "10"), S::TypeField(1, "10"), S::Press("Save")})},
-         {"Invalid Dot Gain Settings", [&](QDialog& dialog) {
-              message = S::Labels(dialog);
-              S::Press("Close")(dialog);
-          }},
-         {kNew, S::Press("Cancel")},
-         {kList, S::Press("Close")}});
-    EXPECT_TRUE(message.contains("\n25 % Dot Gain value is below limit (10.5 %).")) << message.join('|').toStdString();
-    EXPECT_TRUE(folder.Entries().empty());
-}
-
 TEST_F(DotGainDialogTest, DialogsTheHostDoesNotAllowStoreAndRemoveNothing)
 {
     folder.Store("Offset");
