@@ -6,7 +6,6 @@
 
 #include <fstream>
 
-using hostsim::ArtworkKind;
 using hostsim::ColorModel;
 using hostsim::DocumentContent;
 
@@ -58,44 +57,6 @@ TEST(DocumentReaderTest, ReadsEverySampleWithProcessInksFirst)
         EXPECT_EQ(InkNames(*content), sample.inks);
         EXPECT_FALSE(content->artwork.empty());
     }
-}
-
-TEST(DocumentReaderTest, ReadsEveryKindOfArtwork)
-{
-    const std::string artwork =
-        R"({"type": "ellipse", "bounds": [1, 9, 5, 2], "fill": {"Spot": 40, "Cyan": 100}},
-           {"type": "path", "points": [[0, 0], [5, 5]], "closed": false, "stroke": {"width": 0.25, "inks": {"Black": 50}}},
-           {"type": "text", "at": [3, 4], "size": 6.5, "text": "Grüße", "fill": {"Magenta": 100}},
-           {"type": "text", "at": [3, 4], "size": 6, "font": "DejaVu Serif", "text": "x", "fill": {"Black": 0}})";
-    std::string error;
-    const auto content = hostsim::ParseDocument(Document(kSpot, artwork), "all.json", error);
-    ASSERT_TRUE(content) << error;
-    EXPECT_EQ(content->page.width, 200);
-    EXPECT_EQ(content->page.origin.v, 20);
-    ASSERT_EQ(content->artwork.size(), 4u);
-
-    const hostsim::ArtworkItem& ellipse = content->artwork[0];
-    EXPECT_EQ(ellipse.kind, ArtworkKind::Ellipse);
-    EXPECT_EQ(ellipse.bounds.top, 9);
-    EXPECT_EQ(ellipse.bounds.bottom, 2);
-    ASSERT_EQ(ellipse.fill.size(), 2u);
-    for (const HostSimInkTint& tint : ellipse.fill)
-        EXPECT_EQ(tint.tint, tint.ink == content->FindInk("Spot") ? 0.4 : 1.0);
-
-    const hostsim::ArtworkItem& path = content->artwork[1];
-    EXPECT_FALSE(path.closed);
-    EXPECT_EQ(path.points.size(), 2u);
-    EXPECT_TRUE(path.fill.empty());
-    EXPECT_EQ(path.strokeWidth, 0.25);
-    ASSERT_EQ(path.stroke.size(), 1u);
-    EXPECT_EQ(path.stroke[0].ink, 3);
-    EXPECT_EQ(path.stroke[0].tint, 0.5);
-
-    EXPECT_EQ(content->artwork[2].text, "Grüße");
-    EXPECT_EQ(content->artwork[2].font, "DejaVu Sans");
-    EXPECT_EQ(content->artwork[2].fontSize, 6.5);
-    EXPECT_EQ(content->artwork[3].font, "DejaVu Serif");
-    EXPECT_EQ(content->artwork[3].baseline.h, 3);
 }
 
 TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
