@@ -16,14 +16,9 @@
 #include <gtest/gtest.h>
 
 // Entry positions are pinned at compile time; this checks the codes that cross the boundary.
-TEST(FourCC, ReadsAsTextFromTheMostSignificantByte)
+TEST(FourCC, ReadsAsTextFromTheMostSignificantByteAndHighBitCodesStayNegative)
 {
     EXPECT_EQ(static_cast<std::uint32_t>(FourCC("S!Fd")), 0x53214664u);
     EXPECT_EQ(static_cast<std::uint32_t>(FourCC("!KLN")), 0x214B4C4Eu);
-}
-
-TEST(FourCC, HighBitCodesStayNegative)
-{
-    EXPECT_LT(FourCC("\xff\xff\xff\xff"), 0);
     EXPECT_EQ(FourCC("\xff\xff\xff\xff"), -1);
 }

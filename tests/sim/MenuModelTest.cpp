@@ -4,21 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(MenuModel, FindsItemsByTheirVisiblePath)
-{
-    hostsim::MenuModel menus;
-    AIMenuItemHandle top = menus.AddItem(nullptr, "Hueline_HL", kToolPalettesMenuGroup, "Hueline", 0);
-    menus.AddSubMenuGroup("HLWindowsMenuGroup", 1, top);
-    AIMenuItemHandle viewer = menus.AddItem(nullptr, "Viewer_HL", "HLWindowsMenuGroup", "Viewer", 0);
-    menus.AddSubMenuGroup("HLViewerMenuGroup", 1, viewer);
-    AIMenuItemHandle generate = menus.AddItem(nullptr, "Generate_HL", "HLViewerMenuGroup", "Generate", 0);
-
-    EXPECT_EQ(menus.ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Viewer", "Generate"}), generate);
-    EXPECT_EQ(menus.ItemAtPath(kToolPalettesMenuGroup, {"Hueline", "Generate"}), nullptr);
-    EXPECT_EQ(menus.Tree(kToolPalettesMenuGroup),
-              "Tool Palettes\n  Hueline [Hueline_HL]\n    Viewer [Viewer_HL]\n      Generate [Generate_HL]\n");
-}
-
 TEST(MenuModel, RemovingAnItemRemovesTheGroupsItOpens)
 {
     hostsim::MenuModel menus;

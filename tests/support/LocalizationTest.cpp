@@ -93,13 +93,6 @@ protected:
 
 std::unique_ptr<TemporaryFolder> LocalizationTest::s_folder;
 
-TEST_F(LocalizationTest, LanguageFileReplacesGenericFileAndLaterModulesWin)
-{
-    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
-    EXPECT_STREQ(LocalizeKey("Update"), "Update from m2");
-    EXPECT_STREQ(LocalizeKey("Binary"), "from binary");
-}
-
 TEST_F(LocalizationTest, WithoutRvlangTheLanguageFolderIsC)
 {
     UseLanguage(nullptr);
@@ -128,17 +121,38 @@ TEST_F(LocalizationTest, TheSavedSearchPathIsSetAgainBeforeAReload)
     EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), s_folder->Path().string());
 }
 
-TEST_F(LocalizationTest, ExactKeysWinOverWildcardBindings)
+TEST_F(LocalizationTest, KeysFindTheirTextsWhereverTheyAreBound)
 {
-    EXPECT_STREQ(Localize("Any dialog", "Label", false), "any label");
-    EXPECT_STREQ(Localize("Panel", "Label", false), "panel label");
-    EXPECT_STREQ(Localize("Panel", "Title", false), "Panel title");
-}
-
-TEST_F(LocalizationTest, KeyWithDotsIsOneComponent)
-{
-    EXPECT_STREQ(LocalizeKey("Copy ..."), "Kopieren ...");
+    struct Row
+    {
+        const char* context;
+        std::string key;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"", "Generate", "Erzeugen"},          // the language file replaces the generic one
+        {"", "Update", "Update from m2"},      // later modules win
+        {"", "Binary", "from binary"},         // a binary module
+        {"Any dialog", "Label", "any label"},  // a wildcard binding
+        {"Panel", "Label", "panel label"},     // the exact key wins over it
+        {"Panel", "Title", "Panel title"},     // the context prefixes the key
+        {"", "Copy ...", "Kopieren ..."},      // a key with dots is one component
+        {"", "Fallback", "from defaults"},     // the Defaults branch
+        {"", kLongKey, "long key"},            // long keys are looked up whole
+        {"", kLongKey + "x", nullptr},         // and not cut to a known one
+        {"", "Title", nullptr},
+        {nullptr, "Title", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key.substr(0, 40));
+        const char* result = Localize(row.context, row.key.c_str(), false);
+        if (row.text != nullptr)
+            EXPECT_STREQ(result, row.text);
+        else
+            EXPECT_EQ(result, row.key.c_str());
+    }
     EXPECT_TRUE(HasLocalizedKey("Copy ..."));
+    EXPECT_TRUE(HasLocalizedKey("Fallback"));
 }
 
 TEST_F(LocalizationTest, UnknownNullAndEmptyKeysComeBackUnchanged)
@@ -150,20 +164,6 @@ TEST_F(LocalizationTest, UnknownNullAndEmptyKeysComeBackUnchanged)
     EXPECT_EQ(LocalizeKey(empty), empty);
     EXPECT_FALSE(HasLocalizedKey(key));
     EXPECT_FALSE(HasLocalizedKey(nullptr));
-}
-
-TEST_F(LocalizationTest, DefaultsBranchIsTheFallback)
-{
-    EXPECT_STREQ(LocalizeKey("Fallback"), "from defaults");
-    EXPECT_TRUE(HasLocalizedKey("Fallback"));
-}
-
-TEST_F(LocalizationTest, ContextPrefixesTheKey)
-{
-    EXPECT_STREQ(Localize("Panel", "Title", false), "Panel title");
-    const char* key = "Title";
-    EXPECT_EQ(Localize("", key, false), key);
-    EXPECT_EQ(Localize(nullptr, key, false), key);
 }
 
 TEST_F(LocalizationTest, AnsiFormUsesItsOwnBuffer)
@@ -187,13 +187,6 @@ TEST_F(LocalizationTest, LongTranslationsAreCutAtACharacterBoundary)
 #else
     EXPECT_EQ(std::strlen(ansi), 1022u);
 #endif
-}
-
-TEST_F(LocalizationTest, LongKeysAreLookedUpWhole)
-{
-    EXPECT_STREQ(LocalizeKey(kLongKey.c_str()), "long key");
-    const std::string longer = kLongKey + "x";
-    EXPECT_EQ(LocalizeKey(longer.c_str()), longer.c_str());
 }
 
 TEST_F(LocalizationTest, FormatTranslatesThenFormatsIntoTheMessageBuffer)

@@ -195,14 +195,6 @@ TEST_F(NonModalDialogTest, DestructionDestroysThePanelAndCountsOutLater)
     EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), before);
 }
 
-TEST_F(NonModalDialogTest, ModalRunIsRefusedWhenTheHostForbidsInteraction)
-{
-    host.SetUserInteractionAllowed(false);
-    toolkittest::RecordingModalDialog dialog;
-    EXPECT_EQ(dialog.Modal("Refused"), -1);
-    EXPECT_TRUE(dialog.calls.empty());
-}
-
 TEST_F(NonModalDialogTest, TheToolkitsCustomEventGoesToTheHookAndThePanelPositionComesFromTheHostWindowBounds)
 {
     host.SetUIScaleFactor(2.0);

@@ -166,15 +166,12 @@ TEST(JobViewGeometryTest, BadRequestsLeaveTheViewAndZoomAsTheyWere)
     }
     EXPECT_TRUE(std::isfinite(geometry.ViewRect().x1));
     EXPECT_GT(geometry.GetZoom(), 0.0);
-}
 
-TEST(JobViewGeometryTest, ACanvasWithNoAreaKeepsTheRequestUntilItIsLaidOut)
-{
-    JobViewGeometry geometry = Canvas(-5, 100, JobRect{0, 100, 0, 100});
-    ExpectRect(geometry.ViewRect(), JobRect{0, 100, 0, 100});
-    EXPECT_EQ(geometry.GetZoom(), 0.0);
-    EXPECT_FALSE(geometry.SetZoom(2.0));
-    geometry.SetCanvasSize(200, 100);
-    geometry.KeepZoomOnResize();
-    ExpectRect(geometry.ViewRect(), JobRect{0, 100, -50, 150});
+    // A canvas with no area keeps the request until it is laid out.
+    JobViewGeometry hidden = Canvas(-5, 100, JobRect{0, 100, 0, 100});
+    EXPECT_EQ(hidden.GetZoom(), 0.0);
+    EXPECT_FALSE(hidden.SetZoom(2.0));
+    hidden.SetCanvasSize(200, 100);
+    hidden.KeepZoomOnResize();
+    ExpectRect(hidden.ViewRect(), JobRect{0, 100, -50, 150});
 }

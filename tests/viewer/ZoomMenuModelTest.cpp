@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -93,10 +92,4 @@ TEST(ZoomMenuModelTest, SelectRefusesTheSeparatorAndClearKeepsTheCustomStep)
     EXPECT_EQ(menu.Selected(), -1);
     EXPECT_EQ(menu.Text(), "");
     EXPECT_EQ(menu.ZoomIn().entry, 18);
-}
-
-TEST(ZoomMenuModelTest, LevelLabelsNameTheirValues)
-{
-    for (int i = 0; i < ZoomMenuModel::kLevelCount; ++i)
-        EXPECT_EQ(std::strtod(kZoomMenuRows[i].label, nullptr), kZoomMenuRows[i].value) << kZoomMenuRows[i].label;
 }

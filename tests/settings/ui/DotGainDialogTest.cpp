@@ -146,21 +146,6 @@ TEST_P(DotGainEmptyNameTest, KeepsTheDialogOpenWithTheFocusInTheName)
 INSTANTIATE_TEST_SUITE_P(Dialogs, DotGainEmptyNameTest, testing::ValuesIn(kEmptyNameCases),
                          [](const auto& info) { return std::string(info.param.confirm); });
 
-TEST_F(DotGainDialogTest, NewWithAnInvalidCurveNamesTheFailedTestAndKeepsTheEditorOpen)
-{
-    QStringList message;
-    Run({{kList, S::Press("New ...")},
-         {kNew, S::All({S::TypeField(0, "10"), S::TypeField(1, "10"), S::Press("Save")})},
-         {"Invalid Dot Gain Settings", [&](QDialog& dialog) {
-              message = S::Labels(dialog);
-              S::Press("Close")(dialog);
-          }},
-         {kNew, S::Press("Cancel")},
-         {kList, S::Press("Close")}});
-    EXPECT_TRUE(message.contains("\n25 % Dot Gain value is below limit (10.5 %).")) << message.join('|').toStdString();
-    EXPECT_TRUE(folder.Entries().empty());
-}
-
 TEST_F(DotGainDialogTest, DialogsTheHostDoesNotAllowStoreAndRemoveNothing)
 {
     folder.Store("Offset");
@@ -285,12 +270,19 @@ TEST_F(DotGainDialogTest, CopyOfASettingRemovedMeanwhileCreatesNothingAndRefills
     EXPECT_TRUE(folder.Entries().empty());
 }
 
-TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndShowsTheNameAsText)
+TEST_F(DotGainDialogTest, EditByDoubleClickChangesOnlyTheCurveAndShowsTheNameAsText)
 {
     folder.Store("Offset", {2, 30, 55, 80, 100}, 310);
     bool nameEditable = true;
     QStringList labels, shown;
-    Run({{kList, S::All({S::Pick("Offset"), S::Press("Edit ...")})},
+    Run({{kList, [](QDialog& dialog) {
+              qRVADM::RVADM_ListBox& list = S::List(dialog);
+              const QPoint centre = list.visualItemRect(list.item(0)).center();
+              QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+              QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
+                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+              QApplication::sendEvent(list.viewport(), &second);
+          }},
          {kEdit, [&](QDialog& dialog) {
               nameEditable = S::NameEdit(dialog) != nullptr;
               labels = S::Labels(dialog);
@@ -306,21 +298,6 @@ TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndShowsTheNameAsText)
     EXPECT_FLOAT_EQ(static_cast<float>(stored->DotGain75), 85.5f);
     EXPECT_DOUBLE_EQ(stored->TACLimit, 310.0);
     EXPECT_EQ(folder.Entries(), kOffsetOnly);
-}
-
-TEST_F(DotGainDialogTest, DoubleClickOnARowEditsIt)
-{
-    folder.Store("Offset");
-    Run({{kList, [](QDialog& dialog) {
-              qRVADM::RVADM_ListBox& list = S::List(dialog);
-              const QPoint centre = list.visualItemRect(list.item(0)).center();
-              QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-              QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
-                                 Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-              QApplication::sendEvent(list.viewport(), &second);
-          }},
-         {kEdit, S::Press("Cancel")},
-         {kList, S::Press("Close")}});
 }
 
 TEST_F(DotGainDialogTest, EditOfASettingThatNoLongerLoadsSaysSo)

@@ -145,6 +145,7 @@ TEST_P(DotGainLanguageTest, EveryDialogHoldsItsTranslatedTexts)
     folder.Store("Web");
     folder.Store(PressStore::DefaultPressName());
     const QString list = T("Dot Gain Settings");
+    QStringList failed;
     S script({{list, S::All({S::Pick("Offset"), ExpectWholeTexts("list"), Press("Copy ...")})},
               {T("Copy Dot Gain Settings"), S::All({ExpectWholeTexts("copy"), Press("Cancel")})},
               {list, Press("Edit ...")},
@@ -152,13 +153,17 @@ TEST_P(DotGainLanguageTest, EveryDialogHoldsItsTranslatedTexts)
               {list, Press("New ...")},
               {T("New Dot Gain Settings"), S::All({ExpectWholeTexts("new"), S::TypeField(0, "30"),
                                                    S::TypeField(2, "15"), Press("Save")})},
-              {T("Invalid Dot Gain Settings"), [this](QDialog& dialog) {
+              {T("Invalid Dot Gain Settings"), [this, &failed](QDialog& dialog) {
+                   failed = S::Labels(dialog);
                    Save(dialog, "invalid");
                    Press("Close")(dialog);
                }},
               {T("New Dot Gain Settings"), Press("Cancel")},
               {list, Press("Close")}});
     DotGainDialog::Run();
+    // The invalid curve names its failed test and stores nothing.
+    EXPECT_TRUE(failed.join('\n').contains(T("50 % Dot Gain value is below limit"))) << failed.join('|').toStdString();
+    EXPECT_EQ(folder.Entries().size(), 3u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DotGainLanguageTest, testing::ValuesIn(kLanguages),

@@ -62,20 +62,6 @@ TEST_P(DotGainValidationCase, ReportsEveryFailedTestWithItsLimit)
 INSTANTIATE_TEST_SUITE_P(Curves, DotGainValidationCase, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST(DotGainValidation, StoresTheComputedLimitsAndKeepsTheFixedOnes)
-{
-    DotGainValidation validation;
-    validation.Check({30, 25, 15, 75, 100});
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt25Low), 31.5);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt25High), 14.25);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt50Low), 20.0);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt50High), 95.0);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt75Low), 15.75);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt75High), 105.0);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kMinimumHigh), 25.0);
-    EXPECT_DOUBLE_EQ(validation.Limit(DotGainValidation::kAt50LowCap), 20.0);
-}
-
 TEST(DotGainValidation, ALaterValidCheckClearsTheMessage)
 {
     DotGainValidation validation;
