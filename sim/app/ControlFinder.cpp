@@ -8,11 +8,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QVariant>
 
 #include <limits>
 
 namespace hostapp {
 namespace {
+
+// The property in which the plug-ins' picture controls publish the picture they show.
+constexpr const char* kPictureIdProperty = "_rvadm_pictureid";
 
 QString WithoutMnemonics(QString text)
 {
@@ -61,7 +65,7 @@ ControlFinder::ControlFinder(std::vector<QWidget*> roots)
 
 QString ControlFinder::TextOf(const QWidget& widget)
 {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget); button && !button->text().isEmpty())
         return WithoutMnemonics(button->text());
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return WithoutMnemonics(label->text());
@@ -77,7 +81,13 @@ QString ControlFinder::TextOf(const QWidget& widget)
         return rich->toPlainText();
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
         return WithoutMnemonics(group->title());
-    return QString();
+    return PictureName(widget);
+}
+
+QString ControlFinder::PictureName(const QWidget& widget)
+{
+    const QVariant picture = widget.property(kPictureIdProperty);
+    return picture.isValid() ? QLatin1String("picture:") + QString::number(picture.toInt()) : QString();
 }
 
 std::vector<QWidget*> ControlFinder::Visible() const

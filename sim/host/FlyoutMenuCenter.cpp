@@ -2,6 +2,7 @@
 
 #include "sim/host/OwnedList.h"
 
+#include <QFont>
 #include <QMenu>
 
 #include <algorithm>
@@ -37,6 +38,9 @@ AIPanelFlyoutMenuOpaque* FlyoutMenuCenter::Find(AIPanelFlyoutMenuRef menu) const
 std::unique_ptr<QMenu> FlyoutMenuCenter::BuildMenu(const AIPanelFlyoutMenuOpaque& menu, QWidget* parent)
 {
     auto shown = std::make_unique<QMenu>(parent);
+    QFont font = shown->font();
+    font.setPixelSize(kPanelFontPixels);
+    shown->setFont(font);
     for (const AIPanelFlyoutMenuOpaque::Item& item : menu.items) {
         QAction* action = shown->addAction(QString::fromStdU16String(item.text));
         action->setData(item.id);
