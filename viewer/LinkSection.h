@@ -36,10 +36,6 @@ public:
     // canvas to pull into and this does nothing.
     void PullHostView();
 
-    // Null before `Create`.
-    qRVADM::RVADM_Frame* GetFrame() const { return m_frame; }
-    SyncViewButton* GetButton() const { return m_button; }
-
 private:
     qRVADM::RVADM_Frame* m_frame = nullptr;
     LinkSectionViewChangeNTFY* m_notifier = nullptr;

@@ -53,8 +53,6 @@ public:
     HuelineSection* GetStatusSection() const { return m_statusSection.get(); }
     InkWarningSection* GetInkWarningSection() const { return m_inkWarningSection.get(); }
     LinkSection* GetLinkSection() const { return m_linkSection.get(); }
-    SideBar* GetSideBar() const { return m_sideBar.get(); }
-    qRVADM::RVADM_Frame* GetSeparator() const { return m_separator; }
 
     void CreateItems() override;
     // Reads "ShowSepsOnly": Compact when set, else Expanded.

@@ -150,7 +150,8 @@ void HuelineSection::Layout(RVADM_Item& leftNeighbour)
     if (m_frame == nullptr)
         return;
     m_frame->SetSize(m_light->GetWidth() + m_title->GetWidth() + BottomBar::kFramePadding, BottomBar::kFrameHeight);
-    RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical, BottomBar::kNeighbourSpacing);
+    RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical,
+                            BottomBar::kNeighbourSpacing);
     RVADM_Rect frame;
     m_frame->GetBoundsRect(frame);
     m_light->AlignTo(frame.Inset(BottomBar::kContentInset),

@@ -48,8 +48,6 @@ public:
 
     // Null before `Create`.
     qRVADM::RVADM_Item* GetFrame() const;
-    qRVADM::RVADM_PictureLabel* GetLight() const { return m_light; }
-    qRVADM::RVADM_Label* GetTitle() const { return m_title; }
 
 private:
     static constexpr std::size_t kTextSize = 256;

@@ -57,7 +57,7 @@ void InkWarningSection::Refresh()
         return;
     const bool warn = g_inkBookSuite != nullptr && g_inkSuite != nullptr && HasCurrentDocument() && HasForeignInk();
     m_icon->Enable(warn);
-    m_icon->SetTipString(warn ? m_warningText : nullptr, true);
+    m_icon->SetTipString(warn ? kWarningText : nullptr, true);
 }
 
 bool InkWarningSection::HasForeignInk()
@@ -85,5 +85,6 @@ void InkWarningSection::Layout()
     m_frame->AlignTo(local, qRVADM::kAlignNone | qRVADM::kAlignMoveBottom | qRVADM::kAlignMoveLeft);
     RVADM_Rect frame;
     m_frame->GetBoundsRect(frame);
-    m_icon->AlignTo(frame.Inset(BottomBar::kContentInset), qRVADM::kAlignNone | qRVADM::kAlignCenterVertical | qRVADM::kAlignCenterHorizontal);
+    m_icon->AlignTo(frame.Inset(BottomBar::kContentInset),
+                    qRVADM::kAlignNone | qRVADM::kAlignCenterVertical | qRVADM::kAlignCenterHorizontal);
 }

@@ -43,7 +43,6 @@ public:
 
     // Null before `Create`.
     qRVADM::RVADM_Item* GetFrame() const;
-    qRVADM::RVADM_PictureLabel* GetIcon() const { return m_icon; }
 
 private:
     static bool HasForeignInk();
@@ -51,5 +50,4 @@ private:
     qRVADM::RVADM_Dialog& m_panel;
     InkWarningFrame* m_frame = nullptr;
     qRVADM::RVADM_PictureLabel* m_icon = nullptr;
-    const char* m_warningText = kWarningText;
 };

@@ -65,7 +65,7 @@ ControlFinder::ControlFinder(std::vector<QWidget*> roots)
 
 QString ControlFinder::TextOf(const QWidget& widget)
 {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget); button && !button->text().isEmpty())
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
         return WithoutMnemonics(button->text());
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return WithoutMnemonics(label->text());
@@ -81,7 +81,7 @@ QString ControlFinder::TextOf(const QWidget& widget)
         return rich->toPlainText();
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
         return WithoutMnemonics(group->title());
-    return PictureName(widget);
+    return QString();
 }
 
 QString ControlFinder::PictureName(const QWidget& widget)
@@ -103,7 +103,7 @@ std::vector<QWidget*> ControlFinder::Visible() const
 QWidget* ControlFinder::Find(const QString& text) const
 {
     for (QWidget* widget : Visible())
-        if (TextOf(*widget) == text)
+        if (TextOf(*widget) == text || PictureName(*widget) == text)
             return widget;
     return nullptr;
 }

@@ -34,18 +34,17 @@ void PanelDock::BuildTitleBar()
     layout->setContentsMargins(6, 2, 2, 2);
     m_title = new QLabel(windowTitle(), bar);
     layout->addWidget(m_title, 1);
-    auto* flyout = new QToolButton(bar);
-    flyout->setText(QStringLiteral("\u2261"));
-    flyout->setToolTip(tr("Panel menu"));
-    flyout->setAutoRaise(true);
-    connect(flyout, &QToolButton::clicked, this, &PanelDock::OpenFlyoutMenu);
-    layout->addWidget(flyout);
-    auto* closeBox = new QToolButton(bar);
-    closeBox->setText(QStringLiteral("\u00d7"));
-    closeBox->setToolTip(tr("Close"));
-    closeBox->setAutoRaise(true);
-    connect(closeBox, &QToolButton::clicked, this, &PanelDock::close);
-    layout->addWidget(closeBox);
+    const auto addButton = [bar, layout](const QString& text, const QString& tip) {
+        auto* button = new QToolButton(bar);
+        button->setText(text);
+        button->setToolTip(tip);
+        button->setAutoRaise(true);
+        layout->addWidget(button);
+        return button;
+    };
+    connect(addButton(QStringLiteral("\u2261"), tr("Panel menu")), &QToolButton::clicked, this,
+            &PanelDock::OpenFlyoutMenu);
+    connect(addButton(QStringLiteral("\u00d7"), tr("Close")), &QToolButton::clicked, this, &PanelDock::close);
     setTitleBarWidget(bar);
 }
 
