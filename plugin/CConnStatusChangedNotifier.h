@@ -12,5 +12,9 @@ class CConnStatusChangedNotifier final : public TKW_AINotifier
 public:
     explicit CConnStatusChangedNotifier(OspryPlugin* plugin);
 
+    // Refreshes the panel's connection status and then its ink warning.
     ASErr Notify(AINotifierMessage* message) override;
+
+private:
+    OspryPlugin* m_plugin;
 };

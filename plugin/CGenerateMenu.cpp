@@ -1,7 +1,7 @@
 #include "plugin/CGenerateMenu.h"
 
 #include "plugin/OspryPlugin.h"
-#include "toolkit/RVADM_NonModalDialog.h"
+#include "viewer/OspryDialog.h"
 
 CGenerateMenu::CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
     : TKW_AIMenu(parent, "Generate", false), m_plugin(plugin)
@@ -11,7 +11,7 @@ CGenerateMenu::CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
 // The click on the panel's Generate/Update button comes with that button.
 ASErr CGenerateMenu::Go(AIMenuMessage*)
 {
-    if (qRVADM::RVADM_NonModalDialog* panel = m_plugin->GetPanel())
+    if (OspryDialog* panel = m_plugin->GetPanel())
         panel->ShowPanel(true);
     return kNoErr;
 }

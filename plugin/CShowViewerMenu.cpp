@@ -1,7 +1,7 @@
 #include "plugin/CShowViewerMenu.h"
 
 #include "plugin/OspryPlugin.h"
-#include "toolkit/RVADM_NonModalDialog.h"
+#include "viewer/OspryDialog.h"
 
 CShowViewerMenu::CShowViewerMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
     : TKW_AIMenu(parent, "Viewer", true), m_plugin(plugin)
@@ -10,7 +10,7 @@ CShowViewerMenu::CShowViewerMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
 
 ASErr CShowViewerMenu::Go(AIMenuMessage*)
 {
-    if (qRVADM::RVADM_NonModalDialog* panel = m_plugin->GetPanel())
+    if (OspryDialog* panel = m_plugin->GetPanel())
         panel->ShowPanel(!panel->IsPanelShown());
     return kNoErr;
 }
@@ -18,7 +18,7 @@ ASErr CShowViewerMenu::Go(AIMenuMessage*)
 // Asks the host each time, so the mark also follows a panel closed by its own close box.
 ASErr CShowViewerMenu::Update(AIMenuMessage*)
 {
-    const qRVADM::RVADM_NonModalDialog* panel = m_plugin->GetPanel();
+    const OspryDialog* panel = m_plugin->GetPanel();
     Check(panel != nullptr && panel->IsPanelShown());
     return kNoErr;
 }

@@ -14,7 +14,9 @@
 #include "plugin/TKW_CriticalMessageHook.h"
 #include "plugin/TKW_ModifierKeyBroadcaster.h"
 #include "plugin/suites/AIContextSuite.h"
+#include "plugin/suites/AIPanelFlyoutMenuSuite.h"
 #include "plugin/suites/AIPanelSuite.h"
+#include "plugin/suites/AIPreferenceSuite.h"
 #include "plugin/suites/AIUnicodeStringSuite.h"
 #include "plugin/suites/AIUserSuite.h"
 #include "plugin/suites/ASUserInteractionSuite.h"
@@ -28,6 +30,7 @@
 #include "support/Localization.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
 #include "toolkit/RVADM_Host.h"
+#include "viewer/OspryDialog.h"
 
 #include <RVADMQtManager.h>
 
@@ -50,6 +53,11 @@ constexpr const char* kViewerSuites[] = {
 constexpr const char* kKeyHandlerSuites[] = {"SP Interface Suite", "AI Context Suite", "AI Tool Suite"};
 
 constexpr const char* kViewerModules[] = {"ospry", "hueline"};
+
+// Where the host keeps whether the panel was visible; without the host's preferences the panel
+// starts hidden.
+constexpr const char* kPanelPreferencePrefix = "Hueline Viewer";
+constexpr const char* kPanelVisibleKey = "PanelVisible";
 
 constexpr const char* kEngineMissingTitle = "Viewer";
 constexpr const char* kEngineMissingText =
@@ -135,6 +143,7 @@ void OspryPlugin::HandSuitesToToolkit()
     suites.plugin = GetPluginRef();
     suites.context = HostSuite<AIContextSuite>();
     suites.panel = HostSuite<AIPanelSuite>();
+    suites.flyoutMenu = HostSuite<AIPanelFlyoutMenuSuite>();
     suites.user = HostSuite<AIUserSuite>();
     suites.interaction = m_interaction->Get();
     suites.unicodeString = HostSuite<AIUnicodeStringSuite>();
@@ -222,6 +231,7 @@ ASErr OspryPlugin::AcquireEngine()
     AcquireEngineSuite(engine.diagnostics);
     AcquireEngineSuite(engine.ink);
     CreateEngineNotifiers();
+    CreatePanel();
     if (!g_settingsFolderPrepared) {
         PressStore::InitFolder();
         g_settingsFolderPrepared = true;
@@ -239,6 +249,25 @@ void OspryPlugin::CreateEngineNotifiers()
         m_connStatusNotifier = new CConnStatusChangedNotifier(this);
         AddNotifier(m_connStatusNotifier);
     }
+}
+
+void OspryPlugin::CreatePanel()
+{
+    if (m_panel != nullptr)
+        return;
+    AddOwnedPanel(std::make_unique<OspryDialog>(this));
+    AIBoolean visible = 0;
+    AddSuite(AIPreferenceSuite::kName);
+    if (const AIPreferenceSuite* preferences = HostSuite<AIPreferenceSuite>())
+        preferences->GetBooleanPreference(kPanelPreferencePrefix, kPanelVisibleKey, &visible);
+    if (visible != 0)
+        m_panel->ShowPanel(true);
+}
+
+void OspryPlugin::RecordPanelVisible(bool visible)
+{
+    if (const AIPreferenceSuite* preferences = HostSuite<AIPreferenceSuite>())
+        preferences->PutBooleanPreference(kPanelPreferencePrefix, kPanelVisibleKey, visible ? 1 : 0);
 }
 
 void OspryPlugin::InitializeEngine(void* plugin)

@@ -10,15 +10,12 @@ class CColorSettingsChangedNotifier;
 class CConnStatusChangedNotifier;
 class CGenerateMenu;
 class CShowViewerMenu;
+class OspryDialog;
 struct ASUserInteractionSuite;
 class PressSettings;
 class TKW_AISubMenu;
 template <class Suite>
 class ScopedHostSuite;
-
-namespace qRVADM {
-class RVADM_NonModalDialog;
-}
 
 // The viewer plug-in: registers the host suites the viewer needs, sets up localisation and the
 // "Hueline" > "Viewer" menu, attaches the Kiln engine when the application has started and pushes
@@ -40,7 +37,11 @@ public:
     ASErr OnApplicationShutdown() override;
 
     // The viewer panel, or null while it does not exist.
-    qRVADM::RVADM_NonModalDialog* GetPanel() const { return m_panel; }
+    OspryDialog* GetPanel() const { return m_panel; }
+    // Called by the panel when it is made and (with null) when it goes.
+    void SetPanel(OspryDialog* panel) { m_panel = panel; }
+    // The panel was shown or hidden; the next start shows it again when it was visible.
+    void RecordPanelVisible(bool visible);
     // The start-up press settings, made on first use with the defaults under the default name.
     PressSettings& GetPressSettings();
     // The "Generate" item shows the translation of `text`; nothing when the item is gone.
@@ -56,6 +57,7 @@ private:
     void RegisterKeyboardHandlers();
     ASErr AcquireEngine();
     void CreateEngineNotifiers();
+    void CreatePanel();
     // The queued start-up action; `plugin` is the OspryPlugin.
     static void InitializeEngine(void* plugin);
 
@@ -63,7 +65,7 @@ private:
     static bool OnModifiersChanged(void* context, std::uint32_t modifierBits);
     static bool OnKey(void* context, std::uint32_t key);
 
-    qRVADM::RVADM_NonModalDialog* m_panel = nullptr;  // owned through the owned-panels list
+    OspryDialog* m_panel = nullptr;  // owned through the owned-panels list
     CGenerateMenu* m_generateMenu = nullptr;  // the menu registry owns the items
     TKW_AISubMenu* m_viewerSubMenu = nullptr;
     CShowViewerMenu* m_showViewerMenu = nullptr;

@@ -1,6 +1,7 @@
 #include "toolkit/RVADM_Menu.h"
 
 #include "toolkit/RVADM_Host.h"
+#include "toolkit/RVADM_MenuEntry.h"
 #include "toolkit/RVADM_NonModalDialog.h"
 
 #include "plugin/suites/AIPanelSuite.h"
@@ -26,7 +27,7 @@ RVADM_Menu::~RVADM_Menu()
     panels->SetFlyoutMenu(m_dialog->GetPanel(), nullptr);
 }
 
-// The panel's flyout callback: the dialog behind the panel's user data finds the entry.
+// The panel's flyout callback: the dialog behind the panel's user data gets the chosen entry.
 void RVADM_Menu::ItemChosen(AIPanelRef panel, ASUInt32 itemId)
 {
     const AIPanelSuite* panels = RVADM_Host::Get().panel;
@@ -34,8 +35,9 @@ void RVADM_Menu::ItemChosen(AIPanelRef panel, ASUInt32 itemId)
     if (panels == nullptr || panels->GetUserData(panel, &data) != kNoErr || data == nullptr)
         return;
     auto* dialog = dynamic_cast<RVADM_NonModalDialog*>(static_cast<RVADM_Dialog*>(data));
-    if (dialog != nullptr && dialog->GetFlyoutMenu() != nullptr)
-        dialog->GetFlyoutMenu()->OnItemChosen(itemId);
+    RVADM_Menu* menu = dialog != nullptr ? dialog->GetFlyoutMenu() : nullptr;
+    if (RVADM_MenuEntry* entry = menu != nullptr ? menu->FindEntry(itemId) : nullptr)
+        dialog->OnFlyoutMenu(*entry);
 }
 
 } // namespace qRVADM

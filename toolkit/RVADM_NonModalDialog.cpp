@@ -4,6 +4,7 @@
 #include "toolkit/RVADM_Host.h"
 #include "toolkit/RVADM_HostFocus.h"
 #include "toolkit/RVADM_Menu.h"
+#include "toolkit/RVADM_MenuEntry.h"
 #include "toolkit/internal/RVADM_FocusRules.h"
 #include "toolkit/internal/RVADM_HostString.h"
 #include "toolkit/internal/RVADM_PanelEmbedding.h"
@@ -257,26 +258,40 @@ RVADM_NonModalDialog* RVADM_NonModalDialog::FromPanel(AIPanelRef panel)
     return dynamic_cast<RVADM_NonModalDialog*>(static_cast<RVADM_Dialog*>(data));
 }
 
-void RVADM_NonModalDialog::PanelSizeChanged(AIPanelRef panel)
+void RVADM_NonModalDialog::OnPanelEvent(std::int32_t code)
+{
+    if (code == kPanelResized || code == kPanelShown) {
+        FollowPanelSize();
+    } else if (code == kPanelClosed) {
+        if (QWidget* focus = focusWidget())
+            focus->clearFocus();
+    }
+}
+
+void RVADM_NonModalDialog::OnFlyoutMenu(RVADM_MenuEntry& entry)
+{
+    entry.OnSelect();
+}
+
+void RVADM_NonModalDialog::DeliverPanelEvent(AIPanelRef panel, std::int32_t code)
 {
     if (RVADM_NonModalDialog* dialog = FromPanel(panel))
-        dialog->FollowPanelSize();
+        dialog->OnPanelEvent(code);
+}
+
+void RVADM_NonModalDialog::PanelSizeChanged(AIPanelRef panel)
+{
+    DeliverPanelEvent(panel, kPanelResized);
 }
 
 void RVADM_NonModalDialog::PanelVisibilityChanged(AIPanelRef panel, AIBoolean visible)
 {
-    RVADM_NonModalDialog* dialog = FromPanel(panel);
-    if (dialog != nullptr && visible != 0)
-        dialog->FollowPanelSize();
+    DeliverPanelEvent(panel, visible != 0 ? kPanelShown : kPanelHidden);
 }
 
-// The user closed the panel: the keyboard focus leaves its widgets.
 void RVADM_NonModalDialog::PanelClosed(AIPanelRef panel)
 {
-    RVADM_NonModalDialog* dialog = FromPanel(panel);
-    QWidget* focus = dialog != nullptr ? dialog->focusWidget() : nullptr;
-    if (focus != nullptr)
-        focus->clearFocus();
+    DeliverPanelEvent(panel, kPanelClosed);
 }
 
 } // namespace qRVADM

@@ -13,6 +13,7 @@
 namespace qRVADM {
 
 class RVADM_Menu;
+class RVADM_MenuEntry;
 
 // A dialog shown inside a host panel. The application constructs it, calls `CreatePanel` once
 // and deletes it (which destroys the host panel). The toolkit never calls `CommitItems` of a
@@ -27,6 +28,17 @@ class RVADM_NonModalDialog : public QWidget, public RVADM_Dialog
     Q_OBJECT
 
 public:
+    // Codes of `OnPanelEvent`.
+    enum PanelEvent : std::int32_t
+    {
+        kPanelResized = 1,
+        kPanelClosed = 4,
+        kPanelShown = 5,
+        kPanelHidden = 6,
+    };
+    // The side of the resize-grip square in the panel's bottom-right corner; panels keep their
+    // bottom bar this high (plus a gap) and clear of it.
+    static constexpr std::int32_t kResizeGripSide = 17;
     // The panel kind whose host panel the user can resize.
     static constexpr int kResizableKind = 5;
     // `CreatePanel` without the host's panel, string or plug-in reference.
@@ -55,6 +67,12 @@ public:
     void Initialize() override;
     // Also sizes the host panel, in host pixels.
     void SetSize(std::int32_t width, std::int32_t height) override;
+    // The host panel was resized, closed with its close box, shown or hidden. The base follows
+    // the panel's size (resized, shown) and takes the keyboard focus out of a closed panel; an
+    // override calls it first.
+    virtual void OnPanelEvent(std::int32_t code);
+    // The user chose `entry` of the flyout menu; the base runs the entry's `OnSelect`.
+    virtual void OnFlyoutMenu(RVADM_MenuEntry& entry);
 
     RVADM_DIALOG_QT_SLOTS
 
@@ -73,6 +91,7 @@ private:
     static void PanelSizeChanged(AIPanelRef panel);
     static void PanelVisibilityChanged(AIPanelRef panel, AIBoolean visible);
     static void PanelClosed(AIPanelRef panel);
+    static void DeliverPanelEvent(AIPanelRef panel, std::int32_t code);
 
     // Logical pixels to the host's pixels.
     double HostPixelsPerPixel() const;

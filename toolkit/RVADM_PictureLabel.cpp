@@ -8,6 +8,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace qRVADM {
 namespace {
@@ -27,6 +29,7 @@ RVADM_PictureLabel::RVADM_PictureLabel(RVADM_ItemParent* parent, std::int32_t pi
 void RVADM_PictureLabel::SetPicture(std::int32_t id)
 {
     m_pictureId = id;
+    setProperty(kPictureIdProperty, id);
     if (id >= 0) {
         const QSize size = sizeHint();
         SetSize(size.width(), size.height());
@@ -39,6 +42,19 @@ QPixmap RVADM_PictureLabel::Picture() const
     return m_pictureId >= 0 ? LoadPicture(m_pictureId, devicePixelRatioF(), kFollowHostTheme) : QPixmap();
 }
 
+// A disabled label shows its picture the way the style greys out a disabled icon.
+QPixmap RVADM_PictureLabel::ShownPicture() const
+{
+    const QPixmap picture = Picture();
+    if (picture.isNull() || isEnabled())
+        return picture;
+    QStyleOption option;
+    option.initFrom(this);
+    QPixmap greyed = style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
+    greyed.setDevicePixelRatio(picture.devicePixelRatio());
+    return greyed;
+}
+
 QSize RVADM_PictureLabel::sizeHint() const
 {
     const QPixmap picture = Picture();
@@ -48,7 +64,7 @@ QSize RVADM_PictureLabel::sizeHint() const
 void RVADM_PictureLabel::Draw(IADMDrawer& drawer)
 {
     RVADM_Item::Draw(drawer);
-    const QPixmap picture = Picture();
+    const QPixmap picture = ShownPicture();
     if (picture.isNull())
         return;
     const QSize size = picture.size() / picture.devicePixelRatio();

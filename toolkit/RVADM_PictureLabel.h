@@ -10,7 +10,7 @@
 namespace qRVADM {
 
 // Draws a picture of the picture loader, centred, in the host theme and the density of the screen
-// it is on. A mouse release inside the label notifies code 2 through the dialog's
+// it is on; greyed out while the label is disabled. A mouse release inside the label notifies code 2 through the dialog's
 // "OnPictureLabelClicked"; a release outside (after a press inside) notifies nothing.
 class RVADM_PictureLabel : public RVADM_QMetaObjectProxy<RVADM_Item, QWidget>
 {
@@ -33,6 +33,7 @@ protected:
 
 private:
     QPixmap Picture() const;
+    QPixmap ShownPicture() const;
 
     std::int32_t m_pictureId;
 };

@@ -35,6 +35,7 @@ RVADM_PicturePushButton::RVADM_PicturePushButton(RVADM_ItemParent* parent, std::
 void RVADM_PicturePushButton::SetPicture(std::int32_t id)
 {
     m_pictureId = id;
+    setProperty(kPictureIdProperty, id);
     ShowPicture();
     RVADM_Point best;
     GetBestSize(best);

@@ -16,6 +16,10 @@ class RVADM_ResourceSource;
 // that holds the toolkit. Host UI thread only.
 QPixmap LoadPicture(std::int32_t id, double scale, int themeMode);
 
+// The widget property in which picture items publish the id they show, so that the host (and its
+// scripts) can tell picture controls apart.
+constexpr const char* kPictureIdProperty = "_rvadm_pictureid";
+
 // Gives the loader the plug-in's resources (on Windows the plug-in module found through the host's
 // access suite); pictures loaded and misses remembered so far are forgotten.
 void SetPluginPictureResources(std::unique_ptr<internal::RVADM_ResourceSource> resources);

@@ -19,6 +19,8 @@ struct RVADM_Rect
     std::int32_t Width() const { return right - left; }
     std::int32_t Height() const { return bottom - top; }
     QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
+    // The rectangle shrunk by `inset` on every side.
+    RVADM_Rect Inset(std::int32_t inset) const { return {left + inset, top + inset, right - inset, bottom - inset}; }
     static RVADM_Rect FromQRect(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
     bool operator==(const RVADM_Rect& o) const
     {

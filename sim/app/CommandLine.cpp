@@ -35,6 +35,7 @@ const char* CommandLineUsage()
            "  --engine STATE            ready (default), not-ready, corrupt or absent\n"
            "  --script FILE             run a host script, then quit\n"
            "  --screenshot-dir FOLDER   where the script's screenshots go (default: .)\n"
+           "  --preferences FOLDER      keep the host's and the engine's preferences there (default: none kept)\n"
            "  --describe                print plug-ins, menus, notifiers, timers, documents, dialogs and engine calls, then quit\n";
 }
 
@@ -52,7 +53,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
             line.documents.push_back(argument);
             continue;
         }
-        if (argument != "--plugins" && argument != "--engine" && argument != "--script" && argument != "--screenshot-dir") {
+        if (argument != "--plugins" && argument != "--engine" && argument != "--script" && argument != "--screenshot-dir" &&
+            argument != "--preferences") {
             error = "unknown option " + argument;
             return std::nullopt;
         }
@@ -71,6 +73,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
             }
         } else if (argument == "--script") {
             line.script = value;
+        } else if (argument == "--preferences") {
+            line.preferences = value;
         } else {
             line.screenshotFolder = value;
         }

@@ -16,6 +16,7 @@ struct CommandLine
     hostsim::EngineAttendance engine = hostsim::EngineAttendance::Ready;
     std::string script;                  // a host script to run, then quit; empty for none
     std::string screenshotFolder = ".";  // where a script's screenshots go
+    std::string preferences;             // the host's and the engine's preferences; empty: none kept
     bool describe = false;               // print the host summary and quit (after the script)
 };
 

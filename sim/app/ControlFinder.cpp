@@ -8,11 +8,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QVariant>
 
 #include <limits>
 
 namespace hostapp {
 namespace {
+
+// The property in which the plug-ins' picture controls publish the picture they show.
+constexpr const char* kPictureIdProperty = "_rvadm_pictureid";
 
 QString WithoutMnemonics(QString text)
 {
@@ -80,6 +84,12 @@ QString ControlFinder::TextOf(const QWidget& widget)
     return QString();
 }
 
+QString ControlFinder::PictureName(const QWidget& widget)
+{
+    const QVariant picture = widget.property(kPictureIdProperty);
+    return picture.isValid() ? QLatin1String("picture:") + QString::number(picture.toInt()) : QString();
+}
+
 std::vector<QWidget*> ControlFinder::Visible() const
 {
     std::vector<QWidget*> widgets;
@@ -93,7 +103,7 @@ std::vector<QWidget*> ControlFinder::Visible() const
 QWidget* ControlFinder::Find(const QString& text) const
 {
     for (QWidget* widget : Visible())
-        if (TextOf(*widget) == text)
+        if (TextOf(*widget) == text || PictureName(*widget) == text)
             return widget;
     return nullptr;
 }

@@ -19,13 +19,16 @@ public:
     // or drop-down's current text, a group box's title; empty for other widgets.
     static QString TextOf(const QWidget& widget);
 
-    // The first visible control showing exactly `text`, or null.
+    // The first visible control showing exactly `text` or whose picture name is `text`, or null.
     QWidget* Find(const QString& text) const;
     // The edit for `text`: an editable control showing it, else the editable control nearest to
     // the right of (or else below) the label showing it; null when there is none.
     QWidget* FindInput(const QString& text) const;
 
 private:
+    // "picture:" and the id of the picture a plug-in's picture control shows ("picture:16051");
+    // empty for other widgets.
+    static QString PictureName(const QWidget& widget);
     std::vector<QWidget*> Visible() const;
 
     std::vector<QWidget*> m_roots;

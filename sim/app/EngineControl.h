@@ -23,7 +23,7 @@ struct ConnectionState
 };
 
 constexpr ConnectionState kConnectionStates[] = {
-    {0, "connected", "Connected", ""},
+    {0, "connected", "Connected", "Hueline is connected to its colour service."},
     {1, "warning", "Connection Warning", "The colour service answers slowly."},
     {2, "disconnected", "Not Connected", "The colour service cannot be reached."},
 };

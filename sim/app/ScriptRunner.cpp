@@ -8,6 +8,7 @@
 #include "sim/app/MainWindow.h"
 #include "sim/app/PanelDock.h"
 #include "sim/app/ScriptLine.h"
+#include "sim/app/ToolTipShot.h"
 #include "sim/host/Host.h"
 
 #include <QAbstractButton>
@@ -48,6 +49,8 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"edit", 3, 64, &ScriptRunner::Edit, "edit move|recolour|add ..."},
     {"menu", 2, 2, &ScriptRunner::Menu, "menu PATH"},
     {"click", 2, 4, &ScriptRunner::Click, "click TEXT [in PANEL]"},
+    {"flyout", 3, 3, &ScriptRunner::Flyout, "flyout PANEL ENTRY"},
+    {"tip", 2, 4, &ScriptRunner::Tip, "tip TEXT [in PANEL]"},
     {"type", 3, 5, &ScriptRunner::Type, "type TEXT VALUE [in PANEL]"},
     {"zoom", 2, 2, &ScriptRunner::Zoom, "zoom PERCENT|in|out|fit"},
     {"scroll", 3, 3, &ScriptRunner::Scroll, "scroll DX DY"},
@@ -57,8 +60,8 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"theme", 2, 2, &ScriptRunner::Theme, "theme dark|light"},
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
     {"answer", 2, 2, &ScriptRunner::Answer, "answer BUTTON"},
-    {"screenshot", 2, 4, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL]"},
-    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|menu|document|zoom|revision|dialog ..."},
+    {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT]]"},
+    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|dialog ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
     {"echo", 1, 64, &ScriptRunner::Echo, "echo TEXT..."},
@@ -127,6 +130,13 @@ std::vector<HostSimInkTint> Paint(const hostsim::DocumentContent& content, const
         paint.push_back(HostSimInkTint{ink, Number(words[i + 1], "a tint") / 100.0});
     }
     return paint;
+}
+
+const hostsim::FlyoutMenu::Item* FindFlyoutItem(const hostsim::FlyoutMenu& menu, const std::u16string& text)
+{
+    const auto found = std::find_if(menu.items.begin(), menu.items.end(),
+                                    [&text](const hostsim::FlyoutMenu::Item& item) { return item.text == text; });
+    return found != menu.items.end() ? &*found : nullptr;
 }
 
 void Settle()
@@ -259,13 +269,29 @@ void ScriptRunner::Menu(const Words& words)
 
 void ScriptRunner::Click(const Words& words)
 {
-    QWidget* control = ControlFinder(Roots(words, 2)).Find(QString::fromStdString(words[1]));
-    Require(control != nullptr, "no control shows " + Quoted(words[1]));
+    QWidget* control = &FoundControl(words, 2);
     Require(control->isEnabled(), "control " + Quoted(words[1]) + " is disabled");
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->click();
     else
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+}
+
+void ScriptRunner::Flyout(const Words& words)
+{
+    const PanelDock* dock = PanelDockNamed(words[1]);
+    hostsim::Panel* panel = dock ? m_host.Panels().Find(dock->Panel()) : nullptr;
+    Require(panel != nullptr, "no panel " + Quoted(words[1]));
+    hostsim::FlyoutMenu* menu = m_host.Panels().FlyoutMenus().Find(panel->flyoutMenu);
+    const std::u16string wanted = QString::fromStdString(words[2]).toStdU16String();
+    const hostsim::FlyoutMenu::Item* item = menu ? FindFlyoutItem(*menu, wanted) : nullptr;
+    Require(item != nullptr, "panel " + Quoted(words[1]) + " has no flyout entry " + Quoted(words[2]));
+    Require(m_host.Panels().ChooseFlyoutItem(*panel, item->id), "flyout entry " + Quoted(words[2]) + " is disabled");
+}
+
+void ScriptRunner::Tip(const Words& words)
+{
+    m_out << FoundControl(words, 2).toolTip().toStdString() << "\n";
 }
 
 void ScriptRunner::Type(const Words& words)
@@ -359,18 +385,27 @@ void ScriptRunner::Answer(const Words& words)
 
 void ScriptRunner::Screenshot(const Words& words)
 {
-    Require(words.size() == 2 || (words.size() == 4 && words[2] == "panel"), "usage: screenshot FILE [panel PANEL]");
+    const bool panel = words.size() >= 4 && words[2] == "panel";
+    Require(words.size() == 2 || (panel && words.size() == 4) || (panel && words.size() == 6 && words[4] == "tip"),
+            "usage: screenshot FILE [panel PANEL [tip TEXT]]");
     QWidget* subject = &m_window;
-    if (words.size() == 4) {
+    if (panel) {
         subject = PanelDockNamed(words[3]);
         Require(subject != nullptr, "no panel " + Quoted(words[3]));
         Require(subject->isVisible(), "panel " + Quoted(words[3]) + " is hidden");
     }
     Settle();
+    QPixmap picture = subject->grab();
+    if (words.size() == 6) {
+        QWidget* control = ControlFinder({subject}).Find(QString::fromStdString(words[5]));
+        Require(control != nullptr, "no control shows " + Quoted(words[5]));
+        picture = GrabWithToolTip(*subject, *control);
+        Require(!picture.isNull(), "control " + Quoted(words[5]) + " has no tool tip");
+    }
     const std::filesystem::path file = std::filesystem::path(m_screenshotFolder) / words[1];
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    Require(subject->grab().save(QString::fromStdString(file.string())), "cannot write " + Quoted(file.string()));
+    Require(picture.save(QString::fromStdString(file.string())), "cannot write " + Quoted(file.string()));
     m_out << "Screenshot " << file.string() << "\n";
 }
 
@@ -386,6 +421,23 @@ void ScriptRunner::Expect(const Words& words)
         Require(input != nullptr, "no edit for " + Quoted(words[2]));
         const std::string shown = ControlFinder::TextOf(*input).toStdString();
         Require(shown == words[3], "edit " + Quoted(words[2]) + " shows " + Quoted(shown) + ", expected " + Quoted(words[3]));
+    } else if (what == "state") {
+        Require(words.size() >= 4, "usage: expect state TEXT enabled|disabled|checked|unchecked [in PANEL]");
+        const QWidget& control = FoundControl(words, 4, 2);
+        const auto* button = qobject_cast<const QAbstractButton*>(&control);
+        const std::string& state = words[3];
+        const bool holds = state == "enabled" ? control.isEnabled()
+                           : state == "disabled" ? !control.isEnabled()
+                           : state == "checked" ? button && button->isChecked()
+                           : state == "unchecked" ? button && button->isCheckable() && !button->isChecked()
+                           : throw ScriptError("unknown control state " + Quoted(state));
+        Require(holds, "control " + Quoted(words[2]) + " is not " + state);
+    } else if (what == "tip") {
+        Require(words.size() >= 4, "usage: expect tip TEXT TIP [in PANEL]");
+        const std::string tip = FoundControl(words, 4, 2).toolTip().toStdString();
+        const bool holds = words[3].empty() ? tip.empty() : tip.compare(0, words[3].size(), words[3]) == 0;
+        Require(holds, "control " + Quoted(words[2]) + " has the tool tip " + Quoted(tip) + ", expected " +
+                           (words[3].empty() ? "none" : Quoted(words[3]) + "..."));
     } else if (what == "menu") {
         Require(words.size() == 4, "usage: expect menu PATH enabled|disabled|checked|unchecked");
         std::string error;
@@ -421,7 +473,7 @@ void ScriptRunner::Expect(const Words& words)
         Require(shown, "no dialog showed " + Quoted(words[2]));
     } else {
         throw ScriptError("unknown expectation " + Quoted(what) +
-                          " (control, field, menu, document, zoom, revision or dialog)");
+                          " (control, field, state, tip, menu, document, zoom, revision or dialog)");
     }
 }
 
@@ -463,6 +515,13 @@ std::vector<QWidget*> ScriptRunner::Roots(const Words& words, std::size_t first)
     const PanelDock* dock = PanelDockNamed(words[first + 1]);
     Require(dock != nullptr && dock->Container(), "no panel " + Quoted(words[first + 1]));
     return {dock->Container()};
+}
+
+QWidget& ScriptRunner::FoundControl(const Words& words, std::size_t first, std::size_t text) const
+{
+    QWidget* control = ControlFinder(Roots(words, first)).Find(QString::fromStdString(words[text]));
+    Require(control != nullptr, "no control shows " + Quoted(words[text]));
+    return *control;
 }
 
 PanelDock* ScriptRunner::PanelDockNamed(const std::string& name) const

@@ -44,6 +44,8 @@ private:
     void Edit(const Words& words);
     void Menu(const Words& words);
     void Click(const Words& words);
+    void Flyout(const Words& words);
+    void Tip(const Words& words);
     void Type(const Words& words);
     void Zoom(const Words& words);
     void Scroll(const Words& words);
@@ -62,6 +64,9 @@ private:
     // Panel containers to search: the one named by a trailing `in PANEL`, else every visible one.
     std::vector<QWidget*> Roots(const Words& words, std::size_t first) const;
     PanelDock* PanelDockNamed(const std::string& name) const;
+    // The visible control showing `words[text]`, searched as `Roots` (words, first) says; a
+    // script error when there is none.
+    QWidget& FoundControl(const Words& words, std::size_t first, std::size_t text = 1) const;
 
     hostsim::Host& m_host;
     MainWindow& m_window;

@@ -11,6 +11,7 @@
 #include "sim/app/MainWindow.h"
 #include "sim/app/ScriptRunner.h"
 #include "sim/host/Host.h"
+#include "sim/kiln/KilnControlSuite.h"
 
 #include <QApplication>
 
@@ -35,6 +36,15 @@ int Run(hostsim::Host& host, const hostapp::CommandLine& line)
     host.SetFolder(kAIApplicationFolderType, plugins.parent_path().string() + "/");
     host.SetFolder(kAIPluginResourcesFolderType, (plugins.parent_path() / "plugin-resources").string() + "/");
 
+    // The host measures its panels in device pixels, as the real host does on a high-density
+    // screen.
+    host.SetUIScaleFactor(qApp->devicePixelRatio());
+    if (!line.preferences.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(line.preferences, ignored);
+        host.SetFolder(kKilnPreferencesFolderType, line.preferences);
+        host.Preferences().SetFolder(line.preferences);
+    }
     hostapp::MainWindow window(host);
     hostapp::ApplyHostTheme(false);
     // Without a person at the window, modal dialogs are answered by the host itself.

@@ -1,5 +1,6 @@
 #include "sim/host/FlyoutMenuCenter.h"
 
+#include <QFont>
 #include <QMenu>
 
 #include <algorithm>
@@ -25,6 +26,9 @@ bool FlyoutMenuCenter::Destroy(AIPanelFlyoutMenuRef menu)
 std::unique_ptr<QMenu> FlyoutMenuCenter::BuildMenu(const FlyoutMenu& menu, QWidget* parent)
 {
     auto shown = std::make_unique<QMenu>(parent);
+    QFont font = shown->font();
+    font.setPixelSize(kPanelFontPixels);
+    shown->setFont(font);
     for (const FlyoutMenu::Item& item : menu.items) {
         QAction* action = shown->addAction(QString::fromStdU16String(item.text));
         action->setData(item.id);

@@ -38,8 +38,13 @@ public:
     bool Destroy(AIPanelFlyoutMenuRef menu);
     FlyoutMenu* Find(AIPanelFlyoutMenuRef menu) const { return m_menus.Find(menu); }
 
+    // The host's panels write their own texts (flyout menus, titles) in this size, the size the
+    // panels' controls use.
+    static constexpr int kPanelFontPixels = 10;
+
     // The menu as the user sees it when the panel's flyout button is pressed: one action per
-    // item (its id in the action's data), checkable when marked, disabled when disabled.
+    // item (its id in the action's data), checkable when marked, disabled when disabled, in the
+    // panels' font.
     static std::unique_ptr<QMenu> BuildMenu(const FlyoutMenu& menu, QWidget* parent);
 
 private:

@@ -44,6 +44,7 @@ Host::Host()
     RegisterUserSuite(m_suites);
     RegisterPanelSuites(m_suites);
     RegisterFlyoutMenuSuite(m_suites);
+    RegisterPreferenceSuite(m_suites);
 }
 
 Host::~Host()

@@ -2,6 +2,7 @@
 
 #include "plugin/suites/SPMessages.h"
 #include "sim/host/DocumentCenter.h"
+#include "sim/host/HostPreferences.h"
 #include "sim/host/MenuModel.h"
 #include "sim/host/NotifierCenter.h"
 #include "sim/host/PanelCenter.h"
@@ -90,6 +91,8 @@ public:
     TimerCenter& Timers() { return m_timers; }
     MenuModel& Menus() { return m_menus; }
     PanelCenter& Panels() { return m_panels; }
+    // The host's own preferences; memory only until a test or the application gives a folder.
+    HostPreferences& Preferences() { return m_preferences; }
 
     // "AS User Interaction Suite": whether dialogs may be shown.
     void SetUserInteractionAllowed(bool allowed) { m_userInteractionAllowed = allowed; }
@@ -127,6 +130,7 @@ private:
     MenuModel m_menus;
     DocumentCenter m_documents{[this](const char* type) { Broadcast(type); }};
     PanelCenter m_panels;
+    HostPreferences m_preferences;
     std::unique_ptr<AppWindow> m_appWindow;
     std::vector<std::unique_ptr<SPPlugin>> m_plugins;
     std::map<SPPluginRef, std::unique_ptr<SPAccess>> m_access;

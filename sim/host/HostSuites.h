@@ -19,6 +19,7 @@ void RegisterUserSuite(SuiteRegistry& suites);
 void RegisterInertSuites(SuiteRegistry& suites);
 void RegisterPanelSuites(SuiteRegistry& suites);
 void RegisterFlyoutMenuSuite(SuiteRegistry& suites);
+void RegisterPreferenceSuite(SuiteRegistry& suites);
 
 const SPBasicSuite& BasicSuiteTable();
 

@@ -96,8 +96,8 @@ void PanelCenter::Resize(Panel& panel, AISize size)
 {
     const int maxWidth = panel.maximumSize.width > 0 ? panel.maximumSize.width : kUnlimited;
     const int maxHeight = panel.maximumSize.height > 0 ? panel.maximumSize.height : kUnlimited;
-    panel.window->resize(Clamp(size.width, panel.minimumSize.width, maxWidth),
-                         Clamp(size.height, panel.minimumSize.height, maxHeight));
+    panel.window->Request(QSize(Clamp(size.width, panel.minimumSize.width, maxWidth),
+                                Clamp(size.height, panel.minimumSize.height, maxHeight)));
 }
 
 void PanelCenter::Close(Panel& panel)

@@ -12,6 +12,18 @@ PanelWindow::PanelWindow(Panel& panel)
 {
 }
 
+void PanelWindow::Request(QSize size)
+{
+    m_requested = size;
+    updateGeometry();
+    resize(size);
+}
+
+QSize PanelWindow::sizeHint() const
+{
+    return m_requested.isValid() ? m_requested : QWidget::sizeHint();
+}
+
 bool PanelWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::ZOrderChange && isVisible())

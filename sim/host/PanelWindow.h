@@ -15,6 +15,10 @@ public:
     explicit PanelWindow(Panel& panel);
 
     int TimesBroughtToFront() const { return m_broughtToFront; }
+    // The size the plug-in last asked for is the size the window prefers, so that a dock holding
+    // it opens that wide.
+    void Request(QSize size);
+    QSize sizeHint() const override;
 
 protected:
     bool event(QEvent* event) override;
@@ -26,6 +30,7 @@ protected:
 private:
     Panel& m_panel;
     int m_broughtToFront = 0;
+    QSize m_requested;
 };
 
 }  // namespace hostsim

@@ -272,3 +272,24 @@ TEST_F(HostScriptTest, BadCommandLineShowsUsage)
 }
 
 }  // namespace
+
+TEST_F(HostScriptTest, ViewerPanelPicturesToolTipsAndFlyoutEntriesAreReachable)
+{
+    const HostRun run = RunScript(PLUGIN_DIR,
+                                  "menu \"Window/Hueline/Viewer/Viewer\"\n"
+                                  "expect state picture:16051 checked\n"
+                                  "click picture:16051\n"
+                                  "expect state picture:16052 unchecked\n"
+                                  "expect tip picture:16209 \"Hueline is connected\"\n"
+                                  "expect tip picture:16003 \"\"\n"
+                                  "flyout \"Hueline Viewer\" \"Dot Gain Settings...\"\n"
+                                  "tip picture:16209\n"
+                                  "screenshot tip.png panel \"Hueline Viewer\" tip picture:16209\n"
+                                  "expect state picture:16003 enabled\n",
+                                  "test", "ready");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("test.hls:10: control \"picture:16003\" is not enabled"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("Hueline is connected to its colour service.\n"), std::string::npos) << run.out;
+    const QImage withTip(QString::fromStdString((m_folder.Path() / "shots" / "tip.png").string()));
+    EXPECT_FALSE(withTip.isNull());
+}

@@ -29,8 +29,18 @@ constexpr const char* kGroupOnlyMenuTree =
     "Tool Palettes\n"
     "  Hueline [Hueline_HL]\n";
 
-// The start-up push with an empty preference store and the default press settings.
-const std::vector<std::string> kDefaultStartupCalls = {
+// The panel, made when the engine is attached, shows the connection status and reads its mode.
+std::vector<std::string> AfterPanelCreation(std::vector<std::string> calls)
+{
+    const std::string panelCalls[] = {"GetConnectionStatus(256, 256, 1)",
+                                      "GetBooleanPreference(\"Hueline/Viewer\", \"ShowSepsOnly\")"};
+    calls.insert(calls.begin(), std::begin(panelCalls), std::end(panelCalls));
+    return calls;
+}
+
+// The panel's creation, then the start-up push with an empty preference store and the default
+// press settings.
+const std::vector<std::string> kDefaultStartupCalls = AfterPanelCreation({
     "IsEngineReady()",
     "GetIntegerPreference(\"Hueline/Viewer\", \"KilnImageQuality\")",
     "SetImageQuality(1)",
@@ -48,7 +58,7 @@ const std::vector<std::string> kDefaultStartupCalls = {
     "SetShowRoundedDensities(0)",
     "GetIntegerPreference(\"Hueline/Viewer\", \"AntialiasingMode\")",
     "SetAntialiasingMode(0)",
-};
+});
 
 // Closes the next modal dialog once it runs, keeping its texts; the host must allow dialogs.
 void CloseNextDialog(std::vector<std::string>& texts)
@@ -111,7 +121,7 @@ TEST_F(ViewerStartupTest, StoredPreferencesReachTheEngineAndImageQualityZeroSend
 TEST_F(ViewerStartupTest, EngineNotReadyIsAskedOnceAndGetsNoSettings)
 {
     Start(EngineAttendance::NotReady);
-    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{"IsEngineReady()"});
+    EXPECT_EQ(TakeEngineCalls(), AfterPanelCreation({"IsEngineReady()"}));
     EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kViewerMenuTree);
     EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
 }

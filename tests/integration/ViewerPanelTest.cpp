@@ -1,0 +1,273 @@
+// The "Hueline Viewer" panel of Viewer.aip in the simulated host with the simulated engine: the
+// menu that shows it, its sizes, its connection status light and its ink warning, as the user
+// and the engine see them.
+
+#include "ViewerHost.h"
+
+#include "plugin/suites/HLKilnHLSuite.h"
+#include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/PanelCenter.h"
+
+#include <QAbstractButton>
+#include <QVariant>
+#include <QWidget>
+
+#include <filesystem>
+
+namespace {
+
+using hostsim::EngineAttendance;
+
+constexpr const char* kPanelName = "Hueline Viewer";
+constexpr const char* kPictureProperty = "_rvadm_pictureid";
+constexpr int kGreenLight = 16209;
+constexpr int kOrangeLight = 16210;
+constexpr int kRedLight = 16211;
+constexpr int kWarningIcon = 16003;
+constexpr int kLinkedPicture = 16051;
+constexpr const char* kConnectionSuite = "HL Kiln HL Suite";
+constexpr const char* kNoConnectionMessage =
+    "Please check your Internet connection and/or your Hueline account settings in Preferences > Hueline.";
+constexpr const char* kWarningStart = "Some colors in this document are not part of Hueline.\n";
+
+std::string Sample(const char* name)
+{
+    return (std::filesystem::path(HUELINE_SAMPLES_DIR) / name).string();
+}
+
+class ViewerPanelTest : public ViewerHostTest
+{
+protected:
+    hostsim::Panel& Panel()
+    {
+        hostsim::Panel* panel = m_host.Panels().FindByName(kPanelName);
+        if (panel == nullptr)
+            throw std::runtime_error("the viewer made no panel");
+        return *panel;
+    }
+
+    QWidget& PanelWindow() { return hostsim::PanelCenter::WindowOf(Panel()); }
+
+    // The first picture control showing one of `ids`, or null.
+    QWidget* Picture(std::initializer_list<int> ids)
+    {
+        for (QWidget* widget : PanelWindow().findChildren<QWidget*>()) {
+            const QVariant shown = widget->property(kPictureProperty);
+            for (int id : ids)
+                if (shown.isValid() && shown.toInt() == id)
+                    return widget;
+        }
+        return nullptr;
+    }
+
+    QWidget& Light()
+    {
+        QWidget* light = Picture({kGreenLight, kOrangeLight, kRedLight});
+        if (light == nullptr)
+            throw std::runtime_error("the panel shows no status light");
+        return *light;
+    }
+
+    int LightShown() { return Light().property(kPictureProperty).toInt(); }
+
+    QWidget& WarningIcon()
+    {
+        QWidget* icon = Picture({kWarningIcon});
+        if (icon == nullptr)
+            throw std::runtime_error("the panel shows no ink warning");
+        return *icon;
+    }
+
+    const KilnControlSuite& Control()
+    {
+        const void* procs = nullptr;
+        if (m_host.BasicSuite()->AcquireSuite(KilnControlSuite::kName, KilnControlSuite::kVersion, &procs) != kNoErr)
+            throw std::runtime_error("no engine control suite");
+        return *static_cast<const KilnControlSuite*>(procs);
+    }
+
+    AIMenuItemHandle ViewerItem() { return MenuItem({"Hueline", "Viewer", "Viewer"}); }
+
+    bool ViewerItemChecked()
+    {
+        m_host.UpdateMenuItem(ViewerItem());
+        return m_host.Menus().FindItem(ViewerItem())->checked;
+    }
+
+    void OpenDocument(const char* sample)
+    {
+        std::string error;
+        ASSERT_NE(m_host.Documents().Open(Sample(sample), error), nullptr) << error;
+    }
+
+    std::vector<std::string> StatusQueries()
+    {
+        std::vector<std::string> queries;
+        for (const std::string& call : TakeEngineCalls())
+            if (call.rfind("GetConnectionStatus", 0) == 0)
+                queries.push_back(call);
+        return queries;
+    }
+};
+
+// Each test starts the host once: a start is the expensive part.
+
+TEST_F(ViewerPanelTest, ViewerMenuShowsAndHidesThePanelAndTheVisibilityIsRecorded)
+{
+    Start(EngineAttendance::Ready);
+    bool recorded = false;
+    EXPECT_FALSE(PanelWindow().isVisible());
+    EXPECT_FALSE(ViewerItemChecked());
+    m_host.ChooseMenuItem(ViewerItem());
+    EXPECT_TRUE(PanelWindow().isVisible());
+    EXPECT_TRUE(ViewerItemChecked());
+    ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
+    EXPECT_TRUE(recorded);
+    // The panel's own close box: the check mark follows.
+    hostsim::PanelCenter::Close(Panel());
+    hostsim::PanelCenter::Show(Panel(), false);
+    EXPECT_FALSE(ViewerItemChecked());
+    ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
+    EXPECT_FALSE(recorded);
+}
+
+TEST_F(ViewerPanelTest, APanelVisibleAtTheLastRunOpensShown)
+{
+    m_host.Preferences().PutBoolean(kPanelName, "PanelVisible", true);
+    Start(EngineAttendance::Ready);
+    EXPECT_TRUE(PanelWindow().isVisible());
+    EXPECT_TRUE(ViewerItemChecked());
+}
+
+TEST_F(ViewerPanelTest, ExpandedPanelKeepsItsBottomBarWhenCollapsedAndFollowsOtherHeights)
+{
+    Start(EngineAttendance::Ready);
+    hostsim::PanelCenter::Show(Panel(), true);
+    EXPECT_EQ(PanelWindow().size(), QSize(480, 494));
+    const QRect light = Light().geometry();
+    hostsim::PanelCenter::Resize(Panel(), AISize{480, 90});
+    EXPECT_EQ(Light().geometry(), light);
+    hostsim::PanelCenter::Resize(Panel(), AISize{480, 300});
+    EXPECT_EQ(Light().geometry().bottom() - light.bottom(), 300 - 494);
+}
+
+TEST_F(ViewerPanelTest, ShowSepsOnlyOpensThePanelCompact)
+{
+    WritePreferences("[Hueline/Viewer]\nShowSepsOnly = 1\n");
+    Start(EngineAttendance::Ready);
+    hostsim::PanelCenter::Show(Panel(), true);
+    EXPECT_EQ(PanelWindow().size(), QSize(480, 374));
+}
+
+TEST_F(ViewerPanelTest, TheLightFollowsTheEnginesConnectionLive)
+{
+    struct Case
+    {
+        ASInt32 status;
+        int light;
+    };
+    constexpr Case kCases[] = {{1, kOrangeLight}, {0, kGreenLight}, {2, kRedLight}, {-1, kRedLight}};
+    Start(EngineAttendance::Ready);
+    for (const Case& c : kCases) {
+        Control().SetConnectionStatus(c.status, "Connected", "Fine.");
+        EXPECT_EQ(LightShown(), c.light) << "status " << c.status;
+        EXPECT_EQ(Light().toolTip(), "Fine.");
+    }
+}
+
+int g_statusQueries = 0;
+
+// An engine that announces a new state from inside its status call.
+ASErr AnnouncingStatus(char* title, ASInt32, char* message, ASInt32, ASInt32* status, AIBoolean)
+{
+    ++g_statusQueries;
+    title[0] = message[0] = '\0';
+    *status = 0;
+    hostsim::Host::Current().Broadcast("HL Conn Stat");
+    return kNoErr;
+}
+
+TEST_F(ViewerPanelTest, AMissingConnectionSuiteIsSoughtAgainAndANestedRefreshIsDropped)
+{
+    static const HLKilnHLSuite kAnnouncing = {{}, AnnouncingStatus};
+    m_host.Suites().SetMissing(kConnectionSuite, true);
+    Start(EngineAttendance::Ready);
+    EXPECT_EQ(LightShown(), kRedLight);
+    EXPECT_EQ(Light().toolTip().toStdString(), kNoConnectionMessage);
+    m_host.Suites().Add(kAnnouncing);
+    m_host.Suites().SetMissing(kConnectionSuite, false);
+    g_statusQueries = 0;
+    m_host.Broadcast("HL Conn Stat");
+    EXPECT_EQ(g_statusQueries, 1);
+    EXPECT_EQ(LightShown(), kGreenLight);
+}
+
+// Queries within 600 host time counts of the last full one pass the recent flag; the stored time
+// plus 600 wraps at 32 bits. The count starts 1024 before the wrap; the panel's first refresh is
+// a full query there.
+TEST_F(ViewerPanelTest, TheRecentFlagFollowsTheHostTimeCount)
+{
+    struct Case
+    {
+        long long ticks;
+        const char* query;
+    };
+    constexpr Case kCases[] = {
+        {600, "GetConnectionStatus(256, 256, 1)"},  // exactly 600 after the first query
+        {1, "GetConnectionStatus(256, 256, 0)"},    // 601: a full query, stored
+        {424, "GetConnectionStatus(256, 256, 1)"},  // the count wrapped, so did the stored time + 600
+        {200, "GetConnectionStatus(256, 256, 0)"},
+    };
+    m_host.SetTickCounterStart(0xFFFFFC00u);
+    Start(EngineAttendance::Ready);
+    TakeEngineCalls();
+    for (const Case& c : kCases) {
+        m_host.AdvanceTicks(c.ticks);
+        m_host.Broadcast("HL Conn Stat");
+        EXPECT_EQ(StatusQueries(), std::vector<std::string>{c.query}) << "after " << c.ticks << " ticks";
+    }
+}
+
+TEST_F(ViewerPanelTest, TheInkWarningLightsExactlyForAForeignInk)
+{
+    struct Case
+    {
+        const char* sample;  // opened and current; null: none yet
+        bool warning;
+    };
+    constexpr Case kCases[] = {{nullptr, false}, {"label.json", false}, {"unknown-spot.json", true}};
+    Start(EngineAttendance::Ready);
+    for (const Case& c : kCases) {
+        if (c.sample != nullptr)
+            OpenDocument(c.sample);
+        m_host.Broadcast("HL Conn Stat");
+        EXPECT_EQ(WarningIcon().isEnabled(), c.warning) << (c.sample ? c.sample : "no document");
+        EXPECT_EQ(WarningIcon().toolTip().startsWith(kWarningStart), c.warning);
+        EXPECT_EQ(WarningIcon().toolTip().isEmpty(), !c.warning);
+    }
+}
+
+TEST_F(ViewerPanelTest, WithoutTheInkSuitesTheWarningStaysOff)
+{
+    m_host.Suites().SetMissing("HL Ink Suite", true);
+    m_host.Suites().SetMissing("HL InkBook Suite", true);
+    Start(EngineAttendance::Ready);
+    OpenDocument("unknown-spot.json");
+    m_host.Broadcast("HL Conn Stat");
+    EXPECT_FALSE(WarningIcon().isEnabled());
+    EXPECT_TRUE(WarningIcon().toolTip().isEmpty());
+}
+
+TEST_F(ViewerPanelTest, TheLinkToggleStartsCheckedAndTheFlyoutOffersDotGainSettings)
+{
+    Start(EngineAttendance::Ready);
+    const auto* toggle = qobject_cast<QAbstractButton*>(Picture({kLinkedPicture}));
+    ASSERT_NE(toggle, nullptr);
+    EXPECT_TRUE(toggle->isChecked());
+    const hostsim::FlyoutMenu* menu = m_host.Panels().FlyoutMenus().Find(Panel().flyoutMenu);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->items.size(), 1u);
+    EXPECT_EQ(menu->items[0].text, u"Dot Gain Settings...");
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "viewer/LinkSection.h"
+
+#include "plugin/OspryPlugin.h"
+#include "settings/ui/BottomBar.h"
+#include "toolkit/RVADM_Frame.h"
+#include "viewer/LinkSectionViewChangeNTFY.h"
+#include "viewer/OspryDialog.h"
+#include "viewer/SyncViewButton.h"
+
+LinkSection::LinkSection(OspryDialog& panel) : m_panel(panel) {}
+
+void LinkSection::Create()
+{
+    m_frame = new qRVADM::RVADM_Frame(&m_panel);
+    m_frame->SetFrameStyle(QFrame::NoFrame, QFrame::Plain);
+    m_frame->SetMargins(0);
+    if (OspryPlugin* plugin = m_panel.GetPlugin()) {
+        m_notifier = new LinkSectionViewChangeNTFY(plugin);
+        plugin->AddNotifier(m_notifier);
+    }
+    m_button = new SyncViewButton(m_frame, *this);
+}
+
+void LinkSection::Layout(qRVADM::RVADM_Item& leftNeighbour)
+{
+    if (m_frame == nullptr)
+        return;
+    m_frame->SetSize(m_button->GetWidth() + BottomBar::kFramePadding, BottomBar::kFrameHeight);
+    qRVADM::RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical,
+                                    BottomBar::kNeighbourSpacing);
+    qRVADM::RVADM_Item::PlaceInParent(m_button, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical |
+                                                    qRVADM::kAlignCenterHorizontal);
+}
+
+bool LinkSection::IsLinked() const
+{
+    return m_button != nullptr && m_button->IsChecked();
+}
+
+void LinkSection::SetLinked(bool linked)
+{
+    if (m_button == nullptr)
+        return;
+    m_button->SetLinked(linked);
+    if (linked)
+        PullHostView();
+}
+
+void LinkSection::PullHostView() {}

@@ -1,0 +1,44 @@
+#pragma once
+
+class LinkSectionViewChangeNTFY;
+class OspryDialog;
+class SyncViewButton;
+
+namespace qRVADM {
+class RVADM_Frame;
+class RVADM_Item;
+}  // namespace qRVADM
+
+// The view link of the panel's bottom bar: a borderless frame holding the link toggle, and the
+// notifier that pulls the host's view whenever it changes. The link is on exactly when the
+// toggle is checked; it starts on. Items belong to the panel's item tree, the notifier to the
+// plug-in's notifier registry.
+class LinkSection
+{
+public:
+    // `panel` outlives the section.
+    explicit LinkSection(OspryDialog& panel);
+    virtual ~LinkSection() = default;
+
+    LinkSection(const LinkSection&) = delete;
+    LinkSection& operator=(const LinkSection&) = delete;
+
+    // Creates the frame, registers the notifier with the plug-in and creates the toggle, checked.
+    void Create();
+    // Places the frame right of `leftNeighbour` (overlapping its edge), the toggle inside it.
+    void Layout(qRVADM::RVADM_Item& leftNeighbour);
+
+    bool IsLinked() const;
+    // Checks or unchecks the toggle; turning the link on pulls the host's view at once.
+    void SetLinked(bool linked);
+    // Host view -> canvas, when the link is on: the job view section's `PullHostView`. The
+    // canvas and that operation come with the view synchronisation; until then there is no
+    // canvas to pull into and this does nothing.
+    void PullHostView();
+
+private:
+    qRVADM::RVADM_Frame* m_frame = nullptr;
+    LinkSectionViewChangeNTFY* m_notifier = nullptr;
+    SyncViewButton* m_button = nullptr;
+    OspryDialog& m_panel;
+};

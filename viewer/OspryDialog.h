@@ -1,0 +1,80 @@
+#pragma once
+
+#include "plugin/TKW_AIOwnedPanel.h"
+#include "toolkit/RVADM_NonModalDialog.h"
+#include "viewer/PanelMode.h"
+
+#include <cstdint>
+#include <memory>
+
+class HuelineSection;
+class InkWarningSection;
+class LinkSection;
+class OspryPlugin;
+class SideBar;
+
+namespace qRVADM {
+class RVADM_Frame;
+}
+
+// The viewer's one panel, "Hueline Viewer": the preview area above, the bottom bar below (ink
+// warning, connection status, view link) and the flyout-menu entry for the dot gain settings.
+// Created by the plug-in once the host has started, owned through its owned-panels list and
+// deleted at application shut-down. The panel owns its sections; sections reach each other only
+// through its accessors. Host UI thread only.
+class OspryDialog final : public qRVADM::RVADM_NonModalDialog, public TKW_AIOwnedPanel
+{
+public:
+    static constexpr const char* kPanelName = "Hueline Viewer";
+    static constexpr std::int32_t kPanelIcon = 16100;
+    static constexpr std::int32_t kPanelWidth = 480;
+    // Pixels kept free under the preview.
+    static constexpr std::int32_t kBottomGap = 9;
+    // Below this local height the host has collapsed the panel: nothing is laid out.
+    static constexpr std::int32_t kCollapsedHeight = 100;
+
+    // Registers itself as `plugin`'s panel (cleared again by the destructor) and creates the host
+    // panel, which runs the item hooks. `plugin` may be null (no plug-in to tell).
+    explicit OspryDialog(OspryPlugin* plugin);
+    ~OspryDialog() override;
+
+    // The panel's height in `mode`; 0 for a value that is no mode.
+    static std::int32_t HeightFor(PanelMode mode);
+
+    PanelMode GetMode() const { return m_mode; }
+    // Stores `mode` (values other than Expanded and Compact are ignored). Without `force` the
+    // current mode changes nothing; a real change resizes the panel, `force` alone does not.
+    void SetMode(PanelMode mode, bool force);
+
+    OspryPlugin* GetPlugin() const { return m_plugin; }
+    std::int32_t GetBottomGap() const { return m_bottomGap; }
+    bool AreItemsCreated() const { return m_itemsCreated; }
+    // Sections; null before `CreateItems`.
+    HuelineSection* GetStatusSection() const { return m_statusSection.get(); }
+    InkWarningSection* GetInkWarningSection() const { return m_inkWarningSection.get(); }
+    LinkSection* GetLinkSection() const { return m_linkSection.get(); }
+
+    void CreateItems() override;
+    // Reads "ShowSepsOnly": Compact when set, else Expanded.
+    void InitItems() override;
+    // Nothing is kept across sessions beyond what the plug-in records.
+    void CommitItems() override;
+    void Layout() override;
+    // Shown and hidden also tell the plug-in, which records the visibility for the next start.
+    void OnPanelEvent(std::int32_t code) override;
+
+private:
+    static bool IsMode(PanelMode mode);
+    void ApplyModeSize();
+    void LayOutSeparator();
+
+    qRVADM::RVADM_Frame* m_separator = nullptr;  // the panel's item tree owns the items
+    std::unique_ptr<InkWarningSection> m_inkWarningSection;
+    std::unique_ptr<HuelineSection> m_statusSection;
+    std::unique_ptr<LinkSection> m_linkSection;
+    std::unique_ptr<SideBar> m_sideBar;
+    bool m_itemsCreated = false;
+    std::int32_t m_bottomGap = kBottomGap;
+    PanelMode m_mode = PanelMode::Expanded;
+    OspryPlugin* m_plugin;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "toolkit/RVADM_PictureToggle.h"
+
+class LinkSection;
+
+// The view-link toggle: checked, the panel's canvas follows the host's document view and the
+// other way round. It shows a linked chain while checked and a broken one otherwise.
+class SyncViewButton final : public qRVADM::RVADM_PictureToggle
+{
+public:
+    static constexpr std::int32_t kLinkedPicture = 16051;
+    static constexpr std::int32_t kUnlinkedPicture = 16052;
+
+    // Created checked and auto-raised; `section` outlives the button.
+    SyncViewButton(qRVADM::RVADM_ItemParent* parent, LinkSection& section);
+
+    // Checks or unchecks without notifying; the picture follows.
+    void SetLinked(bool linked);
+    // A user click (code 2) that checked the toggle pulls the host's view at once; unchecking
+    // only turns the link off.
+    void Notify(std::int32_t code) override;
+
+private:
+    LinkSection& m_section;
+};
