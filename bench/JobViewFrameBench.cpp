@@ -8,11 +8,9 @@
 #include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/AIDocumentViewSuite.h"
 #include "plugin/suites/AIUserSuite.h"
-#include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
-#include "plugin/suites/SPBasicSuite.h"
-#include "sim/host/Host.h"
 #include "sim/host/StandardStartup.h"
+#include "tests/support/EngineJob.h"
 #include "toolkit/RVADM_ModalDialog.h"
 #include "viewer/JobViewFrame.h"
 
@@ -60,34 +58,6 @@ void RenderingRepaint(benchmark::State& state)
 BENCHMARK(CachedRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(RenderingRepaint)->Unit(benchmark::kMillisecond);
 
-template <typename Suite>
-const Suite* Acquire(const hostsim::Host& host)
-{
-    const void* procs = nullptr;
-    return host.BasicSuite()->AcquireSuite(Suite::kName, Suite::kVersion, &procs) == kNoErr
-               ? static_cast<const Suite*>(procs)
-               : nullptr;
-}
-
-// The label sample's job generated in `host`; its document, null when that failed.
-AIDocumentHandle GenerateLabel(hostsim::Host& host)
-{
-    std::string error;
-    AIDocumentHandle label = nullptr;
-    if (!host.LoadPlugin(KILN_PLUGIN, error) || !(label = host.Documents().Open(SAMPLES_DIR "/label.json", error))) {
-        std::cerr << error << "\n";
-        return nullptr;
-    }
-    host.Startup();
-    const auto* odl = Acquire<HLKilnODLSuite>(host);
-    if (!odl)
-        return nullptr;
-    HLKilnResultHandle result = odl->RunGeneration();
-    const bool generated = odl->ResultSucceeded(result) != 0;
-    odl->ReleaseResult(result);
-    return generated ? label : nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -97,12 +67,15 @@ int main(int argc, char** argv)
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     hostsim::Host host;
-    AIDocumentHandle label = GenerateLabel(host);
-    EngineSuitePointers().kiln = Acquire<HLKilnSuite>(host);
+    std::string error;
+    AIDocumentHandle label = StartWithJob(host, KILN_PLUGIN, SAMPLES_DIR "/label.json", error);
+    EngineSuitePointers().kiln = AcquireHostSuite<HLKilnSuite>(host);
     double height = 0.0;
     double width = 0.0;
-    if (!label || !EngineSuitePointers().kiln || EngineSuitePointers().kiln->GetJobSize(&height, &width) != kNoErr)
+    if (!label || !EngineSuitePointers().kiln || EngineSuitePointers().kiln->GetJobSize(&height, &width) != kNoErr) {
+        std::cerr << error << "\n";
         return 1;
+    }
     const ScopedHostSuite<AIDocumentSuite> documents(host.BasicSuite());
     const ScopedHostSuite<AIDocumentViewSuite> views(host.BasicSuite());
     const ScopedHostSuite<AIUserSuite> user(host.BasicSuite());

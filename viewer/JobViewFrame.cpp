@@ -45,10 +45,7 @@ bool JobViewFrame::SetViewRect(const JobRect& rect)
 
 bool JobViewFrame::ShowRect(const JobRect& rect)
 {
-    if (!SetViewRect(rect))
-        return false;
-    Invalidate();
-    return true;
+    return InvalidateIf(SetViewRect(rect));
 }
 
 double JobViewFrame::GetZoom()
@@ -66,27 +63,18 @@ bool JobViewFrame::SetZoom(double factor)
 bool JobViewFrame::ZoomInAt(const JobPoint& point)
 {
     RefreshZoomCorrection();
-    if (!m_geometry.ZoomInAt(point))
-        return false;
-    Invalidate();
-    return true;
+    return InvalidateIf(m_geometry.ZoomInAt(point));
 }
 
 bool JobViewFrame::ZoomOutAt(const JobPoint& point)
 {
     RefreshZoomCorrection();
-    if (!m_geometry.ZoomOutAt(point))
-        return false;
-    Invalidate();
-    return true;
+    return InvalidateIf(m_geometry.ZoomOutAt(point));
 }
 
 bool JobViewFrame::Pan(double dx, double dy)
 {
-    if (!m_geometry.Pan(dx, dy))
-        return false;
-    Invalidate();
-    return true;
+    return InvalidateIf(m_geometry.Pan(dx, dy));
 }
 
 void JobViewFrame::KeepZoomOnResize()
@@ -114,6 +102,13 @@ void JobViewFrame::Draw(qRVADM::IADMDrawer& drawer)
     const QPixmap& image = m_cache.Bring(*kiln, DeviceRect(), m_geometry.ViewRect());
     if (!image.isNull())
         drawer.GetPainter().drawPixmap(rect(), image);
+}
+
+bool JobViewFrame::InvalidateIf(bool viewChanged)
+{
+    if (viewChanged)
+        Invalidate();
+    return viewChanged;
 }
 
 void JobViewFrame::RefreshZoomCorrection()

@@ -50,6 +50,8 @@ public:
     void Draw(qRVADM::IADMDrawer& drawer) override;
 
 private:
+    // Invalidate when the view changed; returns `viewChanged`.
+    bool InvalidateIf(bool viewChanged);
     void RefreshZoomCorrection();
     // Whether the host reports the job document as its current document.
     bool ShowsJobDocument() const;

@@ -14,12 +14,10 @@
 #include "plugin/suites/AIDocumentViewSuite.h"
 #include "plugin/suites/AIUserSuite.h"
 #include "plugin/suites/FourCC.h"
-#include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
-#include "plugin/suites/SPBasicSuite.h"
 #include "sim/host/DocumentView.h"
-#include "sim/host/Host.h"
 #include "sim/host/StandardStartup.h"
+#include "tests/support/EngineJob.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -51,20 +49,12 @@ ASErr WatchedRenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 ri
     return g_watch.failing ? FourCC("Mem!") : g_watch.real->RenderPreview(top, bottom, left, right, area, pixels);
 }
 
-template <typename Suite>
-const Suite* Acquire(const hostsim::Host& host)
-{
-    const void* procs = nullptr;
-    return host.BasicSuite()->AcquireSuite(Suite::kName, Suite::kVersion, &procs) == kNoErr
-               ? static_cast<const Suite*>(procs)
-               : nullptr;
-}
-
-hostsim::Host& StartedHost(hostsim::Host& host)
+// The host with the label sample's job generated; `label` receives the document.
+hostsim::Host& WithLabelJob(hostsim::Host& host, AIDocumentHandle& label)
 {
     std::string error;
-    EXPECT_NE(host.LoadPlugin(KILN_PLUGIN, error), nullptr) << error;
-    host.Startup();
+    label = StartWithJob(host, KILN_PLUGIN, SAMPLES_DIR "/label.json", error);
+    EXPECT_NE(label, nullptr) << error;
     return host;
 }
 
@@ -72,19 +62,12 @@ class JobViewFrameTest : public testing::Test
 {
 protected:
     JobViewFrameTest()
-        : m_documents(StartedHost(m_host).BasicSuite())
+        : m_documents(WithLabelJob(m_host, m_label).BasicSuite())
         , m_views(m_host.BasicSuite())
         , m_user(m_host.BasicSuite())
     {
-        std::string error;
-        m_label = m_host.Documents().Open(SAMPLES_DIR "/label.json", error);
-        EXPECT_NE(m_label, nullptr) << error;
-        const auto* odl = Acquire<HLKilnODLSuite>(m_host);
-        HLKilnResultHandle result = odl->RunGeneration();
-        EXPECT_NE(odl->ResultSucceeded(result), 0);
-        odl->ReleaseResult(result);
         g_watch = EngineWatch();
-        g_watch.real = Acquire<HLKilnSuite>(m_host);
+        g_watch.real = AcquireHostSuite<HLKilnSuite>(m_host);
         m_kiln = *g_watch.real;
         m_kiln.RenderPreview = WatchedRenderPreview;
         EngineSuitePointers().kiln = &m_kiln;
@@ -149,10 +132,10 @@ protected:
     }
 
     hostsim::Host m_host;
+    AIDocumentHandle m_label = nullptr;  // before the suites, whose initialisation sets it
     ScopedHostSuite<AIDocumentSuite> m_documents;
     ScopedHostSuite<AIDocumentViewSuite> m_views;
     ScopedHostSuite<AIUserSuite> m_user;
-    AIDocumentHandle m_label = nullptr;
     HLKilnSuite m_kiln{};
     double m_jobHeight = 0.0;
     double m_jobWidth = 0.0;
