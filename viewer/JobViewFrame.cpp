@@ -9,6 +9,8 @@
 
 #include <QPainter>
 
+#include <optional>
+
 namespace {
 
 // The host's scale factor for its first document view; none when the host has no view.
@@ -128,9 +130,5 @@ bool JobViewFrame::ShowsJobDocument() const
 QRect JobViewFrame::DeviceRect() const
 {
     const double ratio = devicePixelRatioF();
-    const QRect local = rect();
-    const auto scaled = [ratio](int coordinate) { return static_cast<int>(coordinate * ratio); };
-    const int left = scaled(local.left());
-    const int top = scaled(local.top());
-    return QRect(left, top, scaled(local.x() + local.width()) - left, scaled(local.y() + local.height()) - top);
+    return QRect(0, 0, static_cast<int>(width() * ratio), static_cast<int>(height() * ratio));
 }

@@ -55,7 +55,7 @@ private:
     void RefreshZoomCorrection();
     // Whether the host reports the job document as its current document.
     bool ShowsJobDocument() const;
-    // The canvas's local rectangle in device pixels, each coordinate truncated.
+    // The canvas's local rectangle in device pixels: origin (0, 0), each side truncated.
     QRect DeviceRect() const;
 
     JobViewGeometry m_geometry;
