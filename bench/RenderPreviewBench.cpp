@@ -2,10 +2,8 @@
 // visible rectangle at a zoom, against rendering the whole page at that zoom and cropping the
 // same rectangle out of it. Zoom is device pixels per point (100 % = 1).
 
-#include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
-#include "plugin/suites/SPBasicSuite.h"
-#include "sim/host/Host.h"
+#include "tests/support/EngineJob.h"
 
 #include <QGuiApplication>
 
@@ -112,15 +110,6 @@ void Sizes(benchmark::internal::Benchmark* bench)
 BENCHMARK(VisibleRectangle)->Apply(Sizes);
 BENCHMARK(WholePageCropped)->Apply(Sizes);
 
-template <typename Suite>
-const Suite* Acquire(const hostsim::Host& host)
-{
-    const void* procs = nullptr;
-    return host.BasicSuite()->AcquireSuite(Suite::kName, Suite::kVersion, &procs) == kNoErr
-               ? static_cast<const Suite*>(procs)
-               : nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -130,19 +119,12 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     hostsim::Host host;
     std::string error;
-    if (!host.LoadPlugin(KILN_PLUGIN, error) || !host.Documents().Open(SAMPLES_DIR "/label.json", error)) {
+    if (!StartWithJob(host, KILN_PLUGIN, SAMPLES_DIR "/label.json", error)) {
         std::cerr << error << "\n";
         return 1;
     }
-    host.Startup();
-    g_kiln = Acquire<HLKilnSuite>(host);
-    const auto* odl = Acquire<HLKilnODLSuite>(host);
-    if (!g_kiln || !odl)
-        return 1;
-    HLKilnResultHandle result = odl->RunGeneration();
-    const bool generated = odl->ResultSucceeded(result) != 0;
-    odl->ReleaseResult(result);
-    if (!generated || g_kiln->GetJobSize(&g_jobHeight, &g_jobWidth) != kNoErr)
+    g_kiln = AcquireHostSuite<HLKilnSuite>(host);
+    if (!g_kiln || g_kiln->GetJobSize(&g_jobHeight, &g_jobWidth) != kNoErr)
         return 1;
 
     benchmark::Initialize(&argc, argv);

@@ -1,0 +1,44 @@
+#pragma once
+
+// The engine plug-in driven directly in a simulated host, as tests and benchmarks of the preview
+// do: suites acquired through the host's basic suite, and a document's job generated.
+
+#include "plugin/suites/HLKilnODLSuite.h"
+#include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/Host.h"
+
+#include <string>
+
+// The suite as a plug-in acquires it; null when the host refuses. Not released: callers hold it
+// for the host's life.
+template <typename Suite>
+const Suite* AcquireHostSuite(const hostsim::Host& host)
+{
+    const void* procs = nullptr;
+    return host.BasicSuite()->AcquireSuite(Suite::kName, Suite::kVersion, &procs) == kNoErr
+               ? static_cast<const Suite*>(procs)
+               : nullptr;
+}
+
+// Loads the engine's plug-in file, opens the document file, starts the host and generates the
+// document's job. Returns the document, or null with `error` set.
+inline AIDocumentHandle StartWithJob(hostsim::Host& host, const std::string& engineFile,
+                                     const std::string& documentFile, std::string& error)
+{
+    AIDocumentHandle document = nullptr;
+    if (!host.LoadPlugin(engineFile, error) || !(document = host.Documents().Open(documentFile, error)))
+        return nullptr;
+    host.Startup();
+    const HLKilnODLSuite* odl = AcquireHostSuite<HLKilnODLSuite>(host);
+    if (odl == nullptr) {
+        error = "the engine's suites are missing";
+        return nullptr;
+    }
+    const auto result = odl->RunGeneration();
+    const bool generated = odl->ResultSucceeded(result) != 0;
+    char message[256] = "";
+    odl->GetResultMessage(result, message, sizeof message);
+    odl->ReleaseResult(result);
+    error = message;
+    return generated ? document : nullptr;
+}
