@@ -7,6 +7,9 @@
 #include "sim/host/HostSuites.h"
 #include "sim/host/PiplReader.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -54,6 +57,12 @@ Host::~Host()
     if (running)
         Shutdown();
     m_panels.DestroyAll();
+    // What the plug-ins queued while shutting down still reaches their code, as in the real
+    // application, whose event loop runs on until the plug-ins are unloaded.
+    if (QCoreApplication::instance()) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     while (!m_plugins.empty())
         m_plugins.pop_back();
     g_current = nullptr;
