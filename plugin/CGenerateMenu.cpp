@@ -1,17 +1,23 @@
 #include "plugin/CGenerateMenu.h"
 
 #include "plugin/OspryPlugin.h"
+#include "toolkit/RVADM_Types.h"
 #include "viewer/OspryDialog.h"
+#include "viewer/UpdateGenButton.h"
+#include "viewer/UpdateGenSection.h"
 
 CGenerateMenu::CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
     : TKW_AIMenu(parent, "Generate", false), m_plugin(plugin)
 {
 }
 
-// The click on the panel's Generate/Update button comes with that button.
 ASErr CGenerateMenu::Go(AIMenuMessage*)
 {
-    if (OspryDialog* panel = m_plugin->GetPanel())
-        panel->ShowPanel(true);
+    OspryDialog* panel = m_plugin->GetPanel();
+    if (panel == nullptr)
+        return kNoErr;
+    panel->ShowPanel(true);
+    if (const UpdateGenSection* section = panel->GetUpdateGenSection(); section != nullptr && section->GetButton())
+        section->GetButton()->Notify(qRVADM::kNotifyUserChanged);
     return kNoErr;
 }

@@ -136,6 +136,16 @@ void RVADM_NonModalDialog::SetSize(std::int32_t width, std::int32_t height)
     panels->SetSize(m_panel, &size);
 }
 
+void RVADM_NonModalDialog::SetMinimumWidth(std::int32_t width)
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    if (m_panel == nullptr || panels == nullptr)
+        return;
+    const double factor = HostPixelsPerPixel();
+    const AISize minimum{Scaled(width, factor), Scaled(kMinimumPanelSize.height, factor)};
+    panels->SetMinimumSize(m_panel, &minimum);
+}
+
 void RVADM_NonModalDialog::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -28,6 +28,9 @@ public:
     // Places the frame right of `leftNeighbour` (overlapping its edge), the toggle inside it.
     void Layout(qRVADM::RVADM_Item& leftNeighbour);
 
+    // Null before `Create`.
+    qRVADM::RVADM_Frame* GetFrame() const { return m_frame; }
+
     bool IsLinked() const;
     // Checks or unchecks the toggle; turning the link on pulls the host's view at once.
     void SetLinked(bool linked);

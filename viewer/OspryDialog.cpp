@@ -6,8 +6,10 @@
 #include "settings/ui/HuelineSection.h"
 #include "settings/ui/InkWarningSection.h"
 #include "toolkit/RVADM_Frame.h"
+#include "viewer/JobViewSection.h"
 #include "viewer/LinkSection.h"
 #include "viewer/SideBar.h"
+#include "viewer/UpdateGenSection.h"
 
 namespace {
 
@@ -22,6 +24,11 @@ constexpr ModeSize kModeSizes[] = {
     {PanelMode::Expanded, 494},
     {PanelMode::Compact, 374},
 };
+
+// The separator takes the button frame's top (MoveTop), then spans the panel.
+constexpr std::uint32_t kSeparatorAlignment = qRVADM::kAlignNone | qRVADM::kAlignMoveTop;
+static_assert(kSeparatorAlignment == 1056);
+constexpr std::int32_t kSeparatorHeight = 2;
 
 }  // namespace
 
@@ -64,12 +71,16 @@ void OspryDialog::SetMode(PanelMode mode, bool force)
     m_mode = mode;
     if (changed)
         ApplyModeSize();
+    if (m_itemsCreated)
+        m_updateGenSection->OnModeChanged(m_mode);
 }
 
 void OspryDialog::CreateItems()
 {
     RVADM_NonModalDialog::CreateItems();
     ApplyModeSize();
+    m_jobViewSection = std::make_unique<JobViewSection>(*this);
+    m_jobViewSection->Create();
     m_separator = new qRVADM::RVADM_Frame(this);
     m_separator->SetFrameStyle(QFrame::HLine, QFrame::Sunken);
     const bool expanded = m_mode == PanelMode::Expanded;
@@ -79,6 +90,8 @@ void OspryDialog::CreateItems()
     m_statusSection->Create(expanded);
     m_linkSection = std::make_unique<LinkSection>(*this);
     m_linkSection->Create();
+    m_updateGenSection = std::make_unique<UpdateGenSection>(*this);
+    m_updateGenSection->Create();
     m_sideBar = std::make_unique<SideBar>(*this);
     m_itemsCreated = true;
 }
@@ -87,6 +100,7 @@ void OspryDialog::InitItems()
 {
     RVADM_NonModalDialog::InitItems();
     SetMode(ViewerPreferences::ShowSepsOnly() != 0 ? PanelMode::Compact : PanelMode::Expanded, false);
+    m_jobViewSection->SetTrapLayerVisible(ViewerPreferences::HideTrapLayer() == 0);
 }
 
 void OspryDialog::CommitItems() {}
@@ -97,20 +111,43 @@ void OspryDialog::Layout()
     GetLocalRect(local);
     if (!m_itemsCreated || local.Height() <= kCollapsedHeight)
         return;
+    m_jobViewSection->Layout();
     m_inkWarningSection->Layout();
     m_statusSection->Layout(*m_inkWarningSection->GetFrame());
     m_linkSection->Layout(*m_statusSection->GetFrame());
+    m_updateGenSection->Layout();
+    KeepGroupsApart();
     LayOutSeparator();
 }
 
-// The separator runs the panel's full width along the top of the bottom bar.
+// The view link (left) and the Generate/Update button (right) keep kGroupGap between them: the
+// panel cannot be made narrower than that, and a panel that already is gets a wider layout.
+void OspryDialog::KeepGroupsApart()
+{
+    RVADM_Rect link;
+    m_linkSection->GetFrame()->GetBoundsRect(link);
+    RVADM_Rect button;
+    m_updateGenSection->GetButtonFrame()->GetBoundsRect(button);
+    if (button.left >= link.right + kGroupGap) {
+        SetMinimumWidth(link.right + kGroupGap + button.Width() + kResizeGripSide);
+        return;
+    }
+    RVADM_Rect local;
+    GetLocalRect(local);
+    local.right += kGroupGap + link.right - button.left;
+    SetLocalRect(local);
+    SetMinimumWidth(local.right);
+}
+
+// The separator runs the panel's full width along the top of the button frame.
 void OspryDialog::LayOutSeparator()
 {
     RVADM_Rect local;
     GetLocalRect(local);
-    RVADM_Rect bar;
-    m_inkWarningSection->GetFrame()->GetBoundsRect(bar);
-    m_separator->SetBoundsRect(RVADM_Rect{0, bar.top - 2, local.right, bar.top});
+    m_separator->SetHeight(kSeparatorHeight);
+    qRVADM::RVADM_Item::AlignTo(m_updateGenSection->GetButtonFrame(), m_separator, kSeparatorAlignment);
+    const std::int32_t top = m_separator->GetTop();
+    m_separator->SetBoundsRect(RVADM_Rect{0, top, local.right, top + kSeparatorHeight});
 }
 
 void OspryDialog::OnPanelEvent(std::int32_t code)
@@ -118,6 +155,10 @@ void OspryDialog::OnPanelEvent(std::int32_t code)
     RVADM_NonModalDialog::OnPanelEvent(code);
     if (m_plugin != nullptr && (code == kPanelShown || code == kPanelHidden))
         m_plugin->RecordPanelVisible(code == kPanelShown);
+    if (code == kPanelShown && m_itemsCreated) {
+        m_updateGenSection->ForgetLastDocument();
+        m_updateGenSection->OnDocumentChanged();
+    }
 }
 
 void OspryDialog::OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry)

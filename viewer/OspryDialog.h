@@ -9,17 +9,20 @@
 
 class HuelineSection;
 class InkWarningSection;
+class JobViewSection;
 class LinkSection;
 class OspryPlugin;
 class SideBar;
+class UpdateGenSection;
 
 namespace qRVADM {
 class RVADM_Frame;
 class RVADM_MenuEntry;
 }  // namespace qRVADM
 
-// The viewer's one panel, "Hueline Viewer": the preview area above, the bottom bar below (ink
-// warning, connection status, view link) and the flyout-menu entry for the dot gain settings.
+// The viewer's one panel, "Hueline Viewer": the preview canvas above, the bottom bar below (ink
+// warning, connection status, view link; the Generate/Update button at the right) and the
+// flyout-menu entry for the dot gain settings.
 // Created by the plug-in once the host has started, owned through its owned-panels list and
 // deleted at application shut-down. The panel owns its sections; sections reach each other only
 // through its accessors. Host UI thread only.
@@ -33,6 +36,8 @@ public:
     static constexpr std::int32_t kBottomGap = 9;
     // Below this local height the host has collapsed the panel: nothing is laid out.
     static constexpr std::int32_t kCollapsedHeight = 100;
+    // Kept free between the view link and the Generate/Update button.
+    static constexpr std::int32_t kGroupGap = 20;
 
     // Registers itself as `plugin`'s panel (cleared again by the destructor) and creates the host
     // panel, which runs the item hooks. `plugin` may be null (no plug-in to tell).
@@ -45,23 +50,28 @@ public:
     PanelMode GetMode() const { return m_mode; }
     // Stores `mode` (values other than Expanded and Compact are ignored). Without `force` the
     // current mode changes nothing; a real change resizes the panel, `force` alone does not.
+    // Either way the Generate/Update section is told the mode.
     void SetMode(PanelMode mode, bool force);
 
     OspryPlugin* GetPlugin() const { return m_plugin; }
     std::int32_t GetBottomGap() const { return m_bottomGap; }
     bool AreItemsCreated() const { return m_itemsCreated; }
     // Sections; null before `CreateItems`.
+    JobViewSection* GetJobViewSection() const { return m_jobViewSection.get(); }
+    UpdateGenSection* GetUpdateGenSection() const { return m_updateGenSection.get(); }
     HuelineSection* GetStatusSection() const { return m_statusSection.get(); }
     InkWarningSection* GetInkWarningSection() const { return m_inkWarningSection.get(); }
     LinkSection* GetLinkSection() const { return m_linkSection.get(); }
 
     void CreateItems() override;
-    // Reads "ShowSepsOnly": Compact when set, else Expanded.
+    // Reads "ShowSepsOnly": Compact when set, else Expanded; and "HideTrapLayer": the engine
+    // shows the trap layer unless it is set.
     void InitItems() override;
     // Nothing is kept across sessions beyond what the plug-in records.
     void CommitItems() override;
     void Layout() override;
-    // Shown and hidden also tell the plug-in, which records the visibility for the next start.
+    // Shown and hidden also tell the plug-in, which records the visibility for the next start;
+    // shown re-evaluates the current document at once.
     void OnPanelEvent(std::int32_t code) override;
     // "Dot Gain Settings..." opens the dot gain settings dialog; other entries run as usual.
     void OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry) override;
@@ -69,8 +79,11 @@ public:
 private:
     static bool IsMode(PanelMode mode);
     void ApplyModeSize();
+    void KeepGroupsApart();
     void LayOutSeparator();
 
+    std::unique_ptr<JobViewSection> m_jobViewSection;
+    std::unique_ptr<UpdateGenSection> m_updateGenSection;
     qRVADM::RVADM_Frame* m_separator = nullptr;  // the panel's item tree owns the items
     std::unique_ptr<InkWarningSection> m_inkWarningSection;
     std::unique_ptr<HuelineSection> m_statusSection;

@@ -29,11 +29,14 @@ constexpr const char* kGroupOnlyMenuTree =
     "Tool Palettes\n"
     "  Hueline [Hueline_HL]\n";
 
-// The panel, made when the engine is attached, shows the connection status and reads its mode.
+// The panel, made when the engine is attached, shows the connection status, reads its mode and
+// shows the trap layer.
 std::vector<std::string> AfterPanelCreation(std::vector<std::string> calls)
 {
     const std::string panelCalls[] = {"GetConnectionStatus(256, 256, 1)",
-                                      "GetBooleanPreference(\"Hueline/Viewer\", \"ShowSepsOnly\")"};
+                                      "GetBooleanPreference(\"Hueline/Viewer\", \"ShowSepsOnly\")",
+                                      "GetBooleanPreference(\"Hueline/Viewer\", \"HideTrapLayer\")",
+                                      "SetTrapLayerVisible(1)"};
     calls.insert(calls.begin(), std::begin(panelCalls), std::end(panelCalls));
     return calls;
 }
@@ -227,7 +230,7 @@ TEST_F(ViewerNotifierTest, ColourSettingsChangeReachesTheEngine)
     Start(EngineAttendance::Ready);
     TakeEngineCalls();
     m_host.ConfirmColorSettings();
-    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{"ColorSettingsChanged()"});
+    EXPECT_EQ(TakeEngineCalls(), (std::vector<std::string>{"ApplyColorSettings()", "ColorSettingsChanged()"}));
 }
 
 TEST_F(ViewerNotifierTest, ShutdownGivesBackTheInteractionSuiteHeldForTheToolkit)

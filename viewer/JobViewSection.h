@@ -1,0 +1,69 @@
+#pragma once
+
+#include "plugin/suites/SPTypes.h"
+
+#include <cstdint>
+
+class JobViewFrame;
+class OspryDialog;
+
+// The panel's preview area: owns the canvas and takes the engine's job into it or lets it go.
+// Job coordinates are millimetres from the top-left corner of the host document's page, y
+// downwards. The canvas belongs to the panel's item tree. Host UI thread only.
+class JobViewSection
+{
+public:
+    // Why a job is let go (`ReleaseJob`).
+    enum class ReleaseReason : std::int32_t
+    {
+        DocumentClosed = 4,    // only when the job's document is no longer open
+        GenerationFailed = 5,  // the engine's session is reset as well
+        Dropped = 6,
+    };
+
+    // `panel` outlives the section.
+    explicit JobViewSection(OspryDialog& panel);
+    virtual ~JobViewSection() = default;
+
+    JobViewSection(const JobViewSection&) = delete;
+    JobViewSection& operator=(const JobViewSection&) = delete;
+
+    // Creates the canvas on the panel: mouse tracking on, disabled, no job document.
+    void Create();
+    // The canvas spans the panel's width down to the bottom bar and keeps its zoom.
+    void Layout();
+
+    // Drops the canvas's image; the next paint asks the engine again.
+    void InvalidateCanvas();
+    // The host's colour settings changed: the engine takes them up.
+    void ApplyColorSettings();
+    // Tells the engine whether to show the trap layer and remembers the choice for each job.
+    void SetTrapLayerVisible(bool shown);
+
+    // Takes the engine's current job of the host's current document into the canvas and enables
+    // it. `fit` (or the view link) shows the whole job; otherwise the canvas keeps its view.
+    void SyncJob(bool fit);
+    void ReleaseJob(ReleaseReason reason);
+    // The current document's job is shown again (SyncJob without fitting) when it is the
+    // canvas's job document; otherwise the canvas is disabled, keeping that document, and false.
+    bool ReloadIfSameDocument();
+
+    // Null before `Create`.
+    JobViewFrame* GetCanvas() const { return m_canvas; }
+    bool IsCanvasEnabled() const;
+    // The page origin in job millimetres, from the last SyncJob.
+    double GetOriginX() const { return m_originX; }
+    double GetOriginY() const { return m_originY; }
+
+private:
+    void ReadPageOrigin();
+    void DisableCanvas();
+
+    JobViewFrame* m_canvas = nullptr;
+    OspryDialog& m_panel;
+    bool m_trapLayerShown = true;
+    double m_jobHeight = 0.0;
+    double m_jobWidth = 0.0;
+    double m_originX = 0.0;
+    double m_originY = 0.0;
+};
