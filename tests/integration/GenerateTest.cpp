@@ -1,0 +1,245 @@
+// Generate and Update in Viewer.aip with the simulated engine: the button and the "Generate" menu
+// command through the job life cycle, refusals and failures, and the canvas showing the engine's
+// pixels.
+
+#include "ViewerHost.h"
+
+#include "plugin/suites/HLKilnSuite.h"
+#include "sim/host/PanelCenter.h"
+#include "tests/support/EngineJob.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+using hostsim::EngineAttendance;
+
+std::string Sample(const char* name)
+{
+    return (std::filesystem::path(HUELINE_SAMPLES_DIR) / name).string();
+}
+
+bool Called(const std::vector<std::string>& calls, const std::string& entry)
+{
+    return std::any_of(calls.begin(), calls.end(), [&](const std::string& call) { return call.rfind(entry, 0) == 0; });
+}
+
+// Keeps the texts of the next modal dialog and closes it; the host must allow dialogs.
+void CloseNextDialog(std::vector<std::string>& texts)
+{
+    QTimer::singleShot(0, [&texts] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                texts.push_back(label->text().toStdString());
+        dialog->reject();
+    });
+}
+
+class GenerateTest : public ViewerHostTest
+{
+protected:
+    AIDocumentHandle Open(const std::string& path)
+    {
+        std::string error;
+        const AIDocumentHandle document = m_host.Documents().Open(path, error);
+        EXPECT_NE(document, nullptr) << error;
+        return document;
+    }
+
+    hostsim::Panel& Panel() { return *m_host.Panels().FindByName("Hueline Viewer"); }
+    void ShowPanel() { hostsim::PanelCenter::Show(Panel(), true); }
+    QWidget& Canvas() { return *hostsim::PanelCenter::WindowOf(Panel()).childAt(240, 100); }
+
+    QPushButton& Button()
+    {
+        for (QPushButton* button : hostsim::PanelCenter::WindowOf(Panel()).findChildren<QPushButton*>())
+            if (button->text() == "Generate" || button->text() == "Update")
+                return *button;
+        throw std::runtime_error("the panel has no Generate/Update button");
+    }
+
+    // Found by its key: its text changes.
+    AIMenuItemHandle GenerateHandle()
+    {
+        for (const AIMenuItemHandle item : m_host.Menus().ItemsOf("HLViewerMenuGroup"))
+            if (m_host.Menus().FindItem(item)->key == "Generate_HL")
+                return item;
+        throw std::runtime_error("no Generate menu command");
+    }
+    hostsim::MenuItem& GenerateItem() { return *m_host.Menus().FindItem(GenerateHandle()); }
+
+    const KilnControlSuite& Control() { return *AcquireHostSuite<KilnControlSuite>(m_host); }
+};
+
+// The whole life cycle on the label sample, one step after the other.
+TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
+{
+    struct Step
+    {
+        const char* what;
+        std::function<void()> act;
+        const char* label;  // the button's and the menu command's
+        bool offered;       // both enabled
+        bool canvas;        // enabled
+        bool generated;     // RunGeneration was called
+        bool reset;         // ResetSession was called
+    };
+    std::string error;
+    AIDocumentHandle label = Open(Sample("label.json"));
+    AIDocumentHandle other = nullptr;
+    Start(EngineAttendance::Ready);
+    const Step steps[] = {
+        {"start, panel hidden", [] {}, "Generate", false, false, false, false},
+        {"panel shown", [&] { ShowPanel(); }, "Generate", true, false, false, false},
+        {"Generate clicked", [&] { Button().click(); }, "Generate", false, true, true, true},
+        {"one timer period, nothing changed", [&] { m_host.AdvanceTicks(120); }, "Generate", false, true, false, false},
+        {"document edited, one timer period",
+         [&] {
+             ASSERT_TRUE(m_host.Documents().Edit(label, hostsim::MoveArtwork{0, 10, 0}, error)) << error;
+             m_host.AdvanceTicks(120);
+         },
+         "Update", true, true, false, false},
+        {"Update chosen in the menu", [&] { m_host.ChooseMenuItem(GenerateHandle()); },
+         "Update", false, true, true, true},
+        {"another document opened", [&] { other = Open(Sample("fine-detail.json")); }, "Generate", true, false, false,
+         false},
+        {"load type 3 in state 1 releases nothing", [&] { m_host.AdvanceTicks(120); }, "Generate", true, false, false,
+         false},
+        {"back to the job's document", [&] { m_host.Documents().Switch(label); }, "Generate", false, true, false, false},
+        {"job's document closed, another current", [&] { m_host.Documents().Close(label); }, "Generate", true, false,
+         false, false},
+        {"last document closed", [&] { m_host.Documents().Close(other); }, "Generate", false, false, false, false},
+    };
+
+    for (const Step& step : steps) {
+        TakeEngineCalls();
+        step.act();
+        const std::vector<std::string> calls = TakeEngineCalls();
+        SCOPED_TRACE(step.what);
+        EXPECT_EQ(Button().text().toStdString(), step.label);
+        EXPECT_EQ(GenerateItem().text, step.label);
+        EXPECT_EQ(Button().isEnabled(), step.offered);
+        EXPECT_EQ(GenerateItem().enabled, step.offered);
+        EXPECT_EQ(Canvas().isEnabled(), step.canvas);
+        EXPECT_EQ(Called(calls, "RunGeneration"), step.generated);
+        EXPECT_EQ(Called(calls, "ResetSession"), step.reset);
+        EXPECT_EQ(Control().CountOpenResults(), 0);
+        EXPECT_EQ(Control().CountOpenActivities(), 0);
+    }
+}
+
+// The canvas paints exactly what the engine renders for the rectangle and size it asked for.
+TEST_F(GenerateTest, AfterGenerateTheCanvasShowsTheEnginesPixels)
+{
+    Open(Sample("label.json"));
+    Start(EngineAttendance::Ready);
+    ShowPanel();
+    Button().click();
+    TakeEngineCalls();
+    const QImage shown = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    std::vector<std::string> renders;
+    for (const std::string& call : TakeEngineCalls())
+        if (call.rfind("RenderPreview", 0) == 0)
+            renders.push_back(call);
+    ASSERT_EQ(renders.size(), 1u);
+    int top = 0, bottom = 0, left = 0, right = 0;
+    double area[4] = {};
+    ASSERT_EQ(std::sscanf(renders[0].c_str(), "RenderPreview(%d, %d, %d, %d, %lf, %lf, %lf, %lf)", &top, &bottom, &left,
+                          &right, &area[0], &area[1], &area[2], &area[3]),
+              8);
+    ASSERT_EQ(QSize(right - left, bottom - top), shown.size());
+    QImage engine(shown.size(), QImage::Format_RGB32);
+    ASSERT_EQ(AcquireHostSuite<HLKilnSuite>(m_host)->RenderPreview(
+                  top, bottom, left, right, area, reinterpret_cast<ASUInt32*>(engine.bits())),
+              kNoErr);
+    EXPECT_EQ(shown, engine);
+    EXPECT_NE(shown.pixel(shown.width() / 2, shown.height() / 2), engine.pixel(0, 0)) << "the label shows";
+}
+
+// Refused or failed generations leave "Generate" offered, the canvas disabled and no result open.
+TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
+{
+    struct Case
+    {
+        const char* what;
+        std::string document;
+        bool engineReady;
+        std::vector<std::string> message;
+        bool engineAsked;
+    };
+    m_folder.Write("empty.json", R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
+        "page": {"width": 100, "height": 100, "origin": [0, 0]}, "artwork": []})");
+    const Case cases[] = {
+        {"RGB document", Sample("rgb-poster.json"), true,
+         {"RGB documents not supported", "RGB documents cannot be viewed in Viewer."}, false},
+        {"ResetSession answers 0", Sample("label.json"), false, {}, true},
+        {"RunGeneration fails", (m_folder.Path() / "empty.json").string(), true,
+         {"Generating Viewer preview failed", "empty.json: the document has no artwork to print."}, true},
+    };
+    Start(EngineAttendance::Ready);
+    ShowPanel();
+    m_host.SetUserInteractionAllowed(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(c.document);
+        Control().SetEngineReady(c.engineReady ? 1 : 0);
+        std::vector<std::string> shown;
+        if (!c.message.empty())
+            CloseNextDialog(shown);
+        TakeEngineCalls();
+        Button().click();
+        EXPECT_EQ(shown, c.message);
+        EXPECT_EQ(Called(TakeEngineCalls(), "ResetSession"), c.engineAsked);
+        EXPECT_EQ(Button().text(), "Generate");
+        EXPECT_TRUE(Button().isEnabled());
+        EXPECT_FALSE(Canvas().isEnabled());
+        EXPECT_EQ(Control().CountOpenResults(), 0);
+    }
+}
+
+// The menu command delivered although it is disabled (states 0 and 5) generates nothing but still
+// refreshes the connection status.
+TEST_F(GenerateTest, AClickInADisabledStateOnlyRefreshesTheStatus)
+{
+    Start(EngineAttendance::Ready);
+    ShowPanel();
+    for (const bool withJob : {false, true}) {
+        if (withJob) {
+            Open(Sample("label.json"));
+            Button().click();
+        }
+        SCOPED_TRACE(withJob ? "state 5" : "state 0");
+        ASSERT_FALSE(GenerateItem().enabled);
+        GenerateItem().enabled = true;
+        TakeEngineCalls();
+        m_host.ChooseMenuItem(GenerateHandle());
+        const std::vector<std::string> calls = TakeEngineCalls();
+        EXPECT_FALSE(Called(calls, "RunGeneration"));
+        EXPECT_TRUE(Called(calls, "GetConnectionStatus"));
+    }
+}
+
+TEST_F(GenerateTest, CompactModeHidesTheButtonButOffersTheMenuCommand)
+{
+    WritePreferences("[Hueline/Viewer]\nShowSepsOnly = 1\n");
+    Open(Sample("label.json"));
+    Start(EngineAttendance::Ready);
+    ShowPanel();
+    EXPECT_TRUE(GenerateItem().enabled);
+    EXPECT_FALSE(Button().isVisible());
+    m_host.ChooseMenuItem(GenerateHandle());
+    EXPECT_TRUE(Canvas().isEnabled());
+}
+
+}  // namespace
