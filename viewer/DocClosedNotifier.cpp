@@ -3,7 +3,10 @@
 #include "plugin/OspryPlugin.h"
 #include "viewer/UpdateGenSection.h"
 
-DocClosedNotifier::DocClosedNotifier(OspryPlugin* plugin) : TKW_AINotifier(plugin, "TKOYUpdateGenSectionDocChanged", "AI Document Closed Notifier"), m_plugin(plugin) {}
+DocClosedNotifier::DocClosedNotifier(OspryPlugin* plugin)
+    : TKW_AINotifier(plugin, "TKOYUpdateGenSectionDocChanged", "AI Document Closed Notifier"), m_plugin(plugin)
+{
+}
 
 ASErr DocClosedNotifier::Notify(AINotifierMessage*)
 {

@@ -4,8 +4,12 @@
 #include "plugin/suites/HLKilnODLSuite.h"
 #include "viewer/OspryDialog.h"
 
-KilnODLLoadTypeQueryNotifier::KilnODLLoadTypeQueryNotifier(OspryPlugin* plugin) : TKW_AINotifier(plugin, "TKOY KilnLoadType", kHLLoadTypeQueryNotifier), m_plugin(plugin) {}
+KilnODLLoadTypeQueryNotifier::KilnODLLoadTypeQueryNotifier(OspryPlugin* plugin)
+    : TKW_AINotifier(plugin, "TKOY KilnLoadType", kHLLoadTypeQueryNotifier), m_plugin(plugin)
+{
+}
 
+// A viewer that shows the job keeps it from being released.
 ASErr KilnODLLoadTypeQueryNotifier::Notify(AINotifierMessage* message)
 {
     auto* query = static_cast<HLLoadTypeQuery*>(message->notifyData);

@@ -4,7 +4,10 @@
 #include "plugin/suites/HLKilnODLSuite.h"
 #include "viewer/UpdateGenSection.h"
 
-SyncWithKilnNotifier::SyncWithKilnNotifier(OspryPlugin* plugin) : TKW_AINotifier(plugin, "TKOYUpdateGenSectionSyncWithKiln", kHLSyncNotifier), m_plugin(plugin) {}
+SyncWithKilnNotifier::SyncWithKilnNotifier(OspryPlugin* plugin)
+    : TKW_AINotifier(plugin, "TKOYUpdateGenSectionSyncWithKiln", kHLSyncNotifier), m_plugin(plugin)
+{
+}
 
 ASErr SyncWithKilnNotifier::Notify(AINotifierMessage* message)
 {

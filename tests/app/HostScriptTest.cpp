@@ -116,9 +116,9 @@ TEST_F(HostScriptTest, DescriptionShowsTheViewerMenuAndTheEngineStartupPushInOrd
     for (const std::string& call : Section(run.out, "Engine calls:"))
         if (call.compare(0, 3, "Get") != 0)
             engineCalls.push_back(call.substr(0, call.find('(')));
-    EXPECT_EQ(engineCalls, (std::vector<std::string>{"IsEngineReady", "SetImageQuality", "SetMergeSimilarInks",
-                                                     "SetShowTechnicalInks", "SetTACLimit", "SetFirstDot",
-                                                     "SetFirstDotDarkening", "SetDarkeningRange",
+    EXPECT_EQ(engineCalls, (std::vector<std::string>{"SetTrapLayerVisible", "IsEngineReady", "SetImageQuality",
+                                                     "SetMergeSimilarInks", "SetShowTechnicalInks", "SetTACLimit",
+                                                     "SetFirstDot", "SetFirstDotDarkening", "SetDarkeningRange",
                                                      "SetDeviationDistance", "SetMoireChecks",
                                                      "SetShowRoundedDensities", "SetAntialiasingMode"}))
         << run.out;
