@@ -2,10 +2,10 @@
 
 #include "plugin/EngineSuites.h"
 #include "plugin/HostSuites.h"
-#include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/AIDocumentViewSuite.h"
 #include "plugin/suites/AIUserSuite.h"
 #include "toolkit/IADMDrawer.h"
+#include "viewer/HostDocument.h"
 
 #include <QPainter>
 
@@ -121,10 +121,7 @@ void JobViewFrame::RefreshZoomCorrection()
 
 bool JobViewFrame::ShowsJobDocument() const
 {
-    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
-    AIDocumentHandle current = nullptr;
-    return m_jobDocument != nullptr && documents != nullptr && documents->GetCurrentDocument(&current) == kNoErr &&
-           current == m_jobDocument;
+    return m_jobDocument != nullptr && HostDocument::Current() == m_jobDocument;
 }
 
 QRect JobViewFrame::DeviceRect() const

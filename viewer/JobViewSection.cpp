@@ -4,6 +4,7 @@
 #include "plugin/HostSuites.h"
 #include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
+#include "viewer/HostDocument.h"
 #include "viewer/JobCoordinates.h"
 #include "viewer/JobViewFrame.h"
 #include "viewer/LinkSection.h"
@@ -19,23 +20,6 @@ static_assert(kCanvasAlignment == 1057);
 const HLKilnSuite* Kiln()
 {
     return EngineSuitePointers().kiln;
-}
-
-AIDocumentHandle CurrentDocument()
-{
-    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
-    AIDocumentHandle current = nullptr;
-    if (documents == nullptr || documents->GetCurrentDocument(&current) != kNoErr)
-        return nullptr;
-    return current;
-}
-
-bool IsOpen(AIDocumentHandle document)
-{
-    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
-    AIBoolean open = 0;
-    return document != nullptr && documents != nullptr && documents->IsDocumentOpen(document, &open) == kNoErr &&
-           open != 0;
 }
 
 }  // namespace
@@ -85,7 +69,7 @@ bool JobViewSection::IsCanvasEnabled() const
 
 void JobViewSection::SyncJob(bool fit)
 {
-    m_canvas->SetJobDocument(CurrentDocument());
+    m_canvas->SetJobDocument(HostDocument::Current());
     ReadPageOrigin();
     if (const HLKilnSuite* kiln = Kiln())
         kiln->GetJobSize(&m_jobHeight, &m_jobWidth);
@@ -121,7 +105,7 @@ void JobViewSection::ReadPageOrigin()
 
 void JobViewSection::ReleaseJob(ReleaseReason reason)
 {
-    if (reason == ReleaseReason::DocumentClosed && IsOpen(m_canvas->JobDocument()))
+    if (reason == ReleaseReason::DocumentClosed && HostDocument::IsOpen(m_canvas->JobDocument()))
         return;
     if (reason == ReleaseReason::GenerationFailed)
         if (const HLKilnSuite* kiln = Kiln())
@@ -132,7 +116,7 @@ void JobViewSection::ReleaseJob(ReleaseReason reason)
 
 bool JobViewSection::ReloadIfSameDocument()
 {
-    if (m_canvas->JobDocument() != nullptr && m_canvas->JobDocument() == CurrentDocument()) {
+    if (m_canvas->JobDocument() != nullptr && m_canvas->JobDocument() == HostDocument::Current()) {
         SyncJob(false);
         return true;
     }

@@ -1,9 +1,7 @@
 #include "viewer/UpdateGenSection.h"
 
 #include "plugin/EngineSuites.h"
-#include "plugin/HostSuites.h"
 #include "plugin/OspryPlugin.h"
-#include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/CorvaneMessageCenterSuite.h"
 #include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
@@ -17,6 +15,7 @@
 #include "viewer/DocChangedNotifier.h"
 #include "viewer/DocClosedNotifier.h"
 #include "viewer/DocJobIDTimer.h"
+#include "viewer/HostDocument.h"
 #include "viewer/JobViewSection.h"
 #include "viewer/KilnODLLoadTypeQueryNotifier.h"
 #include "viewer/OspryDialog.h"
@@ -45,22 +44,6 @@ constexpr std::uint32_t kCentred = qRVADM::kAlignNone | qRVADM::kAlignCenterHori
 const HLKilnODLSuite* Generation()
 {
     return EngineSuitePointers().kilnODL;
-}
-
-AIDocumentHandle CurrentDocument()
-{
-    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
-    AIDocumentHandle current = nullptr;
-    if (documents == nullptr || documents->GetCurrentDocument(&current) != kNoErr)
-        return nullptr;
-    return current;
-}
-
-bool IsRgbDocument()
-{
-    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
-    ASInt32 model = 0;
-    return documents != nullptr && documents->GetDocumentColorModel(&model) == kNoErr && model == kAIRGBColorModel;
 }
 
 // A critical message with one "OK"; the heading always translated, the message when `localize`.
@@ -222,7 +205,7 @@ void UpdateGenSection::OnGenerateClicked()
 
 void UpdateGenSection::Generate()
 {
-    if (IsRgbDocument()) {
+    if (HostDocument::IsCurrentRgb()) {
         ShowCritical(kRgbHeading, kRgbMessage, true);
         return;
     }
@@ -253,7 +236,7 @@ void UpdateGenSection::Generate()
 
 void UpdateGenSection::OnDocumentChanged()
 {
-    const AIDocumentHandle current = CurrentDocument();
+    const AIDocumentHandle current = HostDocument::Current();
     JobViewSection& jobView = *m_panel.GetJobViewSection();
     if (m_docChanged != nullptr && current != nullptr && current != m_docChanged->GetLastDocument() &&
         m_panel.IsPanelShown()) {
@@ -277,7 +260,7 @@ void UpdateGenSection::ForgetLastDocument()
 
 void UpdateGenSection::OnDocumentClosed()
 {
-    if (CurrentDocument() != nullptr && m_panel.IsPanelShown())
+    if (HostDocument::Current() != nullptr && m_panel.IsPanelShown())
         return;
     m_panel.GetJobViewSection()->ReleaseJob(JobViewSection::ReleaseReason::DocumentClosed);
     SetState(UpdateGenState::NoDocument);
@@ -285,7 +268,7 @@ void UpdateGenSection::OnDocumentClosed()
 
 void UpdateGenSection::OnDirtyTick()
 {
-    if (CurrentDocument() == nullptr) {
+    if (HostDocument::Current() == nullptr) {
         SetState(UpdateGenState::NoDocument);
         return;
     }
