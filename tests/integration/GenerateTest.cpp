@@ -33,6 +33,25 @@ bool Called(const std::vector<std::string>& calls, const std::string& entry)
     return std::any_of(calls.begin(), calls.end(), [&](const std::string& call) { return call.rfind(entry, 0) == 0; });
 }
 
+// The entries of a generation, in the order the engine got them.
+std::vector<std::string> GenerationCalls(const std::vector<std::string>& calls)
+{
+    static const std::string kEntries[] = {"ResetSession",    "BeginActivity", "RunGeneration",       "ResultSucceeded",
+                                           "GetResultMessage", "GetJobSize",   "JobLoaded",           "ReleaseResult",
+                                           "EndActivity",      "SetTrapLayerVisible"};
+    std::vector<std::string> found;
+    for (const std::string& call : calls) {
+        const std::string entry = call.substr(0, call.find('('));
+        if (std::find(std::begin(kEntries), std::end(kEntries), entry) != std::end(kEntries))
+            found.push_back(entry);
+    }
+    return found;
+}
+
+const std::vector<std::string> kGeneration = {"ResetSession", "BeginActivity", "RunGeneration",       "ResultSucceeded",
+                                              "GetJobSize",   "JobLoaded",     "SetTrapLayerVisible", "ReleaseResult",
+                                              "EndActivity"};
+
 // Keeps the texts of the next modal dialog and closes it; the host must allow dialogs.
 void CloseNextDialog(std::vector<std::string>& texts)
 {
@@ -92,37 +111,33 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
         const char* label;  // the button's and the menu command's
         bool offered;       // both enabled
         bool canvas;        // enabled
-        bool generated;     // RunGeneration was called
-        bool reset;         // ResetSession was called
+        bool generated;     // the engine got a whole generation, else none of it
     };
     std::string error;
     AIDocumentHandle label = Open(Sample("label.json"));
     AIDocumentHandle other = nullptr;
     Start(EngineAttendance::Ready);
     const Step steps[] = {
-        {"start, panel hidden", [] {}, "Generate", false, false, false, false},
-        {"panel shown", [&] { ShowPanel(); }, "Generate", true, false, false, false},
-        {"Generate clicked", [&] { Button().click(); }, "Generate", false, true, true, true},
-        {"one timer period, nothing changed", [&] { m_host.AdvanceTicks(120); }, "Generate", false, true, false, false},
+        {"start, panel hidden", [] {}, "Generate", false, false, false},
+        {"panel shown", [&] { ShowPanel(); }, "Generate", true, false, false},
+        {"Generate clicked", [&] { Button().click(); }, "Generate", false, true, true},
+        {"one timer period, nothing changed", [&] { m_host.AdvanceTicks(120); }, "Generate", false, true, false},
         {"document edited, one timer period",
          [&] {
              ASSERT_TRUE(m_host.Documents().Edit(label, hostsim::MoveArtwork{0, 10, 0}, error)) << error;
              m_host.AdvanceTicks(120);
          },
-         "Update", true, true, false, false},
-        {"Update chosen in the menu", [&] { m_host.ChooseMenuItem(GenerateHandle()); },
-         "Update", false, true, true, true},
-        {"another document opened", [&] { other = Open(Sample("fine-detail.json")); }, "Generate", true, false, false,
-         false},
-        {"load type 3 in state 1 releases nothing", [&] { m_host.AdvanceTicks(120); }, "Generate", true, false, false,
-         false},
-        {"back to the job's document", [&] { m_host.Documents().Switch(label); }, "Generate", false, true, false,
-         false},
+         "Update", true, true, false},
+        {"Update chosen in the menu", [&] { m_host.ChooseMenuItem(GenerateHandle()); }, "Update", false, true, true},
+        {"another document opened", [&] { other = Open(Sample("fine-detail.json")); }, "Generate", true, false, false},
+        {"load type 3 in state 1 releases nothing", [&] { m_host.AdvanceTicks(120); }, "Generate", true, false, false},
+        {"back to the job's document", [&] { m_host.Documents().Switch(label); }, "Generate", false, true, false},
         {"job's document closed, another current", [&] { m_host.Documents().Close(label); }, "Generate", true, false,
-         false, false},
-        {"last document closed", [&] { m_host.Documents().Close(other); }, "Generate", false, false, false, false},
+         false},
+        {"last document closed", [&] { m_host.Documents().Close(other); }, "Generate", false, false, false},
     };
 
+    const int width = Button().width();
     for (const Step& step : steps) {
         TakeEngineCalls();
         step.act();
@@ -131,10 +146,14 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
         EXPECT_EQ(Button().text().toStdString(), step.label);
         EXPECT_EQ(GenerateItem().text, step.label);
         EXPECT_EQ(Button().isEnabled(), step.offered);
+        EXPECT_EQ(Button().width(), width) << "the button is never resized";
         EXPECT_EQ(GenerateItem().enabled, step.offered);
         EXPECT_EQ(Canvas().isEnabled(), step.canvas);
         EXPECT_EQ(Called(calls, "RunGeneration"), step.generated);
-        EXPECT_EQ(Called(calls, "ResetSession"), step.reset);
+        EXPECT_EQ(Called(calls, "ResetSession"), step.generated);
+        if (step.generated) {
+            EXPECT_EQ(GenerationCalls(calls), kGeneration);
+        }
         EXPECT_EQ(Control().CountOpenResults(), 0);
         EXPECT_EQ(Control().CountOpenActivities(), 0);
     }
