@@ -142,8 +142,7 @@ void UpdateGenSection::Layout()
 
 void UpdateGenSection::OnModeChanged(PanelMode mode)
 {
-    if (mode == PanelMode::Expanded || mode == PanelMode::Compact)
-        m_button->Show(mode == PanelMode::Expanded);
+    m_button->Show(mode == PanelMode::Expanded);
 }
 
 void UpdateGenSection::SetState(UpdateGenState state)

@@ -4,15 +4,14 @@
 
 #include "ViewerHost.h"
 
+#include "tests/settings/ui/ModalScript.h"
+
 #include "plugin/suites/HLKilnSuite.h"
 #include "sim/host/PanelCenter.h"
 #include "tests/support/EngineJob.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,19 +50,6 @@ std::vector<std::string> GenerationCalls(const std::vector<std::string>& calls)
 const std::vector<std::string> kGeneration = {"ResetSession", "BeginActivity", "RunGeneration",       "ResultSucceeded",
                                               "GetJobSize",   "JobLoaded",     "SetTrapLayerVisible", "ReleaseResult",
                                               "EndActivity"};
-
-// Keeps the texts of the next modal dialog and closes it; the host must allow dialogs.
-void CloseNextDialog(std::vector<std::string>& texts)
-{
-    QTimer::singleShot(0, [&texts] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        for (const QLabel* label : dialog->findChildren<QLabel*>())
-            if (!label->text().isEmpty())
-                texts.push_back(label->text().toStdString());
-        dialog->reject();
-    });
-}
 
 class GenerateTest : public ViewerHostTest
 {
@@ -195,7 +181,7 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         const char* what;
         std::string document;
         bool engineReady;
-        std::vector<std::string> message;
+        QStringList message;  // heading and text of the critical message; none when empty
         bool engineAsked;
     };
     m_folder.Write("empty.json", R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
@@ -214,9 +200,14 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         SCOPED_TRACE(c.what);
         Open(c.document);
         Control().SetEngineReady(c.engineReady ? 1 : 0);
-        std::vector<std::string> shown;
+        QStringList shown;
+        std::vector<ModalScript::Step> dialogs;
         if (!c.message.empty())
-            CloseNextDialog(shown);
+            dialogs.push_back({c.message.front(), [&shown](QDialog& dialog) {
+                                   shown = ModalScript::Labels(dialog);
+                                   ModalScript::Press("OK")(dialog);
+                               }});
+        const ModalScript script(std::move(dialogs));
         TakeEngineCalls();
         Button().click();
         EXPECT_EQ(shown, c.message);
