@@ -120,6 +120,7 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
         {"back to the job's document", [&] { m_host.Documents().Switch(label); }, "Generate", false, true, false},
         {"job's document closed, another current", [&] { m_host.Documents().Close(label); }, "Generate", true, false,
          false},
+        {"the engine pushes a job (OY Sync)", [&] { Control().PushJob(0); }, "Generate", false, true, false},
         {"last document closed", [&] { m_host.Documents().Close(other); }, "Generate", false, false, false},
     };
 
@@ -241,16 +242,18 @@ TEST_F(GenerateTest, AClickInADisabledStateOnlyRefreshesTheStatus)
     }
 }
 
-TEST_F(GenerateTest, CompactModeHidesTheButtonButOffersTheMenuCommand)
+TEST_F(GenerateTest, CompactModeHidesTheButtonAndAHiddenTrapLayerStaysHidden)
 {
-    WritePreferences("[Hueline/Viewer]\nShowSepsOnly = 1\n");
+    WritePreferences("[Hueline/Viewer]\nShowSepsOnly = 1\nHideTrapLayer = 1\n");
     Open(Sample("label.json"));
     Start(EngineAttendance::Ready);
     ShowPanel();
     EXPECT_TRUE(GenerateItem().enabled);
     EXPECT_FALSE(Button().isVisible());
+    TakeEngineCalls();
     m_host.ChooseMenuItem(GenerateHandle());
     EXPECT_TRUE(Canvas().isEnabled());
+    EXPECT_TRUE(Called(TakeEngineCalls(), "SetTrapLayerVisible(0)"));
 }
 
 }  // namespace
