@@ -119,9 +119,9 @@ TEST(JobViewGeometryTest, OperationsFitTheViewToTheCanvasAndMeasureTheZoomLikeTh
         }
         EXPECT_TRUE(accepted);
         ExpectRect(geometry.ViewRect(), row.view);
-        ExpectPoint(geometry.ZoomFactor(), geometry.GetZoom(), row.zoom, row.zoom);
-        const bool resized = row.op == Op::Resize;
-        const JobPoint corner = geometry.PixelToJob({resized ? row.a : row.width, resized ? row.b : row.height});
+        const double stored = geometry.ZoomFactor();  // before GetZoom measures it again
+        ExpectPoint(stored, geometry.GetZoom(), row.zoom, row.zoom);
+        const JobPoint corner = geometry.PixelToJob({row.op == Op::Resize ? row.a : row.width, row.op == Op::Resize ? row.b : row.height});
         const PixelPoint back = geometry.JobToPixel({row.view.x0 - 7, row.view.y1 + 3});
         ExpectPoint(corner.x, corner.y, geometry.ViewRect().x1, geometry.ViewRect().y1);
         ExpectPoint(geometry.PixelToJob(back).x, geometry.PixelToJob(back).y, row.view.x0 - 7, row.view.y1 + 3);
