@@ -153,33 +153,24 @@ TEST_F(Controls, TextEditDeliversThreeWhileTypingTwoForAChangedCommitAndNineForS
     EXPECT_EQ(edit->UserCodes(), (Codes{3, 3, 2, 3, 9}));
 }
 
-// Whether the opaque pixels of `picture` appear unchanged in `image` with `picture`'s top-left
-// somewhere inside `area` of `image` and the picture wholly inside both.
+// Whether the opaque pixels of `picture` appear unchanged in `image` with the picture wholly
+// inside `area` of `image`.
 bool ShowsPictureIn(const QImage& image, const QImage& picture, const QRect& area)
 {
     const QImage shown = image.convertToFormat(QImage::Format_ARGB32);
     const QImage expected = picture.convertToFormat(QImage::Format_ARGB32);
-    const auto matchesAt = [&](QPoint offset) {
-        for (int y = 0; y < expected.height(); ++y) {
-            for (int x = 0; x < expected.width(); ++x) {
-                const QRgb want = expected.pixel(x, y);
-                if (qAlpha(want) == 255 && shown.pixel(offset + QPoint(x, y)) != want)
+    const auto matchesAt = [&](int left, int top) {
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                if (qAlpha(expected.pixel(x, y)) == 255 && shown.pixel(left + x, top + y) != expected.pixel(x, y))
                     return false;
-            }
-        }
         return true;
     };
-    const QRect inArea(area.topLeft(), area.size() - expected.size() + QSize(1, 1));
-    const QRect inImage(QPoint(0, 0), shown.size() - expected.size() + QSize(1, 1));
-    if (!inArea.isValid() || !inImage.isValid())
-        return false;
-    const QRect offsets = inArea & inImage;
-    for (int y = offsets.top(); y <= offsets.bottom(); ++y) {
-        for (int x = offsets.left(); x <= offsets.right(); ++x) {
-            if (matchesAt(QPoint(x, y)))
+    const QRect inside = area & shown.rect();
+    for (int top = inside.top(); top + expected.height() <= inside.bottom() + 1; ++top)
+        for (int left = inside.left(); left + expected.width() <= inside.right() + 1; ++left)
+            if (matchesAt(left, top))
                 return true;
-        }
-    }
     return false;
 }
 
@@ -201,18 +192,13 @@ protected:
         HostPanelFixture::TearDown();
     }
 
-    RVADM_Label* settingsLabel = nullptr;
+    RVADM_Label *settingsLabel = nullptr, *status = nullptr, *warning = nullptr;
     Recorded<RVADM_TextEdit>* settings = nullptr;
     RVADM_TextEdit* note = nullptr;
-    RVADM_TextPushButton* generate = nullptr;
-    RVADM_TextPushButton* close = nullptr;
-    RVADM_PicturePushButton* zoomIn = nullptr;
-    RVADM_PicturePushButton* zoomOut = nullptr;
+    RVADM_TextPushButton *generate = nullptr, *close = nullptr;
+    RVADM_PicturePushButton *zoomIn = nullptr, *zoomOut = nullptr;
     RVADM_PictureToggle* link = nullptr;
-    RVADM_PictureLabel* light = nullptr;
-    RVADM_Label* status = nullptr;
-    RVADM_PictureLabel* warningIcon = nullptr;
-    RVADM_Label* warning = nullptr;
+    RVADM_PictureLabel *light = nullptr, *warningIcon = nullptr;
 
     void Create()
     {
@@ -308,16 +294,15 @@ TEST_F(ControlsPanel, ControlsTakeThePanelFontButtonsNoFocusAndCommitKeysHandThe
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), panel.window());
 
-    toolkittest::RecordingModalDialog modal;
+    toolkittest::RecordingModalDialog modal; // keeps its focus
     auto* modalEdit = new RVADM_TextEdit(&modal, "x");
     modal.show();
-    modal.activateWindow();
-    QApplication::processEvents();
+    QApplication::setActiveWindow(&modal);
     modalEdit->setFocus();
     QTest::keyClick(modalEdit, Qt::Key_Return);
     QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), modalEdit);
     EXPECT_EQ(hostWindow.FocusArrivals(), 3);
-    EXPECT_EQ(modalEdit->font().pixelSize(), 12);
 }
 
 class ControlsPanelPixels : public ControlsPanel, public testing::WithParamInterface<bool>
@@ -351,11 +336,9 @@ TEST_P(ControlsPanelPixels, ShowTheThemesPicturesAtTheScreensDensity)
     EXPECT_EQ(shot.pixel(shot.width() - 1, shot.height() - 1), QtManager::GetControlColor(nullptr, QtManager::kColorBackground, true).rgb());
     EXPECT_EQ(settings->palette().color(QPalette::Base), QtManager::GetControlColor(nullptr, QtManager::kColorBase, true));
 
-    const QByteArray folder = qgetenv("HUELINE_SCREENSHOT_DIR");
+    const QString folder = qEnvironmentVariable("HUELINE_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
-        const QString name = QStringLiteral("/toolkit-controls-%1%2.png")
-                                 .arg(dark ? QStringLiteral("dark") : QStringLiteral("light"), ratio > 1.0 ? QStringLiteral("@2x") : QString());
-        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(folder) + name));
+        EXPECT_TRUE(shot.save(folder + (dark ? "/toolkit-controls-dark" : "/toolkit-controls-light") + (ratio > 1.0 ? "@2x.png" : ".png")));
     }
 }
 

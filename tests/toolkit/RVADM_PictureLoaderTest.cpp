@@ -59,10 +59,7 @@ class FakeResources final : public internal::RVADM_ResourceSource
 public:
     explicit FakeResources(const Store& store) : m_store(store) {}
     QByteArray FindById(const char* type, std::int32_t id) const override { return m_store.Answer(type + " "s + std::to_string(id)); }
-    QByteArray FindByName(const char* type, const QString& name) const override
-    {
-        return m_store.Answer(type + " "s + name.toStdString());
-    }
+    QByteArray FindByName(const char* type, const QString& name) const override { return m_store.Answer(type + " "s + name.toStdString()); }
 
 private:
     const Store& m_store;
@@ -173,24 +170,19 @@ TEST_F(PictureLoaderTest, BadRequestsAskNothingOrAreTakenAtScale1)
 TEST_F(PictureLoaderTest, MissesAreRememberedAndPicturesUpTo16384PixelsCachedUntilEvicted)
 {
     store.data["PNGI 18209"] = Png(4, Qt::blue);
-    EXPECT_TRUE(loader.Load(16209, 1.0, 2).isNull());
-    std::size_t asked = store.queries.size();
-    EXPECT_TRUE(loader.Load(16209, 1.0, 2).isNull());
-    EXPECT_EQ(store.queries.size(), asked);
-    EXPECT_FALSE(loader.Load(16209, 1.0, 3).isNull());
-
     store.data["PNGI 600"] = Png(128, Qt::red);
     store.data["PNGI 601"] = Png(129, Qt::red);
-    const qint64 first = loader.Load(600, 1.0, 0).cacheKey();
-    loader.Load(601, 1.0, 0);
-    asked = store.queries.size();
-    EXPECT_EQ(loader.Load(600, 1.0, 0).cacheKey(), first);
-    EXPECT_EQ(store.queries.size(), asked);
-    EXPECT_FALSE(loader.Load(601, 1.0, 0).isNull());
-    EXPECT_EQ(store.queries.size(), asked + 1);
+    const std::tuple<std::int32_t, int, bool, std::size_t> loads[] = {
+        {16209, 2, false, 3}, {16209, 2, false, 3}, {16209, 3, true, 4}, {600, 0, true, 5},
+        {601, 0, true, 6},    {600, 0, true, 6},    {601, 0, true, 7},
+    };
+    for (const auto& [id, mode, found, asked] : loads) {
+        EXPECT_EQ(loader.Load(id, 1.0, mode).isNull(), !found) << id;
+        EXPECT_EQ(store.queries.size(), asked) << id;
+    }
     QPixmapCache::clear();
     EXPECT_FALSE(loader.Load(600, 1.0, 0).isNull());
-    EXPECT_EQ(store.queries.size(), asked + 2);
+    EXPECT_EQ(store.queries.size(), 8u);
 }
 
 // Each text with every id it maps and the name.
@@ -229,12 +221,9 @@ TEST(QtResourceSource, FindsResourcesWithoutRegardToCaseAndHostileNamesNameNothi
     EXPECT_FALSE(plugin.FindByName("txt", QStringLiteral("IDToFile")).isEmpty());
     EXPECT_TRUE(plugin.FindByName("xml", QStringLiteral("HL_Led_Green")).isEmpty());
     EXPECT_TRUE(plugin.FindByName("../hueline/PNG", QStringLiteral("HL_Led_Green")).isEmpty());
-    const QString names[] = {
-        QString(), QStringLiteral(".."), QStringLiteral("."), QStringLiteral("../TXT/IDTOFILE"),
-        QStringLiteral("PNG/HL_LED_GREEN"), QStringLiteral("HL_Led_Green\n"), QString(300, QLatin1Char('a')),
-        QStringLiteral("HL_Led_Green%00"), QString::fromUtf8("HL_Led_Gr\xc3\xa9\x65n"), QStringLiteral("no_such_picture"),
-    };
-    for (const QString& name : names)
+    for (const QString& name : {QString(), QString(".."), QString("."), QString("../TXT/IDTOFILE"), QString("PNG/HL_LED_GREEN"),
+                                QString("HL_Led_Green\n"), QString(300, 'a'), QString("HL_Led_Green%00"),
+                                QString::fromUtf8("HL_Led_Gr\xc3\xa9\x65n"), QString("no_such_picture")})
         EXPECT_TRUE(plugin.FindByName("png", name).isEmpty()) << name.toStdString();
     EXPECT_TRUE(plugin.FindById("PNGI", 17209).isEmpty());
 

@@ -10,7 +10,7 @@
 namespace qRVADM::internal {
 namespace {
 
-TEST(Utf8Buffer, CutsNeitherACharacterInHalfNorBeforeMalformedBytes)
+TEST(Utf8Buffer, CutsNeitherACharacterInHalfNorAfterMalformedBytesNorBeyondTheSize)
 {
     // "aé€😀": 1 + 2 + 3 + 4 bytes.
     const QByteArray text("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
@@ -31,15 +31,9 @@ TEST(Utf8Buffer, CutsNeitherACharacterInHalfNorBeforeMalformedBytes)
     Utf8Buffer::Copy(QByteArray("text"), buffer, 0);
     EXPECT_EQ(buffer[0], 'x');
     Utf8Buffer::Copy(QByteArray("text"), nullptr, 10);
-}
-
-TEST(Utf8Buffer, Utf16CopyKeepsSizeMinusOneUnits)
-{
-    char16_t buffer[4];
-    Utf8Buffer::CopyUtf16(QStringLiteral("hello"), buffer, 4);
-    EXPECT_EQ(std::u16string(buffer), u"hel");
-    Utf8Buffer::CopyUtf16(QString(), buffer, 4);
-    EXPECT_EQ(buffer[0], u'\0');
+    char16_t units[4];
+    Utf8Buffer::CopyUtf16(QStringLiteral("hello"), units, 4);
+    EXPECT_EQ(std::u16string(units), u"hel");
 }
 
 } // namespace
