@@ -100,23 +100,6 @@ TEST_F(Controls, LabelClickNotifiesBeforeTheLabelHandlesThePress)
     EXPECT_FALSE(label->hasSelectedText());
 }
 
-TEST_F(Controls, LabelColoursHoldUntilTheyAreInvalidThenTheStylesApply)
-{
-    auto* label = new RVADM_Label(&dialog, "   ");
-    const QPalette dialogColours = dialog.palette();
-    label->SetTextColor(Qt::red);
-    RVADMQtManager::QtManager::SetDarkMode(true);
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
-    label->SetTextColor(QColor());
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), dialog.palette().color(QPalette::WindowText));
-    EXPECT_NE(label->palette().color(QPalette::WindowText), dialogColours.color(QPalette::WindowText));
-    label->SetBackgroundColor(QColor(10, 200, 30));
-    EXPECT_EQ(label->grab().toImage().pixelColor(1, 1), QColor(10, 200, 30));
-    label->SetBackgroundColor(QColor());
-    EXPECT_FALSE(label->autoFillBackground());
-    EXPECT_EQ(label->palette().color(QPalette::Window), dialog.palette().color(QPalette::Window));
-}
-
 TEST_F(Controls, PictureLabelTakesThePictureSizeAndNotifiesOnlyAReleaseInside)
 {
     auto* label = new Recorded<RVADM_PictureLabel>(&dialog, kInfoIcon);

@@ -11,8 +11,6 @@
 #include "RVADMQtManager.h"
 
 #include <QApplication>
-#include <QCursor>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -95,18 +93,6 @@ TEST_F(DropDownListTest, PictureIdsChooseIconBlankOrNoneAndAThemeChangeReloadsTh
     RVADMQtManager::QtManager::SetDarkMode(false);
     EXPECT_EQ(dark, LoadPicture(kGreenLight, 1.0, 3).toImage());
     EXPECT_NE(dark, LoadPicture(kGreenLight, 1.0, 2).toImage());
-}
-
-TEST_F(DropDownListTest, HighlightMovesAVisibleToolTipToTheRowsTip)
-{
-    entries[1]->SetTipString("Twice the size");
-    combo->itemHighlighted(1);
-    EXPECT_FALSE(QToolTip::isVisible());
-    QToolTip::showText(QCursor::pos(), QStringLiteral("previous"), combo);
-    ASSERT_TRUE(QToolTip::isVisible());
-    combo->itemHighlighted(1);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Twice the size"));
-    QToolTip::hideText();
 }
 
 TEST(DropDownListLifetime, EntryOutlivingItsListIsHarmless)

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 
@@ -158,40 +157,9 @@ TEST_F(ListBoxTest, OperationsFindByTheBeginningIgnoringCaseAndDoNotNotify)
     EXPECT_EQ(list->FindEntry("NEWS"), list->GetEntry(2));
     EXPECT_EQ(list->FindEntry("Gloss"), nullptr);
     EXPECT_EQ(list->GetEntry(4), nullptr);
-    list->SetMultiSelect(true);
-    list->GetEntry(3)->Select(true);
-    list->GetEntry(1)->Select(true);
-    EXPECT_EQ(list->NumberOfSelectedEntries(), 2);
-    EXPECT_EQ(list->GetSelectedEntry(0), list->GetEntry(1));
-    EXPECT_EQ(list->GetSelectedEntry(1), list->GetEntry(3));
-    EXPECT_EQ(list->GetSelectedEntry(2), nullptr);
     QApplication::processEvents();
     EXPECT_TRUE(dialog.notified.empty());
     EXPECT_TRUE(dialog.asyncNotified.empty());
-}
-
-TEST_F(ListBoxTest, HeightHoldsWholeRowsAndTheScrollRangeCorrectionEndsItOneEarlier)
-{
-    const int row = list->sizeHintForRow(0);
-    const QMargins margins = list->contentsMargins();
-    const int frame = margins.top() + margins.bottom();
-    list->SetHeightInRows(120, frame + 3 * row + row / 2);
-    EXPECT_EQ(list->GetHeight(), frame + 3 * row);
-    list->SetScrollRangeCorrection(true);
-    list->SetHeightInRows(120, frame + 3 * row + 2);
-    EXPECT_EQ(list->GetHeight(), (3 * row + 3) / (row + 1) * (row + 1) + frame - 1);
-
-    for (int i = 0; i < 40; ++i)
-        new RVADM_ListEntry(list, "Row");
-    list->SetScrollRangeCorrection(false);
-    QApplication::processEvents();
-    const int natural = list->verticalScrollBar()->maximum();
-    ASSERT_GT(natural, 0);
-    list->SetScrollRangeCorrection(true);
-    list->VerticalSliderRangeChanged(0, natural);
-    EXPECT_EQ(list->verticalScrollBar()->maximum(), natural - 1);
-    list->VerticalSliderRangeChanged(0, 0);
-    EXPECT_EQ(list->verticalScrollBar()->maximum(), natural - 1);
 }
 
 TEST_F(ListBoxTest, ToolTipRequestReachesTheRowAsTrackerOneThousandAndOne)

@@ -6,11 +6,8 @@
 #include "toolkit/internal/RVADM_QtResourceSource.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPixmapCache>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -54,21 +51,13 @@ struct Store
     bool hostDark = false;
 };
 
-class FakeResources final : public internal::RVADM_ResourceSource
+// Either source over the store; the loader owns one of each.
+class FakeSources final : public internal::RVADM_ResourceSource, public internal::RVADM_BuiltinPictures
 {
 public:
-    explicit FakeResources(const Store& store) : m_store(store) {}
+    explicit FakeSources(const Store& store) : m_store(store) {}
     QByteArray FindById(const char* type, std::int32_t id) const override { return m_store.Answer(type + " "s + std::to_string(id)); }
     QByteArray FindByName(const char* type, const QString& name) const override { return m_store.Answer(type + " "s + name.toStdString()); }
-
-private:
-    const Store& m_store;
-};
-
-class FakeBuiltins final : public internal::RVADM_BuiltinPictures
-{
-public:
-    explicit FakeBuiltins(const Store& store) : m_store(store) {}
     bool IsHostDark() const override { return m_store.hostDark; }
     QByteArray Find(std::int32_t id, bool dark, double scale) const override
     {
@@ -85,7 +74,7 @@ protected:
     void SetUp() override { QPixmapCache::clear(); }
 
     Store store;
-    RVADM_PictureLoader loader{std::make_unique<FakeResources>(store), std::make_unique<FakeBuiltins>(store)};
+    RVADM_PictureLoader loader{std::make_unique<FakeSources>(store), std::make_unique<FakeSources>(store)};
 };
 
 TEST(PictureLoaderIds, EffectiveIdsAddThemeAndDensityOffsetsWithinThirtyTwoBits)
@@ -226,16 +215,6 @@ TEST(QtResourceSource, FindsResourcesWithoutRegardToCaseAndHostileNamesNameNothi
                                 QString::fromUtf8("HL_Led_Gr\xc3\xa9\x65n"), QString("no_such_picture")})
         EXPECT_TRUE(plugin.FindByName("png", name).isEmpty()) << name.toStdString();
     EXPECT_TRUE(plugin.FindById("PNGI", 17209).isEmpty());
-
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("PNGI")));
-    QFile file(root.filePath(QStringLiteral("PNGI/17100")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("data") == 4);
-    file.close();
-    const internal::RVADM_QtResourceSource numbered(root.path());
-    EXPECT_EQ(numbered.FindById("pngi", 17100), QByteArray("data"));
-    EXPECT_TRUE(numbered.FindById("PNGI", 17101).isEmpty());
-    EXPECT_TRUE(numbered.FindById("PNGI", -17100).isEmpty());
 }
 
 } // namespace
