@@ -162,12 +162,6 @@ constexpr QSize kPanelSize(260, 160);
 class ControlsPanel : public toolkittest::HostPanelFixture
 {
 protected:
-    void SetUp() override
-    {
-        HostPanelFixture::SetUp();
-        m_appPalette = QApplication::palette();
-    }
-
     void TearDown() override
     {
         hostapp::ApplyHostTheme(false);
@@ -241,7 +235,7 @@ protected:
     toolkittest::TestPanel panel;
 
 private:
-    QPalette m_appPalette;
+    const QPalette m_appPalette = QApplication::palette();
 };
 
 TEST_F(ControlsPanel, ControlsTakeThePanelFontButtonsNoFocusAndCommitKeysHandTheFocusToTheHost)

@@ -1,18 +1,15 @@
-// List boxes on a stand-in panel dialog: delayed selection around double clicks, the double-click
-// target, the list operations and row tool tips.
+// List boxes: delayed selection around double clicks, the double-click target and the list
+// operations.
 
 #include "ToolkitTestSupport.h"
 
 #include "toolkit/RVADM_ListBox.h"
 #include "toolkit/RVADM_ListEntry.h"
-#include "toolkit/RVADM_Tracker.h"
 #include "toolkit/internal/RVADM_DelayedSelectionModel.h"
 
 #include <QApplication>
-#include <QHelpEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -22,29 +19,6 @@ namespace qRVADM {
 namespace {
 
 using Items = std::vector<RVADM_Item*>;
-
-class AsyncRecordingDialog : public toolkittest::PanelStandInDialog
-{
-public:
-    void OnAsyncNotify(RVADM_Item* item) override { asyncNotified.push_back(item); }
-    Items asyncNotified;
-};
-
-// A row that records the trackers it gets and answers with `consume`.
-class TrackingEntry : public RVADM_ListEntry
-{
-public:
-    TrackingEntry(RVADM_ListBox* list, const char* text, bool consume) : RVADM_ListEntry(list, text), m_consume(consume) {}
-    bool Track(RVADM_Tracker tracker) override
-    {
-        trackers.push_back(tracker);
-        return m_consume;
-    }
-    std::vector<RVADM_Tracker> trackers;
-
-private:
-    bool m_consume;
-};
 
 class ListBoxTest : public testing::Test
 {
@@ -90,7 +64,7 @@ protected:
     }
     long ListNotifications() const { return std::count(dialog.notified.begin(), dialog.notified.end(), list); }
 
-    AsyncRecordingDialog dialog;
+    toolkittest::RecordingModalDialog dialog;
     RVADM_ListBox* list = nullptr;
     toolkittest::RecordingItem<QPushButton>* target = nullptr;
 };
@@ -160,24 +134,6 @@ TEST_F(ListBoxTest, OperationsFindByTheBeginningIgnoringCaseAndDoNotNotify)
     QApplication::processEvents();
     EXPECT_TRUE(dialog.notified.empty());
     EXPECT_TRUE(dialog.asyncNotified.empty());
-}
-
-TEST_F(ListBoxTest, ToolTipRequestReachesTheRowAsTrackerOneThousandAndOne)
-{
-    auto* consuming = new TrackingEntry(list, "Consumes", true);
-    auto* passing = new TrackingEntry(list, "Passes", false);
-    passing->SetTipString("<b>literal</b>");
-    consuming->SetTipString("not shown");
-    for (const QPoint at : {list->visualItemRect(passing).center(), list->visualItemRect(consuming).topLeft() + QPoint(5, 3)}) {
-        QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(list->viewport(), &help);
-    }
-    ASSERT_EQ(consuming->trackers.size(), 1u);
-    EXPECT_EQ(consuming->trackers[0].GetAction(), 1001);
-    EXPECT_EQ(consuming->trackers[0].GetPoint(), (RVADM_Point{5, 3}));
-    EXPECT_EQ(passing->trackers.size(), 1u);
-    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("&lt;b&gt;literal"))); // the consumed request shows nothing
-    QToolTip::hideText();
 }
 
 } // namespace
