@@ -19,10 +19,8 @@
 #include "RVADMQtManager.h"
 
 #include <QApplication>
-#include <QPalette>
 #include <QTest>
 
-#include <functional>
 #include <vector>
 
 namespace qRVADM {
@@ -58,9 +56,6 @@ TEST_F(Controls, ButtonsTakeTheFocusAndNotifyTheirClicksAndTogglesTheirState)
     EXPECT_EQ(dialog.notified, (std::vector<RVADM_Item*>{button, picture, toggle, toggle}));
     EXPECT_FALSE(picture->IsChecked());
     EXPECT_FALSE(toggle->IsChecked());
-    picture->SetCheckable(true);
-    QTest::mouseClick(picture, Qt::LeftButton);
-    EXPECT_TRUE(picture->IsChecked());
     toggle->SetChecked(true);
     EXPECT_TRUE(toggle->IsChecked());
     EXPECT_EQ(toggle->UserCodes(), (Codes{2, 2}));
@@ -134,6 +129,7 @@ TEST_F(Controls, TextEditDeliversThreeWhileTypingTwoForAChangedCommitAndNineForS
     edit->SelectAll();
     EXPECT_EQ(edit->selectedText(), QStringLiteral("replaced"));
     EXPECT_EQ(edit->UserCodes(), (Codes{3, 3, 2, 3, 9}));
+    EXPECT_TRUE(edit->hasFocus()); // only on a panel does a commit key give the focus away
 }
 
 // Whether the opaque pixels of `picture` appear unchanged in `image` with the picture wholly
@@ -220,7 +216,6 @@ protected:
         warning->SetHeight(warning->heightForWidth(warning->GetWidth()));
     }
 
-    // Creates, lays out, sizes, shows and activates the panel.
     void Open()
     {
         panel.create = [this] { Create(); };
@@ -245,7 +240,6 @@ TEST_F(ControlsPanel, ControlsTakeThePanelFontButtonsNoFocusAndCommitKeysHandThe
         EXPECT_EQ(text->font().pixelSize(), 10) << text->metaObject()->className();
     for (QWidget* button : std::initializer_list<QWidget*>{generate, close, zoomIn, zoomOut, link})
         EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << button->metaObject()->className();
-    EXPECT_LE(warning->GetBottom(), panel.height());
     QTest::mouseClick(generate, Qt::LeftButton);
     EXPECT_EQ(panel.notified, std::vector<RVADM_Item*>{generate});
     EXPECT_EQ(host.ContextDepth(), 0);
@@ -271,14 +265,6 @@ TEST_F(ControlsPanel, ControlsTakeThePanelFontButtonsNoFocusAndCommitKeysHandThe
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), panel.window());
 
-    toolkittest::RecordingModalDialog modal; // keeps its focus
-    auto* modalEdit = new RVADM_TextEdit(&modal, "x");
-    modal.show();
-    QApplication::setActiveWindow(&modal);
-    modalEdit->setFocus();
-    QTest::keyClick(modalEdit, Qt::Key_Return);
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), modalEdit);
     EXPECT_EQ(hostWindow.FocusArrivals(), 3);
 }
 

@@ -62,7 +62,6 @@ TEST_F(Pictures, EachRequestGetsItsVariantFromTheManagerLibraryOrThePluginTable)
     EXPECT_EQ(zoomIn.devicePixelRatio(), 2.0);
     EXPECT_EQ(Pixels(zoomIn), File(":/rvadm/builtin/22028"));
     EXPECT_EQ(Pixels(LoadPicture(16209, 2.0, kDark)), File(":/hueline/PNG/HL_LED_GREEN_D_AT_2X"));
-    EXPECT_EQ(Pixels(LoadPicture(16100, 1.0, kLight)), File(":/hueline/PNG/PAL_VIEWER"));
     EXPECT_EQ(Pixels(LoadPicture(16204, 2.0, kDark)), File(":/hueline/PNG/ZOOM_IN_AT_2X"));
     RVADMQtManager::QtManager::SetDarkMode(true);
     EXPECT_EQ(Pixels(LoadPicture(16003, 1.0, kFollowHost)), File(":/rvadm/builtin/18003"));
