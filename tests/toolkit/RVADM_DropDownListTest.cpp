@@ -44,7 +44,6 @@ protected:
 // Entries find their row by the pointer in role 256, so foreign rows and removals move nothing.
 TEST_F(DropDownListTest, EntriesFindTheirRowAfterOthersMoveAndDeletingOneRemovesItsRow)
 {
-    EXPECT_EQ(combo->FindEntry("fit"), entries[2].get());
     combo->insertItem(0, QStringLiteral("foreign"));
     entries[0]->Remove();
     EXPECT_EQ(entries[0]->GetIndex(), -1);

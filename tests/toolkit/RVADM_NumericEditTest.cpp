@@ -105,13 +105,13 @@ TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChangesAndWhenLeftE
 
 TEST_F(NumericEditTest, StepsLandOnMultiplesStopAtTheLimitsAndNotifyOnlyChanges)
 {
-    RVADM_NumericEdit* edit = Make(0, 20);
+    RVADM_NumericEdit* edit = Make(0, 60);
     edit->SetIncrement(5);
     edit->SetPointValue(7);
     Focus(&dialog, edit);
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, double> keys[] = {
-        {Qt::Key_Up, {}, 10},    {Qt::Key_Up, Qt::ShiftModifier, 20}, {Qt::Key_Up, {}, 20},
-        {Qt::Key_Down, {}, 15}, {Qt::Key_Down, {}, 10},               {Qt::Key_Up, Qt::ControlModifier, 12.5}};
+        {Qt::Key_Up, {}, 10}, {Qt::Key_Up, Qt::ShiftModifier, 50}, {Qt::Key_Up, Qt::ShiftModifier, 60}, {Qt::Key_Up, {}, 60},
+        {Qt::Key_Down, {}, 55}, {Qt::Key_Up, Qt::ControlModifier, 57.5}};
     for (const auto& [key, modifiers, expected] : keys) {
         QTest::keyClick(edit, key, modifiers);
         EXPECT_EQ(edit->GetPointValue(), expected);
