@@ -6,51 +6,27 @@
 
 namespace {
 
-class SearchPathTest : public ::testing::Test {
-protected:
-    std::string Dir(const char* name) const { return (folder.Path() / name).string(); }
-
+// Directories are tried in order, empty entries skipped, joined with one backslash; the name
+// itself comes first; a language folder is searched in lower case, then the folder c.
+TEST(SearchPath, FindsTheFirstExistingCandidate)
+{
     TemporaryFolder folder;
-};
-
-TEST_F(SearchPathTest, DirectoriesAreTriedInOrderWithBackslashJoins)
-{
-    folder.Write("one/m.asc", "");
-    folder.Write("two/m.asc", "");
-    folder.Write("two/n.asc", "");
-    const SearchPath path(Dir("missing") + ";;" + Dir("one") + "\\;" + Dir("two"));
-    EXPECT_EQ(path.FindPlain("m.asc"), Dir("one") + "\\m.asc");
-    EXPECT_EQ(path.FindPlain("n.asc"), Dir("two") + "\\n.asc");
-    EXPECT_FALSE(path.FindPlain("o.asc"));
-}
-
-TEST_F(SearchPathTest, NameItselfComesFirst)
-{
+    const auto dir = [&folder](const std::string& name) { return folder.File(name); };
+    for (const char* file : {"one/m.asc", "two/m.asc", "two/n.asc", "one/german.lproj/m.asc", "one/c/m.asc",
+                             "one/c/only_c.asc", "two/generic.asc", "one/direct.asc"})
+        folder.Write(file, "");
     const std::string direct = folder.Write("direct.asc", "");
-    folder.Write("one/direct.asc", "");
-    EXPECT_EQ(SearchPath(Dir("one")).FindPlain(direct), direct);
-}
-
-TEST_F(SearchPathTest, LanguageFolderIsSearchedInLowerCaseThenTheFolderC)
-{
-    folder.Write("one/german.lproj/m.asc", "");
-    folder.Write("one/c/m.asc", "");
-    folder.Write("one/c/only_c.asc", "");
-    folder.Write("one/generic.asc", "");
-    const SearchPath path(Dir("one"));
-    EXPECT_EQ(path.FindInLanguage("m.asc", "German.lproj"), Dir("one") + "\\german.lproj\\m.asc");
-    EXPECT_EQ(path.FindInLanguage("only_c.asc", "German.lproj"), Dir("one") + "\\c\\only_c.asc");
-    EXPECT_EQ(path.FindInLanguage("m.asc", "C"), Dir("one") + "\\c\\m.asc");
+    const SearchPath path(dir("missing") + ";;" + dir("one") + "\\;" + dir("two"));
+    EXPECT_EQ(path.FindPlain("m.asc"), dir("one") + "\\m.asc");
+    EXPECT_EQ(path.FindPlain("n.asc"), dir("two") + "\\n.asc");
+    EXPECT_EQ(path.FindPlain(direct), direct);
+    EXPECT_FALSE(path.FindPlain("o.asc"));
+    EXPECT_EQ(path.FindInLanguage("m.asc", "German.lproj"), dir("one") + "\\german.lproj\\m.asc");
+    EXPECT_EQ(path.FindInLanguage("only_c.asc", "German.lproj"), dir("one") + "\\c\\only_c.asc");
+    EXPECT_EQ(path.FindInLanguage("m.asc", "C"), dir("one") + "\\c\\m.asc");
     EXPECT_FALSE(path.FindInLanguage("generic.asc", "German.lproj"));
-    EXPECT_EQ(path.FindLocalized("generic.asc", "German.lproj"), Dir("one") + "\\generic.asc");
-    EXPECT_EQ(path.FindLocalized("m.asc", "German.lproj"), Dir("one") + "\\german.lproj\\m.asc");
-}
-
-TEST_F(SearchPathTest, EmptyPathAndEmptyLanguageFindNothingElsewhere)
-{
-    const SearchPath path("");
-    EXPECT_FALSE(path.FindPlain("surely-not-here.asc"));
-    EXPECT_FALSE(path.FindInLanguage("surely-not-here.asc", ""));
+    EXPECT_EQ(path.FindLocalized("generic.asc", "German.lproj"), dir("two") + "\\generic.asc");
+    EXPECT_FALSE(SearchPath("").FindInLanguage("surely-not-here.asc", ""));
 }
 
 } // namespace
