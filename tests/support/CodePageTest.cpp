@@ -53,17 +53,13 @@ TEST(AnsiTranslation, TranslationsComeInTheSystemCodePageWithoutBestFit)
     folder.Write("ansi.asc", entries);
     InitLanguage(folder.Utf8().c_str());
     LoadLocalizationModule("ansi");
-    int checked = 0;
     for (size_t i = 0; i < std::size(kCases); ++i) {
-        if (kCases[i].codePage != codePage)
-            continue;
         const std::string key = "Ansi " + std::to_string(i);
-        EXPECT_STREQ(LocalizeKeyAnsi(key.c_str()), kCases[i].ansi) << kCases[i].what;
+        if (kCases[i].codePage == codePage) {
+            EXPECT_STREQ(LocalizeKeyAnsi(key.c_str()), kCases[i].ansi) << kCases[i].what;
+        }
         EXPECT_STREQ(LocalizeKey(key.c_str()), kCases[i].utf8) << kCases[i].what;
-        ++checked;
     }
-    if (checked == 0)
-        GTEST_SKIP() << "no cases for code page " << codePage;
 }
 
 #ifdef _WIN32

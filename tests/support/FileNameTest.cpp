@@ -1,7 +1,5 @@
 #include "support/FileName.h"
 
-#include "support/platform/FileSystem.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,14 +19,6 @@ TEST(FileName, PlainNamesMeanOneFileInTheFolderOnEveryPlatform)
           "trailing dot."s, "trailing blank "s, "what?"s, "<angle>"s, "quote\""s, "pipe|"s, "star*"s, "con"s,
           "Nul.txt"s, "aux "s, "lpt9.x"s, "bad\xC0\xAF" "utf8"s})
         EXPECT_FALSE(FileName::IsPlainName(name)) << testing::PrintToString(name);
-}
-
-TEST(FileName, JoinPutsExactlyOneSeparatorBetween)
-{
-    const std::string separator(1, platform::kPathSeparator);
-    EXPECT_EQ(FileName::Join("base", "name"), "base" + separator + "name");
-    EXPECT_EQ(FileName::Join("base" + separator, "name"), "base" + separator + "name");
-    EXPECT_EQ(FileName::Join("", "name"), "name");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "support/BinaryResourceFile.h"
 #include "support/Localization.h"
 #include "support/ResourceDatabase.h"
+#include "support/platform/CodePage.h"
 
 #include "tests/support/TemporaryFolder.h"
 #include "TestEnvironment.h"
@@ -22,20 +23,6 @@ const std::string kLongValue = [] {
     return value;
 }();
 
-// A lookup never follows what another plug-in of the process left in "LOCALE_PATH"; this is
-// the first lookup of its process.
-TEST(LocalizationStartTest, TheSavedSearchPathIsSetAgainBeforeTheFirstLookup)
-{
-    TemporaryFolder saved;
-    TemporaryFolder other;
-    saved.Write("rv.asc", "Key : \"from the saved folder\"\n");
-    other.Write("rv.asc", "Key : \"from the wrong folder\"\n");
-    InitLanguage(saved.Utf8().c_str());
-    SetTestEnvironment("LOCALE_PATH", other.Utf8().c_str());
-    EXPECT_STREQ(LocalizeKey("Key"), "from the saved folder");
-    EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), saved.Utf8());
-}
-
 // One folder on the search path for the whole program: the localisation state is process-wide.
 class LocalizationTest : public ::testing::Test {
 protected:
@@ -55,18 +42,13 @@ protected:
         ResourceDatabasePtr binary(ResourceDatabase::Create());
         ResourceDatabase::Insert(binary.get(), "Binary", "from binary");
         BinaryResourceFile::WriteFile(binary.get(), s_folder->File("bin").c_str());
-
         InitLanguage(s_folder->Utf8().c_str());
-        for (const char* module : {"m1", "m2", "bin", "M1"}) // M1 is registered already: ignored
+        for (const char* module : {"m1", "m2", "bin"})
             LoadLocalizationModule(module);
     }
     static void TearDownTestSuite() { s_folder.reset(); }
 
-    void SetUp() override
-    {
-        SetTestEnvironment("LOCALE_MISSING", nullptr);
-        UseLanguage("German.lproj");
-    }
+    void SetUp() override { UseLanguage("German.lproj"); }
 
     static void UseLanguage(const char* language)
     {
@@ -79,7 +61,7 @@ protected:
 
 std::unique_ptr<TemporaryFolder> LocalizationTest::s_folder;
 
-TEST_F(LocalizationTest, KeysFindTheirTextsWhereverTheyAreBound)
+TEST_F(LocalizationTest, KeysAndFilesAreFoundWhereverTheyAreBound)
 {
     const struct { const char* context; std::string key; const char* text; } rows[] = {
         {"", "Generate", "Erzeugen"},          // the language file replaces the generic one
@@ -112,6 +94,22 @@ TEST_F(LocalizationTest, KeysFindTheirTextsWhereverTheyAreBound)
     const char* utf8 = LocalizeKey("Generate");
     EXPECT_STREQ(LocalizeKeyAnsi("Copy ..."), "Kopieren ...");
     EXPECT_STREQ(utf8, "Erzeugen") << "the ANSI form has a buffer of its own";
+    EXPECT_EQ(LocaleFunctions().Formatter(), &FormatLocalized) << "put back by every module load";
+    EXPECT_EQ(LocaleFunctions().CachedLookup()("", utf8), utf8) << "no provider, so no cached copy";
+    for (const auto& [name, path] : {std::pair{"pic.png", "\\german.lproj\\pic.png"}, {"generic.png", "\\generic.png"}}) {
+        const std::unique_ptr<char, decltype(&std::free)> found(FindLocalizedFile(name), &std::free);
+        EXPECT_EQ(found ? std::string(found.get()) : "", s_folder->Utf8() + path) << "the language folder first";
+    }
+    EXPECT_EQ(FindLocalizedFile("absent.png"), nullptr);
+}
+
+// A load never follows what another plug-in of the process left in "LOCALE_PATH".
+TEST_F(LocalizationTest, TheSavedSearchPathIsSetAgainBeforeALoad)
+{
+    SetTestEnvironment("LOCALE_PATH", s_folder->File("missing").c_str());
+    ReloadLocalization();
+    EXPECT_STREQ(LocalizeKey("Generate"), "Erzeugen");
+    EXPECT_EQ(std::string(std::getenv("LOCALE_PATH")), s_folder->Utf8());
 }
 
 // Without "RVLANG" the folder is c; a changed "RVLANG" takes effect at the next reload.
@@ -129,34 +127,21 @@ TEST_F(LocalizationTest, LanguageFolderFollowsRvlangAtReloads)
     EXPECT_STREQ(LocalizeKey("Generate"), "C generate");
 }
 
-// ä takes one byte in code page 1252 and two where the system code page is UTF-8, so there the
+// ä takes two bytes where the system code page is UTF-8 (one, or "?", elsewhere), so there the
 // ANSI cut at 1023 bytes falls before the last whole character.
 TEST_F(LocalizationTest, LongTextsAreCutAtACharacterBoundary)
 {
     EXPECT_EQ(std::string(LocalizeKey("Long")), kLongValue.substr(0, 16382));
-#ifdef _WIN32
-    EXPECT_EQ(std::strlen(LocalizeKeyAnsi("Long")), 1023u);
-#else
-    EXPECT_EQ(std::strlen(LocalizeKeyAnsi("Long")), 1022u);
-#endif
+    EXPECT_EQ(std::strlen(LocalizeKeyAnsi("Long")), platform::SystemAnsiCodePage() == 65001 ? 1022u : 1023u);
     EXPECT_STREQ(FormatLocalized("Count %d of %s", 3, "x"), "3 von x");
     EXPECT_EQ(std::strlen(FormatLocalized("%s", std::string(600, 'b').c_str())), 511u);
     EXPECT_STREQ(FormatLocalized("plain"), "plain");
 }
 
-TEST_F(LocalizationTest, FindLocalizedFilePrefersTheLanguageFolder)
-{
-    for (const auto& [name, path] : {std::pair{"pic.png", "\\german.lproj\\pic.png"}, {"generic.png", "\\generic.png"}}) {
-        const std::unique_ptr<char, decltype(&std::free)> found(FindLocalizedFile(name), &std::free);
-        EXPECT_EQ(found ? std::string(found.get()) : "", s_folder->Utf8() + path);
-    }
-    EXPECT_EQ(FindLocalizedFile("absent.png"), nullptr);
-}
-
 TEST_F(LocalizationTest, MissingKeysAreLoggedOnceAlsoAcrossRuns)
 {
     TemporaryFolder logFolder;
-    SetTestEnvironment("LOCALE_MISSING", logFolder.File("missing.asc").c_str());
+    const EnvironmentGuard log("LOCALE_MISSING", logFolder.File("missing.asc"));
     ReloadLocalization();
     for (const char* key : {"Unknown one", "Unknown one", "Dots..."})
         LocalizeKey(key);
@@ -168,15 +153,6 @@ TEST_F(LocalizationTest, MissingKeysAreLoggedOnceAlsoAcrossRuns)
     LocalizeKey("Dots...");
     LocalizeKey("Unknown two");
     EXPECT_EQ(logFolder.Read("missing.asc"), expected + "\n\"Unknown two\" : \"Unknown two\"");
-    SetTestEnvironment("LOCALE_MISSING", nullptr);
-}
-
-// Without a provider library there is no cached copy to look up.
-TEST_F(LocalizationTest, ModuleLoadPutsTheBuiltInFormatterBack)
-{
-    EXPECT_EQ(LocaleFunctions().Formatter(), &FormatLocalized);
-    const char* key = "Generate";
-    EXPECT_EQ(LocaleFunctions().CachedLookup()("", key), key);
 }
 
 } // namespace

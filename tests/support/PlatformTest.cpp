@@ -28,22 +28,19 @@ namespace fs = std::filesystem;
 
 // Non-ASCII UTF-8 and the separators of a search path come back byte for byte. On Windows the
 // system environment holds the same text: _putenv_s alone hands UTF-8 bytes to it as ANSI text.
-TEST(Environment, WrittenValuesAreSeenByLaterReadsAndByGetenvUntilReplaced)
+TEST(Environment, WrittenValuesAreSeenByLaterReadsAndByGetenv)
 {
     constexpr const char* kName = "HL_ENVIRONMENT_TEST";
     const EnvironmentGuard guard(kName, "first");
     const std::string value = "C:\\Program Files\\H\xc3\xbc" "eline;.\\\xe6\x97\xa5\xe6\x9c\xac";
     ASSERT_TRUE(platform::WriteEnvironment(kName, value.c_str()));
     EXPECT_EQ(platform::ReadEnvironment(kName), value);
-    ASSERT_NE(std::getenv(kName), nullptr);
-    EXPECT_EQ(std::string(std::getenv(kName)), value);
+    EXPECT_STREQ(std::getenv(kName), value.c_str());
 #ifdef _WIN32
     wchar_t wide[64] = {};
     ASSERT_EQ(::GetEnvironmentVariableW(L"HL_ENVIRONMENT_TEST", wide, 64), 29u);
     EXPECT_STREQ(wide, L"C:\\Program Files\\H\u00fceline;.\\\u65e5\u672c");
 #endif
-    ASSERT_TRUE(platform::WriteEnvironment(kName, "second"));
-    EXPECT_EQ(platform::ReadEnvironment(kName), "second");
 }
 
 #ifdef _WIN32
@@ -79,36 +76,19 @@ TEST(Keyboard, OnlyAHeldControlKeyCounts)
     SetKeyState(kControl, 0x00);
 }
 
-std::string SharedFolder()
-{
-    std::string path = "stale";
-    EXPECT_TRUE(platform::SharedDocumentsFolder(path));
-    return path;
-}
-
-// An empty override means the platform's folder.
 #ifdef _WIN32
-// The Public Documents known folder of the running system (under Wine, of the test prefix).
+// Without the override, the Public Documents known folder of the running system (under Wine,
+// of the test prefix).
 TEST(SharedFolders, WithoutOverrideTheCommonDocumentsFolderIsGiven)
 {
     const EnvironmentGuard unset(platform::kSharedDocumentsVariable, "");
-    const std::string folder = SharedFolder();
+    std::string folder;
+    ASSERT_TRUE(platform::SharedDocumentsFolder(folder));
     EXPECT_TRUE(fs::u8path(folder).is_absolute()) << folder;
     EXPECT_TRUE(platform::IsFolder(folder)) << folder;
     EXPECT_EQ(fs::u8path(folder).filename(), "Documents") << folder;
     if (const char* publicFolder = std::getenv("PUBLIC")) {
         EXPECT_EQ(fs::u8path(folder), fs::u8path(publicFolder) / "Documents");
-    }
-}
-#elif !defined(__APPLE__)
-TEST(SharedFolders, WithoutOverrideTheUsersDataHomeIsGiven)
-{
-    const EnvironmentGuard unset(platform::kSharedDocumentsVariable, "");
-    const EnvironmentGuard home("HOME", "/home/tester");
-    for (const auto& [dataHome, folder] : {std::pair{"/data/home", "/data/home"}, {"", "/home/tester/.local/share"},
-                                           {"relative/data", "/home/tester/.local/share"}}) {
-        const EnvironmentGuard guard("XDG_DATA_HOME", dataHome);
-        EXPECT_EQ(SharedFolder(), folder) << dataHome;
     }
 }
 #endif

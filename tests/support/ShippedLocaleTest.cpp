@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -28,45 +29,34 @@ std::vector<std::string> KeyList()
     return keys;
 }
 
-struct Translation {
-    const char* language;
-    const char* key;
-    const char* text;
-};
-
-// The shipped files of each language parse without a word on standard error, every key of the
+// For each language the shipped files parse without a word on standard error, every key of the
 // list is bound directly (no lookup is logged as missing), and a sample shows the language.
-class ShippedLanguage : public ::testing::TestWithParam<Translation> {};
-
-TEST_P(ShippedLanguage, EveryKeyOfTheKeyListIsTranslated)
+TEST(ShippedLocale, EveryKeyOfTheKeyListIsTranslatedInEveryLanguage)
 {
-    TemporaryFolder folder;
-    const EnvironmentGuard missing("LOCALE_MISSING", folder.File("missing.asc"));
-    const EnvironmentGuard path("LOCALE_PATH", kLocaleDir.string());
-    const EnvironmentGuard language("RVLANG", GetParam().language);
-    ::testing::internal::CaptureStderr();
-    for (const char* module : {"rv", "genAI", "ospry", "hueline"})
-        LoadLocalizationModule(module);
-    ReloadLocalization();
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    EXPECT_STREQ(FormatLocalized(GetParam().key, "Offset"), GetParam().text);
     const auto keys = KeyList();
     ASSERT_GT(keys.size(), 80u);
-    for (const std::string& key : keys) {
-        EXPECT_TRUE(HasLocalizedKey(key.c_str())) << key;
-        LocalizeKey(key.c_str());
+    const EnvironmentGuard path("LOCALE_PATH", kLocaleDir.string());
+    for (const auto& [language, key, text] :
+         {std::tuple{"German.lproj", "The Dot Gain Settings '%s' could not be retrieved.",
+                     "Die Tonwertzuwachs-Einstellungen 'Offset' konnten nicht abgerufen werden."},
+          {"French.lproj", "Dot Gain Settings...", "Paramètres d'engraissement..."},
+          {"English.lproj", "Generate", "Generate"}}) {
+        SCOPED_TRACE(language);
+        TemporaryFolder folder;
+        const EnvironmentGuard missing("LOCALE_MISSING", folder.File("missing.asc"));
+        const EnvironmentGuard chosen("RVLANG", language);
+        ::testing::internal::CaptureStderr();
+        for (const char* module : {"rv", "genAI", "ospry", "hueline"})
+            LoadLocalizationModule(module);
+        ReloadLocalization();
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+        EXPECT_STREQ(FormatLocalized(key, "Offset"), text);
+        for (const std::string& listed : keys) {
+            EXPECT_TRUE(HasLocalizedKey(listed.c_str())) << listed;
+            LocalizeKey(listed.c_str());
+        }
+        EXPECT_EQ(folder.Read("missing.asc"), "");
     }
-    EXPECT_EQ(folder.Read("missing.asc"), "");
 }
-
-INSTANTIATE_TEST_SUITE_P(Languages, ShippedLanguage,
-                         ::testing::Values(Translation{"German.lproj", "The Dot Gain Settings '%s' could not be retrieved.",
-                                                       "Die Tonwertzuwachs-Einstellungen 'Offset' konnten nicht abgerufen werden."},
-                                           Translation{"French.lproj", "Dot Gain Settings...", "Paramètres d'engraissement..."},
-                                           Translation{"English.lproj", "Generate", "Generate"}),
-                         [](const auto& info) {
-                             const std::string language = info.param.language;
-                             return language.substr(0, language.find('.'));
-                         });
 
 } // namespace
