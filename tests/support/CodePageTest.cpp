@@ -11,18 +11,11 @@
 
 #ifdef _WIN32
 #include "support/platform/win32/WideText.h"
-
-#include <windows.h>
 #endif
 
 namespace {
 
-struct AnsiCase {
-    unsigned codePage;
-    const char* utf8;
-    const char* ansi;
-    const char* what;
-};
+struct AnsiCase { unsigned codePage; const char* utf8; const char* ansi; const char* what; };
 
 // Without best-fit, a character the code page lacks becomes "?" instead of a look-alike.
 constexpr AnsiCase kCases[] = {

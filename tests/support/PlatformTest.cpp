@@ -91,6 +91,19 @@ TEST(SharedFolders, WithoutOverrideTheCommonDocumentsFolderIsGiven)
         EXPECT_EQ(fs::u8path(folder), fs::u8path(publicFolder) / "Documents");
     }
 }
+#elif !defined(__APPLE__)
+// Without the override, the XDG data home when it is absolute, else ~/.local/share.
+TEST(SharedFolders, WithoutOverrideTheUsersDataHomeIsGiven)
+{
+    const EnvironmentGuard unset(platform::kSharedDocumentsVariable, "");
+    const EnvironmentGuard home("HOME", "/home/tester");
+    for (const auto& [dataHome, expected] : {std::pair{"/data/home", "/data/home"}, {"data", "/home/tester/.local/share"}}) {
+        const EnvironmentGuard guard("XDG_DATA_HOME", dataHome);
+        std::string folder;
+        EXPECT_TRUE(platform::SharedDocumentsFolder(folder));
+        EXPECT_EQ(folder, expected) << dataHome;
+    }
+}
 #endif
 
 // The names on disk are checked through std::filesystem, so names mangled by a narrow (ANSI)

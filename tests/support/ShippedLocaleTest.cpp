@@ -15,9 +15,11 @@ namespace {
 
 const std::filesystem::path kLocaleDir = HL_LOCALE_SOURCE_DIR;
 
-// The system's key list: one key a line, "\n" standing for a line feed, "#" lines are comments.
-std::vector<std::string> KeyList()
+// For each language the shipped files parse without a word on standard error, every key of the
+// list is bound directly (no lookup is logged as missing), and a sample shows the language.
+TEST(ShippedLocale, EveryKeyOfTheKeyListIsTranslatedInEveryLanguage)
 {
+    // The system's key list: one key a line, "\n" standing for a line feed, "#" lines are comments.
     std::vector<std::string> keys;
     std::ifstream in(kLocaleDir / "keys.txt");
     for (std::string line; std::getline(in, line);) {
@@ -26,14 +28,6 @@ std::vector<std::string> KeyList()
         if (!line.empty() && line[0] != '#')
             keys.push_back(line);
     }
-    return keys;
-}
-
-// For each language the shipped files parse without a word on standard error, every key of the
-// list is bound directly (no lookup is logged as missing), and a sample shows the language.
-TEST(ShippedLocale, EveryKeyOfTheKeyListIsTranslatedInEveryLanguage)
-{
-    const auto keys = KeyList();
     ASSERT_GT(keys.size(), 80u);
     const EnvironmentGuard path("LOCALE_PATH", kLocaleDir.string());
     for (const auto& [language, key, text] :
