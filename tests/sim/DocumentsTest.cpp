@@ -122,9 +122,9 @@ TEST_F(DocumentsTest, ViewSettersNotifyFromInsideTheCallWithTheNewViewInPlace)
     Open("label.json");
     const AIDocumentViewHandle view = FrontView();
     log.clear();
-    const AIRealPoint center50{50, 60};
+    const AIRealPoint middle{50, 60};
     log += "centre{";
-    EXPECT_EQ(views.SetDocumentViewCenter(view, &center50), kNoErr);
+    EXPECT_EQ(views.SetDocumentViewCenter(view, &middle), kNoErr);
     log += "}zoom{";
     EXPECT_EQ(views.SetDocumentViewZoom(view, 4), kNoErr);
     log += "}";
