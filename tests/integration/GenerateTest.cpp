@@ -202,13 +202,13 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         Open(c.document);
         Control().SetEngineReady(c.engineReady ? 1 : 0);
         QStringList shown;
-        std::vector<ModalScript::Step> dialogs;
+        std::vector<modal::Step> dialogs;
         if (!c.message.empty())
             dialogs.push_back({c.message.front(), [&shown](QDialog& dialog) {
-                                   shown = ModalScript::Labels(dialog);
-                                   ModalScript::Press("OK")(dialog);
+                                   shown = modal::Texts<QLabel>(dialog);
+                                   modal::Press("OK")(dialog);
                                }});
-        const ModalScript script(std::move(dialogs));
+        const modal::Script script(std::move(dialogs));
         TakeEngineCalls();
         Button().click();
         EXPECT_EQ(shown, c.message);

@@ -1,14 +1,13 @@
 #pragma once
 
-// KilnKernel.aip loaded into a fresh simulated host with the echo plug-in, reached through the
-// host's basic suite as the viewer reaches it.
+// KilnKernel.aip started in a fresh simulated host and reached through the host's basic suite,
+// as the viewer reaches it. The engine's broadcasts are recorded in `heard`.
 
-#include "plugin/suites/AIMenuSuite.h"
-#include "plugin/suites/HLInkSuite.h"
+#include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/SPBasicSuite.h"
-#include "sim/host/Host.h"
 #include "sim/host/StandardStartup.h"
 #include "sim/kiln/KilnControlSuite.h"
+#include "tests/sim/Listener.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -20,37 +19,34 @@
 
 using Lines = std::vector<std::string>;
 
-inline std::string EnginePath()
-{
-    const char* folder = std::getenv("HUELINE_PLUGIN_DIR");
-    return std::string(folder ? folder : ".") + "/" + hostsim::kEnginePluginFile;
-}
+constexpr const char* kConnectionNotifier = "HL Conn Stat";
 
 class KilnPluginFixture : public ::testing::Test
 {
 protected:
     KilnPluginFixture() { Start(); }
 
-    // A fresh host with the engine (and the echo plug-in, which logs the notifications it
-    // receives into its menu item) started, the engine's preferences in the test's folder.
+    // The engine's preferences live in the test's folder.
     void Start()
     {
+        listener.reset();
+        host.reset();  // one host at a time
         host = std::make_unique<hostsim::Host>();
         host->SetFolder(kKilnPreferencesFolderType, preferences.Path().string());
+        const char* folder = std::getenv("HUELINE_PLUGIN_DIR");
         std::string error;
-        engine = host->LoadPlugin(EnginePath(), error);
+        engine = host->LoadPlugin(std::string(folder ? folder : ".") + "/" + hostsim::kEnginePluginFile, error);
         ASSERT_NE(engine, nullptr) << error;
-        echo = host->LoadPlugin(ECHO_PLUGIN, error);
-        ASSERT_NE(echo, nullptr) << error;
         host->Startup();
         control = Acquire<KilnControlSuite>();
         ASSERT_NE(control, nullptr);
+        const std::vector<const char*> types = {kConnectionNotifier, kHLSyncNotifier, kHLLoadTypeQueryNotifier};
+        listener = std::make_unique<Listener>(*host, types, [this](const char* type, void* data) { Hear(type, data); });
     }
 
     void Restart()
     {
         host->Shutdown();
-        host.reset();
         Start();
     }
 
@@ -63,46 +59,27 @@ protected:
                    : nullptr;
     }
 
-    std::vector<std::string> Calls() const
-    {
-        std::vector<std::string> calls;
-        for (ASInt32 i = 0; i < control->CountCalls(); ++i) {
-            std::string call(static_cast<std::size_t>(control->GetCall(i, nullptr, 0)) + 1, '\0');
-            control->GetCall(i, call.data(), static_cast<ASInt32>(call.size()));
-            call.pop_back();
-            calls.push_back(call);
-        }
-        return calls;
-    }
+    Lines Calls() const { return hostsim::EngineCalls(*host); }
 
-    // Registers the echo plug-in for a notification type; it logs each delivery.
-    void Observe(const char* type) { host->Notifiers().Add(echo, "probe", type); }
-    int Deliveries(const std::string& type) const
+    // A viewer that shows the job answers the load type query.
+    void Hear(const std::string& type, void* data)
     {
-        const std::string log = host->Menus().FindItem(host->Menus().ItemsOf(kToolPalettesMenuGroup).front())->text;
-        int count = 0;
-        for (std::size_t at = log.find(type); at != std::string::npos; at = log.find(type, at + 1))
-            ++count;
-        return count;
-    }
-
-    std::vector<std::string> IterateInks() const
-    {
-        const auto* inks = Acquire<HLInkSuite>();
-        std::vector<std::string> names;
-        inks->ResetInkIteration(0);
-        HLInkRef ink = nullptr;
-        while (inks->NextInk(0, &ink)) {
-            char name[256];
-            inks->GetInkName(ink, name, sizeof name);
-            names.push_back(name);
+        std::string entry = type;
+        if (type == kHLLoadTypeQueryNotifier) {
+            auto* query = static_cast<HLLoadTypeQuery*>(data);
+            entry += " " + std::to_string(query->loadType);
+            query->shown = showsJob;
+        } else if (type == kHLSyncNotifier) {
+            entry += " " + std::to_string(*static_cast<const AIBoolean*>(data));
         }
-        return names;
+        heard.push_back(entry);
     }
 
     TemporaryFolder preferences;
     std::unique_ptr<hostsim::Host> host;
+    std::unique_ptr<Listener> listener;
     SPPlugin* engine = nullptr;
-    SPPlugin* echo = nullptr;
     const KilnControlSuite* control = nullptr;
+    bool showsJob = false;
+    Lines heard;
 };
