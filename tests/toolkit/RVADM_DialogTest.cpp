@@ -3,22 +3,17 @@
 
 #include "ToolkitTestSupport.h"
 
-#include "toolkit/internal/RVADM_NumericEditAccess.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 
 #include <stdexcept>
-#include <utility>
 
 namespace qRVADM {
 namespace {
 
 using toolkittest::RecordingItem;
-using toolkittest::RecordingModalDialog;
 using Codes = std::vector<std::int32_t>;
 
 template <class Call>
@@ -39,7 +34,6 @@ protected:
     toolkittest::PanelStandInDialog dialog;
 };
 
-// The panel brackets the hook with the host's application context; a modal dialog does not.
 TEST_F(DialogSlotTest, ButtonClickReachesOnNotifyInsideTheAppContextUntilDisconnected)
 {
     auto* button = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
@@ -56,14 +50,6 @@ TEST_F(DialogSlotTest, ButtonClickReachesOnNotifyInsideTheAppContextUntilDisconn
     EXPECT_EQ(button->UserCodes().size(), 1u);
     EXPECT_EQ(ErrorOf([&] { button->ConnectToDialog(SIGNAL(clicked()), SLOT(NoSuchSlot())); }),
               "Connection to dialog slot failed!");
-
-    RecordingModalDialog modal;
-    auto* onModal = new RecordingItem<QPushButton>(&modal, kKindTextPushButton);
-    onModal->ConnectToDialog(SIGNAL(clicked()), SLOT(OnButtonClicked()));
-    const int pushes = host.ContextPushes();
-    onModal->click();
-    EXPECT_EQ(modal.notified, std::vector<RVADM_Item*>{onModal});
-    EXPECT_EQ(host.ContextPushes(), pushes);
 }
 
 // Regression: any line edit of the edit kind was taken for a text edit. Only a real text edit
@@ -90,6 +76,8 @@ TEST_F(DialogSlotTest, NamedSlotSetsTheNotifyingItemOnlyDuringTheCallAndNullItem
     EXPECT_EQ(dialog.GetNotifyingItem(), nullptr);
     EXPECT_EQ(ErrorOf([&] { label->CallDialogSlot("NoSuchSlot"); }), "Meta-call to dialog slot failed!");
     EXPECT_EQ(dialog.GetNotifyingItem(), nullptr);
+    auto* plain = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
+    EXPECT_EQ(ErrorOf([&] { plain->SetTextInt(QStringLiteral("x")); }), "Call to SetTextInt() failed!");
 
     const int pushes = host.ContextPushes();
     dialog.NotifyItem(nullptr, 2);
@@ -99,39 +87,9 @@ TEST_F(DialogSlotTest, NamedSlotSetsTheNotifyingItemOnlyDuringTheCallAndNullItem
     EXPECT_EQ(label->UserCodes().size(), 1u);
 }
 
-class NumericStandIn : public RecordingItem<QSpinBox>, public internal::RVADM_NumericEditAccess
-{
-public:
-    explicit NumericStandIn(RVADM_ItemParent* parent)
-        : RecordingItem<QSpinBox>(parent, kKindTextEdit)
-    {
-    }
-    void ReplaceText(const QString& text) override { replaced = text; }
-    bool TakeChangedFlag() override { return std::exchange(changed, false); }
-
-    QString replaced;
-    bool changed = false;
-};
-
-TEST_F(DialogSlotTest, NumericEditNotifiesOnlyWhenChangedAndTakesTextThatNoOtherSpinBoxTakes)
-{
-    auto* numeric = new NumericStandIn(&dialog);
-    numeric->CallDialogSlot("OnNumericTextEditChanged");
-    EXPECT_TRUE(numeric->UserCodes().empty());
-    numeric->changed = true;
-    numeric->CallDialogSlot("OnNumericTextEditChanged");
-    EXPECT_EQ(numeric->UserCodes(), Codes{2});
-    EXPECT_FALSE(numeric->changed);
-
-    numeric->SetTextInt(QStringLiteral("12 mm"));
-    EXPECT_EQ(numeric->replaced, QStringLiteral("12 mm"));
-    auto* spin = new RecordingItem<QSpinBox>(&dialog, kKindTextEdit);
-    EXPECT_EQ(ErrorOf([&] { spin->SetTextInt(QStringLiteral("1")); }), "Call to SetTextInt() failed!");
-}
-
 TEST(DialogInitialize, RunsTheHooksInOrderAndLaysOutOnceWithLayoutDisabled)
 {
-    RecordingModalDialog dialog;
+    toolkittest::RecordingModalDialog dialog;
     bool enabledDuringLayout = true;
     dialog.layout = [&] { enabledDuringLayout = dialog.IsLayoutEnabled(); };
     dialog.Initialize();

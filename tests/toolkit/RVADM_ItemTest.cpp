@@ -2,8 +2,6 @@
 
 #include "toolkit/RVADM_RadioGroup.h"
 
-#include "RVADMQtManager.h"
-
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
@@ -23,7 +21,7 @@ protected:
     toolkittest::RecordingModalDialog dialog;
 };
 
-TEST_F(ItemTest, CachedTextIsTheArgumentBuffersCutOnCharactersAndBoundsAreExclusive)
+TEST_F(ItemTest, CachedTextIsTheArgumentBuffersCutOnCharactersTipsShowHtmlLiterallyAndBoundsAreExclusive)
 {
     auto* edit = new RecordingItem<QLineEdit>(&dialog, kKindTextEdit);
     char buffer[64] = "garbage";
@@ -52,11 +50,7 @@ TEST_F(ItemTest, CachedTextIsTheArgumentBuffersCutOnCharactersAndBoundsAreExclus
     EXPECT_EQ(button->geometry(), QRect(5, 6, 100, 25)); // right and bottom exclusive
     button->SetText("A rather long button text", false, true);
     EXPECT_EQ(button->geometry(), QRect(QPoint(5, 6), button->sizeHint()));
-}
 
-TEST_F(ItemTest, ToolTipThatLooksLikeHtmlShowsLiterallyUnlessRichTextIsAsked)
-{
-    auto* label = new LabelItem(&dialog, kKindLabel);
     label->SetTipString("<b>bold</b>");
     EXPECT_TRUE(label->toolTip().contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt;")));
     label->SetTipString("<b>bold</b>", false, true);
@@ -77,7 +71,8 @@ TEST_F(ItemTest, ItemOnARadioGroupLiesOnTheGroupsParent)
     EXPECT_FALSE(first->isChecked());
 }
 
-// Variant 0 chooses by the dialog's family; a variant outside the table gives the application's font.
+// Variant 0 chooses by the dialog's family (12 pixels on a modal dialog); a variant outside the
+// table gives the application's font.
 TEST_F(ItemTest, FontVariantsFollowTheTableAndKeepTheFamilyUnlessFixed)
 {
     struct Case
@@ -101,12 +96,6 @@ TEST_F(ItemTest, FontVariantsFollowTheTableAndKeepTheFamilyUnlessFixed)
     auto* label = new LabelItem(&dialog, kKindLabel);
     label->SetFontSize(14);
     EXPECT_EQ(label->font().toString(), QApplication::font().toString());
-
-    toolkittest::PanelStandInDialog panel;
-    RVADMQtManager::QtManager::MakeDVAStyleAware(&panel, true);
-    auto* onPanel = new LabelItem(&panel, kKindLabel);
-    onPanel->SetFontSize(0);
-    EXPECT_EQ(onPanel->font().pixelSize(), 10);
 }
 
 TEST_F(ItemTest, TextWidthIsMinusOneWithoutTextAndTheMetricReadsTheWidgetOr250)

@@ -28,9 +28,8 @@ void WhenShown(std::function<void(QWidget&)> act, const char* shot = nullptr)
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         g_focusWhenShown = dialog->focusWidget();
-        const QByteArray folder = qgetenv("HUELINE_SCREENSHOT_DIR");
-        if (shot != nullptr && !folder.isEmpty())
-            dialog->grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(shot));
+        if (shot != nullptr)
+            toolkittest::SaveScreenshot(dialog->grab().toImage(), shot);
         act(*dialog);
     });
 }
@@ -111,10 +110,13 @@ TEST(MessageDialog, CriticalTwoButtonsTakeTheFirstOnReturnAndTheSecondOnEscape)
     }
 }
 
-TEST(MessageDialog, WithoutInteractionNothingShowsAndTheResultIsTheCancelIndex)
+TEST(MessageDialog, WithoutInteractionNoDialogRunsAndAMessageGivesItsCancelIndex)
 {
     toolkittest::FakeHost host;
     host.SetUserInteractionAllowed(false);
+    toolkittest::RecordingModalDialog plain;
+    EXPECT_EQ(plain.Modal("Title"), -1);
+    EXPECT_TRUE(plain.calls.empty());
     const RVADM_MessageDialog withCancel("Heading", false, "Message", false, "Yes", "No", false);
     EXPECT_EQ(withCancel.GetClickedIndex(), 1);
     EXPECT_TRUE(withCancel.findChildren<QPushButton*>().isEmpty());

@@ -21,16 +21,6 @@ void WhenRunning(RecordingModalDialog& dialog, std::function<void()> action)
     QTimer::singleShot(0, &dialog, std::move(action));
 }
 
-TEST(ModalDialogRun, RefusesToRunWhenTheHostForbidsInteraction)
-{
-    toolkittest::FakeHost host;
-    host.SetUserInteractionAllowed(false);
-    RecordingModalDialog dialog;
-    EXPECT_EQ(dialog.Modal("Title"), -1);
-    EXPECT_TRUE(dialog.calls.empty());
-    EXPECT_FALSE(dialog.isVisible());
-}
-
 // Escape gives the cancel item code 2; unless its handler ends the dialog, the ordinary reject follows.
 TEST(ModalDialogRun, EscapeDeliversCodeTwoToTheCancelItem)
 {
@@ -86,10 +76,7 @@ TEST(ModalDialogWindow, FixedSizeUnlessResizableCountedUntilTheTurnAfterDestruct
         }
         EXPECT_EQ(fixed.size(), QSize(300, 200));
         EXPECT_EQ(resizable.size(), QSize(320, 220));
-        for (int offset : {0, 1}) {
-            QEvent event(static_cast<QEvent::Type>(RVADM_ModalDialog::kCustomEventType + offset));
-            QCoreApplication::sendEvent(&fixed, &event);
-        }
+        toolkittest::SendCustomEvents(fixed);
         EXPECT_EQ(fixed.Count("OnCustomEvent"), 1);
     }
     EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), before + 2);

@@ -32,35 +32,36 @@ namespace {
 using toolkittest::Recorded;
 using toolkittest::RecordingItem;
 using toolkittest::TestPanel;
+namespace QtManager = RVADMQtManager::QtManager;
 
 class NonModalDialogTest : public toolkittest::HostPanelFixture
 {
 protected:
-    hostsim::Panel& PanelOf(const RVADM_NonModalDialog& dialog) { return *host.Panels().Find(dialog.GetPanel()); }
+    hostsim::Panel& PanelOf(const RVADM_NonModalDialog& panel) { return *host.Panels().Find(panel.GetPanel()); }
+    QSize MinimumSizeOf(const RVADM_NonModalDialog& panel)
+    {
+        return {PanelOf(panel).minimumSize.width, PanelOf(panel).minimumSize.height};
+    }
 
     TestPanel dialog;
 };
 
-// The panel: its arguments, placement at the golden section and family font; a second panel of a
-// fixed kind on a host with UI scale 2: its minimum size, position, and its end.
+// The panel's arguments, place at the golden section and family font; then a second panel of a
+// fixed kind on a host with UI scale 2, its position, and its end.
 TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAndDestroysItWithTheDialog)
 {
     RecordingItem<QLabel>* label = nullptr;
-    dialog.create = [&] {
-        label = new RecordingItem<QLabel>(&dialog, kKindLabel);
-        label->SetFontSize(0);
-    };
+    dialog.create = [&] { (label = new RecordingItem<QLabel>(&dialog, kKindLabel))->SetFontSize(0); };
     ASSERT_EQ(dialog.CreatePanel("Hueline Viewer", RVADM_NonModalDialog::kResizableKind, true, 16100), kNoErr);
     hostsim::Panel& panel = PanelOf(dialog);
     EXPECT_EQ(panel.name, "Hueline Viewer");
     EXPECT_EQ(panel.title, u"Hueline Viewer");
     EXPECT_EQ(panel.stateCount, 2);
-    EXPECT_EQ(QSize(panel.minimumSize.width, panel.minimumSize.height), QSize(206, 100));
+    EXPECT_EQ(MinimumSizeOf(dialog), QSize(206, 100));
     EXPECT_TRUE(panel.resizable);
     EXPECT_EQ(panel.userData, static_cast<RVADM_Dialog*>(&dialog));
     EXPECT_EQ(RVADMQtManager::SharedResources::GetPanelIcon(dialog.GetPanel()), 16100);
     EXPECT_EQ(dialog.parentWidget(), &hostsim::PanelCenter::WindowOf(panel));
-    EXPECT_EQ(dialog.calls.front(), "CreateItems");
     EXPECT_EQ(label->font().pixelSize(), 10);
     AIPoint position{};
     ASSERT_EQ(Panels().GetPosition(dialog.GetPanel(), &position), kNoErr);
@@ -70,14 +71,14 @@ TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAndDestroysIt
     EXPECT_EQ(dialog.CreatePanel("Twice", 5, false, 16100), RVADM_NonModalDialog::kNoHostPanelError);
 
     QCoreApplication::processEvents();
-    const int dialogs = RVADMQtManager::QtManager::GetDialogCount();
+    const int dialogs = QtManager::GetDialogCount();
     host.SetUIScaleFactor(2.0);
     auto fixed = std::make_unique<TestPanel>();
     ASSERT_EQ(fixed->CreatePanel("Fixed", 2, false, 16100), kNoErr);
-    EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), dialogs + 1);
+    EXPECT_EQ(QtManager::GetDialogCount(), dialogs + 1);
     EXPECT_FALSE(PanelOf(*fixed).resizable);
     EXPECT_EQ(PanelOf(*fixed).stateCount, 1);
-    EXPECT_EQ(QSize(PanelOf(*fixed).minimumSize.width, PanelOf(*fixed).minimumSize.height), QSize(103, 50));
+    EXPECT_EQ(MinimumSizeOf(*fixed), QSize(103, 50));
     AIRect bounds{};
     ASSERT_EQ(Panels().GetPlatformWindowBounds(fixed->GetPanel(), &bounds), kNoErr);
     ASSERT_TRUE(RVADM_HostFocus::GetPanelScreenPosition(fixed->GetPanel(), position));
@@ -86,9 +87,9 @@ TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAndDestroysIt
     fixed.reset();
     EXPECT_EQ(host.Panels().All().size(), 1u);
     EXPECT_EQ(RVADMQtManager::SharedResources::GetPanelIcon(ref), 0);
-    EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), dialogs + 1);
+    EXPECT_EQ(QtManager::GetDialogCount(), dialogs + 1);
     QCoreApplication::processEvents();
-    EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), dialogs);
+    EXPECT_EQ(QtManager::GetDialogCount(), dialogs);
 }
 
 TEST_F(NonModalDialogTest, WithoutTheHostPanelSuiteNothingIsCreated)
@@ -112,14 +113,11 @@ TEST_F(NonModalDialogTest, HostResizesLayOutAgainAndClosingTheHostPanelTakesTheF
     AISize size{};
     ASSERT_EQ(Panels().GetSize(dialog.GetPanel(), &size), kNoErr);
     EXPECT_EQ(QSize(size.width, size.height), QSize(480, 374));
-    const int before = dialog.Count("Layout");
+    const int layouts = dialog.Count("Layout");
     hostsim::PanelCenter::Resize(PanelOf(dialog), {480, 494});
     EXPECT_EQ(dialog.size(), QSize(480, 494));
-    EXPECT_GT(dialog.Count("Layout"), before);
-    for (int offset : {0, 1}) {
-        QEvent event(static_cast<QEvent::Type>(RVADM_Dialog::kCustomEventType + offset));
-        QApplication::sendEvent(&dialog, &event);
-    }
+    EXPECT_GT(dialog.Count("Layout"), layouts);
+    toolkittest::SendCustomEvents(dialog);
     EXPECT_EQ(dialog.Count("OnCustomEvent"), 1);
 
     QApplication::setActiveWindow(dialog.window());
@@ -152,6 +150,7 @@ class PanelFocusTest : public NonModalDialogTest
 protected:
     void SetUp() override
     {
+        host.PlatformAppWindow(); // made on first use, when it takes the activation
         dialog.create = [this] {
             for (RVADM_TextEdit*& edit : edits)
                 edit = new RVADM_TextEdit(&dialog, "text");
@@ -178,58 +177,52 @@ protected:
         ASSERT_TRUE(widget->hasFocus());
     }
 
-    // Sends `key` to the focus widget and lets the window system activate what it was asked to.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    // Sends `key` to the focus widget and lets the window system activate what it was asked to;
+    // tells whether the focus went to the host.
+    bool PressLeavesForTheHost(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
+        const int arrivals = host.PlatformAppWindow().FocusArrivals();
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         QApplication::processEvents();
+        const bool left = QApplication::focusWidget() == &host.PlatformAppWindow();
+        EXPECT_EQ(host.PlatformAppWindow().FocusArrivals(), arrivals + (left ? 1 : 0));
+        return left;
     }
 
-    hostsim::AppWindow& HostWindow() { return host.PlatformAppWindow(); }
     int TimesBroughtToFront() { return hostsim::PanelCenter::TimesBroughtToFront(PanelOf(dialog)); }
 
     std::array<RVADM_TextEdit*, 3> edits{};
     RecordingItem<QPushButton>* button = nullptr;
 };
 
-TEST_F(PanelFocusTest, TabWalksThePanelAndLeavesForTheHostPastEitherEnd)
+// Focus arriving by Tab or Backtab goes on to the first or last control and brings the panel to
+// the front once.
+TEST_F(PanelFocusTest, TabWalksThePanelAndFocusCrossesItsEdgesToAndFromTheHost)
 {
-    Press(Qt::Key_Tab);
+    EXPECT_FALSE(PressLeavesForTheHost(Qt::Key_Tab));
     EXPECT_TRUE(edits[1]->hasFocus());
-    Press(Qt::Key_Backtab);
+    EXPECT_FALSE(PressLeavesForTheHost(Qt::Key_Backtab));
     EXPECT_TRUE(edits[0]->hasFocus());
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(HostWindow().FocusArrivals(), 0);
     edits[2]->Enable(false); // no longer reached by Tab
-    Press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
-    EXPECT_EQ(HostWindow().FocusArrivals(), 1);
+    EXPECT_FALSE(PressLeavesForTheHost(Qt::Key_Tab));
+    EXPECT_TRUE(PressLeavesForTheHost(Qt::Key_Tab));
     ClickInto(edits[0]);
-    Press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
-    EXPECT_EQ(HostWindow().FocusArrivals(), 2);
-}
-
-TEST_F(PanelFocusTest, EscapeThatNoControlTakesGivesTheFocusToTheHostAndFocusArrivingBringsThePanelToTheFront)
-{
+    EXPECT_TRUE(PressLeavesForTheHost(Qt::Key_Tab, Qt::ShiftModifier));
     ClickInto(button);
-    Press(Qt::Key_Escape);
-    EXPECT_EQ(QApplication::focusWidget(), &HostWindow());
-    EXPECT_EQ(QApplication::activeWindow(), &HostWindow());
+    EXPECT_TRUE(PressLeavesForTheHost(Qt::Key_Escape)); // taken by no control
     EXPECT_TRUE(dialog.notified.empty());
 
+    edits[2]->Enable(true);
     const int raised = TimesBroughtToFront();
-    QFocusEvent backtab(QEvent::FocusIn, Qt::BacktabFocusReason);
-    QApplication::sendEvent(&dialog, &backtab);
-    QApplication::processEvents();
-    EXPECT_TRUE(backtab.isAccepted());
-    EXPECT_EQ(QApplication::activeWindow(), &hostsim::PanelCenter::WindowOf(PanelOf(dialog)));
-    EXPECT_EQ(TimesBroughtToFront(), raised + 1);
-    EXPECT_TRUE(edits[2]->hasFocus());
-    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(&dialog, &tab);
-    EXPECT_TRUE(edits[0]->hasFocus());
-    EXPECT_EQ(TimesBroughtToFront(), raised + 1); // already in front
+    for (const auto& [reason, edge] : {std::pair{Qt::BacktabFocusReason, 2}, std::pair{Qt::TabFocusReason, 0}}) {
+        QFocusEvent arrival(QEvent::FocusIn, reason);
+        QApplication::sendEvent(&dialog, &arrival);
+        QApplication::processEvents();
+        EXPECT_TRUE(arrival.isAccepted());
+        EXPECT_EQ(QApplication::activeWindow(), &hostsim::PanelCenter::WindowOf(PanelOf(dialog)));
+        EXPECT_TRUE(edits[edge]->hasFocus()) << edge;
+        EXPECT_EQ(TimesBroughtToFront(), raised + 1);
+    }
 }
 
 TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHidesOrDies)
@@ -242,7 +235,6 @@ TEST_F(PanelFocusTest, AModalWindowDisablesThePanelUntilItHidesOrDies)
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
     EXPECT_FALSE(dialog.isEnabled());
-    EXPECT_TRUE(modal.isEnabled());
     modal.hide();
     EXPECT_TRUE(edits[0]->IsEnabled());
     EXPECT_FALSE(edits[1]->IsEnabled()); // the application's own choice stays
@@ -284,7 +276,6 @@ void FocusAndType(RVADM_ItemParent* parent, bool numeric, int& count)
 TEST_F(NonModalDialogTest, DialogDeletedWhileAnEditHasTheFocusNotifiesNothing)
 {
     for (const bool numeric : {false, true}) {
-        SCOPED_TRACE(numeric);
         int notifications = 0;
         auto modal = std::make_unique<toolkittest::RecordingModalDialog>();
         FocusAndType(modal.get(), numeric, notifications);
@@ -294,7 +285,7 @@ TEST_F(NonModalDialogTest, DialogDeletedWhileAnEditHasTheFocusNotifiesNothing)
         panel->ShowPanel(true);
         FocusAndType(panel.get(), numeric, notifications);
         panel.reset();
-        EXPECT_EQ(notifications, 0);
+        EXPECT_EQ(notifications, 0) << numeric;
     }
 }
 
@@ -328,13 +319,11 @@ TEST_F(NonModalDialogTest, DemoPanelLaysOutFramesCustomItemsAndNestedParents)
     };
     dialog.create = [&] {
         canvas = new CrossItem(&dialog);
-        frame = new RVADM_Frame(&dialog);
-        frame->SetMargins(4);
+        (frame = new RVADM_Frame(&dialog))->SetMargins(4);
         texts[0] = text(new RecordingItem<QLabel>(frame, kKindLabel), "Dot Gain Curve:");
         texts[1] = text(new RecordingItem<QPushButton>(frame, kKindTextPushButton), "Generate");
         texts[2] = text(new RecordingItem<QPushButton>(frame, kKindTextPushButton), "Close");
-        inner = new RVADM_Frame(frame);
-        inner->SetMargins(3);
+        (inner = new RVADM_Frame(frame))->SetMargins(3);
         texts[3] = text(new RecordingItem<QLabel>(inner, kKindLabel), "Nested");
     };
     dialog.layout = [&] {
@@ -362,9 +351,7 @@ TEST_F(NonModalDialogTest, DemoPanelLaysOutFramesCustomItemsAndNestedParents)
     EXPECT_EQ(inner->contentsRect().bottom() + 1, texts[3]->GetBottom() + inner->GetMargins().bottom);
     const QImage shot = hostsim::PanelCenter::WindowOf(PanelOf(dialog)).grab().toImage();
     EXPECT_EQ(shot.pixelColor(canvas->geometry().center()), QColor(200, 40, 40));
-    const QByteArray folder = qgetenv("HUELINE_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/toolkit-panel.png"));
+    toolkittest::SaveScreenshot(shot, "toolkit-panel.png");
 }
 
 } // namespace

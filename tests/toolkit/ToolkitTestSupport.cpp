@@ -1,15 +1,2 @@
+// Compiles the shared test doubles, and with them their meta-object code, for the programs that list them.
 #include "ToolkitTestSupport.h"
-
-namespace qRVADM {
-
-void PrintTo(const RVADM_Rect& rect, std::ostream* os)
-{
-    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
-
-void PrintTo(const RVADM_Point& point, std::ostream* os)
-{
-    *os << "(" << point.h << ", " << point.v << ")";
-}
-
-} // namespace qRVADM

@@ -10,6 +10,8 @@
 #include "toolkit/RVADM_ModalDialog.h"
 #include "toolkit/RVADM_QMetaObjectProxy.h"
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QWidget>
 
 #include <algorithm>
@@ -21,8 +23,14 @@
 
 namespace qRVADM {
 // Readable rectangles and points in test failures.
-void PrintTo(const RVADM_Rect& rect, std::ostream* os);
-void PrintTo(const RVADM_Point& point, std::ostream* os);
+inline void PrintTo(const RVADM_Rect& r, std::ostream* os)
+{
+    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const RVADM_Point& point, std::ostream* os)
+{
+    *os << "(" << point.h << ", " << point.v << ")";
+}
 } // namespace qRVADM
 
 namespace toolkittest {
@@ -55,6 +63,23 @@ public:
     std::vector<std::int32_t> codes;
     std::function<void(std::int32_t)> onNotify;
 };
+
+// Sends the toolkit's custom event and an event of the next type to `receiver`.
+inline void SendCustomEvents(QObject& receiver)
+{
+    for (int offset : {0, 1}) {
+        QEvent event(static_cast<QEvent::Type>(qRVADM::RVADM_Dialog::kCustomEventType + offset));
+        QCoreApplication::sendEvent(&receiver, &event);
+    }
+}
+
+// Saves a picture for docs/ when the run was asked for them (scripts/screenshots).
+inline void SaveScreenshot(const QImage& image, const char* name)
+{
+    const QString folder = qEnvironmentVariable("HUELINE_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        image.save(folder + QLatin1Char('/') + QLatin1String(name));
+}
 
 template <class W>
 using RecordingItem = Recorded<qRVADM::RVADM_QMetaObjectProxy<qRVADM::RVADM_Item, W>>;
