@@ -27,14 +27,12 @@ public:
         point = tracker.GetPoint();
         return true;
     }
-
     void Draw(IADMDrawer& drawer) override
     {
         drawnInContext = InContext();
         RVADM_CustomItem::Draw(drawer);
         drawer.GetPainter().fillRect(0, 0, 2, 2, drawer.GetColor(1));
     }
-
     static bool InContext() { return hostsim::Host::Current().ContextDepth() == 1; }
 
     Tracked last;
@@ -42,31 +40,27 @@ public:
     bool drawnInContext = false;
 };
 
-class CustomItemTest : public testing::Test
+// The input state is recorded before the hook runs: the buttons held, the modifiers of the event
+// and the space bar until its release.
+TEST(CustomItem, EventsBecomeTrackerActionsAndPaintingDrawsInsideTheAppContext)
 {
-protected:
-    void SetUp() override
-    {
-        item->SetBoundsRect({0, 0, 100, 80});
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        item->setFocus();
-    }
-
-    void Send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        QMouseEvent event(type, QPointF(3, 4), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(item, &event);
-    }
-
     toolkittest::FakeHost host;
     toolkittest::RecordingModalDialog dialog;
-    TrackingItem* item = new TrackingItem(&dialog);
-};
-
-// The input state is recorded before the hook runs: the buttons held and the modifiers of the event.
-TEST_F(CustomItemTest, MouseEventsBecomeTrackerActionsInsideTheAppContext)
-{
+    auto* item = new TrackingItem(&dialog);
+    item->SetBoundsRect({0, 0, 100, 80});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    item->setFocus();
+    QTest::keyPress(item, Qt::Key_Space);
+    EXPECT_EQ(item->last, Tracked(-15, kInputSpace, 32, true));
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(item, &repeat); // a stroke, not the bar's release
+    EXPECT_EQ(item->last, Tracked(-15, 0, 32, true));
+    QTest::keyRelease(item, Qt::Key_Space);
+    EXPECT_EQ(item->last, Tracked(-9, 0, 32, true));
+    QTest::keyRelease(item, Qt::Key_A);
+    EXPECT_EQ(item->last, Tracked(-15, 0, 0, true));
+    EXPECT_EQ(RVADM_CustomItem::TrackerKeyCode(Qt::Key_0, Qt::KeypadModifier), 224);
     constexpr std::tuple<Qt::MouseButton, std::int32_t, std::uint32_t> kButtons[] = {
         {Qt::LeftButton, 2, kInputLeftButton}, {Qt::MiddleButton, 3, kInputMiddleButton}, {Qt::RightButton, 4, kInputRightButton}};
     for (const auto& [button, press, state] : kButtons) {
@@ -77,30 +71,16 @@ TEST_F(CustomItemTest, MouseEventsBecomeTrackerActionsInsideTheAppContext)
         EXPECT_EQ(item->last, Tracked(-press, kInputControl, 0, true));
     }
     item->setMouseTracking(true);
-    Send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-    EXPECT_EQ(item->last, Tracked(-1, 0, 0, true));
-    Send(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(item->last, Tracked(1, kInputLeftButton, 0, true));
-    Send(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(std::get<0>(item->last), 1000);
-}
+    const std::tuple<QEvent::Type, Qt::MouseButtons, Tracked> kMouse[] = {
+        {QEvent::MouseMove, Qt::NoButton, {-1, 0, 0, true}},
+        {QEvent::MouseMove, Qt::LeftButton, {1, kInputLeftButton, 0, true}},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton, {1000, kInputLeftButton, 0, true}}};
+    for (const auto& [type, held, tracked] : kMouse) {
+        QMouseEvent event(type, QPointF(3, 4), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+        QCoreApplication::sendEvent(item, &event);
+        EXPECT_EQ(item->last, tracked) << type;
+    }
 
-TEST_F(CustomItemTest, SpaceBarHoldsItsBitUntilAReleaseThatIsNoAutoRepeat)
-{
-    QTest::keyPress(item, Qt::Key_Space);
-    EXPECT_EQ(item->last, Tracked(-15, kInputSpace, 32, true));
-    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), true);
-    QCoreApplication::sendEvent(item, &repeat);
-    EXPECT_EQ(std::get<0>(item->last), -15);
-    QTest::keyRelease(item, Qt::Key_Space);
-    EXPECT_EQ(item->last, Tracked(-9, 0, 32, true));
-    QTest::keyRelease(item, Qt::Key_A);
-    EXPECT_EQ(item->last, Tracked(-15, 0, 0, true));
-    EXPECT_EQ(RVADM_CustomItem::TrackerKeyCode(Qt::Key_0, Qt::KeypadModifier), 224);
-}
-
-TEST_F(CustomItemTest, PaintRunsDrawOverTheDefaultBackgroundInsideTheAppContext)
-{
     item->setAutoFillBackground(false);
     QPalette palette = item->palette();
     palette.setColor(item->backgroundRole(), QColor(10, 200, 30));

@@ -102,15 +102,9 @@ TEST(ItemPlacement, MoveBesideAReferenceAlignsFirstAndTakesTheGapOfTheTwoKinds)
     EXPECT_EQ(BoundsOf(*list), (RVADM_Rect{154, 100, 234, 180}));
     RVADM_Item::MoveLeftOf(list, button, kAlignMoveBottom); // the button comes first: 7
     EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{76, 158, 147, 180}));
-    RVADM_Item::MoveAbove(list, label, kAlignMoveLeft, 2);
-    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{154, 84, 204, 98}));
-
-    RVADM_Item::AlignItems(kAlignStretchRight, label, nullptr, button);
-    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{154, 84, 204, 98}));
-    EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{76, 158, 204, 180}));
-    RVADM_Item::MoveBelow(nullptr, label, kAlignNone);
-    RVADM_Item::MoveBelow(label, nullptr, kAlignNone);
-    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{154, 84, 204, 98}));
+    RVADM_Item::AlignItems(kAlignStretchRight, label, nullptr, button); // to the union, nulls skipped
+    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{100, 100, 150, 114}));
+    EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{76, 158, 150, 180}));
 }
 
 TEST(ItemPlacement, ParentsPlaceInTheirInnerRectangleAndFitAroundAnItem)

@@ -3,6 +3,8 @@
 
 #include "ToolkitTestSupport.h"
 
+#include "toolkit/RVADM_TextEdit.h"
+
 #include "RVADMQtManager.h"
 
 #include <QPushButton>
@@ -102,6 +104,22 @@ TEST(ModalDialogWindow, LayoutRunsAgainWhenItChangedTheSizeButNotBeforeInitializ
     QResizeEvent same(dialog.size(), dialog.size());
     QCoreApplication::sendEvent(&dialog, &same);
     EXPECT_EQ(dialog.Count("Layout"), 2);
+}
+
+// Regression: deleting a dialog while one of its edits had the focus delivered the finished entry to
+// the dialog after its own destructors had run (a pure virtual call).
+TEST(ModalDialogWindow, DeletingTheDialogWhileAnEditHasTheFocusNotifiesNothing)
+{
+    auto dialog = std::make_unique<RecordingModalDialog>();
+    auto* edit = new toolkittest::Recorded<RVADM_TextEdit>(dialog.get(), "text");
+    int finished = 0;
+    edit->onNotify = [&finished](std::int32_t code) { finished += code == kNotifyUserChanged ? 1 : 0; };
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    edit->setFocus();
+    QTest::keyClicks(edit, "7");
+    dialog.reset();
+    EXPECT_EQ(finished, 0);
 }
 
 } // namespace
