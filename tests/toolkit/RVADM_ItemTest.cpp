@@ -1,27 +1,30 @@
+// Items: texts, bounds, tips and parents; custom items: tracking of input and painting.
+
 #include "ToolkitTestSupport.h"
 
+#include "toolkit/IADMDrawer.h"
+#include "toolkit/RVADM_CustomItem.h"
 #include "toolkit/RVADM_RadioGroup.h"
+#include "toolkit/RVADM_Tracker.h"
+
+#include "RVADMQtManager.h"
 
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace qRVADM {
 namespace {
 
 using toolkittest::RecordingItem;
-using LabelItem = RecordingItem<QLabel>;
 
-class ItemTest : public testing::Test
+TEST(Item, CachedTextIsTheArgumentBuffersCutOnCharactersTipsShowHtmlLiterallyAndBoundsAreExclusive)
 {
-protected:
     toolkittest::RecordingModalDialog dialog;
-};
-
-TEST_F(ItemTest, CachedTextIsTheArgumentBuffersCutOnCharactersTipsShowHtmlLiterallyAndBoundsAreExclusive)
-{
     auto* edit = new RecordingItem<QLineEdit>(&dialog, kKindTextEdit);
     char buffer[64] = "garbage";
     edit->GetText(buffer, sizeof buffer);
@@ -31,13 +34,7 @@ TEST_F(ItemTest, CachedTextIsTheArgumentBuffersCutOnCharactersTipsShowHtmlLitera
     edit->GetText(buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "$$$/Viewer/Title=Viewer");
 
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    char16_t wide[8] = u"garbage";
-    label->SetTextW(u"wide text");
-    label->GetTextW(wide, 8);
-    EXPECT_EQ(std::u16string(wide), u"");
-    label->GetTextW(wide, 8, true);
-    EXPECT_EQ(std::u16string(wide), u"wide te");
+    auto* label = new RecordingItem<QLabel>(&dialog, kKindLabel);
     label->SetText("\xC3\xA9\xC3\xA9"); // "éé"
     char tight[4];
     label->GetText(tight, sizeof tight, true);
@@ -58,8 +55,9 @@ TEST_F(ItemTest, CachedTextIsTheArgumentBuffersCutOnCharactersTipsShowHtmlLitera
     EXPECT_TRUE(label->toolTip().isEmpty());
 }
 
-TEST_F(ItemTest, ItemOnARadioGroupLiesOnTheGroupsParent)
+TEST(Item, ItemOnARadioGroupLiesOnTheGroupsParent)
 {
+    toolkittest::RecordingModalDialog dialog;
     RVADM_RadioGroup group(&dialog);
     auto* radio = new RecordingItem<QRadioButton>(&group, kKindRadioButton);
     EXPECT_EQ(radio->GetParent(), &dialog);
@@ -67,13 +65,82 @@ TEST_F(ItemTest, ItemOnARadioGroupLiesOnTheGroupsParent)
     EXPECT_EQ(group.GetButtonGroup().buttons(), QList<QAbstractButton*>{radio});
 }
 
-TEST_F(ItemTest, TextWidthIsMinusOneWithoutTextAndTheMetricReadsTheWidgetOr250)
+// Action, input state, key of a call of the tracking hook, and whether it ran in the app context.
+using Tracked = std::tuple<std::int32_t, std::uint32_t, std::int32_t, bool>;
+
+class TrackingItem : public RVADM_CustomItem
 {
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    EXPECT_EQ(label->GetTextWidth(nullptr), -1);
-    EXPECT_EQ(DialogMetrics::TextWidth(*label), 250);
-    label->setText(QStringLiteral("measured"));
-    EXPECT_EQ(DialogMetrics::TextWidth(*label), label->fontMetrics().boundingRect("measured").width() + 1);
+public:
+    using RVADM_CustomItem::RVADM_CustomItem;
+
+    bool Track(RVADM_Tracker tracker) override
+    {
+        last = {tracker.GetAction(), tracker.GetModifiers(), tracker.GetKey(), InContext()};
+        point = tracker.GetPoint();
+        return true;
+    }
+    void Draw(IADMDrawer& drawer) override
+    {
+        drawnInContext = InContext();
+        RVADM_CustomItem::Draw(drawer);
+        drawer.GetPainter().fillRect(0, 0, 2, 2, drawer.GetColor(1));
+    }
+    static bool InContext() { return hostsim::Host::Current().ContextDepth() == 1; }
+
+    Tracked last;
+    RVADM_Point point;
+    bool drawnInContext = false;
+};
+
+// The input state (buttons held, the event's modifiers, the space bar) is recorded before the hook.
+TEST(CustomItem, EventsBecomeTrackerActionsAndPaintingDrawsInsideTheAppContext)
+{
+    toolkittest::FakeHost host;
+    toolkittest::RecordingModalDialog dialog;
+    auto* item = new TrackingItem(&dialog);
+    item->SetBoundsRect({0, 0, 100, 80});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    item->setFocus();
+    QTest::keyPress(item, Qt::Key_Space);
+    EXPECT_EQ(item->last, Tracked(-15, kInputSpace, 32, true));
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(item, &repeat); // a stroke, not the bar's release
+    EXPECT_EQ(item->last, Tracked(-15, 0, 32, true));
+    QTest::keyRelease(item, Qt::Key_Space);
+    EXPECT_EQ(item->last, Tracked(-9, 0, 32, true));
+    QTest::keyRelease(item, Qt::Key_A);
+    EXPECT_EQ(item->last, Tracked(-15, 0, 0, true));
+    EXPECT_EQ(RVADM_CustomItem::TrackerKeyCode(Qt::Key_0, Qt::KeypadModifier), 224);
+    constexpr std::tuple<Qt::MouseButton, std::int32_t, std::uint32_t> kButtons[] = {
+        {Qt::LeftButton, 2, kInputLeftButton}, {Qt::MiddleButton, 3, kInputMiddleButton},
+        {Qt::RightButton, 4, kInputRightButton}};
+    for (const auto& [button, press, state] : kButtons) {
+        QTest::mousePress(item, button, Qt::ShiftModifier | Qt::AltModifier, QPoint(10, 20));
+        EXPECT_EQ(item->last, Tracked(press, state | kInputShift | kInputAlt, 0, true));
+        EXPECT_EQ(item->point, (RVADM_Point{10, 20}));
+        QTest::mouseRelease(item, button, Qt::ControlModifier, QPoint(11, 21));
+        EXPECT_EQ(item->last, Tracked(-press, kInputControl, 0, true));
+    }
+    item->setMouseTracking(true);
+    const std::tuple<QEvent::Type, Qt::MouseButtons, Tracked> kMouse[] = {
+        {QEvent::MouseMove, Qt::NoButton, {-1, 0, 0, true}},
+        {QEvent::MouseMove, Qt::LeftButton, {1, kInputLeftButton, 0, true}},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton, {1000, kInputLeftButton, 0, true}}};
+    for (const auto& [type, held, tracked] : kMouse) {
+        QMouseEvent event(type, QPointF(3, 4), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+        QCoreApplication::sendEvent(item, &event);
+        EXPECT_EQ(item->last, tracked) << type;
+    }
+
+    item->setAutoFillBackground(false);
+    QPalette palette = item->palette();
+    palette.setColor(item->backgroundRole(), QColor(10, 200, 30));
+    item->setPalette(palette);
+    const QImage image = item->grab().toImage();
+    EXPECT_TRUE(item->drawnInContext);
+    EXPECT_EQ(image.pixelColor(50, 40), QColor(10, 200, 30));
+    EXPECT_EQ(image.pixelColor(0, 0), RVADMQtManager::QtManager::GetControlColor(item, 1, true));
 }
 
 } // namespace

@@ -83,7 +83,6 @@ TEST_F(MenuTest, DemoPanelWithListsAndAnOpenFlyoutMenu)
     entries[0]->Check(true);
     entries[2]->Enable(false);
     entries[1]->SetText("Dot Gain Settings ...");
-    EXPECT_EQ(entries[2]->GetHostId(), 3u);
     EXPECT_EQ(HostItem(1).mark, kAIPanelFlyoutMenuItemMarkCheck);
     EXPECT_EQ(HostItem(2).text, u"Dot Gain Settings ...");
     EXPECT_FALSE(HostItem(3).enabled);

@@ -35,8 +35,7 @@ inline void PrintTo(const RVADM_Point& point, std::ostream* os)
 
 namespace toolkittest {
 
-// An item or control of class Base that records every code it is notified with, then notifies
-// as Base does.
+// An item or control of class Base that records the codes it is notified with, then notifies as Base.
 template <class Base>
 class Recorded : public Base
 {
