@@ -4,7 +4,7 @@
 
 #include "ToolkitTestSupport.h"
 
-#include "toolkit/RVADM_TextEdit.h"
+#include "toolkit/RVADM_NumericEdit.h"
 
 #include "RVADMQtManager.h"
 
@@ -195,12 +195,13 @@ TEST(ModalDialogWindow, LayoutRunsAgainWhenItChangedTheSize)
 TEST(ModalDialogWindow, DeletingTheDialogWhileAnEditHasTheFocusNotifiesNothing)
 {
     auto dialog = std::make_unique<RecordingModalDialog>();
-    auto* edit = new toolkittest::Recorded<RVADM_TextEdit>(dialog.get(), "text");
+    auto* edit = new toolkittest::Recorded<RVADM_NumericEdit>(dialog.get(), 0, 100, 0, false, -1);
     int finished = 0;
     edit->onNotify = [&finished](std::int32_t code) { finished += code == kNotifyUserChanged ? 1 : 0; };
     dialog->show();
     QApplication::setActiveWindow(dialog.get());
     edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
     QTest::keyClicks(edit, "7");
     dialog.reset();
     EXPECT_EQ(finished, 0);

@@ -42,7 +42,7 @@ protected:
 };
 
 // The panel's arguments, place at the golden section and family font; then a second panel of a
-// fixed kind on a host with UI scale 2, its position, and its end; without the panel suite none.
+// fixed kind on a host with UI scale 1.5, its position (rounded), and its end; without the panel suite none.
 TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAndDestroysItWithTheDialog)
 {
     RecordingItem<QLabel>* label = nullptr;
@@ -67,17 +67,17 @@ TEST_F(NonModalDialogTest, CreatesTheHostPanelOnceWithEveryArgumentAndDestroysIt
 
     QCoreApplication::processEvents();
     const int dialogs = QtManager::GetDialogCount();
-    host.SetUIScaleFactor(2.0);
+    host.SetUIScaleFactor(1.5);
     auto fixed = std::make_unique<TestPanel>();
     ASSERT_EQ(fixed->CreatePanel("Fixed", 2, false, 16100), kNoErr);
     EXPECT_EQ(QtManager::GetDialogCount(), dialogs + 1);
     EXPECT_FALSE(PanelOf(*fixed).resizable);
     EXPECT_EQ(PanelOf(*fixed).stateCount, 1);
-    EXPECT_EQ(SizeOf(PanelOf(*fixed).minimumSize), QSize(103, 50));
+    EXPECT_EQ(SizeOf(PanelOf(*fixed).minimumSize), QSize(137, 66)); // 206 x 100 / 1.5
     AIRect bounds{};
     ASSERT_EQ(Panels().GetPlatformWindowBounds(fixed->GetPanel(), &bounds), kNoErr);
     ASSERT_TRUE(RVADM_HostFocus::GetPanelScreenPosition(fixed->GetPanel(), position));
-    EXPECT_EQ(QPoint(position.h, position.v), QPoint(bounds.left - 2, bounds.top - 64));
+    EXPECT_EQ(QPoint(position.h, position.v), QPoint(bounds.left - 2, bounds.top - 48));
     const AIPanelRef ref = fixed->GetPanel();
     fixed.reset();
     EXPECT_EQ(host.Panels().All().size(), 1u);
