@@ -2,6 +2,7 @@
 
 #include "plugin/OspryPlugin.h"
 #include "settings/ViewerPreferences.h"
+#include "settings/ui/DotGainDialog.h"
 #include "settings/ui/HuelineSection.h"
 #include "settings/ui/InkWarningSection.h"
 #include "toolkit/RVADM_Frame.h"
@@ -117,4 +118,12 @@ void OspryDialog::OnPanelEvent(std::int32_t code)
     RVADM_NonModalDialog::OnPanelEvent(code);
     if (m_plugin != nullptr && (code == kPanelShown || code == kPanelHidden))
         m_plugin->RecordPanelVisible(code == kPanelShown);
+}
+
+void OspryDialog::OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry)
+{
+    if (m_sideBar != nullptr && &entry == m_sideBar->GetEntry())
+        DotGainDialog::Run();
+    else
+        RVADM_NonModalDialog::OnFlyoutMenu(entry);
 }

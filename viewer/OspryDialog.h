@@ -15,7 +15,8 @@ class SideBar;
 
 namespace qRVADM {
 class RVADM_Frame;
-}
+class RVADM_MenuEntry;
+}  // namespace qRVADM
 
 // The viewer's one panel, "Hueline Viewer": the preview area above, the bottom bar below (ink
 // warning, connection status, view link) and the flyout-menu entry for the dot gain settings.
@@ -62,6 +63,8 @@ public:
     void Layout() override;
     // Shown and hidden also tell the plug-in, which records the visibility for the next start.
     void OnPanelEvent(std::int32_t code) override;
+    // "Dot Gain Settings..." opens the dot gain settings dialog; other entries run as usual.
+    void OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry) override;
 
 private:
     static bool IsMode(PanelMode mode);

@@ -282,13 +282,14 @@ TEST_F(HostScriptTest, ViewerPanelPicturesToolTipsAndFlyoutEntriesAreReachable)
                                   "expect state picture:16052 unchecked\n"
                                   "expect tip picture:16209 \"Hueline is connected\"\n"
                                   "expect tip picture:16003 \"\"\n"
+                                  "answer Close\n"
                                   "flyout \"Hueline Viewer\" \"Dot Gain Settings...\"\n"
                                   "tip picture:16209\n"
                                   "screenshot tip.png panel \"Hueline Viewer\" tip picture:16209\n"
                                   "expect state picture:16003 enabled\n",
                                   "test", "ready");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("test.hls:10: control \"picture:16003\" is not enabled"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("test.hls:11: control \"picture:16003\" is not enabled"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find("Hueline is connected to its colour service.\n"), std::string::npos) << run.out;
     const QImage withTip(QString::fromStdString((m_folder.Path() / "shots" / "tip.png").string()));
     EXPECT_FALSE(withTip.isNull());

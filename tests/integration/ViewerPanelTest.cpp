@@ -8,7 +8,6 @@
 #include "plugin/suites/SPBasicSuite.h"
 #include "sim/host/PanelCenter.h"
 
-#include <QAbstractButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -24,7 +23,6 @@ constexpr int kGreenLight = 16209;
 constexpr int kOrangeLight = 16210;
 constexpr int kRedLight = 16211;
 constexpr int kWarningIcon = 16003;
-constexpr int kLinkedPicture = 16051;
 constexpr const char* kConnectionSuite = "HL Kiln HL Suite";
 constexpr const char* kNoConnectionMessage =
     "Please check your Internet connection and/or your Hueline account settings in Preferences > Hueline.";
@@ -110,71 +108,6 @@ protected:
     }
 };
 
-// Each test starts the host once: a start is the expensive part.
-
-TEST_F(ViewerPanelTest, ViewerMenuShowsAndHidesThePanelAndTheVisibilityIsRecorded)
-{
-    Start(EngineAttendance::Ready);
-    bool recorded = false;
-    EXPECT_FALSE(PanelWindow().isVisible());
-    EXPECT_FALSE(ViewerItemChecked());
-    m_host.ChooseMenuItem(ViewerItem());
-    EXPECT_TRUE(PanelWindow().isVisible());
-    EXPECT_TRUE(ViewerItemChecked());
-    ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
-    EXPECT_TRUE(recorded);
-    // The panel's own close box: the check mark follows.
-    hostsim::PanelCenter::Close(Panel());
-    hostsim::PanelCenter::Show(Panel(), false);
-    EXPECT_FALSE(ViewerItemChecked());
-    ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
-    EXPECT_FALSE(recorded);
-}
-
-TEST_F(ViewerPanelTest, APanelVisibleAtTheLastRunOpensShown)
-{
-    m_host.Preferences().PutBoolean(kPanelName, "PanelVisible", true);
-    Start(EngineAttendance::Ready);
-    EXPECT_TRUE(PanelWindow().isVisible());
-    EXPECT_TRUE(ViewerItemChecked());
-}
-
-TEST_F(ViewerPanelTest, ExpandedPanelKeepsItsBottomBarWhenCollapsedAndFollowsOtherHeights)
-{
-    Start(EngineAttendance::Ready);
-    hostsim::PanelCenter::Show(Panel(), true);
-    EXPECT_EQ(PanelWindow().size(), QSize(480, 494));
-    const QRect light = Light().geometry();
-    hostsim::PanelCenter::Resize(Panel(), AISize{480, 90});
-    EXPECT_EQ(Light().geometry(), light);
-    hostsim::PanelCenter::Resize(Panel(), AISize{480, 300});
-    EXPECT_EQ(Light().geometry().bottom() - light.bottom(), 300 - 494);
-}
-
-TEST_F(ViewerPanelTest, ShowSepsOnlyOpensThePanelCompact)
-{
-    WritePreferences("[Hueline/Viewer]\nShowSepsOnly = 1\n");
-    Start(EngineAttendance::Ready);
-    hostsim::PanelCenter::Show(Panel(), true);
-    EXPECT_EQ(PanelWindow().size(), QSize(480, 374));
-}
-
-TEST_F(ViewerPanelTest, TheLightFollowsTheEnginesConnectionLive)
-{
-    struct Case
-    {
-        ASInt32 status;
-        int light;
-    };
-    constexpr Case kCases[] = {{1, kOrangeLight}, {0, kGreenLight}, {2, kRedLight}, {-1, kRedLight}};
-    Start(EngineAttendance::Ready);
-    for (const Case& c : kCases) {
-        Control().SetConnectionStatus(c.status, "Connected", "Fine.");
-        EXPECT_EQ(LightShown(), c.light) << "status " << c.status;
-        EXPECT_EQ(Light().toolTip(), "Fine.");
-    }
-}
-
 int g_statusQueries = 0;
 
 // An engine that announces a new state from inside its status call.
@@ -187,32 +120,13 @@ ASErr AnnouncingStatus(char* title, ASInt32, char* message, ASInt32, ASInt32* st
     return kNoErr;
 }
 
-TEST_F(ViewerPanelTest, AMissingConnectionSuiteIsSoughtAgainAndANestedRefreshIsDropped)
+// One start of the host per test: a start is the expensive part.
+TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocumentsInks)
 {
-    static const HLKilnHLSuite kAnnouncing = {{}, AnnouncingStatus};
-    m_host.Suites().SetMissing(kConnectionSuite, true);
-    Start(EngineAttendance::Ready);
-    EXPECT_EQ(LightShown(), kRedLight);
-    EXPECT_EQ(Light().toolTip().toStdString(), kNoConnectionMessage);
-    m_host.Suites().Add(kAnnouncing);
-    m_host.Suites().SetMissing(kConnectionSuite, false);
-    g_statusQueries = 0;
-    m_host.Broadcast("HL Conn Stat");
-    EXPECT_EQ(g_statusQueries, 1);
-    EXPECT_EQ(LightShown(), kGreenLight);
-}
-
-// Queries within 600 host time counts of the last full one pass the recent flag; the stored time
-// plus 600 wraps at 32 bits. The count starts 1024 before the wrap; the panel's first refresh is
-// a full query there.
-TEST_F(ViewerPanelTest, TheRecentFlagFollowsTheHostTimeCount)
-{
-    struct Case
-    {
-        long long ticks;
-        const char* query;
-    };
-    constexpr Case kCases[] = {
+    // Queries within 600 host time counts of the last full one pass the recent flag; the stored
+    // time plus 600 wraps at 32 bits. The count starts 1024 before the wrap, where the panel's
+    // first refresh is a full query.
+    const std::pair<long long, const char*> queries[] = {
         {600, "GetConnectionStatus(256, 256, 1)"},  // exactly 600 after the first query
         {1, "GetConnectionStatus(256, 256, 0)"},    // 601: a full query, stored
         {424, "GetConnectionStatus(256, 256, 1)"},  // the count wrapped, so did the stored time + 600
@@ -221,53 +135,83 @@ TEST_F(ViewerPanelTest, TheRecentFlagFollowsTheHostTimeCount)
     m_host.SetTickCounterStart(0xFFFFFC00u);
     Start(EngineAttendance::Ready);
     TakeEngineCalls();
-    for (const Case& c : kCases) {
-        m_host.AdvanceTicks(c.ticks);
+    for (const auto& [ticks, query] : queries) {
+        m_host.AdvanceTicks(ticks);
         m_host.Broadcast("HL Conn Stat");
-        EXPECT_EQ(StatusQueries(), std::vector<std::string>{c.query}) << "after " << c.ticks << " ticks";
+        EXPECT_EQ(StatusQueries(), std::vector<std::string> {query}) << "after " << ticks << " ticks";
     }
+
+    bool recorded = false;
+    EXPECT_FALSE(PanelWindow().isVisible());
+    EXPECT_FALSE(ViewerItemChecked());
+    m_host.ChooseMenuItem(ViewerItem());
+    EXPECT_TRUE(PanelWindow().isVisible());
+    EXPECT_TRUE(ViewerItemChecked());
+    ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
+    EXPECT_TRUE(recorded);
+    EXPECT_EQ(PanelWindow().size(), QSize(480, 494));
+    // Collapsed, the panel keeps its bottom bar; other heights move it.
+    const QRect light = Light().geometry();
+    hostsim::PanelCenter::Resize(Panel(), AISize {480, 90});
+    EXPECT_EQ(Light().geometry(), light);
+    hostsim::PanelCenter::Resize(Panel(), AISize {480, 300});
+    EXPECT_EQ(Light().geometry().bottom() - light.bottom(), 300 - 494);
+
+    const std::pair<ASInt32, int> lights[] = {{1, kOrangeLight}, {0, kGreenLight}, {2, kRedLight}, {-1, kRedLight}};
+    for (const auto& [status, picture] : lights) {
+        Control().SetConnectionStatus(status, "Connected", "Fine.");
+        EXPECT_EQ(LightShown(), picture) << "status " << status;
+        EXPECT_EQ(Light().toolTip(), "Fine.");
+    }
+
+    const std::pair<const char*, bool> documents[] = {{nullptr, false}, {"label.json", false}, {"unknown-spot.json", true}};
+    for (const auto& [sample, warning] : documents) {
+        if (sample != nullptr)
+            OpenDocument(sample);
+        m_host.Broadcast("HL Conn Stat");
+        EXPECT_EQ(WarningIcon().isEnabled(), warning) << (sample ? sample : "no document");
+        EXPECT_EQ(WarningIcon().toolTip().startsWith(kWarningStart), warning);
+        EXPECT_EQ(WarningIcon().toolTip().isEmpty(), !warning);
+    }
+
+    // The panel's own close box: the check mark follows.
+    hostsim::PanelCenter::Close(Panel());
+    hostsim::PanelCenter::Show(Panel(), false);
+    EXPECT_FALSE(ViewerItemChecked());
+    ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
+    EXPECT_FALSE(recorded);
 }
 
-TEST_F(ViewerPanelTest, TheInkWarningLightsExactlyForAForeignInk)
+TEST_F(ViewerPanelTest, APanelVisibleAtTheLastRunOpensShownAndShowSepsOnlyOpensItCompact)
 {
-    struct Case
-    {
-        const char* sample;  // opened and current; null: none yet
-        bool warning;
-    };
-    constexpr Case kCases[] = {{nullptr, false}, {"label.json", false}, {"unknown-spot.json", true}};
+    m_host.Preferences().PutBoolean(kPanelName, "PanelVisible", true);
+    WritePreferences("[Hueline/Viewer]\nShowSepsOnly = 1\n");
     Start(EngineAttendance::Ready);
-    for (const Case& c : kCases) {
-        if (c.sample != nullptr)
-            OpenDocument(c.sample);
-        m_host.Broadcast("HL Conn Stat");
-        EXPECT_EQ(WarningIcon().isEnabled(), c.warning) << (c.sample ? c.sample : "no document");
-        EXPECT_EQ(WarningIcon().toolTip().startsWith(kWarningStart), c.warning);
-        EXPECT_EQ(WarningIcon().toolTip().isEmpty(), !c.warning);
-    }
+    EXPECT_TRUE(PanelWindow().isVisible());
+    EXPECT_TRUE(ViewerItemChecked());
+    EXPECT_EQ(PanelWindow().size(), QSize(480, 374));
 }
 
-TEST_F(ViewerPanelTest, WithoutTheInkSuitesTheWarningStaysOff)
+// Without the ink suites the warning stays off; a missing connection suite shows red and is
+// sought again; a refresh requested during one is dropped.
+TEST_F(ViewerPanelTest, MissingEngineSuitesDisableOnlyTheirOwnFeature)
 {
-    m_host.Suites().SetMissing("HL Ink Suite", true);
-    m_host.Suites().SetMissing("HL InkBook Suite", true);
+    static const HLKilnHLSuite kAnnouncing = {{}, AnnouncingStatus};
+    for (const char* suite : {kConnectionSuite, "HL Ink Suite", "HL InkBook Suite"})
+        m_host.Suites().SetMissing(suite, true);
     Start(EngineAttendance::Ready);
     OpenDocument("unknown-spot.json");
     m_host.Broadcast("HL Conn Stat");
     EXPECT_FALSE(WarningIcon().isEnabled());
     EXPECT_TRUE(WarningIcon().toolTip().isEmpty());
-}
-
-TEST_F(ViewerPanelTest, TheLinkToggleStartsCheckedAndTheFlyoutOffersDotGainSettings)
-{
-    Start(EngineAttendance::Ready);
-    const auto* toggle = qobject_cast<QAbstractButton*>(Picture({kLinkedPicture}));
-    ASSERT_NE(toggle, nullptr);
-    EXPECT_TRUE(toggle->isChecked());
-    const hostsim::FlyoutMenu* menu = m_host.Panels().FlyoutMenus().Find(Panel().flyoutMenu);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->items.size(), 1u);
-    EXPECT_EQ(menu->items[0].text, u"Dot Gain Settings...");
+    EXPECT_EQ(LightShown(), kRedLight);
+    EXPECT_EQ(Light().toolTip().toStdString(), kNoConnectionMessage);
+    m_host.Suites().Add(kAnnouncing);
+    m_host.Suites().SetMissing(kConnectionSuite, false);
+    g_statusQueries = 0;
+    m_host.Broadcast("HL Conn Stat");
+    EXPECT_EQ(g_statusQueries, 1);
+    EXPECT_EQ(LightShown(), kGreenLight);
 }
 
 }  // namespace

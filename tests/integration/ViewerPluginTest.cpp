@@ -80,7 +80,8 @@ std::filesystem::path SettingsFolder(const TemporaryFolder& sharedDocuments)
 
 using ViewerStartupTest = ViewerHostTest;
 
-TEST_F(ViewerStartupTest, ReadyEngineGetsTheMenusTheNotifiersAndTheStartupSettingsInOrder)
+// One start of the host per test: a start is the expensive part.
+TEST_F(ViewerStartupTest, ReadyEngineGetsTheMenusTheNotifiersAndTheStartupSettingsOnce)
 {
     Start(EngineAttendance::Ready);
     EXPECT_EQ(Viewer().startupResult, kNoErr);
@@ -89,33 +90,46 @@ TEST_F(ViewerStartupTest, ReadyEngineGetsTheMenusTheNotifiersAndTheStartupSettin
     EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
     EXPECT_EQ(TakeEngineCalls(), kDefaultStartupCalls);
     EXPECT_TRUE(std::filesystem::is_directory(SettingsFolder(m_folder)));
+    // The show item wants updates and is unchecked while the panel is hidden; "Generate" wants
+    // none and cannot be chosen while disabled.
+    const AIMenuItemHandle show = MenuItem({"Hueline", "Viewer", "Viewer"});
+    const AIMenuItemHandle generate = MenuItem({"Hueline", "Viewer", "Generate"});
+    ASSERT_NE(m_host.Menus().FindItem(show), nullptr);
+    ASSERT_NE(m_host.Menus().FindItem(generate), nullptr);
+    EXPECT_EQ(m_host.Menus().FindItem(show)->options, 1);
+    EXPECT_EQ(m_host.Menus().FindItem(generate)->options, 0);
+    EXPECT_NE(m_host.ChooseMenuItem(generate), kNoErr);
+    m_host.Menus().FindItem(show)->checked = true;
+    EXPECT_EQ(m_host.UpdateMenuItem(show), kNoErr);
+    EXPECT_FALSE(m_host.Menus().FindItem(show)->checked);
+
+    m_host.ConfirmColorSettings();
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string> {"ColorSettingsChanged()"});
+    m_host.Broadcast("AI Application Started Notifier");
+    m_host.Broadcast("AI OwlApp Init Dispatched Notifier");
+    EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 1) << "a second start creates nothing";
+    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string> {});
+
+    EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 1);
+    m_host.Shutdown();
+    EXPECT_FALSE(Viewer().started);
+    EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 0) << "the toolkit's suite is given back";
 }
 
-TEST_F(ViewerStartupTest, ShowItemWantsUpdatesAndGenerateDoesNot)
+TEST_F(ViewerStartupTest, StoredPreferencesReachTheEngineAndAGermanUserSeesTranslatedMenus)
 {
-    Start(EngineAttendance::Ready);
-    const hostsim::MenuItem* show = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Viewer"}));
-    const hostsim::MenuItem* generate = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Generate"}));
-    ASSERT_NE(show, nullptr);
-    ASSERT_NE(generate, nullptr);
-    EXPECT_EQ(show->options, 1);
-    EXPECT_EQ(generate->options, 0);
-}
-
-TEST_F(ViewerStartupTest, StoredPreferencesReachTheEngineAndImageQualityZeroSendsMinusOne)
-{
+    const EnvironmentGuard language("LC_ALL", "de_DE.UTF-8");
     WritePreferences("[Hueline/Viewer]\nKilnImageQuality = 0\nMergeSimilarInks = 0\nShowTechnicalInks = 7\n"
                      "ShowRoundedDensities = 5\nAntialiasingMode = 3\n");
     Start(EngineAttendance::Ready);
     const std::vector<std::string> calls = TakeEngineCalls();
-    const auto has = [&calls](const std::string& call) {
-        return std::find(calls.begin(), calls.end(), call) != calls.end();
-    };
-    EXPECT_TRUE(has("SetImageQuality(-1)"));
-    EXPECT_TRUE(has("SetMergeSimilarInks(0)"));
-    EXPECT_TRUE(has("SetShowTechnicalInks(1)"));
-    EXPECT_TRUE(has("SetShowRoundedDensities(1)"));
-    EXPECT_TRUE(has("SetAntialiasingMode(3)"));
+    for (const char* call : {"SetImageQuality(-1)", "SetMergeSimilarInks(0)", "SetShowTechnicalInks(1)",
+                             "SetShowRoundedDensities(1)", "SetAntialiasingMode(3)"})
+        EXPECT_NE(std::find(calls.begin(), calls.end(), call), calls.end()) << call;
+    const hostsim::MenuItem* generate = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Erzeugen"}));
+    ASSERT_NE(generate, nullptr) << m_host.Menus().Tree(kToolPalettesMenuGroup);
+    EXPECT_EQ(generate->key, "Generate_HL");
 }
 
 TEST_F(ViewerStartupTest, EngineNotReadyIsAskedOnceAndGetsNoSettings)
@@ -142,17 +156,19 @@ TEST_F(ViewerStartupTest, MissingGenerationSuiteRemovesTheMenusAndShowsTheMessag
     CloseNextDialog(shown);
     Start(EngineAttendance::Ready);
     EXPECT_EQ(Viewer().startupResult, kNoErr);
-    EXPECT_EQ(shown, (std::vector<std::string>{
+    EXPECT_EQ(shown, (std::vector<std::string> {
                          "Viewer", "Viewer is unable to find the KilnKernel plug-in, it may be missing or corrupt."}));
     EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kGroupOnlyMenuTree);
     EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 0);
     EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 0);
-    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{});
+    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string> {});
     EXPECT_FALSE(std::filesystem::exists(SettingsFolder(m_folder)));
     EXPECT_EQ(m_host.Suites().AcquireCount("BSCDIAG Suite"), 0);
 }
 
-TEST_F(ViewerStartupTest, MissingEngineMessageWaitsForTheHostsInitialisation)
+// With only one of the two required engine suites nothing is created, and the message waits for
+// the host's initialisation.
+TEST_F(ViewerStartupTest, MissingEngineSuiteShowsTheMessageOnlyOnceTheHostIsInitialised)
 {
     m_host.Suites().SetMissing("HL Kiln Suite", true);
     const char* plugins = std::getenv("HUELINE_PLUGIN_DIR");
@@ -167,76 +183,8 @@ TEST_F(ViewerStartupTest, MissingEngineMessageWaitsForTheHostsInitialisation)
     CloseNextDialog(shown);
     m_host.Broadcast("AI OwlApp Init Dispatched Notifier");
     EXPECT_EQ(shown.size(), 2u);
-}
-
-TEST_F(ViewerStartupTest, MissingEngineSuiteKeepsTheSecondRequiredOneUnasked)
-{
-    m_host.Suites().SetMissing("HL Kiln Suite", true);
-    Start(EngineAttendance::Ready);
     EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kGroupOnlyMenuTree);
-    EXPECT_EQ(m_host.Suites().AcquireCount("HL KilnODL Suite"), 1);
     EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 0);
-}
-
-TEST_F(ViewerStartupTest, SecondApplicationStartCreatesNothingAndPushesNothing)
-{
-    Start(EngineAttendance::Ready);
-    TakeEngineCalls();
-    m_host.Broadcast("AI Application Started Notifier");
-    m_host.Broadcast("AI OwlApp Init Dispatched Notifier");
-    EXPECT_EQ(NotifierCount("KVViewerColorPrefsNotif"), 1);
-    EXPECT_EQ(NotifierCount("KVViewerCSNotif"), 1);
-    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{});
-}
-
-TEST_F(ViewerStartupTest, GermanUserSeesTranslatedMenus)
-{
-    const EnvironmentGuard language("LC_ALL", "de_DE.UTF-8");
-    Start(EngineAttendance::Ready);
-    const hostsim::MenuItem* generate = m_host.Menus().FindItem(MenuItem({"Hueline", "Viewer", "Erzeugen"}));
-    ASSERT_NE(generate, nullptr) << m_host.Menus().Tree(kToolPalettesMenuGroup);
-    EXPECT_EQ(generate->key, "Generate_HL");
-}
-
-using ViewerMenuTest = ViewerHostTest;
-
-TEST_F(ViewerMenuTest, DisabledGenerateCannotBeChosen)
-{
-    Start(EngineAttendance::Ready);
-    const AIMenuItemHandle generate = MenuItem({"Hueline", "Viewer", "Generate"});
-    ASSERT_NE(generate, nullptr);
-    EXPECT_NE(m_host.ChooseMenuItem(generate), kNoErr);
-}
-
-TEST_F(ViewerMenuTest, ShowItemIsUncheckedWithoutAPanel)
-{
-    Start(EngineAttendance::Ready);
-    const AIMenuItemHandle show = MenuItem({"Hueline", "Viewer", "Viewer"});
-    hostsim::MenuItem* item = m_host.Menus().FindItem(show);
-    ASSERT_NE(item, nullptr);
-    item->checked = true;
-    EXPECT_EQ(m_host.UpdateMenuItem(show), kNoErr);
-    EXPECT_FALSE(item->checked);
-    EXPECT_EQ(m_host.ChooseMenuItem(show), kNoErr);
-}
-
-using ViewerNotifierTest = ViewerHostTest;
-
-TEST_F(ViewerNotifierTest, ColourSettingsChangeReachesTheEngine)
-{
-    Start(EngineAttendance::Ready);
-    TakeEngineCalls();
-    m_host.ConfirmColorSettings();
-    EXPECT_EQ(TakeEngineCalls(), std::vector<std::string>{"ColorSettingsChanged()"});
-}
-
-TEST_F(ViewerNotifierTest, ShutdownGivesBackTheInteractionSuiteHeldForTheToolkit)
-{
-    Start(EngineAttendance::Ready);
-    EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 1);
-    m_host.Shutdown();
-    EXPECT_FALSE(Viewer().started);
-    EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 0);
 }
 
 }  // namespace

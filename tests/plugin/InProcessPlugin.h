@@ -12,6 +12,18 @@
 #include <dlfcn.h>
 
 #include <memory>
+#include <string>
+#include <utility>
+
+// What the tests' doubles saw, in order, joined by ", ". Record answers `result` for doubles that
+// return a code.
+inline std::string g_events;
+
+inline ASErr Record(const std::string& event, ASErr result = kNoErr)
+{
+    g_events += (g_events.empty() ? "" : ", ") + event;
+    return result;
+}
 
 class InProcessPluginTest : public ::testing::Test
 {
@@ -24,15 +36,29 @@ protected:
         m_plugin = std::make_unique<TKW_AIPlugin>(&header);
         ASSERT_EQ(m_plugin->GetStartupError(), kNoErr);
         TKW_AISuiteManager::Instance().AcquireAll();
+        g_events.clear();
     }
 
     void TearDown() override { m_plugin.reset(); }
 
     SPMessageData Header() { return m_host.Header(m_record); }
+    static std::string TakeEvents() { return std::exchange(g_events, {}); }
 
     ASErr Dispatch(const char* caller, const char* selector, void* message)
     {
         return m_plugin->DispatchMessage(caller, selector, message);
+    }
+
+    // The host's notification to each active notifier registered under `name`.
+    void NotifyNamed(const std::string& name)
+    {
+        for (const AINotifierHandle handle : m_host.Notifiers().All()) {
+            const hostsim::Notifier* notifier = m_host.Notifiers().Find(handle);
+            if (notifier->name != name || !notifier->active)
+                continue;
+            AINotifierMessage message{Header(), handle, notifier->type.c_str(), nullptr};
+            Dispatch(kCallerAINotifier, kSelectorAINotify, &message);
+        }
     }
 
     hostsim::Host m_host;

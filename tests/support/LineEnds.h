@@ -7,7 +7,7 @@ inline std::string WithCrLf(const std::string& text)
 {
     std::string result;
     for (const char c : text)
-        result += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        result += c == '\n' ? "\r\n" : std::string(1, c);
     return result;
 }
 

@@ -6,51 +6,24 @@
 
 namespace {
 
-class SearchPathTest : public ::testing::Test {
-protected:
-    std::string Dir(const char* name) const { return (folder.Path() / name).string(); }
-
+// The localisation tests find language and generic files; these are the joins and orders.
+// Empty entries are skipped, a trailing backslash is not doubled, the name itself comes first,
+// a language folder is searched in lower case and then the folder c.
+TEST(SearchPath, FindsTheFirstExistingCandidate)
+{
     TemporaryFolder folder;
-};
-
-TEST_F(SearchPathTest, DirectoriesAreTriedInOrderWithBackslashJoins)
-{
-    folder.Write("one/m.asc", "");
-    folder.Write("two/m.asc", "");
-    folder.Write("two/n.asc", "");
-    const SearchPath path(Dir("missing") + ";;" + Dir("one") + "\\;" + Dir("two"));
-    EXPECT_EQ(path.FindPlain("m.asc"), Dir("one") + "\\m.asc");
-    EXPECT_EQ(path.FindPlain("n.asc"), Dir("two") + "\\n.asc");
-    EXPECT_FALSE(path.FindPlain("o.asc"));
-}
-
-TEST_F(SearchPathTest, NameItselfComesFirst)
-{
+    for (const char* file : {"one/m.asc", "two/m.asc", "two/n.asc", "two/c/n.asc", "one/direct.asc"})
+        folder.Write(file, "");
     const std::string direct = folder.Write("direct.asc", "");
-    folder.Write("one/direct.asc", "");
-    EXPECT_EQ(SearchPath(Dir("one")).FindPlain(direct), direct);
-}
-
-TEST_F(SearchPathTest, LanguageFolderIsSearchedInLowerCaseThenTheFolderC)
-{
-    folder.Write("one/german.lproj/m.asc", "");
-    folder.Write("one/c/m.asc", "");
-    folder.Write("one/c/only_c.asc", "");
-    folder.Write("one/generic.asc", "");
-    const SearchPath path(Dir("one"));
-    EXPECT_EQ(path.FindInLanguage("m.asc", "German.lproj"), Dir("one") + "\\german.lproj\\m.asc");
-    EXPECT_EQ(path.FindInLanguage("only_c.asc", "German.lproj"), Dir("one") + "\\c\\only_c.asc");
-    EXPECT_EQ(path.FindInLanguage("m.asc", "C"), Dir("one") + "\\c\\m.asc");
-    EXPECT_FALSE(path.FindInLanguage("generic.asc", "German.lproj"));
-    EXPECT_EQ(path.FindLocalized("generic.asc", "German.lproj"), Dir("one") + "\\generic.asc");
-    EXPECT_EQ(path.FindLocalized("m.asc", "German.lproj"), Dir("one") + "\\german.lproj\\m.asc");
-}
-
-TEST_F(SearchPathTest, EmptyPathAndEmptyLanguageFindNothingElsewhere)
-{
-    const SearchPath path("");
-    EXPECT_FALSE(path.FindPlain("surely-not-here.asc"));
-    EXPECT_FALSE(path.FindInLanguage("surely-not-here.asc", ""));
+    const std::string one = folder.File("one");
+    const std::string two = folder.File("two");
+    const SearchPath path(folder.File("missing") + ";;" + one + "\\;" + two);
+    EXPECT_EQ(path.FindPlain("m.asc"), one + "\\m.asc");
+    EXPECT_EQ(path.FindPlain("n.asc"), two + "\\n.asc");
+    EXPECT_EQ(path.FindPlain(direct), direct);
+    EXPECT_FALSE(path.FindPlain("o.asc"));
+    EXPECT_EQ(path.FindInLanguage("n.asc", "German.lproj"), two + "\\c\\n.asc");
+    EXPECT_FALSE(path.FindInLanguage("m.asc", "German.lproj"));
 }
 
 } // namespace

@@ -21,8 +21,7 @@ public:
         static std::atomic<unsigned> s_counter{0};
         const std::string stamp = std::to_string(std::random_device{}());
         do {
-            m_path = std::filesystem::temp_directory_path()
-                / ("hueline-test-" + stamp + "-" + std::to_string(s_counter++));
+            m_path = std::filesystem::temp_directory_path() / ("hueline-test-" + stamp + "-" + std::to_string(s_counter++));
         } while (!std::filesystem::create_directory(m_path));
     }
     ~TemporaryFolder()
@@ -36,25 +35,20 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     std::string Utf8() const { return m_path.u8string(); }
     // The UTF-8 path of `name` inside the folder.
-    std::string File(const std::string& name) const { return (m_path / std::filesystem::u8path(name)).u8string(); }
-
+    std::string File(const std::string& name) const { return At(name).u8string(); }
     // Writes `bytes` to `name` (folders created as needed); returns the file's UTF-8 path.
     std::string Write(const std::string& name, const std::string& bytes) const
     {
-        const std::filesystem::path file = m_path / std::filesystem::u8path(name);
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.u8string();
+        std::filesystem::create_directories(At(name).parent_path());
+        std::ofstream(At(name), std::ios::binary) << bytes;
+        return File(name);
     }
     std::string Read(const std::string& name) const
     {
-        std::ifstream in(m_path / std::filesystem::u8path(name), std::ios::binary);
+        std::ifstream in(At(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    bool Contains(const std::string& name) const
-    {
-        return std::filesystem::exists(m_path / std::filesystem::u8path(name));
-    }
+    bool Contains(const std::string& name) const { return std::filesystem::exists(At(name)); }
     // Every entry's name, sorted, to check that nothing else appeared.
     std::vector<std::string> Entries() const
     {
@@ -66,5 +60,7 @@ public:
     }
 
 private:
+    std::filesystem::path At(const std::string& name) const { return m_path / std::filesystem::u8path(name); }
+
     std::filesystem::path m_path;
 };

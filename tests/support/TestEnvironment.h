@@ -3,6 +3,7 @@
 #include "support/platform/Environment.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 // Sets (or, with a null value, removes) a process environment variable for a test, through the
@@ -23,21 +24,17 @@ inline void SetTestEnvironment(const char* name, const char* value)
 class EnvironmentGuard
 {
 public:
-    EnvironmentGuard(const char* name, const std::string& value)
-        : m_name(name)
+    EnvironmentGuard(const char* name, const std::string& value) : m_name(name)
     {
-        if (const char* old = std::getenv(name)) {
-            m_hadValue = true;
-            m_oldValue = old;
-        }
+        if (const char* old = std::getenv(name))
+            m_old = old;
         SetTestEnvironment(name, value.c_str());
     }
-    ~EnvironmentGuard() { SetTestEnvironment(m_name.c_str(), m_hadValue ? m_oldValue.c_str() : nullptr); }
+    ~EnvironmentGuard() { SetTestEnvironment(m_name.c_str(), m_old ? m_old->c_str() : nullptr); }
     EnvironmentGuard(const EnvironmentGuard&) = delete;
     EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
 
 private:
     std::string m_name;
-    bool m_hadValue = false;
-    std::string m_oldValue;
+    std::optional<std::string> m_old;
 };

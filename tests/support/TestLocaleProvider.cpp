@@ -4,15 +4,8 @@
 
 namespace {
 
-const char* ProviderLookup(const char*, const char*)
-{
-    return "from provider";
-}
-
-int Initialise()
-{
-    return 1;
-}
+const char* ProviderLookup(const char*, const char*) { return "from provider"; }
+int Initialise() { return 1; }
 
 } // namespace
 

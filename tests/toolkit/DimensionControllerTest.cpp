@@ -1,3 +1,5 @@
+// Units, and the unit controller of the numeric field over the simulated host's number formatting
+// and expression evaluation.
 #include "toolkit/DimensionController.h"
 
 #include "SimulatedHostNumbers.h"
@@ -11,45 +13,46 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <tuple>
 
 using namespace qRVADM;
 
 namespace {
 
-// Passes every call to the simulated host and keeps the last evaluation options.
-class RecordingNumbers final : public DimensionNumbers
+TEST(Dimension, ConvertsBetweenUnitsAndOnlyRelabelsABareNumber)
 {
-public:
-    explicit RecordingNumbers(const DimensionNumbers& host) : m_host(host) {}
+    EXPECT_DOUBLE_EQ((Dimension{10.0, UnitCentimetre}).ConvertedTo(UnitQ).value, 400.0);
+    EXPECT_DOUBLE_EQ((Dimension{1.0, UnitInch}).ConvertedTo(UnitNone).value, 72.0);
+    const Dimension bare = Dimension{5.0, UnitNone}.ConvertedTo(UnitInch);
+    EXPECT_EQ(bare.value, 5.0);
+    EXPECT_EQ(bare.unit, UnitInch);
+}
 
-    std::optional<QString> FormatNumber(double value, int decimals) const override
-    {
-        return m_host.FormatNumber(value, decimals);
+TEST(DimensionUserSuite, PassesTextBeyondAsciiAndGivesNothingWithoutTheHostsEntries)
+{
+    SimulatedHostNumbers host;
+    const AIExpressionOptions options{1, -999999, 1000000, 0, 4};
+    EXPECT_EQ(host.Numbers().EvaluateExpression(QString::fromUtf8("45\u00B0"), options), 45.0);
+    EXPECT_FALSE(host.Numbers().FormatNumber(std::nan(""), 3));
+    const AIUserSuite empty{};
+    const DimensionUserSuite noEntries(&empty, &host.Acquire<AIUnicodeStringSuite>());
+    const DimensionUserSuite noSuites(nullptr, nullptr);
+    for (const DimensionUserSuite* without : {&noEntries, &noSuites}) {
+        EXPECT_FALSE(without->FormatNumber(1.0, 1));
+        EXPECT_FALSE(without->EvaluateExpression("1", options));
     }
-    std::optional<double> EvaluateExpression(const QString& text, const AIExpressionOptions& options) const override
-    {
-        lastOptions = options;
-        return m_host.EvaluateExpression(text, options);
-    }
-
-    mutable AIExpressionOptions lastOptions{};
-
-private:
-    const DimensionNumbers& m_host;
-};
+}
 
 // A controller on a field that is only a text, recording what the controller writes into it.
 class DimensionControllerTest : public ::testing::Test
 {
 protected:
-    DimensionControllerTest() { Make({0.0, UnitPoint}); }
-
-    void Make(const Dimension& initial)
+    DimensionControllerTest()
+        : controller(std::make_unique<DimensionController>(
+              Dimension{0.0, UnitPoint}, numbers, [this] { return field; },
+              [this](const QString& text) { parsedTexts << (field = text); },
+              [this](const QString& text) { setTexts << (field = text); }))
     {
-        setTexts.clear();
-        controller = std::make_unique<DimensionController>(
-            initial, numbers, [this] { return field; }, [this](const QString& text) { parsedTexts << (field = text); },
-            [this](const QString& text) { setTexts << (field = text); });
         controller->SetDefaultValueFunction(
             [this](ADMUnits unit) { return controller->GetDimension().ConvertedTo(unit).value; });
     }
@@ -59,142 +62,85 @@ protected:
         field = text;
         return controller->ParseText();
     }
+    double Value() const { return controller->GetDimension().value; }
 
     SimulatedHostNumbers host;
-    RecordingNumbers numbers{host.Numbers()};
+    const DimensionNumbers& numbers = host.Numbers();
     QString field;
-    QStringList setTexts;
-    QStringList parsedTexts;
+    QStringList setTexts, parsedTexts;
     std::unique_ptr<DimensionController> controller;
 };
 
-struct FormatCase
-{
-    double value;
-    ADMUnits unit;
-    int precision;
-    const char* expected;
-};
-
-constexpr FormatCase kFormats[] = {
-    {25.4, UnitMillimetre, -1, "25.4 mm"},
-    {2.5, UnitMillimetre, 3, "2.5 mm"},
-    {-1.25, UnitMillimetre, -1, "-1.25 mm"},
-    {10, UnitPoint, -1, "10 pt"},
-    {50, UnitPercent, -1, "50%"},
-    {12.345, UnitDegree, -1, "12.35\u00B0"},
-    {1.23456, UnitInch, -1, "1.2346 in"},
-    {1.23456, UnitCentimetre, -1, "1.2346 cm"},
-    {7, UnitQ, -1, "7 H"},
-    {3, UnitPixel, -1, "3 px"},
-    {1.5, static_cast<ADMUnits>(42), -1, "1.5"},
-    {0.00004, UnitNone, 3, "0"},
-    {-0.0001, UnitNone, 3, "0"},
-    {-0.4, UnitNone, 0, "0"},
-    {100, UnitNone, 0, "100"},
-    {100, UnitNone, 2, "100"},
-    {100.5, UnitNone, 0, "101"},
-    {1.0005, UnitNone, 3, "1.001"},
-    {1.1, UnitNone, 2, "1.1"},
-    {0.1, UnitNone, 40, "0.1"},
-    {3.5, UnitPica, -1, "3p6"},
-    {0.25, UnitPica, -1, "0p3"},
-    {-0.5, UnitPica, -1, "-0p6"},
-    {-3.5, UnitPica, -1, "-3p6"},
-    {0, UnitPica, -1, "0p0"},
-    {-0.00001, UnitPica, 3, "0p0"},
-    {12, UnitPica, 0, "12p0"},
-    {1.0 / 24, UnitPica, 2, "0p0.5"},
+const std::tuple<double, ADMUnits, int, const char*> kFormats[] = {
+    {25.4, UnitMillimetre, -1, "25.4 mm"}, {2.5, UnitMillimetre, 3, "2.5 mm"}, {50, UnitPercent, -1, "50%"}, {7, UnitQ, -1, "7 H"},
+    {12.345, UnitDegree, -1, "12.35\u00B0"}, {1.23456, UnitCentimetre, -1, "1.2346 cm"}, {3, UnitPixel, -1, "3 px"},
+    {1.5, static_cast<ADMUnits>(42), -1, "1.5"}, {0.00004, UnitNone, 3, "0"}, {-0.0001, UnitNone, 3, "0"}, {-0.4, UnitNone, 0, "0"},
+    {100, UnitNone, 2, "100"}, {100.5, UnitNone, 0, "101"}, {1.0005, UnitNone, 3, "1.001"}, {0.1, UnitNone, 40, "0.1"},
+    {3.5, UnitPica, -1, "3p6"}, {0.25, UnitPica, -1, "0p3"}, {-0.5, UnitPica, -1, "-0p6"}, {-3.5, UnitPica, -1, "-3p6"},
+    {-0.00001, UnitPica, 3, "0p0"}, {12, UnitPica, 0, "12p0"}, {1.0 / 24, UnitPica, 2, "0p0.5"},
 };
 
 TEST_F(DimensionControllerTest, FormatsByUnitPrecisionRoundingAndTrimmingFiniteValuesOnly)
 {
-    for (const FormatCase& c : kFormats)
-        EXPECT_EQ(controller->Format({c.value, c.unit}, c.precision), QString::fromUtf8(c.expected))
-            << c.value << " unit " << c.unit << " precision " << c.precision;
+    for (const auto& [value, unit, precision, expected] : kFormats)
+        EXPECT_EQ(controller->Format({value, unit}, precision), QString::fromUtf8(expected))
+            << value << " unit " << unit << " precision " << precision;
     EXPECT_TRUE(controller->Format({std::nan(""), UnitPoint}, -1).isEmpty());
     EXPECT_TRUE(controller->Format({std::numeric_limits<double>::infinity(), UnitPica}, -1).isEmpty());
-    EXPECT_EQ(DimensionController::PrecisionForUnit(UnitInch), 4);
-    EXPECT_EQ(DimensionController::PrecisionForUnit(UnitCentimetre), 4);
-    EXPECT_EQ(DimensionController::PrecisionForUnit(UnitPercent), 2);
-    EXPECT_EQ(DimensionController::PrecisionForUnit(UnitDegree), 2);
-    EXPECT_EQ(DimensionController::PrecisionForUnit(UnitMillimetre), 3);
-    EXPECT_EQ(DimensionController::PrecisionForUnit(UnitPica), 3);
-    controller->SetPrecision(-7);
-    EXPECT_EQ(controller->GetPrecision(), -1);
 }
 
-TEST_F(DimensionControllerTest, ShowsTheInitialValueOnConstructionAndWritesOnlyChangedTexts)
+TEST_F(DimensionControllerTest, SetValueClampsInTheValuesUnitAndWritesOnlyChangedTexts)
 {
-    EXPECT_EQ(field, "0 pt");
     EXPECT_EQ(setTexts, QStringList{"0 pt"});
     controller->SetValue(0.0);
-    EXPECT_EQ(setTexts.size(), 1);
     controller->SetValue({5.0, UnitPoint}, true);
-    EXPECT_EQ(controller->GetDimension().value, 5.0);
-    EXPECT_EQ(field, "0 pt");
     controller->SetValue(std::nan(""));
-    EXPECT_EQ(controller->GetDimension().value, 5.0);
-}
-
-TEST_F(DimensionControllerTest, SetValueClampsInTheValuesUnitToTheInclusiveRangeInPoints)
-{
+    EXPECT_EQ(setTexts, QStringList{"0 pt"});
+    EXPECT_EQ(Value(), 5.0);
     controller->SetMinimum(0);
     controller->SetMaximum(72);
     controller->SetValue({2.0, UnitInch});
     EXPECT_EQ(controller->GetDimension().unit, UnitInch);
-    EXPECT_DOUBLE_EQ(controller->GetDimension().value, 1.0);
     EXPECT_EQ(field, "1 in");
     controller->SetValue({-3.0, UnitMillimetre});
-    EXPECT_EQ(controller->GetDimension().value, 0.0);
     EXPECT_EQ(field, "0 mm");
     controller->SetMinimum(-36);
-    EXPECT_TRUE(controller->IsInRange({1.0, UnitInch}));
     EXPECT_TRUE(controller->IsInRange({-0.5, UnitInch}));
     EXPECT_FALSE(controller->IsInRange({72.0001, UnitPoint}));
-    EXPECT_FALSE(controller->IsInRange({-3.01, UnitPica}));
-}
-
-TEST_F(DimensionControllerTest, SetDimensionConvertsToTheCurrentUnitAndConvertToShowsNothing)
-{
-    controller->ConvertTo(UnitMillimetre);
-    EXPECT_EQ(field, "0 pt");
-    controller->SetDimension({1.0, UnitInch});
-    EXPECT_EQ(controller->GetDimension().unit, UnitMillimetre);
-    EXPECT_DOUBLE_EQ(controller->GetDimension().value, 25.4);
-    EXPECT_EQ(field, "25.4 mm");
+    controller->ConvertTo(UnitPoint);
+    EXPECT_EQ(field, "0 mm");
+    controller->SetDimension({1.0, UnitCentimetre});
+    EXPECT_DOUBLE_EQ(Value(), 28.346456692913385);
+    EXPECT_EQ(controller->GetDimension().unit, UnitPoint);
 }
 
 TEST_F(DimensionControllerTest, NamedValuesAreNeverClampedAndShowByName)
 {
-    controller->SetMinimum(0);
     controller->SetMaximum(72);
+    controller->SetMinimum(0);
     controller->AddNamedValue("Auto", -1.0);
     controller->SetValue(-1.0);
-    EXPECT_EQ(controller->GetDimension().value, -1.0);
-    EXPECT_EQ(field, "Auto");
-
-    controller->SetValue(10.0);
-    field = "Auto";
-    controller->Parse();
-    EXPECT_EQ(controller->GetDimension().value, -1.0);
+    EXPECT_EQ(Value(), -1.0);
     EXPECT_EQ(field, "Auto");
     EXPECT_EQ(Typed("auto").unit, NotParsed);
+    controller->FormatImmediate();
+    EXPECT_EQ(parsedTexts, QStringList{"-1 pt"});
 }
 
+// The host evaluates in the field's unit within -999999 to 1000000 at four decimals; an entry
+// without digits gives the current value.
 TEST_F(DimensionControllerTest, ParseTextEvaluatesInTheCurrentUnitWithTheHostsOptionsOrIsNotParsed)
 {
     controller->ConvertTo(UnitMillimetre);
     controller->SetValue(3.0);
-    const Dimension read = Typed("1 in");
-    EXPECT_EQ(read.unit, UnitMillimetre);
-    EXPECT_DOUBLE_EQ(read.value, 25.4);
-    EXPECT_EQ(numbers.lastOptions.unit, UnitMillimetre);
-    EXPECT_EQ(numbers.lastOptions.minimum, -999999);
-    EXPECT_EQ(numbers.lastOptions.maximum, 1000000);
-    EXPECT_EQ(numbers.lastOptions.defaultValue, 3.0);
-    EXPECT_EQ(numbers.lastOptions.precision, 4);
-    EXPECT_EQ(Typed("").value, 3.0);
+    const std::pair<const char*, double> entries[] = {
+        {"1 in", 25.4}, {"", 3.0}, {"1.234567", 1.2346}, {"2000000", 1000000}, {"-2000000", -999999},
+    };
+    for (const auto& [text, value] : entries) {
+        const Dimension read = Typed(text);
+        EXPECT_EQ(read.unit, UnitMillimetre) << text;
+        EXPECT_DOUBLE_EQ(read.value, value) << text;
+    }
     const Dimension word = Typed("twelve");
     EXPECT_EQ(word.unit, NotParsed);
     EXPECT_EQ(word.value, 0.0);
@@ -210,83 +156,40 @@ TEST_F(DimensionControllerTest, EmptyCallbacksThrowBadFunctionCall)
     EXPECT_THROW(DimensionController({0.0, UnitPoint}, numbers, {}, {}, {}), boost::bad_function_call);
 }
 
-TEST_F(DimensionControllerTest, ParseTakesTheTextClampsItAndReformatsItOrPutsTheLastGoodValueBack)
+// Parse puts the last good value back for a bad entry; ParseImmediate leaves the text alone.
+TEST_F(DimensionControllerTest, ParseSlotsClampTheEntryAndEmitParsed)
 {
     QSignalSpy parsed(controller.get(), &DimensionController::Parsed);
-    field = "12";
-    controller->Parse();
-    EXPECT_EQ(controller->GetDimension().value, 12.0);
-    EXPECT_EQ(field, "12 pt");
-    field = "12 kg";
-    controller->Parse();
-    EXPECT_EQ(controller->GetDimension().value, 12.0);
-    EXPECT_EQ(field, "12 pt");
-    EXPECT_EQ(parsed.count(), 2);
     controller->SetMaximum(72);
-    field = "2 in";
-    controller->Parse();
-    EXPECT_EQ(controller->GetDimension().value, 72.0);
-    EXPECT_EQ(field, "72 pt");
+    const auto parse = &DimensionController::Parse;
+    const auto immediate = &DimensionController::ParseImmediate;
+    const std::tuple<decltype(parse), const char*, double, const char*> steps[] = {
+        {parse, "12", 12, "12 pt"},         {parse, "12 kg", 12, "12 pt"},         {parse, "2 in", 72, "72 pt"},
+        {immediate, "50", 50, "50"}, {immediate, "100", 72, "100"}, {immediate, "1 in 2", 72, "1 in 2"},
+    };
+    for (const auto& [slot, typed, value, shown] : steps) {
+        field = typed;
+        (controller.get()->*slot)();
+        EXPECT_EQ(Value(), value) << typed;
+        EXPECT_EQ(field, shown);
+    }
+    EXPECT_EQ(parsed.count(), 6);
 }
 
-TEST_F(DimensionControllerTest, ParseImmediateTakesTheValueWithoutTouchingTheText)
+TEST_F(DimensionControllerTest, StepLandsOnTheNextMultipleInItsDirectionWithinTheRange)
 {
     controller->SetMaximum(72);
     QSignalSpy parsed(controller.get(), &DimensionController::Parsed);
-    field = "100";
-    controller->ParseImmediate();
-    EXPECT_EQ(controller->GetDimension().value, 72.0);
-    EXPECT_EQ(field, "100");
-    field = "1 in 2";
-    controller->ParseImmediate();
-    EXPECT_EQ(controller->GetDimension().value, 72.0);
-    EXPECT_EQ(field, "1 in 2");
-    EXPECT_EQ(parsed.count(), 2);
-}
-
-TEST_F(DimensionControllerTest, FormatImmediateShowsTheNumberEvenForANamedValue)
-{
-    controller->AddNamedValue("None", 0.0);
-    controller->SetValue(0.0);
-    EXPECT_EQ(field, "None");
-    controller->FormatImmediate();
-    EXPECT_EQ(parsedTexts, QStringList{"0 pt"});
-}
-
-struct StepCase
-{
-    double from;
-    double amount;
-    double expected;
-};
-
-constexpr StepCase kSteps[] = {
-    {7, 5, 10}, {10, 5, 15}, {7, -5, 5}, {10, -5, 5}, {-7, 5, -5}, {-5, -5, -10}, {0.3, 0.1, 0.4}, {0, 0.5, 0.5},
-};
-
-TEST_F(DimensionControllerTest, StepLandsOnTheNextMultipleInItsDirection)
-{
-    for (const StepCase& c : kSteps) {
-        controller->SetValue(c.from);
-        controller->StepBy(c.amount);
-        EXPECT_DOUBLE_EQ(controller->GetDimension().value, c.expected) << c.from << " by " << c.amount;
+    const std::tuple<double, double, double> steps[] = {
+        {7, 5, 10}, {10, 5, 15}, {7, -5, 5}, {10, -5, 5}, {-7, 5, -5}, {-5, -5, -10}, {0.3, 0.1, 0.4}, {70, 5, 72}, {7, -1e-11, 7},
+    };
+    for (const auto& [from, amount, expected] : steps) {
+        controller->SetValue(from);
+        controller->StepBy(amount);
+        EXPECT_DOUBLE_EQ(Value(), expected) << from << " by " << amount;
         EXPECT_EQ(field, controller->Format(controller->GetDimension(), -1));
     }
-}
-
-TEST_F(DimensionControllerTest, StepIsClampedAndParsedButATinyStepDoesNothing)
-{
-    controller->SetMaximum(72);
-    controller->SetValue(70.0);
-    QSignalSpy parsed(controller.get(), &DimensionController::Parsed);
-    controller->StepBy(5);
-    EXPECT_EQ(controller->GetDimension().value, 72.0);
-    EXPECT_EQ(field, "72 pt");
-    EXPECT_EQ(parsed.count(), 1);
-    controller->SetValue(7.0);
-    controller->StepBy(-1e-11);
-    EXPECT_EQ(controller->GetDimension().value, 7.0);
-    EXPECT_EQ(parsed.count(), 1);
+    EXPECT_EQ(parsed.count(), 8);
 }
 
 }  // namespace

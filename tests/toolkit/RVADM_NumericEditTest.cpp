@@ -14,16 +14,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <tuple>
 
 namespace qRVADM {
 namespace {
-
-using toolkittest::PanelStandInDialog;
-using toolkittest::RecordingItem;
-using toolkittest::RecordingModalDialog;
-
-using ButtonItem = RecordingItem<QPushButton>;
 
 class NumericEditTest : public toolkittest::HostPanelFixture
 {
@@ -34,75 +28,56 @@ protected:
         return new RVADM_NumericEdit(&dialog, minimum, maximum, resolution, immediate, precision);
     }
 
-    // Shows the dialog and gives the edit the keyboard focus.
-    void Focus(RVADM_NumericEdit* edit)
+    void Focus(QWidget* dialogShown, RVADM_NumericEdit* edit)
     {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
+        dialogShown->show();
+        QApplication::setActiveWindow(dialogShown);
         edit->setFocus(Qt::OtherFocusReason);
         ASSERT_TRUE(edit->hasFocus());
     }
 
-    void Type(RVADM_NumericEdit* edit, const char* text)
+    static void Type(RVADM_NumericEdit* edit, const char* text)
     {
         edit->findChild<QLineEdit*>()->selectAll();
         QTest::keyClicks(edit, text);
     }
 
-    void AddDefaultButton()
-    {
-        auto* ok = new ButtonItem(&dialog, kKindTextPushButton);
-        dialog.SetDefaultItem(ok);
-        QObject::connect(ok, &QPushButton::clicked, [this] { ++defaultClicks; });
-    }
+    long Notifications(RVADM_Item* item) const { return std::count(dialog.notified.begin(), dialog.notified.end(), item); }
 
-    std::size_t NotificationsOf(RVADM_Item* item) const
-    {
-        return static_cast<std::size_t>(std::count(dialog.notified.begin(), dialog.notified.end(), item));
-    }
-
-    RecordingModalDialog dialog;
-    int defaultClicks = 0;
+    toolkittest::RecordingModalDialog dialog;
 };
 
-TEST_F(NumericEditTest, PrecisionComesFromTheResolutionWhenNotGiven)
+TEST_F(NumericEditTest, ValuesShowInTheUnitAreClampedInPointsAndReadAsIntegersHalfUp)
 {
     EXPECT_EQ(Make()->text(), "0");
-    EXPECT_EQ(Make(0, 100, 0.1)->GetPrecision(), 1);
-    EXPECT_EQ(Make(0, 100, 0.392)->GetPrecision(), 1);
-    EXPECT_EQ(Make(0, 100, 0.01)->GetPrecision(), 2);
-    EXPECT_EQ(Make(0, 100, 1)->GetPrecision(), 3);
+    for (const auto& [resolution, precision] : {std::pair{0.1, 1}, {0.392, 1}, {0.01, 2}, {1.0, 3}})
+        EXPECT_EQ(Make(0, 100, resolution)->GetPrecision(), precision) << resolution;
     EXPECT_EQ(Make(0, 100, 0.01, false, 0)->GetPrecision(), 0);
-}
 
-TEST_F(NumericEditTest, ValuesShowInTheUnitAreClampedInPointsAndConvertWithTheUnit)
-{
     RVADM_NumericEdit* edit = Make(0, 72);
     edit->SetUnits(UnitMillimetre);
+    edit->SetFloatValue(25.4, UnitMillimetre);
+    EXPECT_EQ(edit->text(), "25.4 mm");
+    EXPECT_DOUBLE_EQ(edit->GetPointValue(), 72);
     edit->SetPointValue(42);
     EXPECT_EQ(edit->text(), "14.817 mm");
-    EXPECT_DOUBLE_EQ(edit->GetFloatValue(UnitPoint), 42);
     edit->SetUnits(UnitPica);
     EXPECT_EQ(edit->text(), "3p6");
-    edit->SetUnits(UnitInch);
-    EXPECT_EQ(edit->text(), "0.5833 in");
-    edit->SetFloatValue(3, UnitInch);
-    EXPECT_EQ(edit->text(), "1 in");
     edit->SetIntValue(-5);
     EXPECT_EQ(edit->GetPointValue(), 0);
-}
+    double parsed = -1;
+    EXPECT_FALSE(edit->ParseString("an inch", parsed));
+    EXPECT_EQ(parsed, -1);
+    EXPECT_TRUE(edit->ParseString("1 in", parsed));
+    EXPECT_DOUBLE_EQ(parsed, 6);
 
-TEST_F(NumericEditTest, IntegerValuesRoundHalfUpOnBothSides)
-{
-    RVADM_NumericEdit* edit = Make();
-    const std::pair<double, std::int32_t> cases[] = {{2.5, 3}, {2.49, 2}, {-2.5, -2}, {-2.6, -3}, {-0.5, 0}, {-7, -7}};
-    for (const auto& [points, expected] : cases) {
-        edit->SetPointValue(points);
-        EXPECT_EQ(edit->GetIntValue(), expected) << points;
+    RVADM_NumericEdit* rounding = Make(-10.5, 10.5);
+    for (const auto& [points, expected] : {std::pair{2.5, 3}, {2.49, 2}, {-2.5, -2}, {-2.6, -3}, {-0.5, 0}, {-7.0, -7}}) {
+        rounding->SetPointValue(points);
+        EXPECT_EQ(rounding->GetIntValue(), expected) << points;
     }
-    RVADM_NumericEdit* limits = Make(-10.5, 10.5);
-    EXPECT_EQ(limits->GetMinIntValue(), -10);
-    EXPECT_EQ(limits->GetMaxIntValue(), 11);
+    EXPECT_EQ(rounding->GetMinIntValue(), -10);
+    EXPECT_EQ(rounding->GetMaxIntValue(), 11);
 }
 
 TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChangesAndWhenLeftEmpty)
@@ -117,7 +92,7 @@ TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChangesAndWhenLeftE
     edit->SetAllowEmpty(false);
     EXPECT_EQ(edit->text(), "4.233 mm");
     edit->SetAllowEmpty(true);
-    Focus(edit);
+    Focus(&dialog, edit);
     Type(edit, "");
     QTest::keyClick(edit, Qt::Key_Backspace);
     edit->clearFocus();
@@ -128,161 +103,101 @@ TEST_F(NumericEditTest, AnAllowEmptyFieldStaysEmptyAcrossUnitChangesAndWhenLeftE
     EXPECT_EQ(edit->text(), "");
 }
 
-TEST_F(NumericEditTest, ANamedValueOutsideTheRangeIsAcceptedAndShownByName)
-{
-    RVADM_NumericEdit* edit = Make(0, 100);
-    edit->AddNamedValue("Auto", -1);
-    edit->SetPointValue(-1);
-    EXPECT_EQ(edit->text(), "Auto");
-    EXPECT_EQ(edit->GetPointValue(), -1);
-    edit->SetPointValue(5);
-    Focus(edit);
-    Type(edit, "Auto");
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->GetPointValue(), -1);
-    EXPECT_EQ(edit->text(), "Auto");
-}
-
-TEST_F(NumericEditTest, ParseStringEvaluatesInTheCurrentUnitAndFormatValueCutsOnACharacterBoundary)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetUnits(UnitMillimetre);
-    double value = -1;
-    EXPECT_TRUE(edit->ParseString("1 in", value));
-    EXPECT_DOUBLE_EQ(value, 25.4);
-    EXPECT_TRUE(edit->ParseString("", value));
-    EXPECT_EQ(value, 0);
-    value = -1;
-    EXPECT_FALSE(edit->ParseString("an inch", value));
-    EXPECT_EQ(value, -1);
-    char buffer[32];
-    edit->FormatValue(72, buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "25.4 mm");
-    edit->FormatValue(72, buffer, 4);
-    EXPECT_STREQ(buffer, "25.");
-    edit->SetUnits(UnitDegree);
-    edit->FormatValue(45, buffer, 4);
-    EXPECT_STREQ(buffer, "45");
-}
-
 TEST_F(NumericEditTest, StepsLandOnMultiplesStopAtTheLimitsAndNotifyOnlyChanges)
 {
-    RVADM_NumericEdit* edit = Make(0, 20);
+    RVADM_NumericEdit* edit = Make(0, 60);
     edit->SetIncrement(5);
     edit->SetPointValue(7);
-    Focus(edit);
-    QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->GetPointValue(), 10);
-    QTest::keyClick(edit, Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(edit->GetPointValue(), 20);
-    QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->GetPointValue(), 20);
-    EXPECT_EQ(NotificationsOf(edit), 2u);
+    Focus(&dialog, edit);
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, double> keys[] = {
+        {Qt::Key_Up, {}, 10}, {Qt::Key_Up, Qt::ShiftModifier, 50}, {Qt::Key_Up, Qt::ShiftModifier, 60}, {Qt::Key_Up, {}, 60},
+        {Qt::Key_Down, {}, 55}, {Qt::Key_Up, Qt::ControlModifier, 57.5}};
+    for (const auto& [key, modifiers, expected] : keys) {
+        QTest::keyClick(edit, key, modifiers);
+        EXPECT_EQ(edit->GetPointValue(), expected);
+    }
+    EXPECT_EQ(Notifications(edit), 5);
     edit->SetPointValue(7);
-    QTest::keyClick(edit, Qt::Key_Down);
-    EXPECT_EQ(edit->GetPointValue(), 5);
-    QTest::keyClick(edit, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(edit->text(), "7.5");
-    EXPECT_EQ(NotificationsOf(edit), 4u);
     edit->SetNotifyOnStep(false);
     QTest::keyClick(edit, Qt::Key_Down);
     EXPECT_EQ(edit->GetPointValue(), 5);
-    EXPECT_EQ(NotificationsOf(edit), 4u);
+    EXPECT_EQ(Notifications(edit), 5);
 }
 
-TEST_F(NumericEditTest, AReadOnlyFieldSwallowsKeysAndDoesNotStep)
-{
-    RVADM_NumericEdit* edit = Make();
-    edit->SetReadOnly(true);
-    EXPECT_EQ(edit->focusPolicy(), Qt::ClickFocus);
-    Focus(edit);
-    QTest::keyClicks(edit, "5");
-    QTest::keyClick(edit, Qt::Key_Up);
-    EXPECT_EQ(edit->text(), "0");
-}
-
-TEST_F(NumericEditTest, TheWheelStepsOnlyAFocusedFieldUnderThePointer)
+TEST_F(NumericEditTest, TheWheelStepsOnlyAFocusedFieldUnderThePointerAndReadOnlyOneNotAtAll)
 {
     RVADM_NumericEdit* edit = Make();
     const QPointF inside(2, 2);
-    QWheelEvent sideways(inside, QPointF(edit->mapToGlobal(inside.toPoint())), QPoint(), QPoint(120, 0), Qt::NoButton, Qt::NoModifier,
-                         Qt::NoScrollPhase, false);
+    QWheelEvent sideways(inside, QPointF(edit->mapToGlobal(inside.toPoint())), QPoint(), QPoint(120, 0), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(edit, &sideways);
     EXPECT_FALSE(sideways.isAccepted());
-    EXPECT_EQ(edit->GetPointValue(), 0);
-    Focus(edit);
+    Focus(&dialog, edit);
     QApplication::sendEvent(edit, &sideways);
     EXPECT_EQ(edit->GetPointValue(), 1);
+    edit->SetReadOnly(true);
+    QApplication::sendEvent(edit, &sideways);
+    QTest::keyClicks(edit, "5");
+    EXPECT_EQ(edit->text(), "1");
 }
-
-// Committing entries
 
 TEST_F(NumericEditTest, EditingFinishedParsesNotifiesOnlyWhenChangedAndRestoresAnInvalidEntry)
 {
+    RVADM_NumericEdit* immediate = Make(-1000, 1000, 0, true);
     RVADM_NumericEdit* edit = Make();
     edit->SetUnits(UnitMillimetre);
-    Focus(edit);
+    Focus(&dialog, edit);
     Type(edit, "1in");
     edit->clearFocus();
     EXPECT_EQ(edit->text(), "25.4 mm");
-    EXPECT_EQ(NotificationsOf(edit), 1u);
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->clearFocus();
-    EXPECT_EQ(NotificationsOf(edit), 1u);
     edit->setFocus(Qt::OtherFocusReason);
     Type(edit, "twelve");
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->text(), "25.4 mm");
+    edit->clearFocus();
+    EXPECT_EQ(Notifications(edit), 2); // typing marks a change even when put back; leaving adds none
     EXPECT_DOUBLE_EQ(edit->GetPointValue(), 72);
+
+    Focus(&dialog, immediate);
+    Type(immediate, "12");
+    EXPECT_EQ(immediate->GetPointValue(), 12);
+    EXPECT_EQ(immediate->text(), "12");
+    EXPECT_EQ(Notifications(immediate), 2);
 }
 
-TEST_F(NumericEditTest, AnImmediateFieldTakesEveryKeystroke)
-{
-    RVADM_NumericEdit* edit = Make(-1000, 1000, 0, true);
-    Focus(edit);
-    Type(edit, "12");
-    EXPECT_EQ(edit->GetPointValue(), 12);
-    EXPECT_EQ(edit->text(), "12");
-    EXPECT_EQ(NotificationsOf(edit), 2u);
-}
-
-TEST_F(NumericEditTest, EnterReachesTheDefaultButtonOnlyForAnEntryInRange)
+// A named value is a valid entry even outside the range.
+TEST_F(NumericEditTest, EnterReachesTheDefaultButtonOnlyForAnEntryThatStands)
 {
     RVADM_NumericEdit* edit = Make(0, 100);
-    AddDefaultButton();
-    Focus(edit);
-    Type(edit, "500");
-    QTest::keyClick(edit, Qt::Key_Enter);
-    EXPECT_EQ(edit->text(), "100");
-    EXPECT_EQ(defaultClicks, 0);
-    EXPECT_EQ(NotificationsOf(edit), 1u);
-    Type(edit, "50");
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->GetPointValue(), 50);
-    EXPECT_EQ(defaultClicks, 1);
+    edit->AddNamedValue("Auto", -1);
+    auto* ok = new toolkittest::RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
+    dialog.SetDefaultItem(ok);
+    int defaultClicks = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&] { ++defaultClicks; });
+    Focus(&dialog, edit);
+    const std::tuple<const char*, Qt::Key, const char*, int> entries[] = {
+        {"500", Qt::Key_Enter, "100", 0}, {"50", Qt::Key_Return, "50", 1}, {"Auto", Qt::Key_Return, "Auto", 2}};
+    for (const auto& [typed, key, shown, clicks] : entries) {
+        Type(edit, typed);
+        QTest::keyClick(edit, key);
+        EXPECT_EQ(edit->text(), shown);
+        EXPECT_EQ(defaultClicks, clicks) << typed;
+    }
+    EXPECT_EQ(edit->GetPointValue(), -1);
+    EXPECT_EQ(Notifications(edit), 3);
 }
 
-class PanelNumericEditTest : public toolkittest::HostPanelFixture
+TEST_F(NumericEditTest, OnAPanelEscapeCommitsTheEntryAndGivesTheFocusToTheHost)
 {
-protected:
-    PanelStandInDialog panel;
-};
-
-TEST_F(PanelNumericEditTest, EscapeCommitsTheEntryAndGivesTheFocusToTheHost)
-{
+    toolkittest::PanelStandInDialog panel;
     RVADMQtManager::QtManager::MakeDVAStyleAware(&panel, true);
     auto* edit = new RVADM_NumericEdit(&panel, 0, 100, 0, false, -1);
     edit->SetUnits(UnitPoint);
-    panel.show();
-    QApplication::setActiveWindow(&panel);
-    edit->setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(edit->hasFocus());
-    edit->findChild<QLineEdit*>()->selectAll();
-    QTest::keyClicks(edit, "7");
+    Focus(&panel, edit);
+    Type(edit, "7");
     QTest::keyClick(edit, Qt::Key_Escape);
     QApplication::processEvents(); // the window system activates the host window
     EXPECT_EQ(edit->text(), "7 pt");
-    EXPECT_FALSE(edit->hasFocus());
     EXPECT_EQ(panel.notified, std::vector<RVADM_Item*>{edit});
     EXPECT_EQ(QApplication::focusWidget(), &host.PlatformAppWindow());
     EXPECT_EQ(host.PlatformAppWindow().FocusArrivals(), 1);

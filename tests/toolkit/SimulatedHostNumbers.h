@@ -13,10 +13,7 @@
 class SimulatedHostNumbers
 {
 public:
-    SimulatedHostNumbers()
-        : m_numbers(&Acquire<AIUserSuite>(), &Acquire<AIUnicodeStringSuite>())
-    {
-    }
+    SimulatedHostNumbers() : m_numbers(&Acquire<AIUserSuite>(), &Acquire<AIUnicodeStringSuite>()) {}
 
     const qRVADM::DimensionNumbers& Numbers() const { return m_numbers; }
 

@@ -1,406 +1,221 @@
-// The dot gain list dialog and its flows, driven through the real dialogs on a simulated host,
-// with the settings files checked on disk.
+// The dot gain dialogs driven as a person does, on a simulated host, with the settings files
+// checked on disk. With HUELINE_SCREENSHOT_DIR set, the language test writes a picture of each dialog.
 
-#include "DotGainTestFolder.h"
 #include "ModalScript.h"
 
+#include "settings/PressStore.h"
 #include "settings/ui/DotGainCopyDialog.h"
 #include "settings/ui/DotGainDialog.h"
+#include "support/Localization.h"
+#include "support/platform/SharedFolders.h"
+#include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestEnvironment.h"
 #include "tests/toolkit/HostPanelFixture.h"
-#include "toolkit/RVADM_ListBox.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace {
 
-using S = ModalScript;
+using namespace modal;
+namespace fs = std::filesystem;
 
 constexpr const char* kList = "Dot Gain Settings";
 constexpr const char* kNew = "New Dot Gain Settings";
 constexpr const char* kEdit = "Edit Dot Gain Settings";
 constexpr const char* kCopy = "Copy Dot Gain Settings";
 constexpr const char* kNameExists = "The new Dot Gain Settings could not be created. Probably the name already exists.";
-const std::vector<std::string> kOffsetOnly = {"Offset.press"};
+constexpr const char* kEnterName = "Please enter some name for the new Dot Gain Settings.";
+constexpr const char* kConfirm = "This will permanently remove the Dot Gain Settings. This might also affect other workstations.";
 
-// Which of "Copy ...", "Edit ..." and "Remove" are enabled.
-std::vector<bool> SelectionButtons(QDialog& dialog)
+// The list dialog as the user sees it: rows, [selected row], "Copy ...", "Edit ...", "Remove" enabled.
+QString State(QDialog& d)
 {
-    std::vector<bool> enabled;
+    QString buttons;
     for (const char* text : {"Copy ...", "Edit ...", "Remove"})
-        enabled.push_back(S::Button(dialog, text)->isEnabled());
-    return enabled;
+        buttons += Button(d, text)->isEnabled() ? '+' : '-';
+    return Rows(d).join(",") + " [" + Selected(d) + "] " + buttons;
 }
 
+QString Shown(QDialog& editor)  // name and fields
+{
+    return (QStringList(NameEdit(editor) ? NameEdit(editor)->text() : "(name as text)") + Texts<QAbstractSpinBox>(editor)).join(" ");
+}
+
+// The settings folder inside a temporary shared documents folder.
 class DotGainDialogTest : public toolkittest::HostPanelFixture
 {
 protected:
-    static void Run(std::vector<S::Step> steps)
+    DotGainDialogTest() { EXPECT_TRUE(PressStore::InitFolder()); }
+    static void Run(std::vector<Step> steps)
     {
-        S script(std::move(steps));
+        Script script(std::move(steps));
         DotGainDialog::Run();
     }
+    static void Store(const std::string& name)
+    {
+        PressSettings record(name);
+        record.TACLimit = 310;  // a field the dialogs never touch
+        record.SetDotGain(2, 30, 55, 80, 100);
+        PressStore::Save(record, name, false);
+    }
+    fs::path Folder() const { return m_shared.Path() / "Hueline" / "dot_gain_curves"; }
+    std::string Text(const std::string& name) const { return m_shared.Read("Hueline/dot_gain_curves/" + name + ".press"); }
+    long Entries() const { return std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()); }
 
-    DotGainTestFolder folder;
+    TemporaryFolder m_shared;
+    EnvironmentGuard m_environment {platform::kSharedDocumentsVariable, m_shared.Utf8()};
 };
 
-TEST_F(DotGainDialogTest, SelectionEnablesCopyEditAndRemoveExceptRemoveForTheDefault)
+TEST_F(DotGainDialogTest, NewStartsFromTheDefaultsReopensUnderATakenNameAndRemoveAsksFirst)
 {
-    folder.Store("Offset");
-    folder.Store(PressStore::DefaultPressName());
-    QStringList rows;
-    std::vector<bool> none, onDefault, onOffset;
-    int defaults = 0;
-    Run({{kList, [&](QDialog& dialog) {
-              rows = S::Rows(dialog);
-              none = SelectionButtons(dialog);
-              for (QPushButton* button : dialog.findChildren<QPushButton*>())
-                  defaults += button->isDefault() ? 1 : 0;
-              S::Pick("Default")(dialog);
-              onDefault = SelectionButtons(dialog);
-              S::Pick("Offset")(dialog);
-              onOffset = SelectionButtons(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(rows, QStringList({"Default", "Offset"}));
-    EXPECT_EQ(none, std::vector<bool>({false, false, false}));
-    EXPECT_EQ(onDefault, std::vector<bool>({true, true, false}));
-    EXPECT_EQ(onOffset, std::vector<bool>({true, true, true}));
-    EXPECT_EQ(defaults, 0);
+    QStringList seen;
+    Run({{kList, [&](QDialog& d) { seen << State(d); Press("New ...")(d); }},
+         {kNew, [&](QDialog& d) { seen << Shown(d); All({Type(-1, PressStore::DefaultPressName().c_str()), Press("Save")})(d); }},
+         {kList, [&](QDialog& d) { seen << State(d); Press("New ...")(d); }},
+         {kNew, All({Type(-1, "dEFAULT"), Type(2, "55"), Press("Save")})},
+         {kNameExists, Press("Close")},
+         {kNew, [&](QDialog& d) { seen << Shown(d); All({Type(-1, ""), Press("Save")})(d); }},
+         {kEnterName, Press("OK")},
+         {kNew, [&](QDialog& d) { seen << (d.focusWidget() == NameEdit(d) ? "focus on the name" : "focus lost");
+                                  All({Type(-1, "Offset"), Press("Save")})(d); }},
+         {kList, [&](QDialog& d) { seen << State(d); Press("Remove")(d); }},
+         {kConfirm, Press("Cancel")},
+         {kList, [&](QDialog& d) { seen << State(d); Press("Remove")(d); }},
+         {kConfirm, Press("Remove")},
+         {kList, [&](QDialog& d) { seen << State(d); Press("Close")(d); }}});
+    EXPECT_EQ(seen, QStringList({" [] ---", "Untitled 0 25 50 75 100", "Default [Default] ++-", "dEFAULT 0 25 55 75 100",
+                                 "focus on the name", "Default,Offset [Offset] +++", "Default,Offset [Offset] +++",
+                                 "Default [] ---"}));
+    EXPECT_EQ(Entries(), 1);
 }
 
-TEST_F(DotGainDialogTest, NewUnderAnExistingNameReopensTheEditorWithTheTypedValues)
+// Names a person may type or paste that no setting may have, taken ones in any letter case
+// included; 255 bytes pass the store but not the file system once ".press" is added.
+TEST_F(DotGainDialogTest, CopyRefusesEmptyTakenAndUnstorableNamesThenStoresTheWholeSetting)
 {
-    folder.Store("Offset");
-    const std::string offset = folder.Text("Offset");
-    QString proposed, nameAgain, selected;
-    QStringList shown, fieldsAgain;
-    Run({{kList, S::Press("New ...")},
-         {kNew, [&](QDialog& dialog) {
-              proposed = S::NameEdit(dialog)->text();
-              shown = S::FieldTexts(dialog);
-              S::All({S::TypeName("Offset"), S::TypeField(2, "55"), S::Press("Save")})(dialog);
-          }},
-         {kNameExists, S::Press("Close")},
-         {kNew, [&](QDialog& dialog) {
-              nameAgain = S::NameEdit(dialog)->text();
-              fieldsAgain = S::FieldTexts(dialog);
-              S::All({S::TypeName("Offset 2"), S::Press("Save")})(dialog);
-          }},
-         {kList, [&](QDialog& dialog) {
-              selected = S::Selected(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(proposed, "Untitled");
-    EXPECT_EQ(shown, QStringList({"0", "25", "50", "75", "100"}));
-    EXPECT_EQ(nameAgain, "Offset");
-    EXPECT_EQ(fieldsAgain, QStringList({"0", "25", "55", "75", "100"}));
-    EXPECT_EQ(selected, "Offset 2");
-    EXPECT_EQ(folder.Text("Offset"), offset);
-    EXPECT_NE(folder.Text("Offset 2").find("Minimum Dot Gain: 0.000000\n25 Dot Gain: 25.000000\n50 Dot Gain: "
-                                           "55.000000\n75 Dot Gain: 75.000000\nMaximum Dot Gain: 100.000000\n"),
-              std::string::npos);
+    Store("Offset");
+    Store("\xC3\xBC" "ber");
+    std::vector<Step> steps = {{kList, All({Pick("Offset"), Press("Copy ...")})},
+                               {kCopy, All({Type(-1, ""), Press("Create")})},
+                               {kEnterName, Press("OK")},
+                               {kCopy, Press("Cancel")}};
+    for (const std::string& name :
+         std::vector<std::string> {"oFFSET", "\xC3\x9C" "ber", std::string(255, 'a'), "a/b", "a\\b", "..", "CON", "tab\there"})
+        steps.insert(steps.end(), {{kList, Press("Copy ...")},
+                                   {kCopy, [name](QDialog& d) { NameEdit(d)->setText(QString::fromStdString(name)); Press("Create")(d); }},
+                                   {kNameExists, Press("Close")}});
+    QStringList seen;
+    steps.insert(steps.end(), {{kList, Press("Copy ...")},
+                               {kCopy, [&](QDialog& d) { seen << Shown(d); All({Type(-1, "Offset copy"), Press("Create")})(d); }},
+                               {kList, [&](QDialog& d) { seen << State(d); Press("Close")(d); }}});
+    Run(steps);
+    EXPECT_EQ(seen, QStringList({"Untitled", "Offset copy,Offset,\u00fcber [Offset copy] +++"}));
+    EXPECT_EQ(Text("Offset copy"), Text("Offset"));
+    EXPECT_EQ(Entries(), 3);
+    std::string accents;  // 600 bytes: the name keeps 510, cutting no character
+    for (int i = 0; i < 300; ++i)
+        accents += "\xC3\xA9";
+    EXPECT_EQ(std::string(DotGainCopyDialog(accents.c_str()).GetName()), accents.substr(0, 510));
 }
 
-struct EmptyNameCase
+TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndSaysWhenASettingCannotBeLoadedOrSaved)
 {
-    const char* button;
-    const char* dialog;
-    const char* confirm;
-};
-
-// The editor refuses an empty name as the copy dialog does.
-const EmptyNameCase kEmptyNameCases[] = {{"New ...", kNew, "Save"}, {"Copy ...", kCopy, "Create"}};
-
-class DotGainEmptyNameTest : public DotGainDialogTest, public testing::WithParamInterface<EmptyNameCase>
-{
-};
-
-TEST_P(DotGainEmptyNameTest, KeepsTheDialogOpenWithTheFocusInTheName)
-{
-    folder.Store("Offset");
-    const EmptyNameCase& c = GetParam();
-    bool focusBack = false;
-    Run({{kList, S::All({S::Pick("Offset"), S::Press(c.button)})},
-         {c.dialog, S::All({S::TypeName(""), S::Press(c.confirm)})},
-         {"Please enter some name for the new Dot Gain Settings.", S::Press("OK")},
-         {c.dialog, [&](QDialog& dialog) {
-              focusBack = dialog.focusWidget() == S::NameEdit(dialog);
-              S::Press("Cancel")(dialog);
-          }},
-         {kList, S::Press("Close")}});
-    EXPECT_TRUE(focusBack);
-    EXPECT_EQ(folder.Entries(), kOffsetOnly);
-}
-
-INSTANTIATE_TEST_SUITE_P(Dialogs, DotGainEmptyNameTest, testing::ValuesIn(kEmptyNameCases),
-                         [](const auto& info) { return std::string(info.param.confirm); });
-
-TEST_F(DotGainDialogTest, DialogsTheHostDoesNotAllowStoreAndRemoveNothing)
-{
-    folder.Store("Offset");
-    const std::string offset = folder.Text("Offset");
-    host.SetUserInteractionAllowed(false);
-    DotGainDialog::Run();
-    host.SetUserInteractionAllowed(true);
-    Run({{kList, [&](QDialog& dialog) {
-              S::Pick("Offset")(dialog);
-              host.SetUserInteractionAllowed(false);
-              for (const char* button : {"New ...", "Copy ...", "Edit ...", "Remove"})
-                  S::Press(button)(dialog);
-              host.SetUserInteractionAllowed(true);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(folder.Entries(), kOffsetOnly);
-    EXPECT_EQ(folder.Text("Offset"), offset);
-}
-
-TEST_F(DotGainDialogTest, CopyStoresTheWholeSettingUnderTheNewNameAndSelectsIt)
-{
-    folder.Store("Offset", {2, 30, 55, 80, 100}, 310);
-    QString proposed, selected;
-    Run({{kList, S::All({S::Pick("Offset"), S::Press("Copy ...")})},
-         {kCopy, [&](QDialog& dialog) {
-              proposed = S::NameEdit(dialog)->text();
-              S::All({S::TypeName("Offset copy"), S::Press("Create")})(dialog);
-          }},
-         {kList, [&](QDialog& dialog) {
-              selected = S::Selected(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(proposed, "Untitled");
-    EXPECT_EQ(selected, "Offset copy");
-    EXPECT_EQ(folder.Text("Offset copy"), folder.Text("Offset"));
-}
-
-struct RefusedName
-{
-    const char* what;
-    std::string name;
-};
-
-std::string Repeated(const char* text, int times)
-{
-    std::string repeated;
-    for (int i = 0; i < times; ++i)
-        repeated += text;
-    return repeated;
-}
-
-// Names a person may type or paste that no setting may have. 255 bytes pass the store but not
-// the file system once ".press" is added; 600 bytes of "é" are cut to 510 by the name buffer.
-const RefusedName kRefusedNames[] = {
-    {"Existing", "Offset"},
-    {"ExistingInOtherLetterCase", "oFFSET"},
-    {"ExistingInOtherLetterCaseBeyondAscii", "Über"},
-    {"Bytes255", Repeated("a", 255)},
-    {"Bytes256", Repeated("a", 256)},
-    {"MultiByteCutAtTheBufferLimit", Repeated("\xC3\xA9", 300)},
-    {"Slash", "a/b"},
-    {"Backslash", "a\\b"},
-    {"DotDot", ".."},
-    {"ParentPath", "../Offset"},
-    {"DeviceName", "CON"},
-    {"ControlCharacter", "tab\there"},
-};
-
-class DotGainRefusedNameTest : public DotGainDialogTest, public testing::WithParamInterface<RefusedName>
-{
-};
-
-TEST_P(DotGainRefusedNameTest, CopyShowsTheNameExistsMessageAndWritesNothing)
-{
-    folder.Store("Offset");
-    folder.Store("über");
-    const std::vector<std::string> before = folder.Entries();
-    const std::string offset = folder.Text("Offset");
-    QString selected;
-    Run({{kList, S::All({S::Pick("Offset"), S::Press("Copy ...")})},
-         {kCopy, [](QDialog& dialog) {
-              S::NameEdit(dialog)->setText(QString::fromStdString(GetParam().name));
-              S::Press("Create")(dialog);
-          }},
-         {kNameExists, S::Press("Close")},
-         {kList, [&](QDialog& dialog) {
-              selected = S::Selected(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(selected, "Offset");
-    EXPECT_EQ(folder.Entries(), before);
-    EXPECT_EQ(folder.Text("Offset"), offset);
-    EXPECT_FALSE(std::filesystem::exists(folder.Settings().parent_path() / "Offset.press"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, DotGainRefusedNameTest, testing::ValuesIn(kRefusedNames),
-                         [](const auto& info) { return std::string(info.param.what); });
-
-TEST(DotGainCopyDialog, KeepsAtMost511BytesOfTheProposedNameWithoutCuttingACharacter)
-{
-    const std::string name = Repeated("\xC3\xA9", 300);
-    const DotGainCopyDialog dialog(name.c_str());
-    EXPECT_EQ(std::string(dialog.GetName()), name.substr(0, 510));
-}
-
-TEST_F(DotGainDialogTest, CopyOfASettingRemovedMeanwhileCreatesNothingAndRefillsTheList)
-{
-    folder.Store("Offset");
-    QStringList rows{"not read"};
-    Run({{kList, [&](QDialog& dialog) {
-              S::Pick("Offset")(dialog);
-              std::filesystem::remove(folder.File("Offset"));
-              S::Press("Copy ...")(dialog);
-          }},
-         {kCopy, S::Press("Create")},
-         {kNameExists, S::Press("Close")},
-         {kList, [&](QDialog& dialog) {
-              rows = S::Rows(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_TRUE(rows.isEmpty());
-    EXPECT_TRUE(folder.Entries().empty());
-}
-
-TEST_F(DotGainDialogTest, EditByDoubleClickChangesOnlyTheCurveAndShowsTheNameAsText)
-{
-    folder.Store("Offset", {2, 30, 55, 80, 100}, 310);
-    bool nameEditable = true;
-    QStringList labels, shown;
-    Run({{kList, [](QDialog& dialog) {
-              qRVADM::RVADM_ListBox& list = S::List(dialog);
-              const QPoint centre = list.visualItemRect(list.item(0)).center();
-              QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
-              QMouseEvent second(QEvent::MouseButtonDblClick, centre, list.viewport()->mapToGlobal(centre),
+    Store("Offset");
+    m_shared.Write("Hueline/dot_gain_curves/Broken.press", "Version: 0\n");
+    QStringList seen;
+    std::unique_ptr<PressSettings> edited;
+    Run({{kList, [&](QDialog& d) {
+              seen << State(d);
+              const QPoint centre = List(d).visualItemRect(List(d).item(1)).center();
+              QTest::mouseClick(List(d).viewport(), Qt::LeftButton, {}, centre);
+              QMouseEvent second(QEvent::MouseButtonDblClick, centre, List(d).viewport()->mapToGlobal(centre),
                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-              QApplication::sendEvent(list.viewport(), &second);
+              QApplication::sendEvent(List(d).viewport(), &second);
           }},
-         {kEdit, [&](QDialog& dialog) {
-              nameEditable = S::NameEdit(dialog) != nullptr;
-              labels = S::Labels(dialog);
-              shown = S::FieldTexts(dialog);
-              S::All({S::TypeField(3, "85.5"), S::Press("Save")})(dialog);
+         {kEdit, [&](QDialog& d) { seen << Shown(d) + (Texts<QLabel>(d).contains("Offset") ? " of Offset" : "");
+                                   All({Type(3, "85.5"), Press("Save")})(d); }},
+         {kList, [&](QDialog& d) { edited = PressStore::Load("Offset"); All({Pick("Broken"), Press("Edit ...")})(d); }},
+         {"The Dot Gain Settings 'Broken' could not be retrieved.", Press("Close")},
+         {kList, All({Pick("Offset"), Press("Edit ...")})},
+         {kEdit, [&](QDialog& d) {
+              fs::remove(Folder() / "Offset.press");
+              fs::create_directory(Folder() / "Offset.press");
+              Press("Save")(d);
           }},
-         {kList, S::Press("Close")}});
-    EXPECT_FALSE(nameEditable);
-    EXPECT_TRUE(labels.contains("Offset"));
-    EXPECT_EQ(shown, QStringList({"2", "30", "55", "80", "100"}));
-    const std::unique_ptr<PressSettings> stored = PressStore::Load("Offset");
-    ASSERT_NE(stored, nullptr);
-    EXPECT_FLOAT_EQ(static_cast<float>(stored->DotGain75), 85.5f);
-    EXPECT_DOUBLE_EQ(stored->TACLimit, 310.0);
-    EXPECT_EQ(folder.Entries(), kOffsetOnly);
+         {"The modifications could not be saved.", Press("Close")},
+         {kList, [&](QDialog& d) { seen << State(d); Press("Close")(d); }}});
+    EXPECT_EQ(seen, QStringList({"Broken,Offset [] ---", "(name as text) 2 30 55 80 100 of Offset", "Broken,Offset [Offset] +++"}));
+    ASSERT_NE(edited, nullptr);
+    EXPECT_EQ(edited->GetDotGain().At75, static_cast<double>(85.5f));
+    EXPECT_EQ(edited->TACLimit, 310.0);
+    EXPECT_EQ(Text("Broken"), "Version: 0\n");
 }
 
-TEST_F(DotGainDialogTest, EditOfASettingThatNoLongerLoadsSaysSo)
-{
-    folder.Store("Offset");
-    folder.Write("Broken", "Version: 0\n");
-    QStringList rows;
-    Run({{kList, [&](QDialog& dialog) {
-              rows = S::Rows(dialog);
-              S::Pick("Offset")(dialog);
-              std::filesystem::remove(folder.File("Offset"));
-              S::Press("Edit ...")(dialog);
-          }},
-         {"The Dot Gain Settings 'Offset' could not be retrieved.", S::Press("Close")},
-         {kList, S::All({S::Pick("Broken"), S::Press("Edit ...")})},
-         {"The Dot Gain Settings 'Broken' could not be retrieved.", S::Press("Close")},
-         {kList, S::Press("Close")}});
-    EXPECT_EQ(rows, QStringList({"Broken", "Offset"}));
-    EXPECT_EQ(folder.Text("Broken"), "Version: 0\n");
-}
+const std::pair<const char*, const char*> kLanguages[] = {{"en", "English.lproj"}, {"de", "German.lproj"}, {"fr", "French.lproj"}};
 
-TEST_F(DotGainDialogTest, EditThatCannotBeWrittenSaysSoAndKeepsTheSelection)
+class DotGainLanguageTest : public DotGainDialogTest, public testing::WithParamInterface<std::pair<const char*, const char*>>
 {
-    folder.Store("Offset");
-    QString selected;
-    Run({{kList, S::All({S::Pick("Offset"), S::Press("Edit ...")})},
-         {kEdit, [&](QDialog& dialog) {
-              std::filesystem::remove(folder.File("Offset"));
-              std::filesystem::create_directory(folder.File("Offset"));
-              S::Press("Save")(dialog);
-          }},
-         {"The modifications could not be saved.", S::Press("Close")},
-         {kList, [&](QDialog& dialog) {
-              selected = S::Selected(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(selected, "Offset");
-    EXPECT_TRUE(std::filesystem::is_directory(folder.File("Offset")));
-}
+protected:
+    DotGainLanguageTest()
+    {
+        LoadLocalizationModule("hueline");
+        ReloadLocalization();
+    }
+    ~DotGainLanguageTest() override
+    {
+        m_language.reset();
+        ReloadLocalization();
+    }
+    static QString T(const char* key) { return QString::fromUtf8(LocalizeKey(key)); }
 
-struct RemoveCase
-{
-    const char* what;
-    const char* answer;
-    bool removedMeanwhile;
-    QStringList rows;
-    QString selected;
+    // Every item inside the dialog and on no other, labels and buttons wide enough for their text;
+    // then the picture, when asked for.
+    static Action Check(const char* picture)
+    {
+        return [picture](QDialog& d) {
+            const QList<QWidget*> items = Items<QWidget>(d);
+            for (const QWidget* item : items) {
+                const std::string what = std::string(picture) + " " + item->property("text").toString().toStdString();
+                EXPECT_TRUE(d.rect().contains(item->geometry())) << what;
+                for (const QWidget* other : items)
+                    EXPECT_TRUE(other == item || !item->geometry().intersects(other->geometry())) << what;
+                const auto* label = qobject_cast<const QLabel*>(item);
+                const auto* button = qobject_cast<const QPushButton*>(item);
+                EXPECT_TRUE(!label || label->width() >= label->sizeHint().width()) << what;
+                EXPECT_TRUE(!button || button->width() > button->fontMetrics().horizontalAdvance(button->text()) + 8) << what;
+            }
+            const QString folder = qEnvironmentVariable("HUELINE_SCREENSHOT_DIR");
+            if (!folder.isEmpty())
+                d.grab().save(QString("%1/dot-gain-%2-%3.png").arg(folder, picture, GetParam().first));
+        };
+    }
+
+private:
+    EnvironmentGuard m_path {"LOCALE_PATH", HL_LOCALE_SOURCE_DIR};
+    std::unique_ptr<EnvironmentGuard> m_language = std::make_unique<EnvironmentGuard>("RVLANG", GetParam().second);
 };
 
-const RemoveCase kRemoveCases[] = {
-    {"Confirmed", "Remove", false, {"Web"}, ""},
-    {"Declined", "Cancel", false, {"Offset", "Web"}, "Offset"},
-    {"RemovedMeanwhile", "Remove", true, {"Web"}, ""},
-};
-
-class DotGainRemoveTest : public DotGainDialogTest, public testing::WithParamInterface<RemoveCase>
+TEST_P(DotGainLanguageTest, EveryDialogHoldsItsTranslatedTexts)
 {
-};
-
-TEST_P(DotGainRemoveTest, RemovesOnlyWhenConfirmedAndShowsWhatIsLeft)
-{
-    const RemoveCase& c = GetParam();
-    folder.Store("Offset");
-    folder.Store("Web");
-    QStringList rows;
-    QString selected;
-    Run({{kList, [&](QDialog& dialog) {
-              S::Pick("Offset")(dialog);
-              if (c.removedMeanwhile)
-                  std::filesystem::remove(folder.File("Offset"));
-              S::Press("Remove")(dialog);
-          }},
-         {"This will permanently remove the Dot Gain Settings. This might also affect other workstations.",
-          S::Press(c.answer)},
-         {kList, [&](QDialog& dialog) {
-              rows = S::Rows(dialog);
-              selected = S::Selected(dialog);
-              S::Press("Close")(dialog);
-          }}});
-    EXPECT_EQ(rows, c.rows);
-    EXPECT_EQ(selected, c.selected);
-    EXPECT_EQ(folder.Entries().size(), static_cast<std::size_t>(c.rows.size()));
+    for (const std::string& name : {std::string("Offset"), std::string("Web"), PressStore::DefaultPressName()})
+        Store(name);
+    const QString list = T("Dot Gain Settings");
+    QStringList failed;
+    const auto press = [](const char* key) { return Press(T(key)); };
+    Run({{list, All({Pick("Offset"), Check("list"), press("Copy ...")})},
+         {T("Copy Dot Gain Settings"), All({Check("copy"), press("Cancel")})},
+         {list, press("Edit ...")},
+         {T("Edit Dot Gain Settings"), All({Check("edit"), press("Cancel")})},
+         {list, press("New ...")},
+         {T("New Dot Gain Settings"), All({Check("new"), Type(0, "30"), Type(2, "15"), press("Save")})},
+         {T("Invalid Dot Gain Settings"), [&](QDialog& d) { failed = Texts<QLabel>(d); Check("invalid")(d); press("Close")(d); }},
+         {T("New Dot Gain Settings"), press("Cancel")},
+         {list, press("Close")}});
+    EXPECT_TRUE(failed.join('\n').contains(T("50 % Dot Gain value is below limit"))) << failed.join('|').toStdString();
+    EXPECT_EQ(Entries(), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, DotGainRemoveTest, testing::ValuesIn(kRemoveCases),
-                         [](const auto& info) { return std::string(info.param.what); });
-
-TEST_F(DotGainDialogTest, NewInAFolderThatCannotBeMadeReportsTheFailure)
-{
-    // The shared documents "folder" is a file: the settings folder cannot exist.
-    const TemporaryFolder other;
-    const EnvironmentGuard shared(platform::kSharedDocumentsVariable, other.Write("file", "x"));
-    QStringList rows{"not read"};
-    Run({{kList, [&](QDialog& dialog) {
-              rows = S::Rows(dialog);
-              S::Press("New ...")(dialog);
-          }},
-         {kNew, S::Press("Save")},
-         {kNameExists, S::Press("Close")},
-         {kNew, S::Press("Cancel")},
-         {kList, S::Press("Close")}});
-    EXPECT_TRUE(rows.isEmpty());
-    EXPECT_EQ(other.Entries(), std::vector<std::string>{"file"});
-}
+INSTANTIATE_TEST_SUITE_P(Languages, DotGainLanguageTest, testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 } // namespace

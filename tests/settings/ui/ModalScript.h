@@ -1,66 +1,134 @@
 #pragma once
 
-// Drives modal dialogs without sleeping: the interaction is arranged before the dialog runs. Each
-// step waits for the event loop of the dialog it expects, checks that the active modal widget
-// shows the expected text (its window title or one of its labels) and acts on it. The next step
-// is armed before a step acts, so a step that opens a nested dialog finds its successor waiting
-// inside the nested loop. A dialog that is not the one expected, or one still open when the steps
-// have run out, fails the test and is closed, so a test never hangs.
+// Drives modal dialogs without sleeping: each step waits for the loop of the dialog showing its text
+// (title or label) and acts on it, the next step armed first to find a nested dialog. An unexpected
+// dialog, or one left open when the steps have run out, fails the test and is closed.
 
-#include <QObject>
-#include <QStringList>
+#include "toolkit/RVADM_ListBox.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
-#include <utility>
-#include <vector>
 
-class QAbstractSpinBox;
-class QDialog;
-class QLineEdit;
-class QPushButton;
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-namespace qRVADM {
-class RVADM_ListBox;
-} // namespace qRVADM
+namespace modal {
 
-class ModalScript : public QObject
+using Action = std::function<void(QDialog& dialog)>;
+using Step = std::pair<QString, Action>;
+
+template <class Widget>
+QList<Widget*> Items(QDialog& dialog)
+{
+    return dialog.findChildren<Widget*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The texts of the dialog's own items of one kind, in creation order.
+template <class Widget>
+QStringList Texts(QDialog& dialog)
+{
+    QStringList texts;
+    for (const Widget* item : Items<Widget>(dialog))
+        texts.push_back(item->text());
+    return texts;
+}
+
+inline QPushButton* Button(QDialog& dialog, const QString& text)
+{
+    return Items<QPushButton>(dialog).value(Texts<QPushButton>(dialog).indexOf(text));
+}
+
+inline QLineEdit* NameEdit(QDialog& dialog) { return Items<QLineEdit>(dialog).value(0); }
+// The list box has no meta-object of its own: qobject_cast cannot tell it apart.
+inline qRVADM::RVADM_ListBox& List(QDialog& dialog) { return dynamic_cast<qRVADM::RVADM_ListBox&>(*dialog.findChild<QListWidget*>()); }
+inline QStringList Rows(QDialog& dialog)
+{
+    QStringList rows;
+    for (int i = 0; i < List(dialog).count(); ++i)
+        rows.push_back(List(dialog).item(i)->text());
+    return rows;
+}
+inline QString Selected(QDialog& dialog) { return List(dialog).selectedItems().isEmpty() ? "" : List(dialog).selectedItems()[0]->text(); }
+
+inline Action Press(const QString& text)
+{
+    return [text](QDialog& dialog) {
+        ASSERT_NE(Button(dialog, text), nullptr) << text.toStdString();
+        QTest::mouseClick(Button(dialog, text), Qt::LeftButton);
+    };
+}
+
+// Clicks a row of the list box and lets the double-click interval end.
+inline Action Pick(const QString& row)
+{
+    return [row](QDialog& dialog) {
+        const QList<QListWidgetItem*> found = List(dialog).findItems(row, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << row.toStdString();
+        QTest::mouseClick(List(dialog).viewport(), Qt::LeftButton, {}, List(dialog).visualItemRect(found[0]).center());
+        List(dialog).CommitPendingSelection();
+    };
+}
+
+// Replaces the text of the name field (row -1) or a numeric field as a person does: select all,
+// delete, type, leave with Tab.
+inline Action Type(int row, const QString& text)
+{
+    return [row, text](QDialog& dialog) {
+        QWidget* field = row < 0 ? static_cast<QWidget*>(NameEdit(dialog)) : Items<QAbstractSpinBox>(dialog).at(row);
+        QApplication::setActiveWindow(dialog.window());
+        field->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    };
+}
+
+inline Action All(std::vector<Action> actions)
+{
+    return [actions = std::move(actions)](QDialog& dialog) {
+        for (const Action& action : actions)
+            action(dialog);
+    };
+}
+
+class Script : public QObject
 {
 public:
-    using Action = std::function<void(QDialog& dialog)>;
-    using Step = std::pair<QString, Action>;
-
-    explicit ModalScript(std::vector<Step> steps);
-    // Fails for steps that never found their dialog.
-    ~ModalScript() override;
-
-    // Actions as a person does them.
-    static Action Press(const char* button);
-    // Clicks a row of the list box and lets the double-click interval end.
-    static Action Pick(const char* row);
-    static Action TypeName(const QString& text);
-    static Action TypeField(int row, const QString& text);
-    static Action All(std::vector<Action> actions);
-
-    // What a dialog shows.
-    static QPushButton* Button(QDialog& dialog, const char* text);
-    // The name field: the line edit that is an item of its own.
-    static QLineEdit* NameEdit(QDialog& dialog);
-    // The numeric fields in row order, and their texts.
-    static QList<QAbstractSpinBox*> Fields(QDialog& dialog);
-    static QStringList FieldTexts(QDialog& dialog);
-    // Every non-empty label text, in creation order.
-    static QStringList Labels(QDialog& dialog);
-    static qRVADM::RVADM_ListBox& List(QDialog& dialog);
-    static QStringList Rows(QDialog& dialog);
-    static QString Selected(QDialog& dialog);
-    // Replaces the text of a field: select all, delete, type, leave with Tab.
-    static void Type(QWidget& field, const QString& text);
+    explicit Script(std::vector<Step> steps) : m_steps(steps.begin(), steps.end()) { Arm(); }
+    ~Script() override
+    {
+        for (const Step& step : m_steps)
+            ADD_FAILURE() << "no dialog showed \"" << step.first.toStdString() << "\"";
+    }
 
 private:
-    void Arm();
-    void RunNext();
-    void CloseUnexpected(QDialog& dialog, const QString& why);
+    void Arm() { QTimer::singleShot(0, this, [this] { RunNext(); }); }
+
+    void RunNext()
+    {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return m_steps.empty() ? void() : Arm();
+        const Step step = m_steps.empty() ? Step() : m_steps.front();
+        if (m_steps.empty() || (dialog->windowTitle() != step.first && !Texts<QLabel>(*dialog).contains(step.first))) {
+            ADD_FAILURE() << "expected \"" << step.first.toStdString() << "\", found \"" << dialog->windowTitle().toStdString()
+                          << "\" showing " << Texts<QLabel>(*dialog).join(" | ").toStdString();
+            m_steps.clear();
+            Arm();
+            dialog->reject();
+            return;
+        }
+        m_steps.pop_front();
+        Arm();
+        step.second(*dialog);
+    }
 
     std::deque<Step> m_steps;
 };
+
+} // namespace modal
