@@ -110,9 +110,11 @@ public:
     void CommitItems() override { Log("CommitItems", commit); }
     void Layout() override { Log("Layout", layout); }
     void OnNotify(qRVADM::RVADM_Item* item) override { notified.push_back(item); }
+    void OnAsyncNotify(qRVADM::RVADM_Item* item) override { asyncNotified.push_back(item); }
     void OnCustomEvent(QEvent*) override { Log("OnCustomEvent"); }
 
     std::vector<qRVADM::RVADM_Item*> notified;
+    std::vector<qRVADM::RVADM_Item*> asyncNotified;
     std::function<void()> create, commit, layout;
 };
 
