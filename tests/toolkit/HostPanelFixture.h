@@ -1,6 +1,7 @@
 #pragma once
 
-// A simulated host whose suites are installed into the toolkit, as the plug-in core does.
+// The simulated host with its suites installed into the toolkit, as the plug-in core installs the
+// real host's, for the lifetime of the object.
 
 #include "plugin/suites/AIContextSuite.h"
 #include "plugin/suites/AIPanelFlyoutMenuSuite.h"
@@ -15,36 +16,45 @@
 
 namespace toolkittest {
 
-class HostPanelFixture : public testing::Test
+class FakeHost : public hostsim::Host
 {
-protected:
-    void SetUp() override
+public:
+    FakeHost()
     {
-        m_suites.plugin = reinterpret_cast<SPPluginRef>(&m_pluginToken); // only compared by the host
-        m_suites.context = Acquire<AIContextSuite>();
-        m_suites.panel = Acquire<AIPanelSuite>();
-        m_suites.flyoutMenu = Acquire<AIPanelFlyoutMenuSuite>();
-        m_suites.user = Acquire<AIUserSuite>();
-        m_suites.interaction = Acquire<ASUserInteractionSuite>();
-        m_suites.unicodeString = Acquire<AIUnicodeStringSuite>();
-        qRVADM::RVADM_Host::Install(m_suites);
+        suites.plugin = reinterpret_cast<SPPluginRef>(&m_pluginToken); // only compared by the host
+        suites.context = Acquire<AIContextSuite>();
+        suites.panel = Acquire<AIPanelSuite>();
+        suites.flyoutMenu = Acquire<AIPanelFlyoutMenuSuite>();
+        suites.user = Acquire<AIUserSuite>();
+        suites.interaction = Acquire<ASUserInteractionSuite>();
+        suites.unicodeString = Acquire<AIUnicodeStringSuite>();
+        Install();
     }
+    ~FakeHost() { qRVADM::RVADM_Host::Install({}); }
 
-    void TearDown() override { qRVADM::RVADM_Host::Install({}); }
+    // Installs `suites` again after a test took some away.
+    void Install() { qRVADM::RVADM_Host::Install(suites); }
 
+    qRVADM::RVADM_Host::Suites suites;
+
+private:
     template <typename Suite>
     const Suite* Acquire()
     {
         const void* procs = nullptr;
-        EXPECT_EQ(host.Suites().Acquire(Suite::kName, Suite::kVersion, &procs), kNoErr) << Suite::kName;
+        EXPECT_EQ(Suites().Acquire(Suite::kName, Suite::kVersion, &procs), kNoErr) << Suite::kName;
         return static_cast<const Suite*>(procs);
     }
 
-    const AIPanelSuite& Panels() const { return *m_suites.panel; }
-
-    hostsim::Host host;
     int m_pluginToken = 0;
-    qRVADM::RVADM_Host::Suites m_suites;
+};
+
+class HostPanelFixture : public testing::Test
+{
+protected:
+    const AIPanelSuite& Panels() const { return *host.suites.panel; }
+
+    FakeHost host;
 };
 
 } // namespace toolkittest

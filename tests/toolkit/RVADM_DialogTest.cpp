@@ -1,86 +1,67 @@
-// Notification routing of dialogs: the slots, their delivery rules, the named-slot path, the
-// host's application context, and the dialog hooks run by Initialize.
+// Dialogs: notification routing by the signal and named-slot paths, their delivery rules and the
+// host's application context, the hooks run by Initialize, and modal runs. A modal run is driven
+// by arranging the interaction before it: a zero-timeout timer acts once the event loop runs.
 
 #include "ToolkitTestSupport.h"
 
-#include "toolkit/internal/RVADM_DoubleClickSource.h"
-#include "toolkit/internal/RVADM_NumericEditAccess.h"
+#include "toolkit/RVADM_NumericEdit.h"
+
+#include "RVADMQtManager.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMetaMethod>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QResizeEvent>
 #include <QTest>
-
-#include <gtest/gtest.h>
+#include <QTimer>
 
 #include <stdexcept>
-#include <utility>
 
 namespace qRVADM {
 namespace {
 
-using toolkittest::FakeHost;
-using toolkittest::PanelStandInDialog;
 using toolkittest::RecordingItem;
 using toolkittest::RecordingModalDialog;
-
 using Codes = std::vector<std::int32_t>;
+
+template <class Call>
+std::string ErrorOf(Call call)
+{
+    try {
+        call();
+    } catch (const std::runtime_error& error) {
+        return error.what();
+    }
+    return "no exception";
+}
 
 class DialogSlotTest : public testing::Test
 {
 protected:
-    FakeHost host;
-    PanelStandInDialog dialog;
+    toolkittest::FakeHost host;
+    toolkittest::PanelStandInDialog dialog;
 };
-
-TEST_F(DialogSlotTest, ExposesTheTwentyOneSlotsInOrder)
-{
-    const char* expected[] = {
-        "OnButtonClicked()",        "OnPictureButtonClicked()",      "OnLabelClicked()",
-        "OnHyperlinkClicked()",     "OnPictureLabelClicked()",       "OnRadioButtonClicked()",
-        "OnCheckBoxClicked()",      "OnListBoxChanged()",            "OnListBoxChangedAsync()",
-        "OnListBoxItemDoubleClicked()", "OnComboBoxChanged()",       "OnComboBoxEdited()",
-        "OnComboBoxEditedAsync()",  "OnSliderChanged()",             "OnSliderMoved()",
-        "OnScrollBarChanged()",     "OnTextEditChanged()",           "OnIntermediateTextEditChanged()",
-        "OnNumericTextEditChanged()", "OnTextEditSelectionChanged()", "OnActiveTabPanelChanged()"};
-    const QMetaObject* meta = dialog.metaObject();
-    ASSERT_EQ(meta->methodCount() - meta->methodOffset(), 21);
-    for (int i = 0; i < 21; ++i)
-        EXPECT_EQ(meta->method(meta->methodOffset() + i).methodSignature(), QByteArray(expected[i]));
-
-    RecordingModalDialog modal;
-    const QMetaObject* modalMeta = modal.metaObject();
-    EXPECT_EQ(modalMeta->method(modalMeta->methodOffset()).methodSignature(), QByteArray("reject()"));
-    EXPECT_EQ(modalMeta->methodCount() - modalMeta->methodOffset(), 22);
-}
 
 TEST_F(DialogSlotTest, ButtonClickReachesOnNotifyInsideTheAppContextUntilDisconnected)
 {
     auto* button = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
     button->ConnectToDialog(SIGNAL(clicked()), SLOT(OnButtonClicked()));
     int depthDuringNotify = -1;
-    button->onNotify = [&](std::int32_t) { depthDuringNotify = FakeHost::Depth(); };
+    button->onNotify = [&](std::int32_t) { depthDuringNotify = host.ContextDepth(); };
     button->click();
     EXPECT_EQ(button->UserCodes(), Codes{kNotifyUserChanged});
     EXPECT_EQ(dialog.notified, std::vector<RVADM_Item*>{button});
     EXPECT_EQ(depthDuringNotify, 1);
-    EXPECT_EQ(FakeHost::Depth(), 0);
+    EXPECT_EQ(host.ContextDepth(), 0);
     button->DisconnectFromDialog(SLOT(OnButtonClicked()));
     button->click();
     EXPECT_EQ(button->UserCodes().size(), 1u);
-    try {
-        button->ConnectToDialog(SIGNAL(clicked()), SLOT(NoSuchSlot()));
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Connection to dialog slot failed!");
-    }
+    EXPECT_EQ(ErrorOf([&] { button->ConnectToDialog(SIGNAL(clicked()), SLOT(NoSuchSlot())); }),
+              "Connection to dialog slot failed!");
 }
 
 // Regression: any line edit of the edit kind was taken for a text edit. Only a real text edit
-// keeps an unchanged commit to itself (its tests: RVADM_TextEditTest.cpp).
+// keeps an unchanged commit to itself.
 TEST_F(DialogSlotTest, LineEditThatIsNoTextEditNotifiesEveryFinishedEdit)
 {
     auto* edit = new RecordingItem<QLineEdit>(&dialog, kKindTextEdit);
@@ -92,7 +73,7 @@ TEST_F(DialogSlotTest, LineEditThatIsNoTextEditNotifiesEveryFinishedEdit)
     EXPECT_EQ(edit->UserCodes(), Codes{2});
 }
 
-TEST_F(DialogSlotTest, NamedSlotSetsTheNotifyingItemOnlyDuringTheCallAndThrowsWhenMissing)
+TEST_F(DialogSlotTest, NamedSlotSetsTheNotifyingItemOnlyDuringTheCallAndNullItemsGetNothing)
 {
     auto* label = new RecordingItem<QLabel>(&dialog, kKindLabel);
     RVADM_Item* seen = nullptr;
@@ -101,101 +82,17 @@ TEST_F(DialogSlotTest, NamedSlotSetsTheNotifyingItemOnlyDuringTheCallAndThrowsWh
     EXPECT_EQ(label->UserCodes(), Codes{2});
     EXPECT_EQ(seen, label);
     EXPECT_EQ(dialog.GetNotifyingItem(), nullptr);
-    try {
-        label->CallDialogSlot("NoSuchSlot");
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Meta-call to dialog slot failed!");
-    }
+    EXPECT_EQ(ErrorOf([&] { label->CallDialogSlot("NoSuchSlot"); }), "Meta-call to dialog slot failed!");
     EXPECT_EQ(dialog.GetNotifyingItem(), nullptr);
-}
+    auto* plain = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
+    EXPECT_EQ(ErrorOf([&] { plain->SetTextInt(QStringLiteral("x")); }), "Call to SetTextInt() failed!");
 
-class NumericStandIn : public RecordingItem<QSpinBox>, public internal::RVADM_NumericEditAccess
-{
-public:
-    explicit NumericStandIn(RVADM_ItemParent* parent)
-        : RecordingItem<QSpinBox>(parent, kKindTextEdit)
-    {
-    }
-    void ReplaceText(const QString&) override {}
-    bool TakeChangedFlag() override { return std::exchange(changed, false); }
-
-    bool changed = false;
-};
-
-TEST_F(DialogSlotTest, NumericEditNotifiesOnlyWhenItsChangedFlagWasSet)
-{
-    auto* numeric = new NumericStandIn(&dialog);
-    numeric->CallDialogSlot("OnNumericTextEditChanged");
-    EXPECT_TRUE(numeric->UserCodes().empty());
-    numeric->changed = true;
-    numeric->CallDialogSlot("OnNumericTextEditChanged");
-    EXPECT_EQ(numeric->UserCodes(), Codes{2});
-    EXPECT_FALSE(numeric->changed);
-}
-
-class ListStandIn : public RecordingItem<QListWidget>, public internal::RVADM_DoubleClickSource
-{
-public:
-    explicit ListStandIn(RVADM_ItemParent* parent)
-        : RecordingItem<QListWidget>(parent, kKindListBox)
-    {
-    }
-    RVADM_Item* GetDoubleClickTarget() const override { return target; }
-
-    RVADM_Item* target = nullptr;
-};
-
-TEST_F(DialogSlotTest, DoubleClickGoesToTheEnabledTargetOnly)
-{
-    auto* list = new ListStandIn(&dialog);
-    auto* target = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
-    list->addItem(QStringLiteral("entry"));
-    list->ConnectToDialog(SIGNAL(itemDoubleClicked(QListWidgetItem*)), SLOT(OnListBoxItemDoubleClicked()));
-
-    emit list->itemDoubleClicked(list->item(0)); // no target yet
-    EXPECT_TRUE(list->UserCodes().empty());
-    list->target = target;
-    target->Enable(false);
-    emit list->itemDoubleClicked(list->item(0));
-    EXPECT_TRUE(target->UserCodes().empty());
-    target->Enable(true);
-    emit list->itemDoubleClicked(list->item(0));
-    EXPECT_EQ(target->UserCodes(), Codes{2});
-    EXPECT_TRUE(list->UserCodes().empty());
-}
-
-TEST_F(DialogSlotTest, QueuedListChangeReachesOnAsyncNotifyOnTheNextTurnInsideTheAppContext)
-{
-    RecordingModalDialog modal;
-    auto* list = new RecordingItem<QListWidget>(&modal, kKindListBox);
-    list->addItem(QStringLiteral("entry"));
-    list->ConnectToDialog(SIGNAL(itemSelectionChanged()), SLOT(OnListBoxChangedAsync()), true);
-    list->setCurrentRow(0);
-    EXPECT_TRUE(modal.asyncNotified.empty());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(modal.asyncNotified, std::vector<RVADM_Item*>{list});
-    EXPECT_EQ(FakeHost::Pushes(), 1);
-}
-
-TEST_F(DialogSlotTest, NotifyItemWithNullsDoesNothing)
-{
-    auto* label = new RecordingItem<QLabel>(&dialog, kKindLabel);
+    const int pushes = host.ContextPushes();
     dialog.NotifyItem(nullptr, 2);
     dialog.NotifyItemWith(nullptr, label);
     dialog.NotifyItemWith(&RVADM_Dialog::OnAsyncNotify, nullptr);
-    EXPECT_EQ(FakeHost::Pushes(), 0);
-    EXPECT_TRUE(label->UserCodes().empty());
-}
-
-TEST_F(DialogSlotTest, ModalDialogNotifiesWithoutTheAppContext)
-{
-    RecordingModalDialog modal;
-    auto* button = new RecordingItem<QPushButton>(&modal, kKindTextPushButton);
-    button->ConnectToDialog(SIGNAL(clicked()), SLOT(OnButtonClicked()));
-    button->click();
-    EXPECT_EQ(modal.notified, std::vector<RVADM_Item*>{button});
-    EXPECT_EQ(FakeHost::Pushes(), 0);
+    EXPECT_EQ(host.ContextPushes(), pushes);
+    EXPECT_EQ(label->UserCodes().size(), 1u);
 }
 
 TEST(DialogInitialize, RunsTheHooksInOrderAndLaysOutOnceWithLayoutDisabled)
@@ -211,32 +108,103 @@ TEST(DialogInitialize, RunsTheHooksInOrderAndLaysOutOnceWithLayoutDisabled)
     EXPECT_TRUE(dialog.IsLayoutEnabled());
 }
 
-TEST(DialogTitle, LocalisedEmptyAndTruncated)
+void WhenRunning(RecordingModalDialog& dialog, std::function<void()> action)
 {
-    RecordingModalDialog dialog;
-    dialog.SetTitle("Dot Gain Settings", true);
-    char buffer[8];
-    dialog.GetTitle(buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "Dot Gai");
-    dialog.SetTitle("");
-    dialog.GetTitle(buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "");
-    dialog.SetTitle(nullptr);
-    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    QTimer::singleShot(0, &dialog, std::move(action));
 }
 
-TEST(DialogFitToItems, GrowsToHoldTheItemsPlusMarginsUnlessResizable)
+// Escape gives the cancel item code 2; unless its handler ends the dialog, the ordinary reject follows.
+TEST(ModalDialogRun, EscapeDeliversCodeTwoToTheCancelItem)
 {
-    for (const bool resizable : {false, true}) {
-        RecordingModalDialog dialog(resizable);
-        dialog.SetSize(100, 100);
-        auto* frame = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
-        frame->SetBoundsRect({50, 60, 150, 90});
-        auto* button = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
-        button->SetBoundsRect({10, 150, 80, 172});
-        dialog.FitToItems();
-        EXPECT_EQ(dialog.size(), resizable ? QSize(100, 100) : QSize(150 + 12, 172 + 12));
+    for (const bool cancelEnds : {true, false}) {
+        RecordingModalDialog dialog;
+        RecordingItem<QPushButton>* cancel = nullptr;
+        dialog.create = [&] {
+            cancel = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
+            dialog.SetCancelItem(cancel);
+            cancel->onNotify = [&](std::int32_t code) {
+                if (cancelEnds && code == kNotifyUserChanged)
+                    dialog.EndModal(2, true);
+            };
+        };
+        WhenRunning(dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        EXPECT_EQ(dialog.Modal("Title", true), cancelEnds ? 2 : QDialog::Rejected);
+        EXPECT_EQ(cancel->UserCodes(), std::vector<std::int32_t>{2});
+        EXPECT_EQ(dialog.Count("CommitItems"), 0);
+        EXPECT_TRUE(cancel->property("_rvadm_ismodalbutton").toBool());
     }
+}
+
+TEST(ModalDialogRun, EndModalCommitsBeforeClosingUnlessCancelled)
+{
+    for (const bool cancelled : {false, true}) {
+        RecordingModalDialog dialog;
+        bool visibleAtCommit = false;
+        dialog.commit = [&] { visibleAtCommit = dialog.isVisible(); };
+        WhenRunning(dialog, [&] { dialog.EndModal(cancelled ? 2 : 1, cancelled); });
+        EXPECT_EQ(dialog.Modal("Title"), cancelled ? 2 : 1);
+        EXPECT_EQ(dialog.Count("CommitItems"), cancelled ? 0 : 1);
+        EXPECT_EQ(visibleAtCommit, !cancelled);
+    }
+}
+
+// Only the toolkit's own custom event reaches the hook.
+TEST(ModalDialogWindow, FixedSizeUnlessResizableCountedUntilTheTurnAfterDestructionAndCustomEvents)
+{
+    QCoreApplication::processEvents();
+    const int before = RVADMQtManager::QtManager::GetDialogCount();
+    {
+        RecordingModalDialog fixed;
+        RecordingModalDialog resizable(true);
+        EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), before + 2);
+        EXPECT_EQ(static_cast<unsigned>(fixed.windowFlags()), 0x2001103u);
+        EXPECT_EQ(static_cast<unsigned>(resizable.windowFlags()), 0x2001003u);
+        EXPECT_TRUE(resizable.isSizeGripEnabled());
+        for (RecordingModalDialog* dialog : {&fixed, &resizable}) {
+            dialog->SetSize(300, 200);
+            dialog->resize(320, 220);
+        }
+        EXPECT_EQ(fixed.size(), QSize(300, 200));
+        EXPECT_EQ(resizable.size(), QSize(320, 220));
+        toolkittest::SendCustomEvents(fixed);
+        EXPECT_EQ(fixed.Count("OnCustomEvent"), 1);
+    }
+    EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), before + 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(RVADMQtManager::QtManager::GetDialogCount(), before);
+}
+
+TEST(ModalDialogWindow, LayoutRunsAgainWhenItChangedTheSize)
+{
+    RecordingModalDialog dialog(true);
+    dialog.layout = [&dialog] {
+        if (dialog.Count("Layout") == 1)
+            dialog.resize(300, 200);
+    };
+    dialog.Initialize();
+    EXPECT_EQ(dialog.Count("Layout"), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.Count("Layout"), 2);
+    QResizeEvent same(dialog.size(), dialog.size());
+    QCoreApplication::sendEvent(&dialog, &same);
+    EXPECT_EQ(dialog.Count("Layout"), 2);
+}
+
+// Regression: deleting a dialog while one of its edits had the focus delivered the finished entry to
+// the dialog after its own destructors had run (a pure virtual call).
+TEST(ModalDialogWindow, DeletingTheDialogWhileAnEditHasTheFocusNotifiesNothing)
+{
+    auto dialog = std::make_unique<RecordingModalDialog>();
+    auto* edit = new toolkittest::Recorded<RVADM_NumericEdit>(dialog.get(), 0, 100, 0, false, -1);
+    int finished = 0;
+    edit->onNotify = [&finished](std::int32_t code) { finished += code == kNotifyUserChanged ? 1 : 0; };
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    edit->setFocus();
+    ASSERT_TRUE(edit->hasFocus());
+    QTest::keyClicks(edit, "7");
+    dialog.reset();
+    EXPECT_EQ(finished, 0);
 }
 
 } // namespace

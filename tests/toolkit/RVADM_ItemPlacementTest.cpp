@@ -1,24 +1,19 @@
-// The placement helpers of items: alignment to items and parents, fitting parents, and moving
-// beside a reference with the metrics' gaps.
+// Layout: the alignment flags, the metrics' gaps and code pages, and the placement helpers of items.
 
 #include "ToolkitTestSupport.h"
 
 #include "toolkit/RVADM_Frame.h"
+#include "toolkit/RectAlignment.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
 namespace qRVADM {
-
 namespace {
 
-using toolkittest::PanelStandInDialog;
 using toolkittest::RecordingItem;
 using toolkittest::RecordingModalDialog;
-
 using ButtonItem = RecordingItem<QPushButton>;
 
 RVADM_Rect BoundsOf(const RVADM_Item& item)
@@ -28,143 +23,102 @@ RVADM_Rect BoundsOf(const RVADM_Item& item)
     return r;
 }
 
-struct ButtonPair
+// Reference (100, 200, 300, 260); the item (10, 20, 50, 30) is 40 x 10. Later bits override earlier
+// ones in a fixed order, moves use the width taken before any stretch, centring rounds down.
+TEST(RectAlignment, FlagsApplyInTheirFixedOrder)
 {
-    ButtonItem* reference;
-    ButtonItem* item;
-};
-
-// A reference button at (20, 30, 100, 52) and a button to place at (5, 0, 70, 22).
-ButtonPair MakeButtonPair(RVADM_Dialog& dialog)
-{
-    const ButtonPair pair{new ButtonItem(&dialog, kKindTextPushButton), new ButtonItem(&dialog, kKindTextPushButton)};
-    pair.reference->SetBoundsRect({20, 30, 100, 52});
-    pair.item->SetBoundsRect({5, 0, 70, 22});
-    return pair;
+    struct Case
+    {
+        std::uint32_t flags;
+        RVADM_Rect expected;
+    };
+    constexpr Case kCases[] = {
+        {0x1, {100, 20, 140, 30}},  {0x2, {260, 20, 300, 30}},   {0x4, {100, 20, 50, 30}},
+        {0x8, {10, 20, 300, 30}},   {0x10, {180, 20, 220, 30}},  {0x20, {10, 200, 50, 210}},
+        {0x40, {10, 250, 50, 260}}, {0x80, {10, 200, 50, 30}},   {0x100, {10, 20, 50, 260}},
+        {0x200, {10, 225, 50, 235}}, {0x400, {10, 20, 50, 30}},  {0x421, {100, 200, 140, 210}},
+        {0x8 | 0x1, {100, 20, 140, 30}}, {0x1 | 0x2 | 0x10, {180, 20, 220, 30}},
+        {0x20 | 0x40 | 0x200, {10, 225, 50, 235}}, {0x1 | 0x2, {260, 20, 300, 30}},
+    };
+    for (const Case& c : kCases)
+        EXPECT_EQ(RectAlignment::Align({100, 200, 300, 260}, {10, 20, 50, 30}, c.flags), c.expected) << c.flags;
+    EXPECT_EQ(RectAlignment::Align({0, 0, 5, 5}, {0, 0, 2, 2}, 0x10 | 0x200), (RVADM_Rect{1, 1, 3, 3}));
 }
 
-TEST(MoveBelow, DefaultGapBetweenPushButtonsIsSevenOnAModalDialogAndFourOnAPanel)
+TEST(DialogMetrics, GapsFollowTheKindsAndOnlyCodePages936And950ChangeThePanel)
 {
-    RecordingModalDialog dialog;
-    PanelStandInDialog panel;
-    const ButtonPair modal = MakeButtonPair(dialog);
-    const ButtonPair onPanel = MakeButtonPair(panel);
-    RVADM_Item::MoveBelow(modal.reference, modal.item, kAlignNone, DefaultSpacing);
-    RVADM_Item::MoveBelow(onPanel.reference, onPanel.item, kAlignNone, DefaultSpacing);
-    EXPECT_EQ(BoundsOf(*modal.item), (RVADM_Rect{5, 52 + 7, 70, 74 + 7}));
-    EXPECT_EQ(BoundsOf(*onPanel.item), (RVADM_Rect{5, 52 + 4, 70, 74 + 4}));
-    RVADM_Item::MoveBelow(modal.reference, modal.item, kAlignMoveLeft, 3); // aligns first
-    EXPECT_EQ(BoundsOf(*modal.item), (RVADM_Rect{20, 55, 85, 77}));
+    const DialogMetrics modal(true, 1252);
+    const DialogMetrics panel(false, 1252);
+    struct Case
+    {
+        const DialogMetrics& metrics;
+        std::uint32_t a, b;
+        std::int32_t vertical, horizontal;
+    };
+    const Case cases[] = {
+        {modal, kKindCheckBox, kKindCheckBox, 5, 7}, {modal, kKindRadioButton, kKindRadioButton, 5, 7},
+        {modal, kKindCheckBox, kKindRadioButton, 7, 7}, {modal, kKindLabel, kKindTextEdit, 7, 4},
+        {panel, kKindTextPushButton, kKindTextPushButton, 4, 6}, {panel, kKindListBox, kKindTextPushButton, 4, 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.metrics.VerticalGap(c.a, c.b), c.vertical) << c.a << " above " << c.b;
+        EXPECT_EQ(c.metrics.HorizontalGap(c.a, c.b), c.horizontal) << c.a << " left of " << c.b;
+    }
+    for (unsigned codePage : {437u, 932u, 949u, 65001u, 0u}) {
+        for (int i = 0; i < DialogMetrics::kCount; ++i)
+            EXPECT_EQ(DialogMetrics(false, codePage).Get(i), panel.Get(i)) << codePage << " index " << i;
+    }
+    for (unsigned codePage : {936u, 950u})
+        EXPECT_EQ(DialogMetrics(false, codePage).Get(DialogMetrics::kButtonHeight), 22) << codePage;
+    EXPECT_EQ(panel.Get(DialogMetrics::kButtonHeight), 19);
+    EXPECT_EQ(DialogMetrics(true, 936).Get(DialogMetrics::kButtonHeight), 22);
 }
 
-TEST(MoveBeside, EachDirectionUsesItsOwnGap)
+TEST(ItemPlacement, MoveBesideAReferenceAlignsFirstAndTakesTheGapOfTheTwoKinds)
 {
     RecordingModalDialog dialog;
+    toolkittest::PanelStandInDialog panel;
+    for (RVADM_Dialog* parent : std::initializer_list<RVADM_Dialog*>{&dialog, &panel}) {
+        auto* reference = new ButtonItem(parent, kKindTextPushButton);
+        auto* item = new ButtonItem(parent, kKindTextPushButton);
+        reference->SetBoundsRect({20, 30, 100, 52});
+        item->SetBoundsRect({5, 0, 70, 22});
+        RVADM_Item::MoveBelow(reference, item, kAlignNone, DefaultSpacing);
+        const int gap = parent == &dialog ? 7 : 4;
+        EXPECT_EQ(BoundsOf(*item), (RVADM_Rect{5, 52 + gap, 70, 74 + gap}));
+    }
     auto* label = new RecordingItem<QLabel>(&dialog, kKindLabel);
     auto* list = new RecordingItem<QListWidget>(&dialog, kKindListBox);
-    auto* button = new ButtonItem(&dialog, kKindTextPushButton);
     label->SetBoundsRect({100, 100, 150, 114});
     list->SetBoundsRect({0, 0, 80, 80});
-    button->SetBoundsRect({0, 0, 71, 22});
-
-    RVADM_Item::MoveRightOf(label, list, kAlignMoveTop); // label gap 4
+    RVADM_Item::MoveRightOf(label, list, kAlignMoveTop); // after a label: 4
     EXPECT_EQ(BoundsOf(*list), (RVADM_Rect{154, 100, 234, 180}));
-    RVADM_Item::MoveLeftOf(list, button, kAlignMoveBottom); // a push button before a list: 7
-    EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{76, 158, 147, 180}));
-    RVADM_Item::MoveAbove(list, label, kAlignNone, 2);
-    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{100, 84, 150, 98}));
+    RVADM_Item::MoveLeftOf(list, label, kAlignMoveBottom); // the label comes first: 4
+    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{100, 166, 150, 180}));
+    RVADM_Item::AlignItems(kAlignStretchRight, label, nullptr, list); // to the union, nulls skipped
+    EXPECT_EQ(BoundsOf(*label), (RVADM_Rect{100, 166, 234, 180}));
 }
 
-TEST(AlignItems, AlignsEveryItemToTheUnionAndIgnoresNulls)
-{
-    RecordingModalDialog dialog;
-    auto* a = new ButtonItem(&dialog, kKindTextPushButton);
-    auto* b = new ButtonItem(&dialog, kKindTextPushButton);
-    a->SetBoundsRect({10, 10, 60, 30});
-    b->SetBoundsRect({20, 40, 120, 60});
-    RVADM_Item::AlignItems(kAlignNone | kAlignStretchRight, a, nullptr, b);
-    EXPECT_EQ(BoundsOf(*a), (RVADM_Rect{10, 10, 120, 30}));
-    EXPECT_EQ(BoundsOf(*b), (RVADM_Rect{20, 40, 120, 60}));
-    RVADM_Item::MoveBelow(nullptr, a, kAlignNone);
-    RVADM_Item::MoveBelow(a, nullptr, kAlignNone);
-    RVADM_Item::AlignTo(nullptr, a, kAlignMoveLeft);
-    EXPECT_EQ(BoundsOf(*a), (RVADM_Rect{10, 10, 120, 30}));
-}
-
-TEST(PlaceInParent, UsesTheInnerRectangleOfTheParent)
-{
-    RecordingModalDialog dialog;
-    dialog.SetMarginsFromMetrics(dialog.GetStyle());
-    dialog.SetSize(300, 200);
-    auto* button = new ButtonItem(&dialog, kKindTextPushButton);
-    button->SetBoundsRect({0, 0, 71, 22});
-    RVADM_Item::PlaceInParent(button, kAlignMoveRight | kAlignMoveBottom);
-    EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{300 - 12 - 71, 200 - 12 - 22, 288, 188}));
-    RVADM_Item::PlaceInParent(button, kAlignNone | kAlignMoveLeft | kAlignMoveTop);
-    EXPECT_EQ(BoundsOf(*button), (RVADM_Rect{12, 12, 83, 34}));
-}
-
-TEST(FitParentTo, FrameEndsOneMarginRightOfAndBelowTheItem)
+// A frame's margins come from its style width; its content ends one margin past the item it fits.
+TEST(ItemPlacement, ParentsFitAroundAnItemByTheirMargins)
 {
     RecordingModalDialog dialog;
     auto* frame = new RVADM_Frame(&dialog);
     frame->SetFrameStyle(QFrame::Box, QFrame::Plain);
     frame->setLineWidth(2);
     frame->SetMarginsFromFrameWidth(6);
+    EXPECT_EQ(frame->GetMargins(), (RVADM_Rect{6, 3, 6, 6}));
     frame->SetBoundsRect({10, 10, 50, 50});
     auto* inner = new ButtonItem(frame, kKindTextPushButton);
     inner->SetBoundsRect({8, 5, 108, 27});
-    EXPECT_EQ(inner->parentWidget(), frame);
     RVADM_Item::FitParentTo(inner, kAlignStretchRight | kAlignStretchBottom);
     RVADM_Rect local;
     frame->GetLocalRect(local);
-    // Content rectangle ends one margin (right 6, bottom 6) past the item.
-    EXPECT_EQ(local.right, 108 + 6);
-    EXPECT_EQ(local.bottom, 27 + 6);
+    EXPECT_EQ(QPoint(local.right, local.bottom), QPoint(108 + 6, 27 + 6));
     EXPECT_EQ(frame->width(), 108 + 6 + 2);
-    EXPECT_EQ(frame->GetLeft(), 10);
-    EXPECT_EQ(frame->GetMargins(), (RVADM_Rect{6, 3, 6, 6}));
     frame->SetMargins(RVADM_Rect{-3, 4, -1, 0});
     EXPECT_EQ(frame->GetMargins(), (RVADM_Rect{0, 4, 0, 0}));
-}
-
-TEST(ItemParentCoordinates, NestedParentsConvertThroughEachLevel)
-{
-    RecordingModalDialog dialog;
-    dialog.move(200, 100);
-    dialog.show();
-    auto* frame = new RVADM_Frame(&dialog);
-    frame->SetFrameStyle(QFrame::NoFrame, QFrame::Plain);
-    frame->SetBoundsRect({30, 40, 130, 140});
-    frame->show();
-    RVADM_Point point{5, 6};
-    frame->LocalToParentPoint(point);
-    EXPECT_EQ(point, (RVADM_Point{35, 46}));
-    frame->ParentToLocalPoint(point);
-    EXPECT_EQ(point, (RVADM_Point{5, 6}));
-
-    RVADM_Rect rect{5, 6, 15, 26};
-    frame->LocalToScreenRect(rect);
-    const QPoint global = frame->mapToGlobal(QPoint(5, 6));
-    EXPECT_EQ(rect, (RVADM_Rect{global.x(), global.y(), global.x() + 10, global.y() + 20}));
-    frame->ScreenToLocalRect(rect);
-    EXPECT_EQ(rect, (RVADM_Rect{5, 6, 15, 26}));
-
-    // A dialog's parent is the screen.
-    RVADM_Point onDialog{1, 2};
-    dialog.LocalToParentPoint(onDialog);
-    const QPoint dialogGlobal = dialog.mapToGlobal(QPoint(1, 2));
-    EXPECT_EQ(onDialog, (RVADM_Point{dialogGlobal.x(), dialogGlobal.y()}));
-}
-
-TEST(ItemParentRects, InnerRectIsLocalShrunkByMargins)
-{
-    RecordingModalDialog dialog;
-    dialog.SetSize(200, 100);
     dialog.SetMargins(RVADM_Rect{1, 2, 3, 4});
-    RVADM_Rect inner;
-    dialog.GetInnerRect(inner);
-    EXPECT_EQ(inner, (RVADM_Rect{1, 2, 197, 96}));
     dialog.SetInnerRect({1, 2, 101, 52});
     EXPECT_EQ(dialog.size(), QSize(104, 56));
 }

@@ -1,46 +1,31 @@
+// Items: texts, bounds, tips and parents; custom items: tracking of input and painting.
+
 #include "ToolkitTestSupport.h"
 
-#include "toolkit/RVADM_Frame.h"
+#include "toolkit/IADMDrawer.h"
+#include "toolkit/RVADM_CustomItem.h"
 #include "toolkit/RVADM_RadioGroup.h"
-#include "toolkit/internal/RVADM_NumericEditAccess.h"
+#include "toolkit/RVADM_Tracker.h"
 
 #include "RVADMQtManager.h"
 
-#include <QAbstractSpinBox>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
-
-#include <gtest/gtest.h>
-
-#include <stdexcept>
-#include <utility>
+#include <QTest>
 
 namespace qRVADM {
-
 namespace {
 
-using toolkittest::PanelStandInDialog;
 using toolkittest::RecordingItem;
-using toolkittest::RecordingModalDialog;
 
-using LineEditItem = RecordingItem<QLineEdit>;
-using LabelItem = RecordingItem<QLabel>;
-using ButtonItem = RecordingItem<QPushButton>;
-
-class ItemTest : public testing::Test
+TEST(Item, CachedTextIsTheArgumentBuffersCutOnCharactersTipsShowHtmlLiterallyAndBoundsAreExclusive)
 {
-protected:
-    RecordingModalDialog dialog;
-};
-
-TEST_F(ItemTest, CachedTextIsTheArgumentWhileTheWidgetShowsWhatItShows)
-{
-    auto* edit = new LineEditItem(&dialog, kKindTextEdit);
+    toolkittest::RecordingModalDialog dialog;
+    auto* edit = new RecordingItem<QLineEdit>(&dialog, kKindTextEdit);
     char buffer[64] = "garbage";
     edit->GetText(buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "");
@@ -48,155 +33,114 @@ TEST_F(ItemTest, CachedTextIsTheArgumentWhileTheWidgetShowsWhatItShows)
     edit->setText(QStringLiteral("typed by the user"));
     edit->GetText(buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "$$$/Viewer/Title=Viewer");
-    edit->GetText(buffer, sizeof buffer, true);
-    EXPECT_STREQ(buffer, "typed by the user");
 
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    char16_t wide[8] = u"garbage";
-    label->SetTextW(u"wide");
-    label->GetTextW(wide, 8);
-    EXPECT_EQ(std::u16string(wide), u"");
-    label->GetTextW(wide, 8, true);
-    EXPECT_EQ(std::u16string(wide), u"wide");
+    auto* label = new RecordingItem<QLabel>(&dialog, kKindLabel);
     label->SetText("\xC3\xA9\xC3\xA9"); // "éé"
     char tight[4];
     label->GetText(tight, sizeof tight, true);
     EXPECT_STREQ(tight, "\xC3\xA9");
-}
 
-TEST_F(ItemTest, SetTextWithFitTakesTheBestSizeKeepingTheTopLeft)
-{
-    auto* button = new ButtonItem(&dialog, kKindTextPushButton);
-    button->SetBoundsRect({5, 6, 7, 8});
+    auto* button = new RecordingItem<QPushButton>(&dialog, kKindTextPushButton);
+    button->SetBoundsRect({5, 6, 105, 31});
+    EXPECT_EQ(button->codes, std::vector<std::int32_t>{kNotifyBoundsChanged});
+    EXPECT_EQ(button->geometry(), QRect(5, 6, 100, 25)); // right and bottom exclusive
     button->SetText("A rather long button text", false, true);
-    EXPECT_EQ(button->GetLeft(), 5);
-    EXPECT_EQ(button->GetTop(), 6);
-    EXPECT_EQ(button->GetWidth(), button->sizeHint().width());
-    EXPECT_EQ(button->GetHeight(), button->sizeHint().height());
-}
+    EXPECT_EQ(button->geometry(), QRect(QPoint(5, 6), button->sizeHint()));
 
-TEST_F(ItemTest, ToolTipThatLooksLikeHtmlShowsLiterally)
-{
-    auto* label = new LabelItem(&dialog, kKindLabel);
     label->SetTipString("<b>bold</b>");
-    EXPECT_NE(label->toolTip(), QStringLiteral("<b>bold</b>"));
     EXPECT_TRUE(label->toolTip().contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt;")));
     label->SetTipString("<b>bold</b>", false, true);
     EXPECT_EQ(label->toolTip(), QStringLiteral("<b>bold</b>"));
-    label->SetTipString("plain tip");
-    EXPECT_EQ(label->toolTip(), QStringLiteral("plain tip"));
     label->SetTipString(nullptr);
     EXPECT_TRUE(label->toolTip().isEmpty());
 }
 
-class NumericStandIn : public RecordingItem<QSpinBox>, public internal::RVADM_NumericEditAccess
+TEST(Item, ItemOnARadioGroupLiesOnTheGroupsParent)
+{
+    toolkittest::RecordingModalDialog dialog;
+    RVADM_RadioGroup group(&dialog);
+    auto* radio = new RecordingItem<QRadioButton>(&group, kKindRadioButton);
+    EXPECT_EQ(radio->GetParent(), &dialog);
+    EXPECT_EQ(radio->parentWidget(), &dialog);
+    EXPECT_EQ(group.GetButtonGroup().buttons(), QList<QAbstractButton*>{radio});
+}
+
+// Action, input state, key of a call of the tracking hook, and whether it ran in the app context.
+using Tracked = std::tuple<std::int32_t, std::uint32_t, std::int32_t, bool>;
+
+class TrackingItem : public RVADM_CustomItem
 {
 public:
-    explicit NumericStandIn(RVADM_ItemParent* parent)
-        : RecordingItem<QSpinBox>(parent, kKindTextEdit)
+    using RVADM_CustomItem::RVADM_CustomItem;
+
+    bool Track(RVADM_Tracker tracker) override
     {
+        last = {tracker.GetAction(), tracker.GetModifiers(), tracker.GetKey(), InContext()};
+        point = tracker.GetPoint();
+        return true;
     }
-    void ReplaceText(const QString& text) override { replaced = text; }
-    bool TakeChangedFlag() override { return std::exchange(changed, false); }
+    void Draw(IADMDrawer& drawer) override
+    {
+        drawnInContext = InContext();
+        RVADM_CustomItem::Draw(drawer);
+        drawer.GetPainter().fillRect(0, 0, 2, 2, drawer.GetColor(1));
+    }
+    static bool InContext() { return hostsim::Host::Current().ContextDepth() == 1; }
 
-    QString replaced;
-    bool changed = false;
+    Tracked last;
+    RVADM_Point point;
+    bool drawnInContext = false;
 };
 
-TEST_F(ItemTest, SetTextIntReplacesTheTextOfANumericEditAndThrowsOnAnUnknownWidget)
+// The input state (buttons held, the event's modifiers, the space bar) is recorded before the hook.
+TEST(CustomItem, EventsBecomeTrackerActionsAndPaintingDrawsInsideTheAppContext)
 {
-    auto* plain = new RecordingItem<QWidget>(&dialog, kKindCustomItem);
-    try {
-        plain->SetTextInt(QStringLiteral("x"));
-        FAIL() << "no exception";
-    } catch (const std::runtime_error& error) {
-        EXPECT_STREQ(error.what(), "Call to SetTextInt() failed!");
+    toolkittest::FakeHost host;
+    toolkittest::RecordingModalDialog dialog;
+    auto* item = new TrackingItem(&dialog);
+    item->SetBoundsRect({0, 0, 100, 80});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    item->setFocus();
+    QTest::keyPress(item, Qt::Key_Space);
+    EXPECT_EQ(item->last, Tracked(-15, kInputSpace, 32, true));
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(item, &repeat); // a stroke, not the bar's release
+    EXPECT_EQ(item->last, Tracked(-15, 0, 32, true));
+    QTest::keyRelease(item, Qt::Key_Space);
+    EXPECT_EQ(item->last, Tracked(-9, 0, 32, true));
+    QTest::keyRelease(item, Qt::Key_A);
+    EXPECT_EQ(item->last, Tracked(-15, 0, 0, true));
+    EXPECT_EQ(RVADM_CustomItem::TrackerKeyCode(Qt::Key_0, Qt::KeypadModifier), 224);
+    constexpr std::tuple<Qt::MouseButton, std::int32_t, std::uint32_t> kButtons[] = {
+        {Qt::LeftButton, 2, kInputLeftButton}, {Qt::MiddleButton, 3, kInputMiddleButton},
+        {Qt::RightButton, 4, kInputRightButton}};
+    for (const auto& [button, press, state] : kButtons) {
+        QTest::mousePress(item, button, Qt::ShiftModifier | Qt::AltModifier, QPoint(10, 20));
+        EXPECT_EQ(item->last, Tracked(press, state | kInputShift | kInputAlt, 0, true));
+        EXPECT_EQ(item->point, (RVADM_Point{10, 20}));
+        QTest::mouseRelease(item, button, Qt::ControlModifier, QPoint(11, 21));
+        EXPECT_EQ(item->last, Tracked(-press, kInputControl, 0, true));
     }
-    auto* spin = new RecordingItem<QSpinBox>(&dialog, kKindTextEdit);
-    EXPECT_THROW(spin->SetTextInt(QStringLiteral("1")), std::runtime_error);
-    auto* numeric = new NumericStandIn(&dialog);
-    numeric->SetTextInt(QStringLiteral("12 mm"));
-    EXPECT_EQ(numeric->replaced, QStringLiteral("12 mm"));
-}
-
-TEST_F(ItemTest, SetBoundsRectNotifiesCodeOne)
-{
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    label->codes.clear();
-    label->SetBoundsRect({10, 20, 110, 45});
-    EXPECT_EQ(label->codes, std::vector<std::int32_t>{kNotifyBoundsChanged});
-    RVADM_Rect bounds;
-    label->GetBoundsRect(bounds);
-    EXPECT_EQ(bounds, (RVADM_Rect{10, 20, 110, 45}));
-    EXPECT_EQ(label->geometry(), QRect(10, 20, 100, 25));
-}
-
-TEST_F(ItemTest, ItemOnARadioGroupLiesOnTheGroupsParent)
-{
-    RVADM_RadioGroup group(&dialog);
-    auto* first = new RecordingItem<QRadioButton>(&group, kKindRadioButton);
-    auto* second = new RecordingItem<QRadioButton>(&group, kKindRadioButton);
-    EXPECT_EQ(first->GetParent(), &dialog);
-    EXPECT_EQ(first->parentWidget(), &dialog);
-    EXPECT_EQ(first->GetDialog(), &dialog);
-    EXPECT_EQ(group.GetButtonGroup().buttons().size(), 2);
-    first->setChecked(true);
-    second->setChecked(true);
-    EXPECT_FALSE(first->isChecked());
-}
-
-struct FontCase
-{
-    int variant;
-    int pixelSize;
-    int weight;
-    bool italic;
-    bool fixed;
-};
-
-// Variant 0 chooses by the dialog's family; 9 and 14 lie outside the table.
-constexpr FontCase kFonts[] = {
-    {0, 12, 50, false, false}, {2, 10, 50, false, false}, {7, 12, 75, true, false},
-    {12, 12, 75, true, true},  {13, 11, 50, false, false},
-};
-
-TEST_F(ItemTest, FontVariantsFollowTheTableAndKeepTheFamilyUnlessFixed)
-{
-    for (const FontCase& c : kFonts) {
-        SCOPED_TRACE(c.variant);
-        auto* label = new LabelItem(&dialog, kKindLabel);
-        label->SetFontSize(c.variant);
-        EXPECT_EQ(label->font().pixelSize(), c.pixelSize);
-        EXPECT_EQ(label->font().weight(), c.weight);
-        EXPECT_EQ(label->font().italic(), c.italic);
-        EXPECT_EQ(label->font().family() == QStringLiteral("Consolas,Lucida Console,Courier New"), c.fixed);
+    item->setMouseTracking(true);
+    const std::tuple<QEvent::Type, Qt::MouseButtons, Tracked> kMouse[] = {
+        {QEvent::MouseMove, Qt::NoButton, {-1, 0, 0, true}},
+        {QEvent::MouseMove, Qt::LeftButton, {1, kInputLeftButton, 0, true}},
+        {QEvent::MouseButtonDblClick, Qt::LeftButton, {1000, kInputLeftButton, 0, true}}};
+    for (const auto& [type, held, tracked] : kMouse) {
+        QMouseEvent event(type, QPointF(3, 4), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+        QCoreApplication::sendEvent(item, &event);
+        EXPECT_EQ(item->last, tracked) << type;
     }
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    label->SetFontSize(11);
-    label->SetFontSize(2);
-    EXPECT_EQ(label->font().family(), QStringLiteral("Consolas,Lucida Console,Courier New"));
-    EXPECT_EQ(label->font().pixelSize(), 10);
-    label->SetFontSize(9);
-    label->SetFontSize(14);
-    EXPECT_EQ(label->font().toString(), QApplication::font().toString());
 
-    PanelStandInDialog panel;
-    RVADMQtManager::QtManager::MakeDVAStyleAware(&panel, true);
-    auto* onPanel = new LabelItem(&panel, kKindLabel);
-    onPanel->SetFontSize(0);
-    EXPECT_EQ(onPanel->font().pixelSize(), 10);
-    EXPECT_EQ(onPanel->GetWidth(), onPanel->sizeHint().width());
-}
-
-TEST_F(ItemTest, TextWidthIsMinusOneWithoutTextAndTheMetricReadsTheWidget)
-{
-    auto* label = new LabelItem(&dialog, kKindLabel);
-    EXPECT_EQ(label->GetTextWidth(nullptr), -1);
-    EXPECT_EQ(label->GetTextWidth("abc"), QFontMetrics(label->font()).boundingRect(QStringLiteral("abc")).width() + 1);
-    EXPECT_EQ(DialogMetrics::TextWidth(*label), 250);
-    label->setText(QStringLiteral("measured"));
-    EXPECT_EQ(DialogMetrics::TextWidth(*label),
-              QFontMetrics(label->font()).boundingRect(QStringLiteral("measured")).width() + 1);
+    item->setAutoFillBackground(false);
+    QPalette palette = item->palette();
+    palette.setColor(item->backgroundRole(), QColor(10, 200, 30));
+    item->setPalette(palette);
+    const QImage image = item->grab().toImage();
+    EXPECT_TRUE(item->drawnInContext);
+    EXPECT_EQ(image.pixelColor(50, 40), QColor(10, 200, 30));
+    EXPECT_EQ(image.pixelColor(0, 0), RVADMQtManager::QtManager::GetControlColor(item, 1, true));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Message dialogs run inside their constructor: the interaction is arranged before, with a
-// zero-timeout timer that acts on the active modal widget once the dialog's loop turns.
+// zero-timeout timer that acts on the running dialog; what it showed is read afterwards.
 
 #include "ToolkitTestSupport.h"
 
@@ -7,229 +7,127 @@
 #include "toolkit/RVADM_Label.h"
 #include "toolkit/RVADM_MessageDialog.h"
 #include "toolkit/RVADM_PictureLabel.h"
-#include "toolkit/RVADM_Pictures.h"
 #include "toolkit/RVADM_TextPushButton.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
+#include <stdexcept>
 
 namespace qRVADM {
 namespace {
 
-using toolkittest::FakeHost;
+// The focus widget of the last message dialog that ran, as it was shown.
+QWidget* g_focusWhenShown = nullptr;
 
-const char* const kLongMessage =
-    "This will permanently remove the Dot Gain Settings. This might also affect other workstations. "
-    "Every press that uses these settings falls back to the default curve, and the previews that were "
-    "generated with them are shown again with the default curve once they are generated anew. "
-    "Nothing of this can be undone from the Viewer.";
-
-// What a test saw of the running dialog before it acted on it.
-struct Seen
+// Acts on the message dialog that runs next; `shot` names its picture in docs/.
+void WhenShown(std::function<void(QWidget&)> act, const char* shot = nullptr)
 {
-    QRect dialog;
-    QRect icon;
-    std::int32_t iconId = 0;
-    QImage iconImage;
-    std::vector<QRect> labels;
-    std::vector<QString> labelTexts;
-    std::vector<QFont> labelFonts;
-
-    bool Shows(const char* text) const
-    {
-        return std::find(labelTexts.begin(), labelTexts.end(), QString::fromUtf8(text)) != labelTexts.end();
-    }
-    std::vector<QPushButton*> buttons;  // valid while the dialog object lives
-    std::vector<QString> buttonTexts;
-    QPushButton* focused = nullptr;
-};
-
-QPushButton* ButtonLabelled(QWidget& dialog, const QString& text)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-// Schedules `act` on the message dialog that runs next; records what it shows first.
-void WhenShown(Seen& seen, std::function<void(QWidget&)> act)
-{
-    QTimer::singleShot(0, [&seen, act = std::move(act)] {
+    QTimer::singleShot(0, [act = std::move(act), shot] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
-        seen.dialog = dialog->geometry();
-        // The controls have no meta-objects of their own: qobject_cast cannot tell them apart.
-        for (QWidget* child : dialog->findChildren<QWidget*>()) {
-            if (auto* picture = dynamic_cast<RVADM_PictureLabel*>(child)) {
-                seen.icon = picture->geometry();
-                seen.iconId = picture->GetPicture();
-                seen.iconImage = picture->grab().toImage();
-            } else if (auto* label = dynamic_cast<RVADM_Label*>(child)) {
-                seen.labels.push_back(label->geometry());
-                seen.labelTexts.push_back(label->text());
-                seen.labelFonts.push_back(label->font());
-            } else if (auto* button = dynamic_cast<RVADM_TextPushButton*>(child)) {
-                EXPECT_TRUE(button->property("_rvadm_ismodalbutton").toBool());
-                seen.buttons.push_back(button);
-                seen.buttonTexts.push_back(button->text());
-            }
-        }
-        seen.focused = qobject_cast<QPushButton*>(dialog->focusWidget());
+        g_focusWhenShown = dialog->focusWidget();
+        if (shot != nullptr)
+            toolkittest::SaveScreenshot(dialog->grab().toImage(), shot);
         act(*dialog);
     });
 }
 
-void SaveScreenshot(QWidget& dialog, const char* name)
+// The control of class T showing `text` (any, when null). The controls have no meta-objects of
+// their own: qobject_cast cannot tell them apart.
+template <class T>
+T& Control(QWidget& dialog, const char* text = nullptr)
 {
-    const QByteArray folder = qgetenv("HUELINE_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        dialog.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+        auto* control = dynamic_cast<T*>(child);
+        if (control != nullptr && (text == nullptr || control->property("text").toString() == QString::fromUtf8(text)))
+            return *control;
+    }
+    throw std::runtime_error(std::string("no control ") + (text != nullptr ? text : "of the class"));
 }
 
-TEST(MessageDialogResult, OneButtonClosesWithOneOnClickOrEscape)
+// One button is both default and cancel; the heading is bold beside the icon, the short message
+// in the smaller font below it is stretched to the icon's bottom, the button 15 pixels lower.
+TEST(MessageDialog, OneButtonClosesWithOneOnClickOrEscape)
 {
     for (const bool click : {true, false}) {
-        Seen seen;
-        WhenShown(seen, [click](QWidget& dialog) {
-            SaveScreenshot(dialog, "toolkit-message-dialog.png");
-            if (click)
-                QTest::mouseClick(ButtonLabelled(dialog, "Close"), Qt::LeftButton);
-            else
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        const RVADM_MessageDialog dialog("Could Not Save", true, "The modifications could not be saved.", true,
-                                         nullptr, "Close", true);
+        WhenShown([click](QWidget& dialog) {
+            click ? QTest::mouseClick(&Control<RVADM_TextPushButton>(dialog, "Close"), Qt::LeftButton)
+                  : QTest::keyClick(&dialog, Qt::Key_Escape);
+        }, "toolkit-message-dialog.png");
+        RVADM_MessageDialog dialog("Could Not Save", true, "The modifications could not be saved.", true, nullptr,
+                                   "Close", true);
         EXPECT_EQ(dialog.GetClickedIndex(), 1);
-        EXPECT_EQ(dialog.GetCancelIndex(), 1);
-        EXPECT_EQ(dialog.GetDefaultIndex(), 1);
-        ASSERT_EQ(seen.buttons.size(), 1u);
-        EXPECT_EQ(seen.focused, seen.buttons[0]);
-        EXPECT_FALSE(dialog.isVisible());
+        const QRect icon = Control<RVADM_PictureLabel>(dialog).geometry();
+        const QLabel& heading = Control<RVADM_Label>(dialog, "Could Not Save");
+        const QLabel& message = Control<RVADM_Label>(dialog, "The modifications could not be saved.");
+        QPushButton& close = Control<RVADM_TextPushButton>(dialog, "Close");
+        EXPECT_EQ(g_focusWhenShown, &close);
+        EXPECT_EQ(Control<RVADM_PictureLabel>(dialog).GetPicture(), 16101);
+        EXPECT_EQ(icon, QRect(18, 15, 32, 32));
+        EXPECT_EQ(heading.geometry().topLeft(), QPoint(70, 15));
+        EXPECT_EQ(heading.geometry().right() + 1, 494 - 15);
+        EXPECT_EQ(heading.font().pixelSize(), 12);
+        EXPECT_EQ(heading.font().weight(), QFont::Bold);
+        EXPECT_EQ(message.geometry().topLeft(), QPoint(70, heading.geometry().bottom() + 1 + 3));
+        EXPECT_EQ(message.font().pixelSize(), 10);
+        EXPECT_EQ(message.geometry().bottom(), icon.bottom());
+        EXPECT_EQ(close.y(), message.geometry().bottom() + 1 + 15);
+        EXPECT_EQ(dialog.size(), QSize(494, close.geometry().bottom() + 1 + 15));
     }
 }
 
-TEST(MessageDialogResult, TwoButtonsDefaultToTheFirstOnReturnAndCancelWithTheSecondOnEscape)
+// The buttons run right to left from the inner right edge with the dialog's gap.
+TEST(MessageDialog, CriticalTwoButtonsTakeTheFirstOnReturnAndTheSecondOnEscape)
 {
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-        Seen seen;
-        WhenShown(seen, [key](QWidget& dialog) {
-            SaveScreenshot(dialog, "toolkit-critical-dialog.png");
-            QTest::keyClick(&dialog, key);
-        });
-        const RVADM_CriticalMessageDialog dialog("Remove Dot Gain Settings", true,
-                                                 "This will permanently remove the Dot Gain Settings. This might also "
-                                                 "affect other workstations.",
-                                                 true, "Remove", "Cancel", false);
+        WhenShown([key](QWidget& dialog) { QTest::keyClick(&dialog, key); }, "toolkit-critical-dialog.png");
+        RVADM_CriticalMessageDialog dialog("Remove Dot Gain Settings", true,
+                                           "This will permanently remove the Dot Gain Settings. This might also "
+                                           "affect other workstations.",
+                                           true, "Remove", "Cancel", false);
         EXPECT_EQ(dialog.GetClickedIndex(), key == Qt::Key_Escape ? 1 : 0);
-        EXPECT_EQ(dialog.GetDefaultIndex(), 0);
-        ASSERT_EQ(seen.buttons.size(), 2u);
-        EXPECT_EQ(seen.focused->text(), QStringLiteral("Remove"));
-        EXPECT_TRUE(seen.focused->isDefault());
-        EXPECT_TRUE(seen.focused->property("_rvadm_isdefault").toBool());
+        EXPECT_EQ(Control<RVADM_PictureLabel>(dialog).GetPicture(), 16103);
+        QPushButton& remove = Control<RVADM_TextPushButton>(dialog, "Remove");
+        QPushButton& cancel = Control<RVADM_TextPushButton>(dialog, "Cancel");
+        EXPECT_EQ(g_focusWhenShown, &remove);
+        EXPECT_TRUE(remove.isDefault());
+        EXPECT_TRUE(remove.property("_rvadm_isdefault").toBool());
+        EXPECT_EQ(cancel.geometry().right() + 1, 494 - 15);
+        EXPECT_EQ(remove.geometry().right() + 1 + 7, cancel.x());
+        EXPECT_EQ(remove.y(), cancel.y());
     }
 }
 
-TEST(MessageDialogResult, WithoutInteractionNothingShowsAndTheResultIsTheCancelIndex)
+TEST(MessageDialog, WithoutInteractionNoDialogRunsAndAMessageGivesItsCancelIndex)
 {
-    const FakeHost host;
-    FakeHost::SetInteractionAllowed(false);
-    const RVADM_MessageDialog withCancel("Heading", false, "Message", false, "Yes", "No", false);
-    EXPECT_EQ(withCancel.GetClickedIndex(), 1);
-    const RVADM_MessageDialog oneButton("Heading", false, "Message", false, "OK", nullptr, false);
-    EXPECT_EQ(oneButton.GetClickedIndex(), 0);
-    const RVADM_MessageDialog explicitCancel("Heading", false, "", false, "A", "B", "C", 0, 2);
-    EXPECT_EQ(explicitCancel.GetClickedIndex(), 2);
-    EXPECT_TRUE(withCancel.findChildren<QPushButton*>().isEmpty());
+    toolkittest::FakeHost host;
+    host.SetUserInteractionAllowed(false);
+    toolkittest::RecordingModalDialog plain;
+    EXPECT_EQ(plain.Modal("Title"), -1);
+    EXPECT_TRUE(plain.calls.empty());
+    EXPECT_EQ(RVADM_MessageDialog("Heading", false, "Message", false, "Yes", "No", false).GetClickedIndex(), 1);
+    EXPECT_EQ(RVADM_MessageDialog("Heading", false, "Message", false, "OK", nullptr, false).GetClickedIndex(), 0);
+    EXPECT_EQ(RVADM_MessageDialog("Heading", false, "", false, "A", "B", "C", 0, 2).GetClickedIndex(), 2);
 }
 
-// The buttons run right to left from the inner right edge, whatever the default.
-TEST(MessageDialogResult, ThreeButtonsWithExplicitIndexesAndTipsRunRightToLeft)
+TEST(MessageDialog, MessageWithoutHeadingTakesTheHeadingsPlaceAndALongOneGrowsTheDialog)
 {
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::mouseClick(ButtonLabelled(dialog, "Later"), Qt::LeftButton); });
-    const char* const tips[3] = {nullptr, "Ask again tomorrow", nullptr};
-    RVADM_MessageDialog dialog("Update", false, "A newer engine is available.", false, "Install", "Later", "Never", 2,
-                               0, tips);
-    EXPECT_EQ(dialog.GetClickedIndex(), 1);
-    ASSERT_EQ(seen.focused->text(), QStringLiteral("Never"));
-    QPushButton* install = ButtonLabelled(dialog, "Install");
-    QPushButton* later = ButtonLabelled(dialog, "Later");
-    QPushButton* never = ButtonLabelled(dialog, "Never");
-    EXPECT_EQ(later->toolTip(), QStringLiteral("Ask again tomorrow"));
-    EXPECT_TRUE(install->toolTip().isEmpty());
-    EXPECT_EQ(never->geometry().right() + 1, 494 - 15);
-    EXPECT_EQ(later->geometry().right() + 1 + 7, never->x());
-    EXPECT_EQ(install->geometry().right() + 1 + 7, later->x());
-    EXPECT_EQ(install->geometry().center().y(), never->geometry().center().y());
-    EXPECT_EQ(never->height(), 22);
-    EXPECT_GE(never->width(), 71);
-    EXPECT_EQ(seen.dialog.height(), never->geometry().bottom() + 1 + 15);
-}
-
-TEST(MessageDialogLayout, HeadingAboveTheMessageBesideTheIcon)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    const RVADM_MessageDialog dialog("Could Not Save", false, "The modifications could not be saved.", false,
-                                     nullptr, "Close", true);
-    EXPECT_EQ(seen.dialog.width(), 494);
-    EXPECT_EQ(seen.icon, QRect(18, 15, 32, 32));
-    ASSERT_EQ(seen.labels.size(), 2u);
-    const QRect heading = seen.labelTexts[0] == QStringLiteral("Could Not Save") ? seen.labels[0] : seen.labels[1];
-    const QRect message = seen.labelTexts[0] == QStringLiteral("Could Not Save") ? seen.labels[1] : seen.labels[0];
-    EXPECT_EQ(heading.topLeft(), QPoint(70, 15));
-    EXPECT_EQ(heading.right() + 1, 494 - 15);
-    EXPECT_EQ(message.top(), heading.bottom() + 1 + 3);
-    EXPECT_EQ(message.left(), 70);
-    const QFont& headingFont = seen.labelFonts[seen.labels[0] == heading ? 0 : 1];
-    const QFont& messageFont = seen.labelFonts[seen.labels[0] == heading ? 1 : 0];
-    EXPECT_EQ(headingFont.pixelSize(), 12);
-    EXPECT_EQ(headingFont.weight(), QFont::Bold);
-    EXPECT_EQ(messageFont.pixelSize(), 10);
-    EXPECT_EQ(messageFont.weight(), QFont::Normal);
-    // A short message is never shorter than the icon.
-    EXPECT_EQ(message.bottom(), seen.icon.bottom());
-    EXPECT_EQ(seen.buttons[0]->y(), message.bottom() + 1 + 15);
-}
-
-TEST(MessageDialogLayout, MessageWithoutHeadingTakesTheHeadingsPlaceAndALongOneGrowsTheDialog)
-{
-    Seen seen;
-    WhenShown(seen, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    const RVADM_MessageDialog dialog(kLongMessage, false, "", false, nullptr, "OK", true);
-    ASSERT_EQ(seen.labels.size(), 1u);
-    EXPECT_EQ(seen.labelTexts[0], QString::fromUtf8(kLongMessage));
-    EXPECT_EQ(seen.labels[0].topLeft(), QPoint(70, 15));
-    EXPECT_EQ(seen.labelFonts[0].pixelSize(), 12);
-    EXPECT_EQ(seen.labelFonts[0].weight(), QFont::Normal);
-    EXPECT_GT(seen.labels[0].height(), 32 + 12);
-    EXPECT_GT(seen.dialog.height(), 130);
-    EXPECT_EQ(seen.dialog.height(), seen.labels[0].bottom() + 1 + 15 + seen.buttons[0]->height() + 15);
-}
-
-TEST(MessageDialogIcon, EachVariantShowsItsOwnPictureAndHostileTextLiterally)
-{
-    Seen info;
-    WhenShown(info, [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    { const RVADM_MessageDialog dialog("Info", false, "", false, nullptr, "OK", true); }
-    Seen critical;
-    WhenShown(critical, [](QWidget& dialog) { QTest::mouseClick(ButtonLabelled(dialog, "OK"), Qt::LeftButton); });
-    RVADM_CriticalMessageDialog::ShowOkMessage("Generating Viewer preview failed", "<b>%s</b> &amp;");
-    EXPECT_EQ(info.iconId, 16101);
-    EXPECT_EQ(critical.iconId, 16103);
-    EXPECT_EQ(info.icon.size(), LoadPicture(16101, 1.0, 0).size());
-    EXPECT_NE(info.iconImage, critical.iconImage);
-    EXPECT_EQ(critical.buttonTexts, std::vector<QString>{QStringLiteral("OK")});
-    EXPECT_TRUE(critical.Shows("Generating Viewer preview failed"));
-    EXPECT_TRUE(critical.Shows("<b>%s</b> &amp;"));
+    const char* const text =
+        "This will permanently remove the Dot Gain Settings. This might also affect other workstations. Every "
+        "press that uses these settings falls back to the default curve, and the previews that were generated "
+        "with them are shown again with the default curve once they are generated anew.";
+    WhenShown([](QWidget& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
+    RVADM_MessageDialog dialog(text, false, "", false, nullptr, "OK", true);
+    EXPECT_EQ(dialog.findChildren<QLabel*>().size(), 1); // no heading
+    const QLabel& message = Control<RVADM_Label>(dialog, text);
+    EXPECT_EQ(message.geometry().topLeft(), QPoint(70, 15));
+    EXPECT_EQ(message.font().pixelSize(), 12);
+    EXPECT_GT(message.height(), 32 + 12);
+    const QRect ok = Control<RVADM_TextPushButton>(dialog, "OK").geometry();
+    EXPECT_EQ(ok.top(), message.geometry().bottom() + 1 + 15);
+    EXPECT_EQ(dialog.height(), ok.bottom() + 1 + 15);
 }
 
 } // namespace

@@ -1,32 +1,27 @@
 #pragma once
 
-#include "toolkit/RVADM_NonModalDialog.h"
+#include "ToolkitTestSupport.h"
 
-#include <functional>
-#include <vector>
+#include "toolkit/RVADM_NonModalDialog.h"
 
 namespace toolkittest {
 
 // A panel whose items the test creates in `create` (after the base has made the flyout menu) and
-// places in `layout`; records the items it is notified about.
-class TestPanel : public qRVADM::RVADM_NonModalDialog
+// places in `layout`; records its hooks and the items it is notified about.
+class TestPanel : public qRVADM::RVADM_NonModalDialog, public HookLog
 {
 public:
     void CreateItems() override
     {
         RVADM_NonModalDialog::CreateItems();
-        if (create)
-            create();
+        Log("CreateItems", create);
     }
-    void Layout() override
-    {
-        if (layout)
-            layout();
-    }
+    void CommitItems() override { Log("CommitItems"); }
+    void Layout() override { Log("Layout", layout); }
     void OnNotify(qRVADM::RVADM_Item* item) override { notified.push_back(item); }
+    void OnCustomEvent(QEvent*) override { Log("OnCustomEvent"); }
 
-    std::function<void()> create;
-    std::function<void()> layout;
+    std::function<void()> create, layout;
     std::vector<qRVADM::RVADM_Item*> notified;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// Test doubles shared by the toolkit tests: recording items and dialogs, and a fake host that
-// counts application-context pushes and answers the user-interaction question.
+// Test doubles shared by the toolkit tests: items and dialogs that record what reaches them.
+
+#include "HostPanelFixture.h"
 
 #include "toolkit/DialogMetrics.h"
 #include "toolkit/RVADM_Dialog.h"
@@ -9,24 +10,32 @@
 #include "toolkit/RVADM_ModalDialog.h"
 #include "toolkit/RVADM_QMetaObjectProxy.h"
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include <ostream>
-
 namespace qRVADM {
 // Readable rectangles and points in test failures.
-void PrintTo(const RVADM_Rect& rect, std::ostream* os);
-void PrintTo(const RVADM_Point& point, std::ostream* os);
+inline void PrintTo(const RVADM_Rect& r, std::ostream* os)
+{
+    *os << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const RVADM_Point& point, std::ostream* os)
+{
+    *os << "(" << point.h << ", " << point.v << ")";
+}
 } // namespace qRVADM
 
 namespace toolkittest {
 
-// An item or control of class Base that records every code it is notified with, then notifies
-// as Base does.
+// An item or control of class Base that records the codes it is notified with, then notifies as Base.
 template <class Base>
 class Recorded : public Base
 {
@@ -45,10 +54,8 @@ public:
     std::vector<std::int32_t> UserCodes() const
     {
         std::vector<std::int32_t> result;
-        for (std::int32_t code : codes) {
-            if (code != qRVADM::kNotifyBoundsChanged)
-                result.push_back(code);
-        }
+        std::copy_if(codes.begin(), codes.end(), std::back_inserter(result),
+                     [](std::int32_t code) { return code != qRVADM::kNotifyBoundsChanged; });
         return result;
     }
 
@@ -56,12 +63,41 @@ public:
     std::function<void(std::int32_t)> onNotify;
 };
 
-// A recording item over widget class W.
+// Sends the toolkit's custom event and an event of the next type to `receiver`.
+inline void SendCustomEvents(QObject& receiver)
+{
+    for (int offset : {0, 1}) {
+        QEvent event(static_cast<QEvent::Type>(qRVADM::RVADM_Dialog::kCustomEventType + offset));
+        QCoreApplication::sendEvent(&receiver, &event);
+    }
+}
+
+// Saves a picture for docs/ when the run was asked for them (scripts/screenshots).
+inline void SaveScreenshot(const QImage& image, const char* name)
+{
+    const QString folder = qEnvironmentVariable("HUELINE_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        image.save(folder + QLatin1Char('/') + QLatin1String(name));
+}
+
 template <class W>
 using RecordingItem = Recorded<qRVADM::RVADM_QMetaObjectProxy<qRVADM::RVADM_Item, W>>;
 
-// Records the hooks of a modal dialog; the application code of a test goes into the functions.
-class RecordingModalDialog : public qRVADM::RVADM_ModalDialog
+// The hooks a dialog ran, in order; a test's application code goes into the functions it passes.
+struct HookLog
+{
+    void Log(const char* hook, const std::function<void()>& body = {})
+    {
+        calls.emplace_back(hook);
+        if (body)
+            body();
+    }
+    int Count(const std::string& hook) const { return static_cast<int>(std::count(calls.begin(), calls.end(), hook)); }
+
+    std::vector<std::string> calls;
+};
+
+class RecordingModalDialog : public qRVADM::RVADM_ModalDialog, public HookLog
 {
 public:
     explicit RecordingModalDialog(bool resizable = false)
@@ -69,30 +105,17 @@ public:
     {
     }
 
-    void CreateItems() override { Run("CreateItems", create); }
-    void InitItems() override { Run("InitItems", init); }
-    void CommitItems() override { Run("CommitItems", commit); }
-    void Layout() override { Run("Layout", layout); }
+    void CreateItems() override { Log("CreateItems", create); }
+    void InitItems() override { Log("InitItems"); }
+    void CommitItems() override { Log("CommitItems", commit); }
+    void Layout() override { Log("Layout", layout); }
     void OnNotify(qRVADM::RVADM_Item* item) override { notified.push_back(item); }
     void OnAsyncNotify(qRVADM::RVADM_Item* item) override { asyncNotified.push_back(item); }
-    void OnCustomEvent(QEvent*) override { calls.emplace_back("OnCustomEvent"); }
-    bool OnTimer(QTimerEvent*) override { return onTimer ? onTimer() : false; }
+    void OnCustomEvent(QEvent*) override { Log("OnCustomEvent"); }
 
-    int Count(const std::string& hook) const;
-
-    std::vector<std::string> calls;
     std::vector<qRVADM::RVADM_Item*> notified;
     std::vector<qRVADM::RVADM_Item*> asyncNotified;
-    std::function<void()> create, init, commit, layout;
-    std::function<bool()> onTimer;
-
-private:
-    void Run(const char* hook, const std::function<void()>& body)
-    {
-        calls.emplace_back(hook);
-        if (body)
-            body();
-    }
+    std::function<void()> create, commit, layout;
 };
 
 // A dialog with the panel's metrics on a plain widget, standing in for a host panel's dialog.
@@ -101,8 +124,6 @@ class PanelStandInDialog : public QWidget, public qRVADM::RVADM_Dialog
     Q_OBJECT
 
 public:
-    explicit PanelStandInDialog(unsigned codePage = 1252);
-
     QWidget* GetWidget() override { return this; }
     using qRVADM::internal::RVADM_ItemBase::GetWidget;
     const qRVADM::DialogMetrics& GetStyle() const override { return m_metrics; }
@@ -114,22 +135,7 @@ public:
     RVADM_DIALOG_QT_SLOTS
 
 private:
-    qRVADM::DialogMetrics m_metrics;
-};
-
-// Installs a fake host into the toolkit for the lifetime of the object and restores an empty
-// one afterwards.
-class FakeHost
-{
-public:
-    FakeHost();
-    ~FakeHost();
-    FakeHost(const FakeHost&) = delete;
-    FakeHost& operator=(const FakeHost&) = delete;
-
-    static void SetInteractionAllowed(bool allowed);
-    static int Pushes();
-    static int Depth();
+    qRVADM::DialogMetrics m_metrics{false, 1252};
 };
 
 } // namespace toolkittest
