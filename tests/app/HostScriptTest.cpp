@@ -73,7 +73,7 @@ TEST_F(HostScriptTest, PlaysTheDemoWithoutADisplay)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Plug-in Viewer.aip \"Hueline Viewer\": start-up result 0\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Tool Palettes\n  Hueline [Hueline_HL]\n    Viewer [Viewer_HL]\n"
-                           "      Viewer [Viewer_HL, checked]\n      Generate [Generate_HL, disabled]\n"),
+                           "      Viewer [Viewer_HL, checked]\n      Generate [Generate_HL]\n"),
               std::string::npos)
         << run.out;
     std::vector<std::string> pushed;
@@ -84,9 +84,12 @@ TEST_F(HostScriptTest, PlaysTheDemoWithoutADisplay)
                                                 "SetShowTechnicalInks", "SetTACLimit", "SetFirstDot",
                                                 "SetFirstDotDarkening", "SetDarkeningRange", "SetDeviationDistance",
                                                 "SetMoireChecks", "SetShowRoundedDensities", "SetAntialiasingMode"}));
-    // The panel's flyout opened the dot gain settings; a ready engine brings no message.
+    // The panel's flyout opened the dot gain settings and Generate refused the RGB poster; a ready
+    // engine brings no message.
     EXPECT_EQ(Section(run.out, "Dialogs:"),
-              std::vector<std::string>{"\"Dot Gain Settings\": [Close] [New ...] [Copy ...] [Edit ...] [Remove] answered Close"})
+              (std::vector<std::string>{"\"Dot Gain Settings\": [Close] [New ...] [Copy ...] [Edit ...] [Remove] answered Close",
+                                        "untitled: \"RGB documents not supported\" \"RGB documents cannot be viewed in "
+                                        "Viewer.\" [OK] answered OK"}))
         << run.out;
     EXPECT_EQ(Shot("host-label.png").size(), QSize(1280, 820));
     EXPECT_FALSE(Shot("viewer-ink-warning.png").isNull());

@@ -33,7 +33,9 @@ constexpr const char* kGroupOnlyMenuTree =
 std::vector<std::string> AfterPanelCreation(std::vector<std::string> calls)
 {
     const std::string panelCalls[] = {"GetConnectionStatus(256, 256, 1)",
-                                      "GetBooleanPreference(\"Hueline/Viewer\", \"ShowSepsOnly\")"};
+                                      "GetBooleanPreference(\"Hueline/Viewer\", \"ShowSepsOnly\")",
+                                      "GetBooleanPreference(\"Hueline/Viewer\", \"HideTrapLayer\")",
+                                      "SetTrapLayerVisible(1)"};
     calls.insert(calls.begin(), std::begin(panelCalls), std::end(panelCalls));
     return calls;
 }
