@@ -184,15 +184,17 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         bool engineReady;
         QStringList message;  // heading and text of the critical message; none when empty
         bool engineAsked;
+        const char* picture;  // the message's file name in HUELINE_SCREENSHOT_DIR
     };
     m_folder.Write("empty.json", R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
         "page": {"width": 100, "height": 100, "origin": [0, 0]}, "artwork": []})");
     const Case cases[] = {
         {"RGB document", Sample("rgb-poster.json"), true,
-         {"RGB documents not supported", "RGB documents cannot be viewed in Viewer."}, false},
-        {"ResetSession answers 0", Sample("label.json"), false, {}, true},
+         {"RGB documents not supported", "RGB documents cannot be viewed in Viewer."}, false, "viewer-rgb-refused.png"},
+        {"ResetSession answers 0", Sample("label.json"), false, {}, true, nullptr},
         {"RunGeneration fails", (m_folder.Path() / "empty.json").string(), true,
-         {"Generating Viewer preview failed", "empty.json: the document has no artwork to print."}, true},
+         {"Generating Viewer preview failed", "empty.json: the document has no artwork to print."}, true,
+         "viewer-generation-failed.png"},
     };
     Start(EngineAttendance::Ready);
     ShowPanel();
@@ -204,8 +206,11 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         QStringList shown;
         std::vector<modal::Step> dialogs;
         if (!c.message.empty())
-            dialogs.push_back({c.message.front(), [&shown](QDialog& dialog) {
+            dialogs.push_back({c.message.front(), [&shown, &c](QDialog& dialog) {
                                    shown = modal::Texts<QLabel>(dialog);
+                                   const QString folder = qEnvironmentVariable("HUELINE_SCREENSHOT_DIR");
+                                   if (!folder.isEmpty())
+                                       dialog.grab().save(folder + '/' + c.picture);
                                    modal::Press("OK")(dialog);
                                }});
         const modal::Script script(std::move(dialogs));
