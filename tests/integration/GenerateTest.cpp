@@ -102,6 +102,7 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
     std::string error;
     AIDocumentHandle label = Open(Sample("label.json"));
     AIDocumentHandle other = nullptr;
+    AIDocumentHandle third = nullptr;
     Start(EngineAttendance::Ready);
     const Step steps[] = {
         {"start, panel hidden", [] {}, "Generate", false, false, false},
@@ -115,9 +116,21 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
          },
          "Update", true, true, false},
         {"Update chosen in the menu", [&] { m_host.ChooseMenuItem(GenerateHandle()); }, "Update", false, true, true},
-        {"another document opened", [&] { other = Open(Sample("fine-detail.json")); }, "Generate", true, false, false},
+        {"two other documents opened",
+         [&] {
+             other = Open(Sample("fine-detail.json"));
+             third = Open(Sample("unknown-spot.json"));
+         },
+         "Generate", true, false, false},
         {"load type 3 in state 1 releases nothing", [&] { m_host.AdvanceTicks(120); }, "Generate", true, false, false},
         {"back to the job's document", [&] { m_host.Documents().Switch(label); }, "Generate", false, true, false},
+        {"job's document edited, then another document closed",
+         [&] {
+             ASSERT_TRUE(m_host.Documents().Edit(label, hostsim::MoveArtwork{0, -10, 0}, error)) << error;
+             m_host.AdvanceTicks(120);
+             m_host.Documents().Close(third);
+         },
+         "Update", true, true, false},
         {"job's document closed, another current", [&] { m_host.Documents().Close(label); }, "Generate", true, false,
          false},
         {"the engine pushes a job (OY Sync)", [&] { Control().PushJob(0); }, "Generate", false, true, false},
@@ -226,7 +239,7 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
 }
 
 // The menu command delivered although it is disabled (states 0 and 5) generates nothing but still
-// refreshes the connection status.
+// refreshes the connection status and the ink warning.
 TEST_F(GenerateTest, AClickInADisabledStateOnlyRefreshesTheStatus)
 {
     Start(EngineAttendance::Ready);
@@ -244,6 +257,7 @@ TEST_F(GenerateTest, AClickInADisabledStateOnlyRefreshesTheStatus)
         const std::vector<std::string> calls = TakeEngineCalls();
         EXPECT_FALSE(Called(calls, "RunGeneration"));
         EXPECT_TRUE(Called(calls, "GetConnectionStatus"));
+        EXPECT_EQ(Called(calls, "GetInkName"), withJob) << "the ink warning reads the document's inks";
     }
 }
 

@@ -64,8 +64,10 @@ TEST_F(OspryDialogTest, WithoutTheGenerationSuiteUpdateIsNeverOffered)
     };
     for (const auto& [what, act, state, offered] : steps) {
         act();
-        EXPECT_EQ(std::make_tuple(section.GetState(), section.GetButton()->text(), section.GetButton()->isEnabled()),
-                  std::make_tuple(state, QString("Generate"), offered)) << what;
+        EXPECT_EQ(std::make_tuple(static_cast<int>(section.GetState()), section.GetButton()->text().toStdString(),
+                                  section.GetButton()->isEnabled()),
+                  std::make_tuple(static_cast<int>(state), std::string("Generate"), offered))
+            << what;
     }
     panel.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
