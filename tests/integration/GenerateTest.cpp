@@ -10,6 +10,7 @@
 #include "sim/host/PanelCenter.h"
 #include "tests/support/EngineJob.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QPushButton>
 
@@ -85,6 +86,18 @@ protected:
     hostsim::MenuItem& GenerateItem() { return *m_host.Menus().FindItem(GenerateHandle()); }
 
     const KilnControlSuite& Control() { return *AcquireHostSuite<KilnControlSuite>(m_host); }
+
+    // One paint of the canvas: its pixels, and the RenderPreview calls it made in `renders`.
+    QImage PaintCanvas(std::vector<std::string>& renders)
+    {
+        TakeEngineCalls();
+        const QImage shown = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        renders.clear();
+        for (const std::string& call : TakeEngineCalls())
+            if (call.rfind("RenderPreview", 0) == 0)
+                renders.push_back(call);
+        return shown;
+    }
 };
 
 // The whole life cycle on the label sample, one step after the other.
@@ -166,12 +179,8 @@ TEST_F(GenerateTest, AfterGenerateTheCanvasShowsTheEnginesPixels)
     Start(EngineAttendance::Ready);
     ShowPanel();
     Button().click();
-    TakeEngineCalls();
-    const QImage shown = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
     std::vector<std::string> renders;
-    for (const std::string& call : TakeEngineCalls())
-        if (call.rfind("RenderPreview", 0) == 0)
-            renders.push_back(call);
+    const QImage shown = PaintCanvas(renders);
     ASSERT_EQ(renders.size(), 1u);
     int top = 0, bottom = 0, left = 0, right = 0;
     double area[4] = {};
@@ -185,6 +194,31 @@ TEST_F(GenerateTest, AfterGenerateTheCanvasShowsTheEnginesPixels)
               kNoErr);
     EXPECT_EQ(shown, engine);
     EXPECT_NE(shown.pixel(shown.width() / 2, shown.height() / 2), engine.pixel(0, 0)) << "the label shows";
+}
+
+// With the view link off, Update keeps the canvas's view: a wider panel shows more of the job at the
+// same zoom, and Update asks the engine for that rectangle again rather than fitting the job.
+TEST_F(GenerateTest, WithTheLinkOffUpdateKeepsTheCanvasView)
+{
+    std::string error;
+    const AIDocumentHandle label = Open(Sample("label.json"));
+    Start(EngineAttendance::Ready);
+    ShowPanel();
+    for (QAbstractButton* toggle : hostsim::PanelCenter::WindowOf(Panel()).findChildren<QAbstractButton*>())
+        if (toggle->isCheckable())
+            toggle->click();
+    Button().click();
+    hostsim::PanelCenter::Resize(Panel(), AISize{640, 494});
+    std::vector<std::string> kept;
+    PaintCanvas(kept);
+    ASSERT_EQ(kept.size(), 1u);
+    ASSERT_TRUE(m_host.Documents().Edit(label, hostsim::MoveArtwork{0, 10, 0}, error)) << error;
+    m_host.AdvanceTicks(120);
+    ASSERT_EQ(Button().text(), "Update");
+    Button().click();
+    std::vector<std::string> updated;
+    PaintCanvas(updated);
+    EXPECT_EQ(updated, kept);
 }
 
 // Refused or failed generations leave "Generate" offered, the canvas disabled and no result open.
