@@ -21,9 +21,9 @@ void TrackingOverlay::StartFrame()
 
 void TrackingOverlay::AddRect(const QPoint& corner, const QPoint& opposite)
 {
-    const auto [left, right] = std::minmax(corner.x(), opposite.x());
-    const auto [top, bottom] = std::minmax(corner.y(), opposite.y());
-    m_rects.push_back(QRect(QPoint(left, top), QPoint(right, bottom)));
+    const QPoint topLeft(std::min(corner.x(), opposite.x()), std::min(corner.y(), opposite.y()));
+    const QPoint bottomRight(std::max(corner.x(), opposite.x()), std::max(corner.y(), opposite.y()));
+    m_rects.emplace_back(topLeft, bottomRight);
     m_dirty = true;
 }
 
