@@ -5,37 +5,30 @@
 
 #include <QImage>
 
-#include <memory>
-#include <new>
+#include <utility>
 
 namespace {
 
-constexpr int kBytesPerPixel = 4;
-
 // The engine's pixels of `area` over `device` in a pixmap of the device size; null when the
 // buffer cannot be allocated or the engine reports an error (the buffer then holds nothing).
+// The engine writes straight into the image's rows (32 bits a pixel, no padding), which the
+// pixmap then takes over without a copy.
 QPixmap Render(const HLKilnSuite& kiln, const QRect& device, const double area[4])
 {
     const int width = device.width();
     const int height = device.height();
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    const std::unique_ptr<ASUInt32[]> pixels(new (std::nothrow) ASUInt32[count]);
-    if (!pixels)
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
         return QPixmap();
     ASErr error = kNoErr;
     {
         const WaitCursorScope wait;
         error = kiln.RenderPreview(device.top(), device.top() + height, device.left(), device.left() + width, area,
-                                   pixels.get());
+                                   reinterpret_cast<ASUInt32*>(image.bits()));
     }
     if (error != kNoErr)
         return QPixmap();
-    const QImage wrapped(reinterpret_cast<const uchar*>(pixels.get()), width, height, width * kBytesPerPixel,
-                         QImage::Format_RGB32);
-    QPixmap image = QPixmap::fromImage(wrapped);
-    // The buffer is freed on return; the pixmap must own its pixels by then.
-    image.detach();
-    return image;
+    return QPixmap::fromImage(std::move(image));
 }
 
 }  // namespace
