@@ -66,5 +66,5 @@ void ZoomInTool::Activate(const qRVADM::RVADM_Tracker* tracker)
 
 bool ZoomInTool::BelowZoomLimit() const
 {
-    return Canvas().GetZoom() < JobViewGeometry::kZoomInLimit;
+    return Canvas().Geometry().BelowZoomInLimit();
 }
