@@ -1,7 +1,19 @@
-// Painting the preview canvas (480 x 480 logical pixels at device pixel ratio 2, the label
-// sample's page fitted into it) with the engine plug-in in the simulated host: a repaint that
-// reuses the cached image against a repaint after Invalidate, which renders the same view again.
-// The counter engine_calls is the engine calls per paint (RenderPreview is the only one).
+// The preview canvas (480 x 480 logical pixels at device pixel ratio 2, i.e. 960 x 960 device
+// pixels, shown on the offscreen screen) with the engine plug-in in the simulated host.
+//
+// CachedRepaint / RenderingRepaint: a repaint that reuses the cached image against a repaint after
+// Invalidate, which renders the same view again (the label's page fitted).
+//
+// ZoomStep/<sample>/<percent>: one click of the zoom-in tool at the canvas's centre, from the
+// given zoom, until the new pixels are painted (routing, view change, RenderPreview, paint).
+// Samples: 0 the label, 1 the fine-detail sample. Counters: median_ms and worst_ms of the steps
+// (wall), cpu_median_ms and cpu_worst_ms (this thread's CPU time: the machine is shared), and
+// plugin_share = the part of the steps' CPU time spent outside RenderPreview.
+//
+// RubberBandStep: one drag step of the zoom-in tool: the XOR band erased and drawn again by an
+// overlay-only repaint; compare with RenderingRepaint.
+//
+// The counter engine_calls is the engine calls per iteration (RenderPreview is the only one).
 
 #include "plugin/EngineSuites.h"
 #include "plugin/ScopedHostSuite.h"
@@ -12,6 +24,7 @@
 #include "sim/host/StandardStartup.h"
 #include "tests/support/EngineJob.h"
 #include "toolkit/RVADM_ModalDialog.h"
+#include "toolkit/RVADM_Tracker.h"
 #include "viewer/JobViewFrame.h"
 
 #include <QApplication>
@@ -19,29 +32,110 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <iostream>
+#include <vector>
 
 namespace {
 
-constexpr int kCanvasSide = 480;
+using Clock = std::chrono::steady_clock;
 
-JobViewFrame* g_frame = nullptr;
-hostsim::Host* g_host = nullptr;
+constexpr int kCanvasSide = 480;
+constexpr int kCentre = kCanvasSide / 2;
+const char* const kSamples[] = {SAMPLES_DIR "/label.json", SAMPLES_DIR "/fine-detail.json"};
+
+struct Bench
+{
+    hostsim::Host* host = nullptr;
+    JobViewFrame* frame = nullptr;
+    const HLKilnSuite* realKiln = nullptr;
+    HLKilnSuite timedKiln{};
+    double cpuInRender = 0.0;
+    int sample = -1;
+} g_bench;
+
+double CpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+ASErr TimedRenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 right, const double area[4], ASUInt32* pixels)
+{
+    const double start = CpuMilliseconds();
+    const ASErr error = g_bench.realKiln->RenderPreview(top, bottom, left, right, area, pixels);
+    g_bench.cpuInRender += CpuMilliseconds() - start;
+    return error;
+}
+
+void Track(std::int32_t action, int x, int y)
+{
+    const std::uint32_t left = action == 2 || action == 1 ? std::uint32_t{qRVADM::kInputLeftButton} : 0u;
+    g_bench.frame->Track(qRVADM::RVADM_Tracker(action, left, 0, {x, y}));
+}
+
+// Generates the sample's job when another sample is shown, and fits its page into the canvas.
+bool ShowSample(int sample)
+{
+    if (sample == g_bench.sample)
+        return true;
+    std::string error;
+    AIDocumentHandle document = g_bench.host->Documents().Open(kSamples[sample], error);
+    const HLKilnODLSuite* odl = AcquireHostSuite<HLKilnODLSuite>(*g_bench.host);
+    if (document == nullptr || odl == nullptr)
+        return false;
+    const auto result = odl->RunGeneration();
+    const bool generated = odl->ResultSucceeded(result) != 0;
+    odl->ReleaseResult(result);
+    double height = 0.0;
+    double width = 0.0;
+    if (!generated || g_bench.realKiln->GetJobSize(&height, &width) != kNoErr)
+        return false;
+    g_bench.frame->SetJobDocument(document);
+    g_bench.frame->ShowRect({0.0, height, 0.0, width});
+    g_bench.sample = sample;
+    return true;
+}
+
+QPixmap Target()
+{
+    const qreal ratio = g_bench.frame->devicePixelRatioF();
+    QPixmap target(g_bench.frame->size() * ratio);
+    target.setDevicePixelRatio(ratio);
+    return target;
+}
+
+void CountEngineCalls(benchmark::State& state)
+{
+    state.counters["engine_calls"] = benchmark::Counter(static_cast<double>(hostsim::EngineCalls(*g_bench.host).size()),
+                                                        benchmark::Counter::kAvgIterations);
+}
+
+// Sorts `values`; their median and their largest.
+std::pair<double, double> MedianAndWorst(std::vector<double>& values)
+{
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
 
 void Paint(benchmark::State& state, bool invalidate)
 {
-    const qreal ratio = g_frame->devicePixelRatioF();
-    QPixmap target(g_frame->size() * ratio);
-    target.setDevicePixelRatio(ratio);
-    g_frame->render(&target);
-    hostsim::ClearEngineCalls(*g_host);
+    if (!ShowSample(0)) {
+        state.SkipWithError("the label's job could not be generated");
+        return;
+    }
+    QPixmap target = Target();
+    g_bench.frame->render(&target);
+    hostsim::ClearEngineCalls(*g_bench.host);
     for (auto _ : state) {
         if (invalidate)
-            g_frame->Invalidate();
-        g_frame->render(&target);
+            g_bench.frame->Invalidate();
+        g_bench.frame->render(&target);
     }
-    state.counters["engine_calls"] =
-        benchmark::Counter(static_cast<double>(hostsim::EngineCalls(*g_host).size()), benchmark::Counter::kAvgIterations);
+    CountEngineCalls(state);
     state.counters["device_px"] = target.width() * target.height();
 }
 
@@ -55,8 +149,71 @@ void RenderingRepaint(benchmark::State& state)
     Paint(state, true);
 }
 
+void ZoomStep(benchmark::State& state)
+{
+    if (!ShowSample(static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the sample's job could not be generated");
+        return;
+    }
+    const double factor = static_cast<double>(state.range(1)) / 100.0;
+    QPixmap target = Target();
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    double cpuTotal = 0.0;
+    double cpuInRender = 0.0;
+    for (auto _ : state) {
+        g_bench.frame->SetZoom(factor);
+        g_bench.cpuInRender = 0.0;
+        const double cpuStart = CpuMilliseconds();
+        const Clock::time_point start = Clock::now();
+        Track(2, kCentre, kCentre);
+        Track(-2, kCentre, kCentre);
+        g_bench.frame->render(&target);
+        const std::chrono::duration<double> step = Clock::now() - start;
+        cpu.push_back(CpuMilliseconds() - cpuStart);
+        state.SetIterationTime(step.count());
+        wall.push_back(step.count() * 1e3);
+        cpuTotal += cpu.back();
+        cpuInRender += g_bench.cpuInRender;
+    }
+    const auto [wallMedian, wallWorst] = MedianAndWorst(wall);
+    const auto [cpuMedian, cpuWorst] = MedianAndWorst(cpu);
+    state.counters["median_ms"] = wallMedian;
+    state.counters["worst_ms"] = wallWorst;
+    state.counters["cpu_median_ms"] = cpuMedian;
+    state.counters["cpu_worst_ms"] = cpuWorst;
+    state.counters["plugin_share"] = 1.0 - cpuInRender / cpuTotal;
+    state.counters["zoom_after"] = g_bench.frame->GetZoom() * 100.0;
+}
+
+void RubberBandStep(benchmark::State& state)
+{
+    if (!ShowSample(0)) {
+        state.SkipWithError("the label's job could not be generated");
+        return;
+    }
+    g_bench.frame->repaint();
+    Track(2, 100, 100);
+    hostsim::ClearEngineCalls(*g_bench.host);
+    int offset = 0;
+    for (auto _ : state) {
+        Track(1, 200 + offset, 180 + offset);
+        offset = (offset + 1) % 100;
+    }
+    CountEngineCalls(state);
+    // The release zooms; the next benchmark fits the page again.
+    Track(-2, 100, 100);
+    g_bench.sample = -1;
+}
+
 BENCHMARK(CachedRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(RenderingRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(RubberBandStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(ZoomStep)
+    ->ArgsProduct({{0, 1}, {100, 6400, 64000}})
+    ->UseManualTime()
+    ->Iterations(40)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -68,14 +225,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     hostsim::Host host;
     std::string error;
-    AIDocumentHandle label = StartWithJob(host, KILN_PLUGIN, SAMPLES_DIR "/label.json", error);
-    EngineSuitePointers().kiln = AcquireHostSuite<HLKilnSuite>(host);
-    double height = 0.0;
-    double width = 0.0;
-    if (!label || !EngineSuitePointers().kiln || EngineSuitePointers().kiln->GetJobSize(&height, &width) != kNoErr) {
+    if (StartWithJob(host, KILN_PLUGIN, kSamples[0], error) == nullptr ||
+        (g_bench.realKiln = AcquireHostSuite<HLKilnSuite>(host)) == nullptr) {
         std::cerr << error << "\n";
         return 1;
     }
+    g_bench.timedKiln = *g_bench.realKiln;
+    g_bench.timedKiln.RenderPreview = TimedRenderPreview;
+    EngineSuitePointers().kiln = &g_bench.timedKiln;
     const ScopedHostSuite<AIDocumentSuite> documents(host.BasicSuite());
     const ScopedHostSuite<AIDocumentViewSuite> views(host.BasicSuite());
     const ScopedHostSuite<AIUserSuite> user(host.BasicSuite());
@@ -84,10 +241,12 @@ int main(int argc, char** argv)
         JobViewFrame frame(&dialog);
         frame.SetBoundsRect({0, 0, kCanvasSide, kCanvasSide});
         frame.KeepZoomOnResize();
-        frame.SetJobDocument(label);
-        frame.ShowRect({0.0, height, 0.0, width});
-        g_frame = &frame;
-        g_host = &host;
+        // Shown, so that the rubber band's immediate repaints reach the screen.
+        dialog.GetWidget()->resize(kCanvasSide, kCanvasSide);
+        dialog.GetWidget()->show();
+        QApplication::processEvents();
+        g_bench.host = &host;
+        g_bench.frame = &frame;
         benchmark::Initialize(&argc, argv);
         benchmark::RunSpecifiedBenchmarks();
         benchmark::Shutdown();

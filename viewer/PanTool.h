@@ -2,8 +2,6 @@
 
 #include "viewer/ToolBase.h"
 
-#include <QPoint>
-
 // Moves the view by the dragged distance, once, on release, so that the image follows the hand;
 // while dragging only a line from the start point to the mouse is drawn (XOR rubber band). The
 // zoom does not change. Activating the tool forgets a drag in progress; a release with no press
@@ -20,6 +18,5 @@ public:
     void Activate(const qRVADM::RVADM_Tracker* tracker) override;
 
 private:
-    QPoint m_start;
-    bool m_dragging = false;
+    Drag m_drag;
 };

@@ -4,6 +4,7 @@
 #include "toolkit/RVADM_Tracker.h"
 #include "viewer/CanvasViewListener.h"
 #include "viewer/JobViewFrame.h"
+#include "viewer/TrackingOverlay.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -85,4 +86,34 @@ QPoint ToolBase::PointOf(const qRVADM::RVADM_Tracker& tracker)
 JobPoint ToolBase::JobAt(const QPoint& pixel) const
 {
     return m_canvas.PixelToJob(PixelPoint{static_cast<double>(pixel.x()), static_cast<double>(pixel.y())});
+}
+
+void ToolBase::Drag::Begin(const QPoint& point)
+{
+    start = point;
+    dragging = true;
+}
+
+void ToolBase::Drag::Follow(const QPoint& point)
+{
+    if (!dragging)
+        Begin(point);
+}
+
+void ToolBase::ShowBand(Band band, const QPoint& from, const QPoint& to)
+{
+    TrackingOverlay& overlay = m_canvas.Overlay();
+    overlay.StartFrame();
+    if (band == Band::Rectangle)
+        overlay.AddRect(from, to);
+    else
+        overlay.AddLine(from, to);
+    overlay.Flush();
+}
+
+void ToolBase::EraseBand()
+{
+    TrackingOverlay& overlay = m_canvas.Overlay();
+    overlay.StartFrame();
+    overlay.Flush();
 }

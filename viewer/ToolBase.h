@@ -53,6 +53,25 @@ protected:
     // `zoomChanged`, then PushViewToHost.
     void ReportViewChange(bool zoomChanged);
     static QPoint PointOf(const qRVADM::RVADM_Tracker& tracker);
+    // A drag's start: taken at the press, or at the first drag step when the tool came in after
+    // the press.
+    struct Drag
+    {
+        QPoint start;
+        bool dragging = false;
+
+        void Begin(const QPoint& point);
+        // Begins at `point` unless a drag is under way.
+        void Follow(const QPoint& point);
+    };
+    enum class Band
+    {
+        Rectangle,
+        Line,
+    };
+    // Replaces the rubber band on the screen at once: the rectangle or line from `from` to `to`.
+    void ShowBand(Band band, const QPoint& from, const QPoint& to);
+    void EraseBand();
     // The job point (millimetres) under a canvas pixel.
     JobPoint JobAt(const QPoint& pixel) const;
 

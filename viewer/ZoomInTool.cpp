@@ -2,28 +2,24 @@
 
 #include "toolkit/RVADM_Tracker.h"
 #include "viewer/JobViewFrame.h"
-#include "viewer/TrackingOverlay.h"
 
 void ZoomInTool::MouseDown(const qRVADM::RVADM_Tracker& tracker)
 {
     if (!BelowZoomLimit())
         return;
-    m_start = PointOf(tracker);
-    m_dragging = true;
+    m_drag.Begin(PointOf(tracker));
     SetCursorId(kZoomInCursor);
 }
 
 void ZoomInTool::MouseUp(const qRVADM::RVADM_Tracker& tracker)
 {
-    TrackingOverlay& overlay = Canvas().Overlay();
-    overlay.StartFrame();
-    overlay.Flush();
+    EraseBand();
     if (!BelowZoomLimit())
         return;
     const QPoint end = PointOf(tracker);
-    m_dragging = false;
-    if (end != m_start) {
-        const JobPoint a = JobAt(m_start);
+    m_drag.dragging = false;
+    if (end != m_drag.start) {
+        const JobPoint a = JobAt(m_drag.start);
         const JobPoint b = JobAt(end);
         Canvas().ShowRect(JobRect{a.y, b.y, a.x, b.x});
     } else {
@@ -37,14 +33,8 @@ void ZoomInTool::MouseDrag(const qRVADM::RVADM_Tracker& tracker)
     if (!BelowZoomLimit())
         return;
     const QPoint point = PointOf(tracker);
-    if (!m_dragging) {
-        m_start = point;
-        m_dragging = true;
-    }
-    TrackingOverlay& overlay = Canvas().Overlay();
-    overlay.StartFrame();
-    overlay.AddRect(m_start, point);
-    overlay.Flush();
+    m_drag.Follow(point);
+    ShowBand(Band::Rectangle, m_drag.start, point);
 }
 
 void ZoomInTool::MouseMove(const qRVADM::RVADM_Tracker&)

@@ -2,8 +2,6 @@
 
 #include "viewer/ToolBase.h"
 
-#include <QPoint>
-
 // The base tool: a click doubles the zoom around the clicked point, a drag (even of one pixel)
 // zooms to the dragged rectangle, fitted to the canvas's aspect ratio; the rectangle follows the
 // mouse as an XOR rubber band. At the zoom limit (a zoom factor of 1499.9999 or more) the tool
@@ -24,6 +22,5 @@ public:
 private:
     bool BelowZoomLimit() const;
 
-    QPoint m_start;
-    bool m_dragging = false;
+    Drag m_drag;
 };
