@@ -122,9 +122,9 @@ void JobViewFrame::Draw(qRVADM::IADMDrawer& drawer)
     }
     const HLKilnSuite* kiln = EngineSuitePointers().kiln;
     if (kiln != nullptr && !m_overlay.IsOverlayOnlyPaint()) {
-        const QPixmap& image = m_cache.Bring(*kiln, DeviceRect(), m_geometry.ViewRect());
+        const QImage& image = m_cache.Bring(*kiln, DeviceRect(), m_geometry.ViewRect());
         if (!image.isNull())
-            drawer.GetPainter().drawPixmap(rect(), image);
+            drawer.GetPainter().drawImage(rect(), image);
     }
     m_overlay.Draw(drawer.GetPainter(), drawer.GetColor(kDrawingColour));
 }
