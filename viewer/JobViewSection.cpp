@@ -1,9 +1,11 @@
 #include "viewer/JobViewSection.h"
 
 #include "plugin/EngineSuites.h"
+#include "plugin/OspryPlugin.h"
 #include "plugin/HostSuites.h"
 #include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
+#include "viewer/EventExtensionNotifier.h"
 #include "viewer/HostDocument.h"
 #include "viewer/JobCoordinates.h"
 #include "viewer/JobViewFrame.h"
@@ -29,6 +31,8 @@ JobViewSection::JobViewSection(OspryDialog& panel) : m_panel(panel) {}
 void JobViewSection::Create()
 {
     m_canvas = new JobViewFrame(&m_panel);
+    if (OspryPlugin* plugin = m_panel.GetPlugin())
+        plugin->AddNotifier(new EventExtensionNotifier(plugin));
     m_canvas->setMouseTracking(true);
     m_canvas->Enable(false);
 }

@@ -28,7 +28,8 @@ public:
     JobViewSection(const JobViewSection&) = delete;
     JobViewSection& operator=(const JobViewSection&) = delete;
 
-    // Creates the canvas on the panel: mouse tracking on, disabled, no job document.
+    // Creates the canvas on the panel (mouse tracking on, disabled, no job document) and registers
+    // the notifier that hands it the modifier keys pressed in the host.
     void Create();
     // The canvas spans the panel's width down to the bottom bar and keeps its zoom.
     void Layout();

@@ -61,10 +61,12 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
     {"answer", 2, 2, &ScriptRunner::Answer, "answer BUTTON"},
     {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT]]"},
-    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|dialog ..."},
+    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
     {"echo", 1, 64, &ScriptRunner::Echo, "echo TEXT..."},
+    {"canvas", 4, 6, &ScriptRunner::Canvas, "canvas press|release|click X Y [left|right] | move X Y | drag X0 Y0 X1 Y1"},
+    {"key", 3, 4, &ScriptRunner::Key, "key press|release space|control|alt|shift [canvas]"},
 };
 
 namespace {
@@ -80,6 +82,7 @@ constexpr int kIdlePasses = 8;
 constexpr long long kMaximumTicks = 10'000'000;
 constexpr int kMaximumWindowSide = 8192;
 constexpr double kZoomStep = 2.0;
+constexpr int kDragSteps = 4;  // mouse moves between the press and the release of a drag
 
 // Numbers are read the same whatever the user's locale: "1.5", never "1,5".
 QLocale ScriptLocale()
@@ -465,6 +468,9 @@ void ScriptRunner::Expect(const Words& words)
         Require(current != nullptr, "no document is open");
         Require(current->Revision() == Whole(words[2], "a revision", 0, UINT32_MAX),
                 "the revision is " + std::to_string(current->Revision()) + ", expected " + words[2]);
+    } else if (what == "cursor") {
+        const std::string shown = CanvasInput::CursorName(FoundCanvas()).toStdString();
+        Require(shown == words[2], "the canvas shows the " + Quoted(shown) + " cursor, expected " + Quoted(words[2]));
     } else if (what == "dialog") {
         const std::vector<AnsweredDialog>& dialogs = m_dialogs.Answered();
         const bool shown = std::any_of(dialogs.begin(), dialogs.end(), [&words](const AnsweredDialog& dialog) {
@@ -473,7 +479,7 @@ void ScriptRunner::Expect(const Words& words)
         Require(shown, "no dialog showed " + Quoted(words[2]));
     } else {
         throw ScriptError("unknown expectation " + Quoted(what) +
-                          " (control, field, state, tip, menu, document, zoom, revision or dialog)");
+                          " (control, field, state, tip, menu, document, zoom, revision, cursor or dialog)");
     }
 }
 
@@ -499,6 +505,58 @@ void ScriptRunner::Echo(const Words& words)
     for (std::size_t i = 1; i < words.size(); ++i)
         m_out << (i > 1 ? " " : "") << words[i];
     m_out << "\n";
+}
+
+void ScriptRunner::Canvas(const Words& words)
+{
+    QWidget& canvas = FoundCanvas();
+    Require(canvas.isEnabled(), "the canvas is disabled");
+    const std::string& what = words[1];
+    const auto point = [&words](std::size_t first) {
+        return QPoint(static_cast<int>(Whole(words[first], "x", -kMaximumWindowSide, kMaximumWindowSide)),
+                      static_cast<int>(Whole(words[first + 1], "y", -kMaximumWindowSide, kMaximumWindowSide)));
+    };
+    if (what == "drag") {
+        Require(words.size() == 6, "usage: canvas drag X0 Y0 X1 Y1");
+        const QPoint from = point(2);
+        const QPoint to = point(4);
+        m_input.Press(canvas, from, Qt::LeftButton);
+        for (int step = 1; step <= kDragSteps; ++step)
+            m_input.Move(canvas, from + (to - from) * step / kDragSteps);
+        m_input.Release(canvas, to, Qt::LeftButton);
+        return;
+    }
+    if (what == "move") {
+        Require(words.size() == 4, "usage: canvas move X Y");
+        m_input.Move(canvas, point(2));
+        return;
+    }
+    Require((what == "press" || what == "release" || what == "click") && words.size() <= 5 &&
+                (words.size() == 4 || words[4] == "left" || words[4] == "right"),
+            "usage: canvas press|release|click X Y [left|right]");
+    const Qt::MouseButton button = words.size() == 5 && words[4] == "right" ? Qt::RightButton : Qt::LeftButton;
+    if (what != "release")
+        m_input.Press(canvas, point(2), button);
+    if (what != "press")
+        m_input.Release(canvas, point(2), button);
+}
+
+void ScriptRunner::Key(const Words& words)
+{
+    Require((words[1] == "press" || words[1] == "release") && (words.size() == 3 || words[3] == "canvas"),
+            "usage: key press|release space|control|alt|shift [canvas]");
+    const std::optional<Qt::Key> key = CanvasInput::KeyNamed(QString::fromStdString(words[2]));
+    Require(key.has_value(), "unknown key " + Quoted(words[2]) + " (space, control, alt or shift)");
+    QWidget* target = words.size() == 4 ? &FoundCanvas() : static_cast<QWidget*>(m_window.CurrentView());
+    Require(target != nullptr, "no document is open");
+    m_input.Key(*target, *key, words[1] == "press");
+}
+
+QWidget& ScriptRunner::FoundCanvas() const
+{
+    QWidget* canvas = CanvasInput::FindCanvas(Roots({}, 0));
+    Require(canvas != nullptr, "no panel shows a canvas");
+    return *canvas;
 }
 
 std::vector<QWidget*> ScriptRunner::Roots(const Words& words, std::size_t first) const

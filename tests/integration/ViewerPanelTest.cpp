@@ -174,10 +174,25 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
         EXPECT_EQ(WarningIcon().toolTip().isEmpty(), !warning);
     }
 
+    // The host's modifier keys reach the shown panel's canvas (the space bar: the pan tool's
+    // cursor 16207), not a hidden one's.
+    QWidget* canvas = nullptr;
+    for (QWidget* widget : PanelWindow().findChildren<QWidget*>())
+        if (widget->property("_hueline_cursorid").isValid())
+            canvas = widget;
+    ASSERT_NE(canvas, nullptr);
+    ASUInt32 keys = 512;
+    m_host.Broadcast("HL Modifier Key Stroke Notifier", &keys);
+    m_host.Broadcast("HL Modifier Key Stroke Notifier");
+    EXPECT_EQ(canvas->property("_hueline_cursorid").toInt(), 16207);
+
     // The panel's own close box: the check mark follows.
     hostsim::PanelCenter::Close(Panel());
     hostsim::PanelCenter::Show(Panel(), false);
     EXPECT_FALSE(ViewerItemChecked());
+    keys = 0;
+    m_host.Broadcast("HL Modifier Key Stroke Notifier", &keys);
+    EXPECT_EQ(canvas->property("_hueline_cursorid").toInt(), 16207);
     ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
     EXPECT_FALSE(recorded);
 }
