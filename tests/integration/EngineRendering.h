@@ -1,6 +1,7 @@
 #pragma once
 
-// What the engine renders, asked directly, to compare with what the viewer's canvas shows.
+// What the engine was asked (its call record) and what it renders when asked directly, to compare
+// with what the viewer's canvas shows.
 
 #include "plugin/suites/HLKilnSuite.h"
 #include "sim/host/Host.h"
@@ -12,6 +13,12 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+// Whether a call among `calls` begins with `entry` ("SetDotGainCurve(0, 0.25").
+inline bool Called(const std::vector<std::string>& calls, const std::string& entry)
+{
+    return std::any_of(calls.begin(), calls.end(), [&](const std::string& call) { return call.rfind(entry, 0) == 0; });
+}
 
 // The engine's pixels now for the arguments of the last "RenderPreview" among `calls` (as the
 // engine's call record writes them); a null image when there is none.

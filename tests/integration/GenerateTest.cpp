@@ -28,11 +28,6 @@ std::string Sample(const char* name)
     return (std::filesystem::path(HUELINE_SAMPLES_DIR) / name).string();
 }
 
-bool Called(const std::vector<std::string>& calls, const std::string& entry)
-{
-    return std::any_of(calls.begin(), calls.end(), [&](const std::string& call) { return call.rfind(entry, 0) == 0; });
-}
-
 // The entries of a generation, in the order the engine got them.
 std::vector<std::string> GenerationCalls(const std::vector<std::string>& calls)
 {
