@@ -3,6 +3,7 @@
 #include "plugin/OspryPlugin.h"
 #include "settings/ViewerPreferences.h"
 #include "settings/ui/DotGainDialog.h"
+#include "settings/ui/DotGainSection.h"
 #include "settings/ui/HuelineSection.h"
 #include "settings/ui/InkWarningSection.h"
 #include "toolkit/RVADM_Frame.h"
@@ -88,6 +89,8 @@ void OspryDialog::CreateItems()
     m_inkWarningSection->Create(expanded);
     m_statusSection = std::make_unique<HuelineSection>(*this);
     m_statusSection->Create(expanded);
+    m_dotGainSection = std::make_unique<DotGainSection>(*this, [this] { m_jobViewSection->InvalidateCanvas(); });
+    m_dotGainSection->Create(expanded);
     m_linkSection = std::make_unique<LinkSection>(*this);
     m_linkSection->Create();
     m_updateGenSection = std::make_unique<UpdateGenSection>(*this);
@@ -114,7 +117,8 @@ void OspryDialog::Layout()
     m_jobViewSection->Layout();
     m_inkWarningSection->Layout();
     m_statusSection->Layout(*m_inkWarningSection->GetFrame());
-    m_linkSection->Layout(*m_statusSection->GetFrame());
+    m_dotGainSection->Layout(*m_statusSection->GetFrame());
+    m_linkSection->Layout(*m_dotGainSection->GetFrame());
     m_updateGenSection->Layout();
     KeepGroupsApart();
     LayOutSeparator();
@@ -163,8 +167,10 @@ void OspryDialog::OnPanelEvent(std::int32_t code)
 
 void OspryDialog::OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry)
 {
-    if (m_sideBar != nullptr && &entry == m_sideBar->GetEntry())
+    if (m_sideBar != nullptr && &entry == m_sideBar->GetEntry()) {
         DotGainDialog::Run();
-    else
+        m_dotGainSection->Reload();
+    } else {
         RVADM_NonModalDialog::OnFlyoutMenu(entry);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class QComboBox;
 class QWidget;
 
 namespace hostapp {
@@ -24,8 +25,14 @@ public:
     // The edit for `text`: an editable control showing it, else the editable control nearest to
     // the right of (or else below) the label showing it; null when there is none.
     QWidget* FindInput(const QString& text) const;
+    // The drop-down list showing `text`, else the one nearest to the right of (or else below) the
+    // label showing it; null when there is none.
+    QComboBox* FindDropDown(const QString& text) const;
 
 private:
+    // A control of the kind `is` accepts showing `text`, else the one nearest to the label
+    // showing it, as `FindInput` describes.
+    QWidget* FindNear(const QString& text, bool (*is)(const QWidget&)) const;
     // "picture:" and the id of the picture a plug-in's picture control shows ("picture:16051");
     // empty for other widgets.
     static QString PictureName(const QWidget& widget);

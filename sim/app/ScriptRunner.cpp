@@ -50,6 +50,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"menu", 2, 2, &ScriptRunner::Menu, "menu PATH"},
     {"click", 2, 4, &ScriptRunner::Click, "click TEXT [in PANEL]"},
     {"flyout", 3, 3, &ScriptRunner::Flyout, "flyout PANEL ENTRY"},
+    {"choose", 3, 5, &ScriptRunner::Choose, "choose LIST ENTRY [in PANEL]"},
     {"tip", 2, 4, &ScriptRunner::Tip, "tip TEXT [in PANEL]"},
     {"type", 3, 5, &ScriptRunner::Type, "type TEXT VALUE [in PANEL]"},
     {"zoom", 2, 2, &ScriptRunner::Zoom, "zoom PERCENT|in|out|fit"},
@@ -290,6 +291,20 @@ void ScriptRunner::Flyout(const Words& words)
     const hostsim::FlyoutMenu::Item* item = menu ? FindFlyoutItem(*menu, wanted) : nullptr;
     Require(item != nullptr, "panel " + Quoted(words[1]) + " has no flyout entry " + Quoted(words[2]));
     Require(m_host.Panels().ChooseFlyoutItem(*panel, item->id), "flyout entry " + Quoted(words[2]) + " is disabled");
+}
+
+// As a person's choice: the entry becomes current and the list reports it activated.
+void ScriptRunner::Choose(const Words& words)
+{
+    QComboBox* list = ControlFinder(Roots(words, 3)).FindDropDown(QString::fromStdString(words[1]));
+    Require(list != nullptr, "no drop-down list for " + Quoted(words[1]));
+    Require(list->isEnabled(), "drop-down list " + Quoted(words[1]) + " is disabled");
+    const int row = list->findText(QString::fromStdString(words[2]), Qt::MatchExactly);
+    Require(row >= 0, "drop-down list " + Quoted(words[1]) + " has no entry " + Quoted(words[2]));
+    Require(list->model()->flags(list->model()->index(row, list->modelColumn())).testFlag(Qt::ItemIsEnabled),
+            "entry " + Quoted(words[2]) + " is disabled");
+    list->setCurrentIndex(row);
+    emit list->activated(row);
 }
 
 void ScriptRunner::Tip(const Words& words)

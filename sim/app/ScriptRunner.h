@@ -47,6 +47,7 @@ private:
     void Menu(const Words& words);
     void Click(const Words& words);
     void Flyout(const Words& words);
+    void Choose(const Words& words);
     void Tip(const Words& words);
     void Type(const Words& words);
     void Zoom(const Words& words);

@@ -149,7 +149,9 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
     EXPECT_TRUE(ViewerItemChecked());
     ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
     EXPECT_TRUE(recorded);
-    EXPECT_EQ(PanelWindow().size(), QSize(480, 494));
+    // The panel widens when its bottom bar needs more than 480 pixels.
+    EXPECT_EQ(PanelWindow().height(), 494);
+    EXPECT_GE(PanelWindow().width(), 480);
     // Collapsed, the panel keeps its bottom bar; other heights move it.
     const QRect light = Light().geometry();
     hostsim::PanelCenter::Resize(Panel(), AISize {480, 90});
@@ -204,7 +206,8 @@ TEST_F(ViewerPanelTest, APanelVisibleAtTheLastRunOpensShownAndShowSepsOnlyOpensI
     Start(EngineAttendance::Ready);
     EXPECT_TRUE(PanelWindow().isVisible());
     EXPECT_TRUE(ViewerItemChecked());
-    EXPECT_EQ(PanelWindow().size(), QSize(480, 374));
+    EXPECT_EQ(PanelWindow().height(), 374);
+    EXPECT_GE(PanelWindow().width(), 480);
 }
 
 // Without the ink suites the warning stays off; a missing connection suite shows red and is
