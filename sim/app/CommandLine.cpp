@@ -34,6 +34,7 @@ const char* CommandLineUsage()
            "  --plugins FOLDER          the plug-in folder\n"
            "  --engine STATE            ready (default), not-ready, corrupt or absent\n"
            "  --script FILE             run a host script, then quit\n"
+           "  --stay                    after the script, keep the window open for a person\n"
            "  --screenshot-dir FOLDER   where the script's screenshots go (default: .)\n"
            "  --preferences FOLDER      keep the host's and the engine's preferences there (default: none kept)\n"
            "  --describe                print plug-ins, menus, notifiers, timers, documents, dialogs and engine calls, then quit\n";
@@ -45,8 +46,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
     bool hasPlugins = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--describe") {
-            line.describe = true;
+        if (argument == "--describe" || argument == "--stay") {
+            (argument == "--describe" ? line.describe : line.stay) = true;
             continue;
         }
         if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
@@ -78,6 +79,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
         } else {
             line.screenshotFolder = value;
         }
+    }
+    if (line.stay && (line.script.empty() || line.describe)) {
+        error = "--stay needs --script and goes without --describe";
+        return std::nullopt;
     }
     if (!hasPlugins) {
         error = "--plugins FOLDER is required";

@@ -18,6 +18,7 @@ struct CommandLine
     std::string screenshotFolder = ".";  // where a script's screenshots go
     std::string preferences;             // the host's and the engine's preferences; empty: none kept
     bool describe = false;               // print the host summary and quit (after the script)
+    bool stay = false;                   // after the script, keep the window open for a person
 };
 
 // Parses the arguments after the program name. Returns nothing with `error` for an unknown

@@ -87,6 +87,7 @@ void DialogAnswerer::Answer(QDialog& dialog)
             m_problem = "dialog \"" + seen.title + "\" has no enabled button \"" + wanted + "\"";
     }
     seen.answer = button != nullptr ? ControlFinder::TextOf(*button).toStdString() : kEscape;
+    seen.picture = dialog.grab();
     m_answered.push_back(std::move(seen));
     if (button != nullptr)
         button->click();

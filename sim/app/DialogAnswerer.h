@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 
 #include <deque>
 #include <string>
@@ -17,6 +18,7 @@ struct AnsweredDialog
     std::vector<std::string> texts;    // the texts of its controls other than buttons, in creation order
     std::vector<std::string> buttons;  // the texts of its buttons, in creation order
     std::string answer;                // the button clicked, or "Escape"
+    QPixmap picture;                   // the dialog as it was shown, before its answer
 };
 
 // Answers the modal dialogs that open while nobody sits at the host (a script, --describe):

@@ -2,6 +2,7 @@
 
 #include "sim/app/ControlFinder.h"
 #include "sim/app/DialogAnswerer.h"
+#include "sim/app/DialogShot.h"
 #include "sim/app/DocumentWidget.h"
 #include "sim/app/EngineControl.h"
 #include "sim/app/HostSummary.h"
@@ -61,7 +62,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"theme", 2, 2, &ScriptRunner::Theme, "theme dark|light"},
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
     {"answer", 2, 2, &ScriptRunner::Answer, "answer BUTTON"},
-    {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT]]"},
+    {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT] | dialog]"},
     {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
@@ -404,8 +405,9 @@ void ScriptRunner::Answer(const Words& words)
 void ScriptRunner::Screenshot(const Words& words)
 {
     const bool panel = words.size() >= 4 && words[2] == "panel";
-    Require(words.size() == 2 || (panel && words.size() == 4) || (panel && words.size() == 6 && words[4] == "tip"),
-            "usage: screenshot FILE [panel PANEL [tip TEXT]]");
+    const bool dialog = words.size() == 3 && words[2] == "dialog";
+    Require(words.size() == 2 || dialog || (panel && words.size() == 4) || (panel && words.size() == 6 && words[4] == "tip"),
+            "usage: screenshot FILE [panel PANEL [tip TEXT] | dialog]");
     QWidget* subject = &m_window;
     if (panel) {
         subject = PanelDockNamed(words[3]);
@@ -414,6 +416,11 @@ void ScriptRunner::Screenshot(const Words& words)
     }
     Settle();
     QPixmap picture = subject->grab();
+    if (dialog) {
+        const std::vector<AnsweredDialog>& answered = m_dialogs.Answered();
+        Require(!answered.empty(), "no dialog has been shown");
+        picture = GrabWithDialog(m_window, answered.back().picture, QString::fromStdString(answered.back().title));
+    }
     if (words.size() == 6) {
         QWidget* control = ControlFinder({subject}).Find(QString::fromStdString(words[5]));
         Require(control != nullptr, "no control shows " + Quoted(words[5]));

@@ -47,9 +47,11 @@ int Run(hostsim::Host& host, const hostapp::CommandLine& line)
     }
     hostapp::MainWindow window(host);
     hostapp::ApplyHostTheme(false);
-    // Without a person at the window, modal dialogs are answered by the host itself.
-    const bool attended = line.script.empty() && !line.describe;
-    std::unique_ptr<hostapp::DialogAnswerer> answerer = attended ? nullptr : std::make_unique<hostapp::DialogAnswerer>();
+    // Without a person at the window, modal dialogs are answered by the host itself; with --stay
+    // the person takes over once the script has run.
+    const bool attended = (line.script.empty() || line.stay) && !line.describe;
+    std::unique_ptr<hostapp::DialogAnswerer> answerer =
+        line.script.empty() && attended ? nullptr : std::make_unique<hostapp::DialogAnswerer>();
     // The window is up before the plug-ins start, so that their start-up messages show above it.
     if (!line.script.empty() || !line.describe)
         window.show();
@@ -74,7 +76,10 @@ int Run(hostsim::Host& host, const hostapp::CommandLine& line)
         hostapp::ScriptRunner runner(host, window, engine, *answerer, line.screenshotFolder, std::cout);
         if (!runner.Run(line.script, std::cerr))
             status = 1;
-    } else if (attended && status == 0) {
+    }
+    if (attended && status == 0) {
+        if (line.stay)
+            answerer.reset();
         window.StartClock();
         status = QApplication::exec();
     }

@@ -27,6 +27,8 @@ TEST(CommandLine, ReadsOptionsAndDocumentsInAnyOrderWithAReadyEngineByDefault)
     EXPECT_FALSE(plain->describe);
     EXPECT_EQ(ParseCommandLine({"--plugins", "p", "--engine", "corrupt"}, error)->engine, EngineAttendance::Corrupt);
     EXPECT_EQ(ParseCommandLine({"--plugins", "p", "--engine", "absent"}, error)->engine, EngineAttendance::Absent);
+    EXPECT_FALSE(plain->stay);
+    EXPECT_TRUE(ParseCommandLine({"--stay", "--plugins", "p", "--script", "start.hls"}, error)->stay);
 }
 
 TEST(CommandLine, RefusesWhatItCannotUse)
@@ -42,6 +44,8 @@ TEST(CommandLine, RefusesWhatItCannotUse)
         {{"--plugins", "p", "--script"}, "--script needs a value"},
         {{"--plugins", "p", "--engine", "Ready"}, "--engine takes ready, not-ready, corrupt or absent, not Ready"},
         {{"--plugins", "p", "--zoom", "2"}, "unknown option --zoom"},
+        {{"--plugins", "p", "--stay"}, "--stay needs --script and goes without --describe"},
+        {{"--plugins", "p", "--script", "s.hls", "--stay", "--describe"}, "--stay needs --script and goes without --describe"},
     };
     for (const Case& c : cases) {
         std::string error;

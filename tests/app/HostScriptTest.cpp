@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -42,12 +43,13 @@ class HostScriptTest : public testing::Test
 protected:
     // Runs the host on the build's plug-ins with `arguments`, in the test's folder, which is also
     // the shared documents folder; `environment` goes before the program.
-    HostRun Run(const std::string& arguments, const std::string& environment = "env") const
+    HostRun Run(const std::string& arguments, const std::string& environment = "env",
+                const std::string& plugins = PLUGIN_DIR) const
     {
         // Qt's offscreen platform keeps its screen for the life of the process.
         const std::string command = "cd '" + m_folder.Utf8() + "' && " + environment + " HUELINE_SHARED_DOCUMENTS='" +
                                     m_folder.Utf8() + "' LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS ":print_suppressions=0"
-                                    " ASAN_OPTIONS=fast_unwind_on_malloc=0 " HOST_APP " --plugins '" PLUGIN_DIR "' " +
+                                    " ASAN_OPTIONS=fast_unwind_on_malloc=0 " HOST_APP " --plugins '" + plugins + "' " +
                                     arguments + " >run.out 2>run.err";
         const int result = std::system(command.c_str());
         return HostRun{WIFEXITED(result) ? WEXITSTATUS(result) : -1, m_folder.Read("run.out"), m_folder.Read("run.err")};
@@ -164,5 +166,72 @@ TEST_F(HostScriptTest, ACorruptEngineBringsTheViewersMessageAndABadDocumentIsRep
     EXPECT_EQ(Section(run.out, "Engine calls:"), std::vector<std::string>{}) << "the viewer pushes nothing";
     EXPECT_EQ(Section(run.out, "Documents:"), std::vector<std::string>{"label.json revision 0 (current)"}) << run.out;
 }
+
+struct Language
+{
+    const char* name;
+    const char* locale;
+    bool translated;  // played on the language files alone, without the generic (English) ones
+    const char* engineMissing;
+};
+
+void PrintTo(const Language& language, std::ostream* out)
+{
+    *out << language.name;
+}
+
+class SessionLanguageTest : public HostScriptTest, public testing::WithParamInterface<Language>
+{
+protected:
+    // A plug-in folder whose resources hold only the language folders' files, so that a text the
+    // language lacks is missing rather than shown in English.
+    std::string PluginsWithOnlyTheLanguage() const
+    {
+        namespace fs = std::filesystem;
+        const fs::path built = fs::path(PLUGIN_DIR).parent_path() / "plugin-resources";
+        const fs::path copy = m_folder.Path() / "app" / "plugin-resources";
+        fs::create_directories(copy);
+        fs::copy(built, copy, fs::copy_options::recursive);
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(copy))
+            if (entry.is_regular_file() && entry.path().parent_path().extension() != ".lproj")
+                fs::remove(entry.path());
+        fs::create_directory_symlink(PLUGIN_DIR, m_folder.Path() / "app" / "plugins");
+        return (m_folder.Path() / "app" / "plugins").string();
+    }
+};
+
+// The session and the three engine failures leave the missing-key log empty, in the language the
+// locale chose: the engine's message shows in it.
+TEST_P(SessionLanguageTest, EveryTextOfTheSessionIsTranslated)
+{
+    const Language& language = GetParam();
+    const std::string plugins = language.translated ? PluginsWithOnlyTheLanguage() : PLUGIN_DIR;
+    const std::string environment = std::string("env -u LANG -u LC_CTYPE LC_ALL=") + language.locale +
+                                    " LOCALE_MISSING=" + m_folder.File("missing.asc");
+    for (const char* engine : {"ready", "corrupt", "not-ready", "absent"}) {
+        const std::string script = std::string(engine) == "ready" ? "session.hls" : "engine-" + std::string(engine) + ".hls";
+        const HostRun run = Run("--engine " + std::string(engine) + " --describe --script " + Sample(script) +
+                                    " --screenshot-dir shots " + Sample("label.json"),
+                                environment, plugins);
+        ASSERT_EQ(run.status, 0) << script << "\n" << run.err;
+        if (std::string(engine) == "corrupt") {
+            EXPECT_NE(run.out.find(language.engineMissing), std::string::npos) << run.out;
+        }
+    }
+    EXPECT_EQ(m_folder.Read("missing.asc"), "");
+    EXPECT_FALSE(Shot("10-label-again.png").isNull());
+    EXPECT_FALSE(Shot("engine-corrupt-message.png").isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SessionLanguageTest,
+    testing::Values(
+        Language{"English", "C.UTF-8", false,
+                 "Viewer is unable to find the KilnKernel plug-in, it may be missing or corrupt."},
+        Language{"German", "de_DE.UTF-8", true,
+                 "Viewer kann das Plug-in KilnKernel nicht finden. Es fehlt möglicherweise oder ist beschädigt."},
+        Language{"French", "fr_FR.UTF-8", true,
+                 "Viewer ne trouve pas le module externe KilnKernel ; il est peut-être absent ou endommagé."}),
+    [](const testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
 
 }  // namespace
