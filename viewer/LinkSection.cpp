@@ -12,7 +12,7 @@ LinkSection::LinkSection(OspryDialog& panel) : m_panel(panel) {}
 void LinkSection::Create()
 {
     m_frame = new qRVADM::RVADM_Frame(&m_panel);
-    m_frame->SetFrameStyle(QFrame::NoFrame, QFrame::Plain);
+    m_frame->SetFrameStyle(QFrame::NoFrame, QFrame::Sunken);
     m_frame->SetMargins(0);
     if (OspryPlugin* plugin = m_panel.GetPlugin()) {
         m_notifier = new LinkSectionViewChangeNTFY(plugin);

@@ -89,8 +89,8 @@ private:
     std::unique_ptr<UpdateGenSection> m_updateGenSection;
     qRVADM::RVADM_Frame* m_separator = nullptr;  // the panel's item tree owns the items
     std::unique_ptr<DotGainSection> m_dotGainSection;
-    std::unique_ptr<InkWarningSection> m_inkWarningSection;
     std::unique_ptr<HuelineSection> m_statusSection;
+    std::unique_ptr<InkWarningSection> m_inkWarningSection;
     std::unique_ptr<LinkSection> m_linkSection;
     std::unique_ptr<SideBar> m_sideBar;
     bool m_itemsCreated = false;

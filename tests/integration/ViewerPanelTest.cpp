@@ -8,6 +8,7 @@
 #include "plugin/suites/SPBasicSuite.h"
 #include "sim/host/PanelCenter.h"
 
+#include <QLabel>
 #include <QVariant>
 #include <QWidget>
 
@@ -74,6 +75,14 @@ protected:
         if (icon == nullptr)
             throw std::runtime_error("the panel shows no ink warning");
         return *icon;
+    }
+
+    bool ShowsLabel(const char* text)
+    {
+        for (const QLabel* label : PanelWindow().findChildren<QLabel*>())
+            if (label->text() == text)
+                return true;
+        return false;
     }
 
     const KilnControlSuite& Control()
@@ -144,9 +153,12 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
     bool recorded = false;
     EXPECT_FALSE(PanelWindow().isVisible());
     EXPECT_FALSE(ViewerItemChecked());
-    m_host.ChooseMenuItem(ViewerItem());
-    EXPECT_TRUE(PanelWindow().isVisible());
-    EXPECT_TRUE(ViewerItemChecked());
+    // The menu command toggles the panel; the check mark follows.
+    for (const bool shown : {true, false, true}) {
+        m_host.ChooseMenuItem(ViewerItem());
+        EXPECT_EQ(PanelWindow().isVisible(), shown);
+        EXPECT_EQ(ViewerItemChecked(), shown);
+    }
     ASSERT_TRUE(m_host.Preferences().GetBoolean(kPanelName, "PanelVisible", recorded));
     EXPECT_TRUE(recorded);
     // The panel widens when its bottom bar needs more than 480 pixels.
@@ -154,8 +166,10 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
     EXPECT_GE(PanelWindow().width(), 480);
     // Collapsed, the panel keeps its bottom bar; other heights move it.
     const QRect light = Light().geometry();
-    hostsim::PanelCenter::Resize(Panel(), AISize {480, 90});
-    EXPECT_EQ(Light().geometry(), light);
+    for (const ASInt32 collapsed : {90, 100}) {
+        hostsim::PanelCenter::Resize(Panel(), AISize {480, collapsed});
+        EXPECT_EQ(Light().geometry(), light) << "collapsed to " << collapsed;
+    }
     hostsim::PanelCenter::Resize(Panel(), AISize {480, 300});
     EXPECT_EQ(Light().geometry().bottom() - light.bottom(), 300 - 494);
 
@@ -223,6 +237,7 @@ TEST_F(ViewerPanelTest, MissingEngineSuitesDisableOnlyTheirOwnFeature)
     EXPECT_FALSE(WarningIcon().isEnabled());
     EXPECT_TRUE(WarningIcon().toolTip().isEmpty());
     EXPECT_EQ(LightShown(), kRedLight);
+    EXPECT_TRUE(ShowsLabel("No connection"));
     EXPECT_EQ(Light().toolTip().toStdString(), kNoConnectionMessage);
     m_host.Suites().Add(kAnnouncing);
     m_host.Suites().SetMissing(kConnectionSuite, false);

@@ -41,6 +41,30 @@ TEST_F(OspryDialogTest, ModeChangesResizeAndEverythingElseKeepsTheSize)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The sections hear a mode on a real change and when forced, not when the mode is only repeated:
+// the Generate/Update button, put in the other state first, shows whether it heard.
+TEST_F(OspryDialogTest, TheSectionsHearTheModeWhenItChangesOrIsForced)
+{
+    const std::tuple<PanelMode, bool, bool, bool> steps[] = {
+        // mode, force, button hidden before, hidden after
+        {PanelMode::Expanded, false, true, true},
+        {PanelMode::Expanded, true, true, false},
+        {PanelMode::Compact, false, false, true},
+        {PanelMode::Compact, false, false, false},
+        {PanelMode::Compact, true, false, true},
+    };
+    auto panel = std::make_unique<OspryDialog>(nullptr);
+    UpdateGenButton& button = *panel->GetUpdateGenSection()->GetButton();
+    for (const auto& [mode, force, hiddenBefore, hiddenAfter] : steps) {
+        button.setHidden(hiddenBefore);
+        panel->SetMode(mode, force);
+        EXPECT_EQ(button.isHidden(), hiddenAfter)
+            << "mode " << static_cast<int>(mode) << (force ? " forced" : "");
+    }
+    panel.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // Without the engine's generation suite the section never offers "Update", even over a shown
 // preview; its timer only notices that no document is open.
 TEST_F(OspryDialogTest, WithoutTheGenerationSuiteUpdateIsNeverOffered)
