@@ -120,13 +120,18 @@ void OspryDialog::Layout()
     m_dotGainSection->Layout(*m_statusSection->GetFrame());
     m_linkSection->Layout(*m_dotGainSection->GetFrame());
     m_updateGenSection->Layout();
-    KeepGroupsApart();
+    if (KeepGroupsApart()) {
+        // The widening resizes the panel while layout is off, so no layout follows it: the
+        // sections that depend on the panel's width take the new one now.
+        m_jobViewSection->Layout();
+        m_updateGenSection->Layout();
+    }
     LayOutSeparator();
 }
 
 // The view link (left) and the Generate/Update button (right) keep kGroupGap between them: the
-// panel cannot be made narrower than that, and a panel that already is gets a wider layout.
-void OspryDialog::KeepGroupsApart()
+// panel cannot be made narrower than that, and a panel that already is gets wider (true).
+bool OspryDialog::KeepGroupsApart()
 {
     RVADM_Rect link;
     m_linkSection->GetFrame()->GetBoundsRect(link);
@@ -134,13 +139,14 @@ void OspryDialog::KeepGroupsApart()
     m_updateGenSection->GetButtonFrame()->GetBoundsRect(button);
     if (button.left >= link.right + kGroupGap) {
         SetMinimumWidth(link.right + kGroupGap + button.Width() + kResizeGripSide);
-        return;
+        return false;
     }
     RVADM_Rect local;
     GetLocalRect(local);
     local.right += kGroupGap + link.right - button.left;
     SetLocalRect(local);
     SetMinimumWidth(local.right);
+    return true;
 }
 
 // The separator runs the panel's full width along the top of the button frame.

@@ -82,7 +82,7 @@ public:
 private:
     static bool IsMode(PanelMode mode);
     void ApplyModeSize();
-    void KeepGroupsApart();
+    bool KeepGroupsApart();
     void LayOutSeparator();
 
     std::unique_ptr<JobViewSection> m_jobViewSection;

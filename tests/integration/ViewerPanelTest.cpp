@@ -9,6 +9,7 @@
 #include "sim/host/PanelCenter.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -24,6 +25,7 @@ constexpr int kGreenLight = 16209;
 constexpr int kOrangeLight = 16210;
 constexpr int kRedLight = 16211;
 constexpr int kWarningIcon = 16003;
+constexpr int kLinkedPicture = 16051;
 constexpr const char* kConnectionSuite = "HL Kiln HL Suite";
 constexpr const char* kNoConnectionMessage =
     "Please check your Internet connection and/or your Hueline account settings in Preferences > Hueline.";
@@ -75,6 +77,14 @@ protected:
         if (icon == nullptr)
             throw std::runtime_error("the panel shows no ink warning");
         return *icon;
+    }
+
+    QWidget& Canvas()
+    {
+        for (QWidget* widget : PanelWindow().findChildren<QWidget*>())
+            if (widget->property("_hueline_cursorid").isValid())
+                return *widget;
+        throw std::runtime_error("the panel shows no canvas");
     }
 
     bool ShowsLabel(const char* text)
@@ -179,6 +189,15 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
         EXPECT_EQ(LightShown(), picture) << "status " << status;
         EXPECT_EQ(Light().toolTip(), "Fine.");
     }
+    // A longer title widens the panel: the canvas and the button take the new width at once, the
+    // button clear of the view link.
+    Control().SetConnectionStatus(1, "Connected, but the colour service answers slowly", "Slow.");
+    const QWidget* link = Picture({kLinkedPicture});
+    ASSERT_NE(link, nullptr);
+    const QPushButton* button = PanelWindow().findChild<QPushButton*>();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(Canvas().width(), Canvas().parentWidget()->width());
+    EXPECT_GE(button->x(), link->geometry().right() + 20);
 
     const std::pair<const char*, bool> documents[] = {{nullptr, false}, {"label.json", false}, {"unknown-spot.json", true}};
     for (const auto& [sample, warning] : documents) {
@@ -192,11 +211,7 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
 
     // The host's modifier keys reach the shown panel's canvas (the space bar: the pan tool's
     // cursor 16207), not a hidden one's.
-    QWidget* canvas = nullptr;
-    for (QWidget* widget : PanelWindow().findChildren<QWidget*>())
-        if (widget->property("_hueline_cursorid").isValid())
-            canvas = widget;
-    ASSERT_NE(canvas, nullptr);
+    QWidget* canvas = &Canvas();
     ASUInt32 keys = 512;
     m_host.Broadcast("HL Modifier Key Stroke Notifier", &keys);
     m_host.Broadcast("HL Modifier Key Stroke Notifier");
