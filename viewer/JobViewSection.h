@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
+class AIViewSyncTimer;
 class JobViewFrame;
 class OspryDialog;
+struct ArtworkRect;
 
 // The panel's preview area: owns the canvas and takes the engine's job into it or lets it go.
 // Job coordinates are millimetres from the top-left corner of the host document's page, y
@@ -28,7 +30,8 @@ public:
     JobViewSection(const JobViewSection&) = delete;
     JobViewSection& operator=(const JobViewSection&) = delete;
 
-    // Creates the canvas on the panel: mouse tracking on, disabled, no job document.
+    // Creates the canvas on the panel (mouse tracking on, disabled, no job document) and registers
+    // the idle view-sync timer with the plug-in.
     void Create();
     // The canvas spans the panel's width down to the bottom bar and keeps its zoom.
     void Layout();
@@ -48,6 +51,22 @@ public:
     // canvas's job document; otherwise the canvas is disabled, keeping that document, and false.
     bool ReloadIfSameDocument();
 
+    // The view link (both directions do nothing while the link is off). A push sets the pushing
+    // flag just before each change it makes to the host's view, so that the pull the host's
+    // view-changed notification causes only clears the flag; every pull clears it.
+    // Host view -> canvas: the given view, or else the host's first one. When a pull of the first
+    // view finds no bounds it is retried on the next host tick. Bounds or a zoom the canvas
+    // refuses (not finite, no extent) leave the canvas as it was.
+    void PullHostView(AIDocumentViewHandle view);
+    // Canvas -> the host's first view: its centre and its zoom.
+    void PushViewToHost();
+    // Only the zoom of the host's first view, when linked; `asPush` marks it as a push.
+    void SetHostViewZoom(double factor, bool asPush);
+    // Shows the rectangle (artwork points, any order of edges) in the canvas, fitted to its
+    // aspect ratio, and the resulting zoom in the zoom section.
+    void ShowArtworkRect(const ArtworkRect& rect);
+    bool IsPushing() const { return m_pushing; }
+
     // Null before `Create`.
     JobViewFrame* GetCanvas() const { return m_canvas; }
     bool IsCanvasEnabled() const;
@@ -58,8 +77,15 @@ public:
 private:
     void ReadPageOrigin();
     void DisableCanvas();
+    bool IsLinked() const;
+    // The host's first view while the link is on; null otherwise.
+    AIDocumentViewHandle LinkedView() const;
+    void ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush);
+    void ShowZoom(double factor);
 
     JobViewFrame* m_canvas = nullptr;
+    AIViewSyncTimer* m_viewSyncTimer = nullptr;  // the plug-in's timer registry owns it
+    bool m_pushing = false;
     OspryDialog& m_panel;
     bool m_trapLayerShown = true;
     double m_jobHeight = 0.0;

@@ -10,6 +10,7 @@
 #include "viewer/LinkSection.h"
 #include "viewer/SideBar.h"
 #include "viewer/UpdateGenSection.h"
+#include "viewer/ZoomSection.h"
 
 namespace {
 
@@ -88,6 +89,8 @@ void OspryDialog::CreateItems()
     m_inkWarningSection->Create(expanded);
     m_statusSection = std::make_unique<HuelineSection>(*this);
     m_statusSection->Create(expanded);
+    m_zoomSection = std::make_unique<ZoomSection>(*this);
+    m_zoomSection->Create();
     m_linkSection = std::make_unique<LinkSection>(*this);
     m_linkSection->Create();
     m_updateGenSection = std::make_unique<UpdateGenSection>(*this);
@@ -114,7 +117,8 @@ void OspryDialog::Layout()
     m_jobViewSection->Layout();
     m_inkWarningSection->Layout();
     m_statusSection->Layout(*m_inkWarningSection->GetFrame());
-    m_linkSection->Layout(*m_statusSection->GetFrame());
+    m_zoomSection->Layout(*m_statusSection->GetFrame());
+    m_linkSection->Layout(*m_zoomSection->GetFrame());
     m_updateGenSection->Layout();
     KeepGroupsApart();
     LayOutSeparator();

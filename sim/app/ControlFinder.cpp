@@ -74,7 +74,7 @@ QString ControlFinder::TextOf(const QWidget& widget)
     if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(&widget))
         return spin->text();
     if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
-        return combo->currentText();
+        return combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(&widget))
         return plain->toPlainText();
     if (const auto* rich = qobject_cast<const QTextEdit*>(&widget))
@@ -128,6 +128,14 @@ QWidget* ControlFinder::FindInput(const QString& text) const
         if (nearest)
             return nearest;
     }
+    return nullptr;
+}
+
+QComboBox* ControlFinder::FindDropDownWith(const QString& text, int& row) const
+{
+    for (QWidget* widget : Visible())
+        if (auto* combo = qobject_cast<QComboBox*>(widget); combo && (row = combo->findText(text)) >= 0)
+            return combo;
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class QComboBox;
 class QWidget;
 
 namespace hostapp {
@@ -16,7 +17,8 @@ public:
     explicit ControlFinder(std::vector<QWidget*> roots);
 
     // The text a control shows: a button's or label's text without mnemonic markers, an edit's
-    // or drop-down's current text, a group box's title; empty for other widgets.
+    // or drop-down's current text (a drop-down with no current entry: its placeholder text), a
+    // group box's title; empty for other widgets.
     static QString TextOf(const QWidget& widget);
 
     // The first visible control showing exactly `text` or whose picture name is `text`, or null.
@@ -24,6 +26,8 @@ public:
     // The edit for `text`: an editable control showing it, else the editable control nearest to
     // the right of (or else below) the label showing it; null when there is none.
     QWidget* FindInput(const QString& text) const;
+    // The first visible drop-down with an entry `text`, or null; `row` gets the entry's row.
+    QComboBox* FindDropDownWith(const QString& text, int& row) const;
 
 private:
     // "picture:" and the id of the picture a plug-in's picture control shows ("picture:16051");

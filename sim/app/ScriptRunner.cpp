@@ -49,6 +49,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"edit", 3, 64, &ScriptRunner::Edit, "edit move|recolour|add ..."},
     {"menu", 2, 2, &ScriptRunner::Menu, "menu PATH"},
     {"click", 2, 4, &ScriptRunner::Click, "click TEXT [in PANEL]"},
+    {"choose", 2, 4, &ScriptRunner::Choose, "choose ENTRY [in PANEL]"},
     {"flyout", 3, 3, &ScriptRunner::Flyout, "flyout PANEL ENTRY"},
     {"tip", 2, 4, &ScriptRunner::Tip, "tip TEXT [in PANEL]"},
     {"type", 3, 5, &ScriptRunner::Type, "type TEXT VALUE [in PANEL]"},
@@ -275,6 +276,16 @@ void ScriptRunner::Click(const Words& words)
         button->click();
     else
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+}
+
+void ScriptRunner::Choose(const Words& words)
+{
+    int row = -1;
+    QComboBox* combo = ControlFinder(Roots(words, 2)).FindDropDownWith(QString::fromStdString(words[1]), row);
+    Require(combo != nullptr, "no drop-down with the entry " + Quoted(words[1]));
+    Require(combo->isEnabled(), "the drop-down with the entry " + Quoted(words[1]) + " is disabled");
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
 }
 
 void ScriptRunner::Flyout(const Words& words)

@@ -44,6 +44,7 @@ private:
     void Edit(const Words& words);
     void Menu(const Words& words);
     void Click(const Words& words);
+    void Choose(const Words& words);
     void Flyout(const Words& words);
     void Tip(const Words& words);
     void Type(const Words& words);
