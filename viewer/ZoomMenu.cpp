@@ -61,9 +61,9 @@ void ZoomMenu::Apply(const ZoomStep& step)
 
 void ZoomMenu::Notify(std::int32_t code)
 {
-    const auto* entry = dynamic_cast<const ZoomEntry*>(GetActiveEntry());
-    if (code == qRVADM::kNotifyUserChanged && entry != nullptr && m_model.Select(entry->GetIndex()))
-        m_section.Choose(entry->GetValue());
+    if (code == qRVADM::kNotifyUserChanged)
+        if (const auto* entry = dynamic_cast<const ZoomEntry*>(GetActiveEntry()); entry && m_model.Select(entry->GetIndex()))
+            m_section.Choose(entry->GetValue());
     RVADM_DropDownList::Notify(code);
 }
 
