@@ -17,8 +17,8 @@ class PreviewCache
 public:
     // The engine's image of `view` over the device rectangle `device`: the held one when it
     // answers the same request, otherwise a new rendering by RenderPreview under the wait cursor,
-    // held from then on. Null, with nothing held, when `device` is empty, the pixel buffer cannot
-    // be allocated or the engine reports that it rendered nothing; the next call tries again.
+    // held from then on. Null, with nothing held, when `device` is empty or the pixel buffer
+    // cannot be allocated; the next call tries again.
     const QPixmap& Bring(const HLKilnSuite& kiln, const QRect& device, const JobRect& view);
     // Forgets the image, so that the next Bring renders.
     void Drop();

@@ -46,6 +46,15 @@ const HLKilnODLSuite* Generation()
     return EngineSuitePointers().kilnODL;
 }
 
+// The key of the longer translated label. Translations share one buffer: each is measured before
+// the next is asked for.
+const char* LongerLabel()
+{
+    const std::size_t update = std::strlen(LocalizeKey(kUpdateLabel));
+    const std::size_t generate = std::strlen(LocalizeKey(kGenerateLabel));
+    return update > generate ? kUpdateLabel : kGenerateLabel;
+}
+
 // A critical message with one "OK"; the heading always translated, the message when `localize`.
 void ShowCritical(const char* heading, const char* message, bool localize)
 {
@@ -103,10 +112,7 @@ UpdateGenSection* UpdateGenSection::Of(const OspryPlugin* plugin)
 
 void UpdateGenSection::Create()
 {
-    const char* widest = std::strlen(LocalizeKey(kUpdateLabel)) > std::strlen(LocalizeKey(kGenerateLabel))
-                             ? kUpdateLabel
-                             : kGenerateLabel;
-    m_button = new UpdateGenButton(&m_panel, widest, *this);
+    m_button = new UpdateGenButton(&m_panel, LongerLabel(), *this);
     m_button->SetText(kGenerateLabel, true);
     if (OspryPlugin* plugin = m_panel.GetPlugin())
         RegisterWithPlugin(*plugin);
@@ -204,6 +210,8 @@ void UpdateGenSection::OnGenerateClicked()
 
 void UpdateGenSection::Generate()
 {
+    // "Generate" shows the whole job, "Update" keeps the view, whatever the engine reports meanwhile.
+    const bool fit = m_state == UpdateGenState::CanGenerate;
     if (HostDocument::IsCurrentRgb()) {
         ShowCritical(kRgbHeading, kRgbMessage, true);
         return;
@@ -229,7 +237,7 @@ void UpdateGenSection::Generate()
         SetState(UpdateGenState::CanGenerate);
         return;
     }
-    jobView.SyncJob(m_state == UpdateGenState::CanGenerate);
+    jobView.SyncJob(fit);
     SetState(UpdateGenState::UpToDate);
 }
 

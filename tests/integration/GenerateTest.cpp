@@ -10,6 +10,7 @@
 #include "sim/host/PanelCenter.h"
 #include "tests/support/EngineJob.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QPushButton>
 
@@ -85,6 +86,18 @@ protected:
     hostsim::MenuItem& GenerateItem() { return *m_host.Menus().FindItem(GenerateHandle()); }
 
     const KilnControlSuite& Control() { return *AcquireHostSuite<KilnControlSuite>(m_host); }
+
+    // One paint of the canvas: its pixels, and the RenderPreview calls it made in `renders`.
+    QImage PaintCanvas(std::vector<std::string>& renders)
+    {
+        TakeEngineCalls();
+        const QImage shown = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        renders.clear();
+        for (const std::string& call : TakeEngineCalls())
+            if (call.rfind("RenderPreview", 0) == 0)
+                renders.push_back(call);
+        return shown;
+    }
 };
 
 // The whole life cycle on the label sample, one step after the other.
@@ -102,6 +115,7 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
     std::string error;
     AIDocumentHandle label = Open(Sample("label.json"));
     AIDocumentHandle other = nullptr;
+    AIDocumentHandle third = nullptr;
     Start(EngineAttendance::Ready);
     const Step steps[] = {
         {"start, panel hidden", [] {}, "Generate", false, false, false},
@@ -115,9 +129,21 @@ TEST_F(GenerateTest, ButtonAndMenuCommandFollowTheJobLifeCycle)
          },
          "Update", true, true, false},
         {"Update chosen in the menu", [&] { m_host.ChooseMenuItem(GenerateHandle()); }, "Update", false, true, true},
-        {"another document opened", [&] { other = Open(Sample("fine-detail.json")); }, "Generate", true, false, false},
+        {"two other documents opened",
+         [&] {
+             other = Open(Sample("fine-detail.json"));
+             third = Open(Sample("unknown-spot.json"));
+         },
+         "Generate", true, false, false},
         {"load type 3 in state 1 releases nothing", [&] { m_host.AdvanceTicks(120); }, "Generate", true, false, false},
         {"back to the job's document", [&] { m_host.Documents().Switch(label); }, "Generate", false, true, false},
+        {"job's document edited, then another document closed",
+         [&] {
+             ASSERT_TRUE(m_host.Documents().Edit(label, hostsim::MoveArtwork{0, -10, 0}, error)) << error;
+             m_host.AdvanceTicks(120);
+             m_host.Documents().Close(third);
+         },
+         "Update", true, true, false},
         {"job's document closed, another current", [&] { m_host.Documents().Close(label); }, "Generate", true, false,
          false},
         {"the engine pushes a job (OY Sync)", [&] { Control().PushJob(0); }, "Generate", false, true, false},
@@ -153,12 +179,8 @@ TEST_F(GenerateTest, AfterGenerateTheCanvasShowsTheEnginesPixels)
     Start(EngineAttendance::Ready);
     ShowPanel();
     Button().click();
-    TakeEngineCalls();
-    const QImage shown = Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
     std::vector<std::string> renders;
-    for (const std::string& call : TakeEngineCalls())
-        if (call.rfind("RenderPreview", 0) == 0)
-            renders.push_back(call);
+    const QImage shown = PaintCanvas(renders);
     ASSERT_EQ(renders.size(), 1u);
     int top = 0, bottom = 0, left = 0, right = 0;
     double area[4] = {};
@@ -174,6 +196,31 @@ TEST_F(GenerateTest, AfterGenerateTheCanvasShowsTheEnginesPixels)
     EXPECT_NE(shown.pixel(shown.width() / 2, shown.height() / 2), engine.pixel(0, 0)) << "the label shows";
 }
 
+// With the view link off, Update keeps the canvas's view: a wider panel shows more of the job at the
+// same zoom, and Update asks the engine for that rectangle again rather than fitting the job.
+TEST_F(GenerateTest, WithTheLinkOffUpdateKeepsTheCanvasView)
+{
+    std::string error;
+    const AIDocumentHandle label = Open(Sample("label.json"));
+    Start(EngineAttendance::Ready);
+    ShowPanel();
+    for (QAbstractButton* toggle : hostsim::PanelCenter::WindowOf(Panel()).findChildren<QAbstractButton*>())
+        if (toggle->isCheckable())
+            toggle->click();
+    Button().click();
+    hostsim::PanelCenter::Resize(Panel(), AISize{640, 494});
+    std::vector<std::string> kept;
+    PaintCanvas(kept);
+    ASSERT_EQ(kept.size(), 1u);
+    ASSERT_TRUE(m_host.Documents().Edit(label, hostsim::MoveArtwork{0, 10, 0}, error)) << error;
+    m_host.AdvanceTicks(120);
+    ASSERT_EQ(Button().text(), "Update");
+    Button().click();
+    std::vector<std::string> updated;
+    PaintCanvas(updated);
+    EXPECT_EQ(updated, kept);
+}
+
 // Refused or failed generations leave "Generate" offered, the canvas disabled and no result open.
 TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
 {
@@ -184,15 +231,17 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         bool engineReady;
         QStringList message;  // heading and text of the critical message; none when empty
         bool engineAsked;
+        const char* picture;  // the message's file name in HUELINE_SCREENSHOT_DIR
     };
     m_folder.Write("empty.json", R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
         "page": {"width": 100, "height": 100, "origin": [0, 0]}, "artwork": []})");
     const Case cases[] = {
         {"RGB document", Sample("rgb-poster.json"), true,
-         {"RGB documents not supported", "RGB documents cannot be viewed in Viewer."}, false},
-        {"ResetSession answers 0", Sample("label.json"), false, {}, true},
+         {"RGB documents not supported", "RGB documents cannot be viewed in Viewer."}, false, "viewer-rgb-refused.png"},
+        {"ResetSession answers 0", Sample("label.json"), false, {}, true, nullptr},
         {"RunGeneration fails", (m_folder.Path() / "empty.json").string(), true,
-         {"Generating Viewer preview failed", "empty.json: the document has no artwork to print."}, true},
+         {"Generating Viewer preview failed", "empty.json: the document has no artwork to print."}, true,
+         "viewer-generation-failed.png"},
     };
     Start(EngineAttendance::Ready);
     ShowPanel();
@@ -204,8 +253,11 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
         QStringList shown;
         std::vector<modal::Step> dialogs;
         if (!c.message.empty())
-            dialogs.push_back({c.message.front(), [&shown](QDialog& dialog) {
+            dialogs.push_back({c.message.front(), [&shown, &c](QDialog& dialog) {
                                    shown = modal::Texts<QLabel>(dialog);
+                                   const QString folder = qEnvironmentVariable("HUELINE_SCREENSHOT_DIR");
+                                   if (!folder.isEmpty())
+                                       dialog.grab().save(folder + '/' + c.picture);
                                    modal::Press("OK")(dialog);
                                }});
         const modal::Script script(std::move(dialogs));
@@ -221,7 +273,7 @@ TEST_F(GenerateTest, RefusalsAndFailuresOfferGenerateAgain)
 }
 
 // The menu command delivered although it is disabled (states 0 and 5) generates nothing but still
-// refreshes the connection status.
+// refreshes the connection status and the ink warning.
 TEST_F(GenerateTest, AClickInADisabledStateOnlyRefreshesTheStatus)
 {
     Start(EngineAttendance::Ready);
@@ -239,6 +291,7 @@ TEST_F(GenerateTest, AClickInADisabledStateOnlyRefreshesTheStatus)
         const std::vector<std::string> calls = TakeEngineCalls();
         EXPECT_FALSE(Called(calls, "RunGeneration"));
         EXPECT_TRUE(Called(calls, "GetConnectionStatus"));
+        EXPECT_EQ(Called(calls, "GetInkName"), withJob) << "the ink warning reads the document's inks";
     }
 }
 

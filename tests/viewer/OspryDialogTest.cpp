@@ -1,10 +1,20 @@
-// The viewer panel's layout mode on a host panel, without the plug-in object and the engine.
+// The viewer panel on a host panel, without the plug-in object and the engine: its layout mode,
+// and the Generate/Update section without the engine's generation suite.
 
 #include "tests/toolkit/HostPanelFixture.h"
 
+#include "plugin/ScopedHostSuite.h"
+#include "plugin/suites/AIDocumentSuite.h"
+#include "viewer/JobViewFrame.h"
+#include "viewer/JobViewSection.h"
 #include "viewer/OspryDialog.h"
+#include "viewer/UpdateGenButton.h"
+#include "viewer/UpdateGenSection.h"
 
 #include <QCoreApplication>
+
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +36,38 @@ TEST_F(OspryDialogTest, ModeChangesResizeAndEverythingElseKeepsTheSize)
         Panels().GetSize(panel->GetPanel(), &size);
         EXPECT_EQ(std::make_pair(panel->GetMode(), size.height), std::make_pair(expectedMode, expectedHeight))
             << "mode " << mode << (force ? " forced" : "");
+    }
+    panel.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Without the engine's generation suite the section never offers "Update", even over a shown
+// preview; its timer only notices that no document is open.
+TEST_F(OspryDialogTest, WithoutTheGenerationSuiteUpdateIsNeverOffered)
+{
+    const ScopedHostSuite<AIDocumentSuite> documents(host.BasicSuite());
+    std::string error;
+    const AIDocumentHandle label = host.Documents().Open(SAMPLES_DIR "/label.json", error);
+    ASSERT_NE(label, nullptr) << error;
+    auto panel = std::make_unique<OspryDialog>(nullptr);
+    UpdateGenSection& section = *panel->GetUpdateGenSection();
+    panel->GetJobViewSection()->GetCanvas()->SetJobDocument(label);
+    const std::tuple<const char*, std::function<void()>, UpdateGenState, bool> steps[] = {
+        {"changed", [&] { section.SetState(UpdateGenState::DocumentChanged); }, UpdateGenState::CanGenerate, true},
+        {"timer, document open", [&] { section.OnDirtyTick(); }, UpdateGenState::CanGenerate, true},
+        {"timer, no document",
+         [&] {
+             host.Documents().Close(label);
+             section.OnDirtyTick();
+         },
+         UpdateGenState::NoDocument, false},
+    };
+    for (const auto& [what, act, state, offered] : steps) {
+        act();
+        EXPECT_EQ(std::make_tuple(static_cast<int>(section.GetState()), section.GetButton()->text().toStdString(),
+                                  section.GetButton()->isEnabled()),
+                  std::make_tuple(static_cast<int>(state), std::string("Generate"), offered))
+            << what;
     }
     panel.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
