@@ -13,6 +13,8 @@
 #include "viewer/UpdateGenSection.h"
 #include "viewer/ZoomSection.h"
 
+#include <cmath>
+
 namespace {
 
 // Top-left of the panel's local rectangle (MoveTop | MoveLeft, placed as given).
@@ -182,9 +184,11 @@ void JobViewSection::SetHostViewZoom(double factor, bool asPush)
 }
 
 // The host may notify from inside each call, and each notification's pull clears the flag: a
-// push sets it again before every change.
+// push sets it again before every change. A canvas with no area has no zoom to give.
 void JobViewSection::ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush)
 {
+    if (!std::isfinite(factor) || factor <= 0.0)
+        return;
     if (asPush)
         m_pushing = true;
     HostView::SetZoom(view, factor);
