@@ -22,16 +22,18 @@ using hostsim::DocumentView;
 constexpr double kMmPerPoint = 25.4 / 72;
 
 // A CMYK document whose only artwork is a rectangle of `width` × `height` mm, centred on a page
-// of 200 × 200 mm.
-std::string Document(double width, double height)
+// of 200 × 200 mm whose origin lies at (`origin`, `origin`) points.
+std::string Document(double width, double height, double origin)
 {
     const double side = 200 / kMmPerPoint;
     const double w = width / kMmPerPoint;
     const double h = height / kMmPerPoint;
-    const std::string bounds = std::to_string((side - w) / 2) + ", " + std::to_string((side + h) / 2) + ", " +
-                               std::to_string((side + w) / 2) + ", " + std::to_string((side - h) / 2);
+    const auto at = [origin](double value) { return std::to_string(value - origin); };
+    const std::string bounds = at((side - w) / 2) + ", " + at((side + h) / 2) + ", " + at((side + w) / 2) + ", " +
+                               at((side - h) / 2);
     return R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
-               "page": {"width": )" + std::to_string(side) + R"(, "height": )" + std::to_string(side) + R"(},
+               "page": {"width": )" + std::to_string(side) + R"(, "height": )" + std::to_string(side) +
+           R"(, "origin": [)" + std::to_string(origin) + ", " + std::to_string(origin) + R"(]},
                "artwork": [{"type": "rectangle", "bounds": [)" + bounds + R"(], "fill": {"Cyan": 100}}]})";
 }
 
@@ -46,10 +48,11 @@ protected:
     }
 
     // The job of a new document with that artwork, generated.
-    void Generate(double width = 50, double height = 150)
+    void Generate(double width = 50, double height = 150, double origin = 0)
     {
         std::string error;
-        ASSERT_NE(m_host.Documents().Open(m_folder.Write("art.json", Document(width, height)), error), nullptr) << error;
+        ASSERT_NE(m_host.Documents().Open(m_folder.Write("art.json", Document(width, height, origin)), error), nullptr)
+            << error;
         for (QWidget* widget : Window().findChildren<QWidget*>())
             if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->text() == "Generate")
                 button->click();
@@ -125,20 +128,22 @@ TEST_F(ZoomLinkTest, ButtonsStepThroughLevelsAndCustomPercentagesWithoutBouncing
 // with exactly one centre and one zoom change, never pulled back.
 TEST_F(ZoomLinkTest, FitsShowTheirRectangleAndPushTheViewToTheHost)
 {
-    const struct { const char* entry; double width, height; double shownWidth, shownHeight; } rows[] = {
-        {"Fit Graphics", 50, 150, 50, 154}, {"Fit Graphics", 150, 50, 154, 50}, {"Fit Graphics", 90, 99, 90, 99},
-        {"Fit ArtBoard", 50, 150, 200, 200},
+    const struct { const char* entry; double width, height, origin; double shownWidth, shownHeight; } rows[] = {
+        {"Fit Graphics", 50, 150, 0, 50, 154}, {"Fit Graphics", 150, 50, 0, 154, 50},
+        {"Fit Graphics", 90, 99, 36, 90, 99},  {"Fit ArtBoard", 50, 150, 0, 200, 200},
+        {"Fit ArtBoard", 50, 150, 36, 200, 200},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.entry) + " " + std::to_string(row.width) + " x " + std::to_string(row.height));
-        Generate(row.width, row.height);
+        SCOPED_TRACE(std::string(row.entry) + " " + std::to_string(row.width) + " x " + std::to_string(row.height) +
+                     ", origin " + std::to_string(row.origin));
+        Generate(row.width, row.height, row.origin);
         const int before = m_host.Documents().ViewChanges();
         Choose(row.entry);
         const double zoom = std::min(Canvas().width() / (row.shownWidth / kMmPerPoint),
                                      Canvas().height() / (row.shownHeight / kMmPerPoint));
         EXPECT_NEAR(View().Zoom(), zoom, zoom * 1e-7);
-        EXPECT_NEAR(View().Center().h, 100 / kMmPerPoint, 1e-6);
-        EXPECT_NEAR(View().Center().v, 100 / kMmPerPoint, 1e-6);
+        EXPECT_NEAR(View().Center().h, 100 / kMmPerPoint - row.origin, 1e-5);
+        EXPECT_NEAR(View().Center().v, 100 / kMmPerPoint - row.origin, 1e-5);
         EXPECT_EQ(m_host.Documents().ViewChanges() - before, 2);
         EXPECT_EQ(Shown(), ZoomMenuModel::FormatPercent(zoom * 100));
     }
