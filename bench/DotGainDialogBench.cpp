@@ -1,12 +1,14 @@
-// Opening and closing the dot gain list dialog with 2,000 settings in the folder, against an
-// empty folder in the same run: the difference is the list fill (one folder enumeration, no
-// file read) and the list box holding the rows.
+// Opening and closing the dot gain list dialog, and filling the panel's dot gain list, with
+// 2,000 settings in the folder, against an empty folder in the same run. The dialog's fill is one
+// folder enumeration and no file read; the panel's is one enumeration and one load per file.
 
 #include "settings/PressStore.h"
 #include "settings/ui/DotGainDialog.h"
+#include "settings/ui/DotGainList.h"
 #include "support/platform/SharedFolders.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestEnvironment.h"
+#include "toolkit/RVADM_ModalDialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -45,7 +47,19 @@ void OpenAndClose(benchmark::State& state)
     }
 }
 
+// Without an engine the list sends no curve: what is measured is the listing and the loads.
+void FillPanelList(benchmark::State& state)
+{
+    UseFolderWith(static_cast<int>(state.range(0)));
+    qRVADM::RVADM_ModalDialog dialog;
+    DotGainList list(&dialog, {});
+    for (auto _ : state)
+        list.Fill(std::string());
+    state.counters["rows"] = list.count();
+}
+
 BENCHMARK(OpenAndClose)->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillPanelList)->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

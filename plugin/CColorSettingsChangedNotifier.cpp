@@ -3,8 +3,6 @@
 #include "plugin/EngineSuites.h"
 #include "plugin/OspryPlugin.h"
 #include "plugin/suites/HLKilnODLSuite.h"
-#include "viewer/JobViewSection.h"
-#include "viewer/OspryDialog.h"
 
 CColorSettingsChangedNotifier::CColorSettingsChangedNotifier(TKW_AIPlugin* plugin)
     : TKW_AINotifier(plugin, "KVViewerColorPrefsNotif", "AI Command Notifier: After Color Matching Preferences")
@@ -13,10 +11,8 @@ CColorSettingsChangedNotifier::CColorSettingsChangedNotifier(TKW_AIPlugin* plugi
 
 ASErr CColorSettingsChangedNotifier::Notify(AINotifierMessage*)
 {
-    const OspryPlugin* viewer = OspryPlugin::Current();
-    const OspryDialog* panel = viewer != nullptr ? viewer->GetPanel() : nullptr;
-    if (JobViewSection* preview = panel != nullptr ? panel->GetJobViewSection() : nullptr)
-        preview->ApplyColorSettings();
+    if (OspryPlugin* viewer = OspryPlugin::Current())
+        viewer->ApplyColorSettings();
     if (const HLKilnODLSuite* generation = EngineSuitePointers().kilnODL)
         generation->ColorSettingsChanged();
     return kNoErr;

@@ -1,10 +1,6 @@
 #include "plugin/CGenerateMenu.h"
 
 #include "plugin/OspryPlugin.h"
-#include "toolkit/RVADM_Types.h"
-#include "viewer/OspryDialog.h"
-#include "viewer/UpdateGenButton.h"
-#include "viewer/UpdateGenSection.h"
 
 CGenerateMenu::CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
     : TKW_AIMenu(parent, "Generate", false), m_plugin(plugin)
@@ -13,11 +9,6 @@ CGenerateMenu::CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
 
 ASErr CGenerateMenu::Go(AIMenuMessage*)
 {
-    OspryDialog* panel = m_plugin->GetPanel();
-    if (panel == nullptr)
-        return kNoErr;
-    panel->ShowPanel(true);
-    if (const UpdateGenSection* section = panel->GetUpdateGenSection(); section != nullptr && section->GetButton())
-        section->GetButton()->Notify(qRVADM::kNotifyUserChanged);
+    m_plugin->ClickGenerate();
     return kNoErr;
 }

@@ -29,8 +29,14 @@
 #include "settings/PressStore.h"
 #include "support/Localization.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
+#include "settings/ui/HuelineSection.h"
+#include "settings/ui/InkWarningSection.h"
 #include "toolkit/RVADM_Host.h"
+#include "toolkit/RVADM_Types.h"
+#include "viewer/JobViewSection.h"
 #include "viewer/OspryDialog.h"
+#include "viewer/UpdateGenButton.h"
+#include "viewer/UpdateGenSection.h"
 
 #include <RVADMQtManager.h>
 
@@ -268,6 +274,40 @@ void OspryPlugin::RecordPanelVisible(bool visible)
 {
     if (const AIPreferenceSuite* preferences = HostSuite<AIPreferenceSuite>())
         preferences->PutBooleanPreference(kPanelPreferencePrefix, kPanelVisibleKey, visible ? 1 : 0);
+}
+
+void OspryPlugin::ShowPanel(bool show)
+{
+    if (m_panel != nullptr)
+        m_panel->ShowPanel(show);
+}
+
+bool OspryPlugin::IsPanelShown() const
+{
+    return m_panel != nullptr && m_panel->IsPanelShown();
+}
+
+void OspryPlugin::ClickGenerate()
+{
+    if (m_panel == nullptr)
+        return;
+    m_panel->ShowPanel(true);
+    if (const UpdateGenSection* section = m_panel->GetUpdateGenSection(); section != nullptr && section->GetButton())
+        section->GetButton()->Notify(qRVADM::kNotifyUserChanged);
+}
+
+void OspryPlugin::RefreshConnectionStatus()
+{
+    if (m_panel == nullptr || !m_panel->AreItemsCreated())
+        return;
+    m_panel->GetStatusSection()->Refresh();
+    m_panel->GetInkWarningSection()->Refresh();
+}
+
+void OspryPlugin::ApplyColorSettings()
+{
+    if (JobViewSection* preview = m_panel != nullptr ? m_panel->GetJobViewSection() : nullptr)
+        preview->ApplyColorSettings();
 }
 
 void OspryPlugin::InitializeEngine(void* plugin)

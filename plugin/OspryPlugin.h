@@ -42,6 +42,16 @@ public:
     void SetPanel(OspryDialog* panel) { m_panel = panel; }
     // The panel was shown or hidden; the next start shows it again when it was visible.
     void RecordPanelVisible(bool visible);
+    // Shows or hides the panel; nothing while it does not exist.
+    void ShowPanel(bool show);
+    bool IsPanelShown() const;
+    // Brings up the panel and acts as a click on its Generate/Update button.
+    void ClickGenerate();
+    // The engine's connection changed: the panel refreshes its connection status, then its ink
+    // warning; nothing before the panel's items exist.
+    void RefreshConnectionStatus();
+    // The host's colour matching preferences changed: the panel's preview applies them.
+    void ApplyColorSettings();
     // The start-up press settings, made on first use with the defaults under the default name.
     PressSettings& GetPressSettings();
     // The "Generate" item shows the translation of `text`; nothing when the item is gone.

@@ -4,7 +4,8 @@
 
 // A registry of one kind of host object, owned by the plug-in. It answers the messages of its own
 // caller ("AI Menu", "AI Notifier", ...) by finding the addressed object; every other message
-// and every unmatched one gives 0.
+// and every unmatched one gives 0. Not derived, it is the registry of a kind of object the
+// plug-in never registers and matches nothing.
 class TKW_AIHandler
 {
 public:

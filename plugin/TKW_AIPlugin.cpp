@@ -4,7 +4,6 @@
 #include "plugin/AIFilePath.h"
 #include "plugin/HostSuites.h"
 #include "plugin/ScopedHostSuite.h"
-#include "plugin/TKW_AIInertHandlers.h"
 #include "plugin/TKW_AIMenuHandler.h"
 #include "plugin/TKW_AINotifierHandler.h"
 #include "plugin/TKW_AIOwnedPanel.h"
@@ -100,11 +99,11 @@ bool TKW_AIPlugin::ObtainAccessReference(const SPBasicSuite* basic)
 void TKW_AIPlugin::CreateHandlers()
 {
     m_handlers = {
-        std::make_unique<TKW_AIAnnotationHandler>(), std::make_unique<TKW_AIFileFormatHandler>(),
-        std::make_unique<TKW_AIFilterHandler>(),     std::make_unique<TKW_AIMenuHandler>(),
-        std::make_unique<TKW_AINotifierHandler>(),   std::make_unique<TKW_AIPluginGroupHandler>(),
-        std::make_unique<TKW_AITimerHandler>(),      std::make_unique<TKW_AIToolBoxHandler>(),
-        std::make_unique<TKW_AIToolHandler>(),
+        std::make_unique<TKW_AIHandler>(kCallerAIAnnotation),  std::make_unique<TKW_AIHandler>(kCallerAIFileFormat),
+        std::make_unique<TKW_AIHandler>(kCallerAIFilter),      std::make_unique<TKW_AIMenuHandler>(),
+        std::make_unique<TKW_AINotifierHandler>(),             std::make_unique<TKW_AIHandler>(kCallerAIPluginGroup),
+        std::make_unique<TKW_AITimerHandler>(),                std::make_unique<TKW_AIHandler>(kCallerAIToolbox),
+        std::make_unique<TKW_AIHandler>(kCallerAITool),
     };
 }
 

@@ -20,9 +20,7 @@ void RVADM_CriticalMessageDialog::SetIconId(std::int32_t id)
 RVADM_CriticalMessageDialog::RVADM_CriticalMessageDialog(const char* heading, bool localizeHeading,
                                                          const char* message, bool localizeMessage,
                                                          const char* button0, const char* button1, bool noDefault)
-    : RVADM_MessageDialog(GetIconId(),
-                          TwoButtonTexts(heading, localizeHeading, message, localizeMessage, button0, button1),
-                          DefaultIndexFor(noDefault), CancelIndexFor(button1))
+    : RVADM_MessageDialog(GetIconId(), heading, localizeHeading, message, localizeMessage, button0, button1, noDefault)
 {
 }
 
@@ -31,10 +29,8 @@ RVADM_CriticalMessageDialog::RVADM_CriticalMessageDialog(const char* heading, bo
                                                          const char* button0, const char* button1,
                                                          const char* button2, int defaultIndex, int cancelIndex,
                                                          const char* const* tips)
-    : RVADM_MessageDialog(GetIconId(),
-                          ThreeButtonTexts(heading, localizeHeading, message, localizeMessage, button0, button1,
-                                           button2, tips),
-                          defaultIndex, cancelIndex)
+    : RVADM_MessageDialog(GetIconId(), heading, localizeHeading, message, localizeMessage, button0, button1, button2,
+                          defaultIndex, cancelIndex, tips)
 {
 }
 

@@ -62,9 +62,7 @@ void RVADM_MessageDialog::SetIconId(std::int32_t id)
 RVADM_MessageDialog::RVADM_MessageDialog(const char* heading, bool localizeHeading, const char* message,
                                          bool localizeMessage, const char* button0, const char* button1,
                                          bool noDefault)
-    : RVADM_MessageDialog(GetIconId(),
-                          TwoButtonTexts(heading, localizeHeading, message, localizeMessage, button0, button1),
-                          DefaultIndexFor(noDefault), CancelIndexFor(button1))
+    : RVADM_MessageDialog(GetIconId(), heading, localizeHeading, message, localizeMessage, button0, button1, noDefault)
 {
 }
 
@@ -72,7 +70,26 @@ RVADM_MessageDialog::RVADM_MessageDialog(const char* heading, bool localizeHeadi
                                          bool localizeMessage, const char* button0, const char* button1,
                                          const char* button2, int defaultIndex, int cancelIndex,
                                          const char* const* tips)
-    : RVADM_MessageDialog(GetIconId(),
+    : RVADM_MessageDialog(GetIconId(), heading, localizeHeading, message, localizeMessage, button0, button1, button2,
+                          defaultIndex, cancelIndex, tips)
+{
+}
+
+RVADM_MessageDialog::RVADM_MessageDialog(std::int32_t iconId, const char* heading, bool localizeHeading,
+                                         const char* message, bool localizeMessage, const char* button0,
+                                         const char* button1, bool noDefault)
+    : RVADM_MessageDialog(iconId,
+                          ThreeButtonTexts(heading, localizeHeading, message, localizeMessage, button0, button1,
+                                           nullptr, nullptr),
+                          noDefault ? 1 : 0, button1 != nullptr && *button1 != '\0' ? 1 : 0)
+{
+}
+
+RVADM_MessageDialog::RVADM_MessageDialog(std::int32_t iconId, const char* heading, bool localizeHeading,
+                                         const char* message, bool localizeMessage, const char* button0,
+                                         const char* button1, const char* button2, int defaultIndex,
+                                         int cancelIndex, const char* const* tips)
+    : RVADM_MessageDialog(iconId,
                           ThreeButtonTexts(heading, localizeHeading, message, localizeMessage, button0, button1,
                                            button2, tips),
                           defaultIndex, cancelIndex)
@@ -89,13 +106,6 @@ RVADM_MessageDialog::RVADM_MessageDialog(std::int32_t iconId, Texts texts, int d
     Run();
 }
 
-RVADM_MessageDialog::Texts RVADM_MessageDialog::TwoButtonTexts(const char* heading, bool localizeHeading,
-                                                               const char* message, bool localizeMessage,
-                                                               const char* button0, const char* button1)
-{
-    return ThreeButtonTexts(heading, localizeHeading, message, localizeMessage, button0, button1, nullptr, nullptr);
-}
-
 RVADM_MessageDialog::Texts RVADM_MessageDialog::ThreeButtonTexts(const char* heading, bool localizeHeading,
                                                                  const char* message, bool localizeMessage,
                                                                  const char* button0, const char* button1,
@@ -106,16 +116,6 @@ RVADM_MessageDialog::Texts RVADM_MessageDialog::ThreeButtonTexts(const char* hea
     if (tips != nullptr)
         texts.tips = {TextOf(tips[0]), TextOf(tips[1]), TextOf(tips[2])};
     return texts;
-}
-
-int RVADM_MessageDialog::CancelIndexFor(const char* button1)
-{
-    return button1 != nullptr && *button1 != '\0' ? 1 : 0;
-}
-
-int RVADM_MessageDialog::DefaultIndexFor(bool noDefault)
-{
-    return noDefault ? 1 : 0;
 }
 
 void RVADM_MessageDialog::Run()

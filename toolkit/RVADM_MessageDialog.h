@@ -54,22 +54,25 @@ protected:
         std::array<std::string, kButtonCount> tips;
     };
 
-    // For the critical variant: the same dialog with another icon, run at once.
-    RVADM_MessageDialog(std::int32_t iconId, Texts texts, int defaultIndex, int cancelIndex);
-
-    static Texts TwoButtonTexts(const char* heading, bool localizeHeading, const char* message,
-                                bool localizeMessage, const char* button0, const char* button1);
-    static Texts ThreeButtonTexts(const char* heading, bool localizeHeading, const char* message,
-                                  bool localizeMessage, const char* button0, const char* button1,
-                                  const char* button2, const char* const* tips);
-    static int CancelIndexFor(const char* button1);
-    static int DefaultIndexFor(bool noDefault);
+    // For the critical variant: the dialogs above with the icon `iconId`.
+    RVADM_MessageDialog(std::int32_t iconId, const char* heading, bool localizeHeading, const char* message,
+                        bool localizeMessage, const char* button0, const char* button1, bool noDefault);
+    RVADM_MessageDialog(std::int32_t iconId, const char* heading, bool localizeHeading, const char* message,
+                        bool localizeMessage, const char* button0, const char* button1, const char* button2,
+                        int defaultIndex, int cancelIndex, const char* const* tips);
 
     void CreateItems() override;
     void Layout() override;
     void OnNotify(RVADM_Item* item) override;
 
 private:
+    // Runs the dialog at once.
+    RVADM_MessageDialog(std::int32_t iconId, Texts texts, int defaultIndex, int cancelIndex);
+
+    static Texts ThreeButtonTexts(const char* heading, bool localizeHeading, const char* message,
+                                  bool localizeMessage, const char* button0, const char* button1,
+                                  const char* button2, const char* const* tips);
+
     void Run();
     void CreateButtons();
     void CreateTexts();

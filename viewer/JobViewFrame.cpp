@@ -5,8 +5,14 @@
 #include "plugin/suites/AIDocumentViewSuite.h"
 #include "plugin/suites/AIUserSuite.h"
 #include "toolkit/IADMDrawer.h"
+#include "toolkit/RVADM_Tracker.h"
 #include "viewer/HostDocument.h"
+#include "viewer/PanTool.h"
+#include "viewer/ZoomInTool.h"
+#include "viewer/ZoomOutTool.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <optional>
@@ -24,13 +30,29 @@ std::optional<double> HostViewScale()
     return user->GetDocumentViewScaleFactor(view);
 }
 
+// Control and Alt as last routed, one pair for every canvas of the process.
+ModifierKeys& ProcessModifierKeys()
+{
+    static ModifierKeys keys;
+    return keys;
+}
+
+constexpr std::int32_t kDragAction = 1;
+constexpr std::int32_t kMoveAction = -1;
+constexpr int kDrawingColour = 1;
+
 }  // namespace
 
 JobViewFrame::JobViewFrame(qRVADM::RVADM_ItemParent* parent)
     : RVADM_CustomItem(parent)
+    , m_tools{std::make_unique<ZoomInTool>(*this), std::make_unique<ZoomOutTool>(*this), std::make_unique<PanTool>(*this)}
+    , m_routing(ProcessModifierKeys())
 {
+    setProperty(kCursorIdProperty, -1);
     Enable(false);
 }
+
+JobViewFrame::~JobViewFrame() = default;
 
 void JobViewFrame::SetJobDocument(AIDocumentHandle document)
 {
@@ -99,11 +121,69 @@ void JobViewFrame::Draw(qRVADM::IADMDrawer& drawer)
         return;
     }
     const HLKilnSuite* kiln = EngineSuitePointers().kiln;
-    if (kiln == nullptr)
-        return;
-    const QPixmap& image = m_cache.Bring(*kiln, DeviceRect(), m_geometry.ViewRect());
-    if (!image.isNull())
-        drawer.GetPainter().drawPixmap(rect(), image);
+    if (kiln != nullptr && !m_overlay.IsOverlayOnlyPaint()) {
+        const QImage& image = m_cache.Bring(*kiln, DeviceRect(), m_geometry.ViewRect());
+        if (!image.isNull())
+            drawer.GetPainter().drawImage(rect(), image);
+    }
+    m_overlay.Draw(drawer.GetPainter(), drawer.GetColor(kDrawingColour));
+}
+
+bool JobViewFrame::Track(qRVADM::RVADM_Tracker tracker)
+{
+    const ToolRoute route =
+        m_routing.Route(tracker.GetAction(), tracker.GetModifiers(), tracker.GetKey(), m_hostModifiers);
+    if (route.bySpace)
+        SelectTool(*route.bySpace, &tracker);
+    RunOperation(route.operation, tracker);
+    if (route.byButton)
+        SelectTool(*route.byButton, &tracker);
+    if (route.byModifiers)
+        SelectTool(*route.byModifiers, &tracker);
+    return true;
+}
+
+void JobViewFrame::SelectTool(CanvasTool tool, const qRVADM::RVADM_Tracker* tracker)
+{
+    m_currentTool = tool;
+    for (const std::unique_ptr<ToolBase>& other : m_tools)
+        if (other.get() != &Tool(tool))
+            other->Deactivate();
+    Tool(tool).Activate(tracker);
+}
+
+void JobViewFrame::SetHostModifiers(std::uint32_t bits)
+{
+    m_hostModifiers = bits;
+    const bool leftDown = (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
+    Track(qRVADM::RVADM_Tracker(leftDown ? kDragAction : kMoveAction, bits, 0,
+                                qRVADM::RVADM_Point::FromQPoint(mapFromGlobal(QCursor::pos()))));
+}
+
+ToolBase& JobViewFrame::Tool(CanvasTool tool) const
+{
+    return *m_tools[static_cast<std::size_t>(tool)];
+}
+
+void JobViewFrame::RunOperation(ToolOperation operation, const qRVADM::RVADM_Tracker& tracker)
+{
+    ToolBase& tool = Tool(m_currentTool);
+    switch (operation) {
+    case ToolOperation::MouseDown:
+        tool.MouseDown(tracker);
+        break;
+    case ToolOperation::MouseUp:
+        tool.MouseUp(tracker);
+        break;
+    case ToolOperation::MouseDrag:
+        tool.MouseDrag(tracker);
+        break;
+    case ToolOperation::MouseMove:
+        tool.MouseMove(tracker);
+        break;
+    case ToolOperation::None:
+        break;
+    }
 }
 
 bool JobViewFrame::InvalidateIf(bool viewChanged)

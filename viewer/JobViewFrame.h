@@ -4,6 +4,15 @@
 #include "toolkit/RVADM_CustomItem.h"
 #include "viewer/JobViewGeometry.h"
 #include "viewer/PreviewCache.h"
+#include "viewer/ToolRouting.h"
+#include "viewer/TrackingOverlay.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class CanvasViewListener;
+class ToolBase;
 
 // The preview canvas: an owner-drawn item that shows the engine's rendering of the job of one
 // host document. The visible rectangle, the zoom and the pixel <-> millimetre maps are its
@@ -16,11 +25,23 @@
 // document; otherwise the engine's pixels of the visible rectangle at the canvas's device size,
 // rendered once and kept until the rectangle or the size changes or Invalidate is called.
 //
-// Created disabled with the view (y 0..1, x 0..1) and no job document. Host UI thread.
+// Input: every tracker goes through the canvas's ToolRouting, which picks the current tool (zoom
+// in, the base tool; zoom out; pan) by the space bar, Control, Alt and the right button, and
+// hands the tracker to it. The modifier keys the host reports while it has the keyboard focus
+// (SetHostModifiers) count as held in the canvas. Tools draw their rubber band through the
+// canvas's TrackingOverlay and report view changes to the view listener.
+//
+// Created disabled with the view (y 0..1, x 0..1), no job document, no view listener and the
+// zoom-in tool current. Host UI thread.
 class JobViewFrame : public qRVADM::RVADM_CustomItem
 {
 public:
+    // The widget property holding the id of the tool cursor last set on the canvas (-1: none),
+    // which also tells the host's scripts which widget the canvas is.
+    static constexpr const char* kCursorIdProperty = "_hueline_cursorid";
+
     explicit JobViewFrame(qRVADM::RVADM_ItemParent* parent);
+    ~JobViewFrame() override;
 
     // The host document whose job the canvas shows; a document enables the canvas, null
     // disables it. Either way the held image is dropped.
@@ -48,6 +69,21 @@ public:
     // Drops the held image and schedules a repaint.
     void Invalidate() override;
     void Draw(qRVADM::IADMDrawer& drawer) override;
+    // Routes the tracker to the tools; always handled.
+    bool Track(qRVADM::RVADM_Tracker tracker) override;
+
+    // Makes `tool` current: the other tools are deactivated, then `tool` is activated with the
+    // tracker (null: none).
+    void SelectTool(CanvasTool tool, const qRVADM::RVADM_Tracker* tracker);
+    CanvasTool CurrentTool() const { return m_currentTool; }
+    // The host's modifier bits (Control 64, Alt 128, space 512) while the host has the keyboard
+    // focus: stored, then routed as a move (a drag while the left button is down) at the mouse.
+    void SetHostModifiers(std::uint32_t bits);
+
+    TrackingOverlay& Overlay() { return m_overlay; }
+    // Told of every view change a tool makes; null (the start) tells nobody. Not owned.
+    void SetViewListener(CanvasViewListener* listener) { m_viewListener = listener; }
+    CanvasViewListener* GetViewListener() const { return m_viewListener; }
 
 private:
     // Invalidate when the view changed; returns `viewChanged`.
@@ -57,8 +93,16 @@ private:
     bool ShowsJobDocument() const;
     // The canvas's local rectangle in device pixels: origin (0, 0), each side truncated.
     QRect DeviceRect() const;
+    ToolBase& Tool(CanvasTool tool) const;
+    void RunOperation(ToolOperation operation, const qRVADM::RVADM_Tracker& tracker);
 
     JobViewGeometry m_geometry;
     AIDocumentHandle m_jobDocument = nullptr;
     PreviewCache m_cache;
+    std::array<std::unique_ptr<ToolBase>, 3> m_tools;  // in CanvasTool order
+    CanvasTool m_currentTool = CanvasTool::ZoomIn;
+    ToolRouting m_routing;
+    std::uint32_t m_hostModifiers = 0;
+    TrackingOverlay m_overlay{*this};
+    CanvasViewListener* m_viewListener = nullptr;
 };

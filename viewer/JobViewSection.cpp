@@ -4,6 +4,7 @@
 #include "plugin/OspryPlugin.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "viewer/AIViewSyncTimer.h"
+#include "viewer/EventExtensionNotifier.h"
 #include "viewer/HostDocument.h"
 #include "viewer/HostView.h"
 #include "viewer/JobCoordinates.h"
@@ -33,6 +34,9 @@ JobViewSection::JobViewSection(OspryDialog& panel) : m_panel(panel) {}
 void JobViewSection::Create()
 {
     m_canvas = new JobViewFrame(&m_panel);
+    m_canvas->SetViewListener(this);
+    if (OspryPlugin* plugin = m_panel.GetPlugin())
+        plugin->AddNotifier(new EventExtensionNotifier(plugin));
     m_canvas->setMouseTracking(true);
     m_canvas->Enable(false);
     if (OspryPlugin* plugin = m_panel.GetPlugin()) {

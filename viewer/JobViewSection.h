@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "viewer/CanvasViewListener.h"
 
 #include <cstdint>
 
@@ -12,7 +13,7 @@ struct ArtworkRect;
 // The panel's preview area: owns the canvas and takes the engine's job into it or lets it go.
 // Job coordinates are millimetres from the top-left corner of the host document's page, y
 // downwards. The canvas belongs to the panel's item tree. Host UI thread only.
-class JobViewSection
+class JobViewSection : public CanvasViewListener
 {
 public:
     // Why a job is let go (`ReleaseJob`).
@@ -25,13 +26,14 @@ public:
 
     // `panel` outlives the section.
     explicit JobViewSection(OspryDialog& panel);
-    virtual ~JobViewSection() = default;
+    ~JobViewSection() override = default;
 
     JobViewSection(const JobViewSection&) = delete;
     JobViewSection& operator=(const JobViewSection&) = delete;
 
     // Creates the canvas on the panel (mouse tracking on, disabled, no job document) and registers
-    // the idle view-sync timer with the plug-in.
+    // the notifier that hands it the modifier keys pressed in the host and the idle view-sync
+    // timer.
     void Create();
     // The canvas spans the panel's width down to the bottom bar and keeps its zoom.
     void Layout();
@@ -58,8 +60,11 @@ public:
     // view finds no bounds it is retried on the next host tick. Bounds or a zoom the canvas
     // refuses (not finite, no extent) leave the canvas as it was.
     void PullHostView(AIDocumentViewHandle view);
-    // Canvas -> the host's first view: its centre and its zoom.
-    void PushViewToHost();
+    // Canvas -> the host's first view: its centre and its zoom. The canvas's tools call it after
+    // each change.
+    void PushViewToHost() override;
+    // The zoom section shows `factor` (the tools: the canvas's new zoom).
+    void ShowZoom(double factor) override;
     // Only the zoom of the host's first view, when linked; `asPush` marks it as a push.
     void SetHostViewZoom(double factor, bool asPush);
     // Shows the rectangle (artwork points, any order of edges) in the canvas, fitted to its
@@ -81,7 +86,6 @@ private:
     // The host's first view while the link is on; null otherwise.
     AIDocumentViewHandle LinkedView() const;
     void ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush);
-    void ShowZoom(double factor);
 
     JobViewFrame* m_canvas = nullptr;
     AIViewSyncTimer* m_viewSyncTimer = nullptr;  // the plug-in's timer registry owns it

@@ -3,6 +3,7 @@
 #include "plugin/OspryPlugin.h"
 #include "settings/ViewerPreferences.h"
 #include "settings/ui/DotGainDialog.h"
+#include "settings/ui/DotGainSection.h"
 #include "settings/ui/HuelineSection.h"
 #include "settings/ui/InkWarningSection.h"
 #include "toolkit/RVADM_Frame.h"
@@ -89,6 +90,8 @@ void OspryDialog::CreateItems()
     m_inkWarningSection->Create(expanded);
     m_statusSection = std::make_unique<HuelineSection>(*this);
     m_statusSection->Create(expanded);
+    m_dotGainSection = std::make_unique<DotGainSection>(*this, [this] { m_jobViewSection->InvalidateCanvas(); });
+    m_dotGainSection->Create(expanded);
     m_zoomSection = std::make_unique<ZoomSection>(*this);
     m_zoomSection->Create();
     m_linkSection = std::make_unique<LinkSection>(*this);
@@ -117,7 +120,8 @@ void OspryDialog::Layout()
     m_jobViewSection->Layout();
     m_inkWarningSection->Layout();
     m_statusSection->Layout(*m_inkWarningSection->GetFrame());
-    m_zoomSection->Layout(*m_statusSection->GetFrame());
+    m_dotGainSection->Layout(*m_statusSection->GetFrame());
+    m_zoomSection->Layout(*m_dotGainSection->GetFrame());
     m_linkSection->Layout(*m_zoomSection->GetFrame());
     m_updateGenSection->Layout();
     KeepGroupsApart();
@@ -167,8 +171,10 @@ void OspryDialog::OnPanelEvent(std::int32_t code)
 
 void OspryDialog::OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry)
 {
-    if (m_sideBar != nullptr && &entry == m_sideBar->GetEntry())
+    if (m_sideBar != nullptr && &entry == m_sideBar->GetEntry()) {
         DotGainDialog::Run();
-    else
+        m_dotGainSection->Reload();
+    } else {
         RVADM_NonModalDialog::OnFlyoutMenu(entry);
+    }
 }

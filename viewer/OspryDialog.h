@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+class DotGainSection;
 class HuelineSection;
 class InkWarningSection;
 class JobViewSection;
@@ -22,8 +23,8 @@ class RVADM_MenuEntry;
 }  // namespace qRVADM
 
 // The viewer's one panel, "Hueline Viewer": the preview canvas above, the bottom bar below (ink
-// warning, connection status, zoom, view link; the Generate/Update button at the right) and the
-// flyout-menu entry for the dot gain settings.
+// warning, connection status, dot gain curve, zoom, view link; the Generate/Update button at the
+// right) and the flyout-menu entry for the dot gain settings.
 // Created by the plug-in once the host has started, owned through its owned-panels list and
 // deleted at application shut-down. The panel owns its sections; sections reach each other only
 // through its accessors. Host UI thread only.
@@ -60,6 +61,7 @@ public:
     // Sections; null before `CreateItems`.
     JobViewSection* GetJobViewSection() const { return m_jobViewSection.get(); }
     UpdateGenSection* GetUpdateGenSection() const { return m_updateGenSection.get(); }
+    DotGainSection* GetDotGainSection() const { return m_dotGainSection.get(); }
     HuelineSection* GetStatusSection() const { return m_statusSection.get(); }
     InkWarningSection* GetInkWarningSection() const { return m_inkWarningSection.get(); }
     LinkSection* GetLinkSection() const { return m_linkSection.get(); }
@@ -75,7 +77,8 @@ public:
     // Shown and hidden also tell the plug-in, which records the visibility for the next start;
     // shown re-evaluates the current document at once.
     void OnPanelEvent(std::int32_t code) override;
-    // "Dot Gain Settings..." opens the dot gain settings dialog; other entries run as usual.
+    // "Dot Gain Settings..." opens the dot gain settings dialog, then the dot gain list is reloaded
+    // keeping its choice; other entries run as usual.
     void OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry) override;
 
 private:
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<JobViewSection> m_jobViewSection;
     std::unique_ptr<UpdateGenSection> m_updateGenSection;
     qRVADM::RVADM_Frame* m_separator = nullptr;  // the panel's item tree owns the items
+    std::unique_ptr<DotGainSection> m_dotGainSection;
     std::unique_ptr<InkWarningSection> m_inkWarningSection;
     std::unique_ptr<HuelineSection> m_statusSection;
     std::unique_ptr<LinkSection> m_linkSection;

@@ -3,6 +3,7 @@
 #include "settings/PressSettings.h"
 #include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainMessages.h"
+#include "settings/ui/DotGainPoints.h"
 #include "toolkit/RVADM_Frame.h"
 #include "toolkit/RVADM_Label.h"
 #include "toolkit/RVADM_NumericEdit.h"
@@ -15,20 +16,6 @@
 using namespace qRVADM;
 
 namespace {
-
-struct RowText
-{
-    const char* label;
-    double PressDotGain::*value;
-};
-
-constexpr RowText kRowTexts[DotGainSettingsDialog::kRowCount] = {
-    {"Minimum dot", &PressDotGain::Minimum},
-    {"25 % prints as", &PressDotGain::At25},
-    {"50 % prints as", &PressDotGain::At50},
-    {"75 % prints as", &PressDotGain::At75},
-    {"Maximum dot", &PressDotGain::Maximum},
-};
 
 constexpr double kFieldMinimum = 0.0;
 constexpr double kFieldMaximum = 100.0;
@@ -77,7 +64,7 @@ void DotGainSettingsDialog::CreateItems()
     m_separator->SetFrameStyle(QFrame::HLine, QFrame::Sunken);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         Row& row = m_rows[i];
-        row.label = new RVADM_Label(this, kRowTexts[i].label, true);
+        row.label = new RVADM_Label(this, DotGainPoints::kPoints[i].label, true);
         row.label->SetJustify(Qt::AlignRight | Qt::AlignVCenter);
         row.field = new RVADM_NumericEdit(this, kFieldMinimum, kFieldMaximum, kFieldResolution, false, kFieldPrecision);
         row.percent = new RVADM_Label(this, "%", true);
@@ -89,7 +76,7 @@ void DotGainSettingsDialog::InitItems()
     m_nameField->SetText(m_name.c_str());
     const PressDotGain curve = m_record.GetDotGain();
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        m_rows[i].field->SetFloatValue(static_cast<float>(curve.*kRowTexts[i].value), UnitNone);
+        m_rows[i].field->SetFloatValue(static_cast<float>(curve.*DotGainPoints::kPoints[i].value), UnitNone);
     if (m_nameEdit != nullptr) {
         m_nameEdit->SelectAll();
         m_nameEdit->SetFocus(true);
@@ -127,7 +114,7 @@ PressDotGain DotGainSettingsDialog::TypedCurve() const
 {
     PressDotGain curve;
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        curve.*kRowTexts[i].value = m_rows[i].field->GetFloatValue(UnitNone);
+        curve.*DotGainPoints::kPoints[i].value = m_rows[i].field->GetFloatValue(UnitNone);
     return curve;
 }
 

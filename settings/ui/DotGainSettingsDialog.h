@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/ui/DotGainPoints.h"
 #include "settings/ui/DotGainValidation.h"
 #include "toolkit/RVADM_ModalDialog.h"
 
@@ -24,8 +25,6 @@ class DotGainSettingsDialog : public qRVADM::RVADM_ModalDialog
     Q_OBJECT
 
 public:
-    static constexpr int kRowCount = 5;
-
     // Edits the curve of `record`, which must outlive the dialog; `name` is shown in the name
     // field. Only a run that ends with "Save" changes the record, and only its curve: the name
     // typed is kept apart (GetName), so that the record holds a name only once it is stored.
@@ -64,5 +63,5 @@ private:
     qRVADM::RVADM_TextEdit* m_nameEdit = nullptr;
     qRVADM::RVADM_Item* m_nameField = nullptr;
     qRVADM::RVADM_Frame* m_separator = nullptr;
-    std::array<Row, kRowCount> m_rows{};
+    std::array<Row, DotGainPoints::kCount> m_rows{};
 };

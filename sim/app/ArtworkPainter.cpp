@@ -1,6 +1,7 @@
 #include "sim/app/ArtworkPainter.h"
 
 #include "sim/app/PaintColour.h"
+#include "sim/host/ArtworkOutline.h"
 #include "sim/host/DocumentView.h"
 
 #include <QPainter>
@@ -13,34 +14,6 @@ namespace {
 // shape (no hinting, no rounding to whole pixels).
 constexpr int kOutlinePixelSize = 256;
 const QColor kPageShadow(0, 0, 0, 60);
-
-QPainterPath OutlineOf(const hostsim::ArtworkItem& item)
-{
-    QPainterPath path;
-    const AIRealRect& b = item.bounds;
-    switch (item.kind) {
-    case hostsim::ArtworkKind::Rectangle:
-        path.addRect(QRectF(QPointF(b.left, b.bottom), QPointF(b.right, b.top)));
-        break;
-    case hostsim::ArtworkKind::Ellipse:
-        path.addEllipse(QRectF(QPointF(b.left, b.bottom), QPointF(b.right, b.top)));
-        break;
-    case hostsim::ArtworkKind::Path:
-        for (std::size_t i = 0; i < item.points.size(); ++i) {
-            const QPointF corner(item.points[i].h, item.points[i].v);
-            if (i == 0)
-                path.moveTo(corner);
-            else
-                path.lineTo(corner);
-        }
-        if (item.closed)
-            path.closeSubpath();
-        break;
-    case hostsim::ArtworkKind::Text:
-        break;
-    }
-    return path;
-}
 
 }  // namespace
 
@@ -81,7 +54,8 @@ void ArtworkPainter::PaintItem(QPainter& painter, const hostsim::ArtworkItem& it
         PaintText(painter, item);
         return;
     }
-    const QPainterPath outline = OutlineOf(item);
+    const QPainterPath outline = hostsim::ArtworkOutline(static_cast<ASInt32>(item.kind), item.bounds, item.points.data(),
+                                                        item.points.size(), item.closed);
     if (!item.fill.empty())
         painter.fillPath(outline, PaintColour(m_content, item.fill));
     if (!item.stroke.empty()) {

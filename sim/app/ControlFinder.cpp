@@ -33,6 +33,11 @@ bool IsInput(const QWidget& widget)
            qobject_cast<const QPlainTextEdit*>(&widget) || qobject_cast<const QTextEdit*>(&widget);
 }
 
+bool IsDropDown(const QWidget& widget)
+{
+    return qobject_cast<const QComboBox*>(&widget) != nullptr;
+}
+
 // Line edits inside spin boxes and drop-downs belong to those; they are not controls of their own.
 bool IsPartOfControl(const QWidget& widget)
 {
@@ -110,17 +115,27 @@ QWidget* ControlFinder::Find(const QString& text) const
 
 QWidget* ControlFinder::FindInput(const QString& text) const
 {
+    return FindNear(text, IsInput);
+}
+
+QComboBox* ControlFinder::FindDropDown(const QString& text) const
+{
+    return qobject_cast<QComboBox*>(FindNear(text, IsDropDown));
+}
+
+QWidget* ControlFinder::FindNear(const QString& text, bool (*is)(const QWidget&)) const
+{
     const std::vector<QWidget*> widgets = Visible();
     for (QWidget* widget : widgets)
-        if (IsInput(*widget) && TextOf(*widget) == text)
+        if (is(*widget) && TextOf(*widget) == text)
             return widget;
     for (QWidget* label : widgets) {
-        if (IsInput(*label) || TextOf(*label) != text)
+        if (is(*label) || (TextOf(*label) != text && PictureName(*label) != text))
             continue;
         QWidget* nearest = nullptr;
         double best = std::numeric_limits<double>::max();
         for (QWidget* input : widgets)
-            if (IsInput(*input) && input->window() == label->window())
+            if (is(*input) && input->window() == label->window())
                 if (const double distance = Distance(*label, *input); distance < best) {
                     best = distance;
                     nearest = input;
@@ -128,14 +143,6 @@ QWidget* ControlFinder::FindInput(const QString& text) const
         if (nearest)
             return nearest;
     }
-    return nullptr;
-}
-
-QComboBox* ControlFinder::FindDropDownWith(const QString& text, int& row) const
-{
-    for (QWidget* widget : Visible())
-        if (auto* combo = qobject_cast<QComboBox*>(widget); combo && (row = combo->findText(text)) >= 0)
-            return combo;
     return nullptr;
 }
 

@@ -92,6 +92,13 @@ void DialogAnswerer::Answer(QDialog& dialog)
         button->click();
     else
         QTest::keyClick(&dialog, Qt::Key_Escape);
+    // Still open, the dialog ran another one from its answer (a list's "New ..."): it takes the
+    // next answer.
+    if (dialog.isVisible())
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            if (dialog.isVisible())
+                Answer(dialog);
+        });
 }
 
 std::string DescribeDialog(const AnsweredDialog& dialog)

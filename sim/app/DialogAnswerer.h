@@ -21,7 +21,7 @@ struct AnsweredDialog
 
 // Answers the modal dialogs that open while nobody sits at the host (a script, --describe):
 // each gets the button arranged for it, in arrangement order, or else Escape, as soon as its
-// event loop runs. Installed on the application from construction to destruction; host UI thread.
+// event loop runs, and again while it stays open after an answer. Installed on the application from construction to destruction; host UI thread.
 class DialogAnswerer final : public QObject
 {
 public:

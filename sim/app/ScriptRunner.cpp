@@ -49,8 +49,8 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"edit", 3, 64, &ScriptRunner::Edit, "edit move|recolour|add ..."},
     {"menu", 2, 2, &ScriptRunner::Menu, "menu PATH"},
     {"click", 2, 4, &ScriptRunner::Click, "click TEXT [in PANEL]"},
-    {"choose", 2, 4, &ScriptRunner::Choose, "choose ENTRY [in PANEL]"},
     {"flyout", 3, 3, &ScriptRunner::Flyout, "flyout PANEL ENTRY"},
+    {"choose", 3, 5, &ScriptRunner::Choose, "choose LIST ENTRY [in PANEL]"},
     {"tip", 2, 4, &ScriptRunner::Tip, "tip TEXT [in PANEL]"},
     {"type", 3, 5, &ScriptRunner::Type, "type TEXT VALUE [in PANEL]"},
     {"zoom", 2, 2, &ScriptRunner::Zoom, "zoom PERCENT|in|out|fit"},
@@ -62,10 +62,12 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
     {"answer", 2, 2, &ScriptRunner::Answer, "answer BUTTON"},
     {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT]]"},
-    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|dialog ..."},
+    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
     {"echo", 1, 64, &ScriptRunner::Echo, "echo TEXT..."},
+    {"canvas", 4, 6, &ScriptRunner::Canvas, "canvas press|release|click X Y [left|right] | move X Y | drag X0 Y0 X1 Y1"},
+    {"key", 3, 4, &ScriptRunner::Key, "key press|release space|control|alt|shift [canvas]"},
 };
 
 namespace {
@@ -81,6 +83,7 @@ constexpr int kIdlePasses = 8;
 constexpr long long kMaximumTicks = 10'000'000;
 constexpr int kMaximumWindowSide = 8192;
 constexpr double kZoomStep = 2.0;
+constexpr int kDragSteps = 4;  // mouse moves between the press and the release of a drag
 
 // Numbers are read the same whatever the user's locale: "1.5", never "1,5".
 QLocale ScriptLocale()
@@ -278,16 +281,6 @@ void ScriptRunner::Click(const Words& words)
         QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
 }
 
-void ScriptRunner::Choose(const Words& words)
-{
-    int row = -1;
-    QComboBox* combo = ControlFinder(Roots(words, 2)).FindDropDownWith(QString::fromStdString(words[1]), row);
-    Require(combo != nullptr, "no drop-down with the entry " + Quoted(words[1]));
-    Require(combo->isEnabled(), "the drop-down with the entry " + Quoted(words[1]) + " is disabled");
-    combo->setCurrentIndex(row);
-    emit combo->activated(row);
-}
-
 void ScriptRunner::Flyout(const Words& words)
 {
     const PanelDock* dock = PanelDockNamed(words[1]);
@@ -298,6 +291,20 @@ void ScriptRunner::Flyout(const Words& words)
     const hostsim::FlyoutMenu::Item* item = menu ? FindFlyoutItem(*menu, wanted) : nullptr;
     Require(item != nullptr, "panel " + Quoted(words[1]) + " has no flyout entry " + Quoted(words[2]));
     Require(m_host.Panels().ChooseFlyoutItem(*panel, item->id), "flyout entry " + Quoted(words[2]) + " is disabled");
+}
+
+// As a person's choice: the entry becomes current and the list reports it activated.
+void ScriptRunner::Choose(const Words& words)
+{
+    QComboBox* list = ControlFinder(Roots(words, 3)).FindDropDown(QString::fromStdString(words[1]));
+    Require(list != nullptr, "no drop-down list for " + Quoted(words[1]));
+    Require(list->isEnabled(), "drop-down list " + Quoted(words[1]) + " is disabled");
+    const int row = list->findText(QString::fromStdString(words[2]), Qt::MatchExactly);
+    Require(row >= 0, "drop-down list " + Quoted(words[1]) + " has no entry " + Quoted(words[2]));
+    Require(list->model()->flags(list->model()->index(row, list->modelColumn())).testFlag(Qt::ItemIsEnabled),
+            "entry " + Quoted(words[2]) + " is disabled");
+    list->setCurrentIndex(row);
+    emit list->activated(row);
 }
 
 void ScriptRunner::Tip(const Words& words)
@@ -476,6 +483,9 @@ void ScriptRunner::Expect(const Words& words)
         Require(current != nullptr, "no document is open");
         Require(current->Revision() == Whole(words[2], "a revision", 0, UINT32_MAX),
                 "the revision is " + std::to_string(current->Revision()) + ", expected " + words[2]);
+    } else if (what == "cursor") {
+        const std::string shown = CanvasInput::CursorName(FoundCanvas()).toStdString();
+        Require(shown == words[2], "the canvas shows the " + Quoted(shown) + " cursor, expected " + Quoted(words[2]));
     } else if (what == "dialog") {
         const std::vector<AnsweredDialog>& dialogs = m_dialogs.Answered();
         const bool shown = std::any_of(dialogs.begin(), dialogs.end(), [&words](const AnsweredDialog& dialog) {
@@ -484,7 +494,7 @@ void ScriptRunner::Expect(const Words& words)
         Require(shown, "no dialog showed " + Quoted(words[2]));
     } else {
         throw ScriptError("unknown expectation " + Quoted(what) +
-                          " (control, field, state, tip, menu, document, zoom, revision or dialog)");
+                          " (control, field, state, tip, menu, document, zoom, revision, cursor or dialog)");
     }
 }
 
@@ -510,6 +520,58 @@ void ScriptRunner::Echo(const Words& words)
     for (std::size_t i = 1; i < words.size(); ++i)
         m_out << (i > 1 ? " " : "") << words[i];
     m_out << "\n";
+}
+
+void ScriptRunner::Canvas(const Words& words)
+{
+    QWidget& canvas = FoundCanvas();
+    Require(canvas.isEnabled(), "the canvas is disabled");
+    const std::string& what = words[1];
+    const auto point = [&words](std::size_t first) {
+        return QPoint(static_cast<int>(Whole(words[first], "x", -kMaximumWindowSide, kMaximumWindowSide)),
+                      static_cast<int>(Whole(words[first + 1], "y", -kMaximumWindowSide, kMaximumWindowSide)));
+    };
+    if (what == "drag") {
+        Require(words.size() == 6, "usage: canvas drag X0 Y0 X1 Y1");
+        const QPoint from = point(2);
+        const QPoint to = point(4);
+        m_input.Press(canvas, from, Qt::LeftButton);
+        for (int step = 1; step <= kDragSteps; ++step)
+            m_input.Move(canvas, from + (to - from) * step / kDragSteps);
+        m_input.Release(canvas, to, Qt::LeftButton);
+        return;
+    }
+    if (what == "move") {
+        Require(words.size() == 4, "usage: canvas move X Y");
+        m_input.Move(canvas, point(2));
+        return;
+    }
+    Require((what == "press" || what == "release" || what == "click") && words.size() <= 5 &&
+                (words.size() == 4 || words[4] == "left" || words[4] == "right"),
+            "usage: canvas press|release|click X Y [left|right]");
+    const Qt::MouseButton button = words.size() == 5 && words[4] == "right" ? Qt::RightButton : Qt::LeftButton;
+    if (what != "release")
+        m_input.Press(canvas, point(2), button);
+    if (what != "press")
+        m_input.Release(canvas, point(2), button);
+}
+
+void ScriptRunner::Key(const Words& words)
+{
+    Require((words[1] == "press" || words[1] == "release") && (words.size() == 3 || words[3] == "canvas"),
+            "usage: key press|release space|control|alt|shift [canvas]");
+    const std::optional<Qt::Key> key = CanvasInput::KeyNamed(QString::fromStdString(words[2]));
+    Require(key.has_value(), "unknown key " + Quoted(words[2]) + " (space, control, alt or shift)");
+    QWidget* target = words.size() == 4 ? &FoundCanvas() : static_cast<QWidget*>(m_window.CurrentView());
+    Require(target != nullptr, "no document is open");
+    m_input.Key(*target, *key, words[1] == "press");
+}
+
+QWidget& ScriptRunner::FoundCanvas() const
+{
+    QWidget* canvas = CanvasInput::FindCanvas(Roots({}, 0));
+    Require(canvas != nullptr, "no panel shows a canvas");
+    return *canvas;
 }
 
 std::vector<QWidget*> ScriptRunner::Roots(const Words& words, std::size_t first) const

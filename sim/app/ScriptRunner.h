@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/app/CanvasInput.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -44,8 +46,8 @@ private:
     void Edit(const Words& words);
     void Menu(const Words& words);
     void Click(const Words& words);
-    void Choose(const Words& words);
     void Flyout(const Words& words);
+    void Choose(const Words& words);
     void Tip(const Words& words);
     void Type(const Words& words);
     void Zoom(const Words& words);
@@ -61,6 +63,11 @@ private:
     void Calls(const Words& words);
     void Describe(const Words& words);
     void Echo(const Words& words);
+    void Canvas(const Words& words);
+    void Key(const Words& words);
+
+    // The first visible panel canvas; a script error when there is none.
+    QWidget& FoundCanvas() const;
 
     // Panel containers to search: the one named by a trailing `in PANEL`, else every visible one.
     std::vector<QWidget*> Roots(const Words& words, std::size_t first) const;
@@ -76,6 +83,7 @@ private:
     std::string m_screenshotFolder;
     std::string m_scriptFolder;
     std::ostream& m_out;
+    CanvasInput m_input;
 };
 
 }  // namespace hostapp

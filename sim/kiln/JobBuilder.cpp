@@ -1,5 +1,6 @@
 #include "sim/kiln/JobBuilder.h"
 
+#include "sim/host/ArtworkOutline.h"
 #include "sim/host/HostSimDocumentAccessSuite.h"
 
 #include <QFont>
@@ -54,36 +55,6 @@ std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item)
         }
     }
     return glyphs;
-}
-
-// The outline of a rectangle, ellipse or path in artwork points.
-QPainterPath Outline(const HostSimArtwork& item)
-{
-    QPainterPath outline;
-    const QRectF box(item.bounds.left, item.bounds.bottom, item.bounds.right - item.bounds.left,
-                     item.bounds.top - item.bounds.bottom);
-    switch (item.kind) {
-    case kHostSimRectangle:
-        outline.addRect(box);
-        break;
-    case kHostSimEllipse:
-        outline.addEllipse(box);
-        break;
-    case kHostSimPath:
-        for (ASInt32 i = 0; i < item.pointCount; ++i) {
-            const QPointF corner(item.points[i].h, item.points[i].v);
-            if (i == 0)
-                outline.moveTo(corner);
-            else
-                outline.lineTo(corner);
-        }
-        if (item.closed)
-            outline.closeSubpath();
-        break;
-    default:
-        break;
-    }
-    return outline;
 }
 
 QPainterPath Stroked(const QPainterPath& outline, double width)
@@ -182,7 +153,8 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
                 job->marks.push_back(MakeMark(toJob.map(glyph), fill, true));
             continue;
         }
-        const QPainterPath outline = Outline(item);
+        const QPainterPath outline = hostsim::ArtworkOutline(item.kind, item.bounds, item.points,
+                                                            static_cast<std::size_t>(item.pointCount), item.closed != 0);
         if (!fill.empty())
             job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true));
         if (!stroke.empty() && item.strokeWidth > 0.0)

@@ -40,13 +40,13 @@ std::vector<std::string> Section(const std::string& out, const std::string& head
 class HostScriptTest : public testing::Test
 {
 protected:
-    // Runs the host on the build's plug-ins with `arguments`, in the test's folder; `environment`
-    // goes before the program.
+    // Runs the host on the build's plug-ins with `arguments`, in the test's folder, which is also
+    // the shared documents folder; `environment` goes before the program.
     HostRun Run(const std::string& arguments, const std::string& environment = "env") const
     {
         // Qt's offscreen platform keeps its screen for the life of the process.
-        const std::string command = "cd '" + m_folder.Utf8() + "' && " + environment +
-                                    " LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS ":print_suppressions=0"
+        const std::string command = "cd '" + m_folder.Utf8() + "' && " + environment + " HUELINE_SHARED_DOCUMENTS='" +
+                                    m_folder.Utf8() + "' LSAN_OPTIONS=suppressions=" LSAN_SUPPRESSIONS ":print_suppressions=0"
                                     " ASAN_OPTIONS=fast_unwind_on_malloc=0 " HOST_APP " --plugins '" PLUGIN_DIR "' " +
                                     arguments + " >run.out 2>run.err";
         const int result = std::system(command.c_str());
@@ -78,16 +78,21 @@ TEST_F(HostScriptTest, PlaysTheDemoWithoutADisplay)
         << run.out;
     std::vector<std::string> pushed;
     for (const std::string& call : Section(run.out, "Engine calls:"))
-        if (call.compare(0, 3, "Get") != 0 && pushed.size() < 13)
+        if (call.compare(0, 3, "Get") != 0 && pushed.size() < 14)
             pushed.push_back(call.substr(0, call.find('(')));
-    EXPECT_EQ(pushed, (std::vector<std::string>{"SetTrapLayerVisible", "IsEngineReady", "SetImageQuality", "SetMergeSimilarInks",
+    EXPECT_EQ(pushed, (std::vector<std::string>{"SetDotGainCurve", "SetTrapLayerVisible", "IsEngineReady", "SetImageQuality", "SetMergeSimilarInks",
                                                 "SetShowTechnicalInks", "SetTACLimit", "SetFirstDot",
                                                 "SetFirstDotDarkening", "SetDarkeningRange", "SetDeviationDistance",
                                                 "SetMoireChecks", "SetShowRoundedDensities", "SetAntialiasingMode"}));
-    // The panel's flyout opened the dot gain settings and Generate refused the RGB poster; a ready
-    // engine brings no message.
-    EXPECT_EQ(Section(run.out, "Dialogs:"),
-              (std::vector<std::string>{"\"Dot Gain Settings\": [Close] [New ...] [Copy ...] [Edit ...] [Remove] answered Close",
+    // The panel's flyout opened the dot gain settings, once to look and once to make "Untitled",
+    // and Generate refused the RGB poster; a ready engine brings no message.
+    const std::string list = "\"Dot Gain Settings\": [Close] [New ...] [Copy ...] [Edit ...] [Remove] answered ";
+    const std::vector<std::string> dialogs = Section(run.out, "Dialogs:");
+    ASSERT_EQ(dialogs.size(), 5u) << run.out;
+    EXPECT_EQ(dialogs[2].substr(0, dialogs[2].find(':')), "\"New Dot Gain Settings\"");
+    EXPECT_EQ(m_folder.Read("Hueline/dot_gain_curves/Untitled.press").substr(0, 11), "Version: 3\n");
+    EXPECT_EQ((std::vector<std::string>{dialogs[0], dialogs[1], dialogs[3], dialogs[4]}),
+              (std::vector<std::string>{list + "Close", list + "New ...", list + "Close",
                                         "untitled: \"RGB documents not supported\" \"RGB documents cannot be viewed in "
                                         "Viewer.\" [OK] answered OK"}))
         << run.out;

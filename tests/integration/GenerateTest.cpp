@@ -2,6 +2,7 @@
 // command through the job life cycle, refusals and failures, and the canvas showing the engine's
 // pixels.
 
+#include "EngineRendering.h"
 #include "ViewerHost.h"
 
 #include "tests/settings/ui/ModalScript.h"
@@ -26,11 +27,6 @@ using hostsim::EngineAttendance;
 std::string Sample(const char* name)
 {
     return (std::filesystem::path(HUELINE_SAMPLES_DIR) / name).string();
-}
-
-bool Called(const std::vector<std::string>& calls, const std::string& entry)
-{
-    return std::any_of(calls.begin(), calls.end(), [&](const std::string& call) { return call.rfind(entry, 0) == 0; });
 }
 
 // The entries of a generation, in the order the engine got them.
@@ -182,16 +178,7 @@ TEST_F(GenerateTest, AfterGenerateTheCanvasShowsTheEnginesPixels)
     std::vector<std::string> renders;
     const QImage shown = PaintCanvas(renders);
     ASSERT_EQ(renders.size(), 1u);
-    int top = 0, bottom = 0, left = 0, right = 0;
-    double area[4] = {};
-    ASSERT_EQ(std::sscanf(renders[0].c_str(), "RenderPreview(%d, %d, %d, %d, %lf, %lf, %lf, %lf)", &top, &bottom, &left,
-                          &right, &area[0], &area[1], &area[2], &area[3]),
-              8);
-    ASSERT_EQ(QSize(right - left, bottom - top), shown.size());
-    QImage engine(shown.size(), QImage::Format_RGB32);
-    ASSERT_EQ(AcquireHostSuite<HLKilnSuite>(m_host)->RenderPreview(
-                  top, bottom, left, right, area, reinterpret_cast<ASUInt32*>(engine.bits())),
-              kNoErr);
+    const QImage engine = RenderedAgain(m_host, renders);
     EXPECT_EQ(shown, engine);
     EXPECT_NE(shown.pixel(shown.width() / 2, shown.height() / 2), engine.pixel(0, 0)) << "the label shows";
 }

@@ -29,10 +29,12 @@ constexpr const char* kGroupOnlyMenuTree =
     "Tool Palettes\n"
     "  Hueline [Hueline_HL]\n";
 
-// The panel, made when the engine is attached, shows the connection status and reads its mode.
+// The panel, made when the engine is attached, shows the connection status, sends the "Automatic"
+// dot gain curve once and reads its mode.
 std::vector<std::string> AfterPanelCreation(std::vector<std::string> calls)
 {
     const std::string panelCalls[] = {"GetConnectionStatus(256, 256, 1)",
+                                      "SetDotGainCurve(0, 0, 0, 0, 0)",
                                       "GetBooleanPreference(\"Hueline/Viewer\", \"ShowSepsOnly\")",
                                       "GetBooleanPreference(\"Hueline/Viewer\", \"HideTrapLayer\")",
                                       "SetTrapLayerVisible(1)"};

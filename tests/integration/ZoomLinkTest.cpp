@@ -59,7 +59,13 @@ protected:
     }
 
     QWidget& Window() { return hostsim::PanelCenter::WindowOf(*m_host.Panels().FindByName("Hueline Viewer")); }
-    QComboBox& Menu() { return *Window().findChild<QComboBox*>(); }
+    QComboBox& Menu()
+    {
+        for (QComboBox* list : Window().findChildren<QComboBox*>())
+            if (list->findText("Fit ArtBoard") >= 0)
+                return *list;
+        throw std::runtime_error("the panel has no zoom menu");
+    }
     std::string Shown() { return (Menu().currentIndex() < 0 ? Menu().placeholderText() : Menu().currentText()).toStdString(); }
     QWidget& Canvas() { return *Window().childAt(240, 100); }
 

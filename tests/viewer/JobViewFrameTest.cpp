@@ -13,8 +13,13 @@
 #include "plugin/suites/HLKilnSuite.h"
 #include "sim/host/DocumentView.h"
 #include "tests/support/EngineJob.h"
+#include "toolkit/RVADM_Tracker.h"
+#include "viewer/CanvasViewListener.h"
+#include "viewer/ToolBase.h"
 
 #include <QGuiApplication>
+#include <QScreen>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -37,6 +42,14 @@ ASErr WatchedRenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 ri
     g_watch.cursors.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
     return g_watch.failing ? FourCC("Mem!") : g_watch.real->RenderPreview(top, bottom, left, right, area, pixels);
 }
+
+// Records what the tools report, ShowZoom as its factor and PushViewToHost as -1.
+struct ViewReports : CanvasViewListener
+{
+    void ShowZoom(double factor) override { reports.push_back(factor); }
+    void PushViewToHost() override { reports.push_back(-1.0); }
+    std::vector<double> reports;
+};
 
 class JobViewFrameTest : public testing::Test
 {
@@ -67,6 +80,25 @@ protected:
         return image;
     }
     static int Renders() { return static_cast<int>(std::exchange(g_watch.cursors, {}).size()); }
+    // A tracker through the canvas's input routing; buttons held: the left one for actions 2 and 1.
+    void Track(std::int32_t action, int x, int y, std::uint32_t modifiers = 0)
+    {
+        const std::uint32_t left = action == 2 || action == 1 ? std::uint32_t{qRVADM::kInputLeftButton} : 0u;
+        m_frame->Track(qRVADM::RVADM_Tracker(action, modifiers | left, 0, {x, y}));
+    }
+    std::vector<double> Reports() { return std::exchange(m_reports.reports, {}); }
+    JobRect View() const { return m_frame->Geometry().ViewRect(); }
+    // The window's pixels as the screen holds them, from its top-left corner; `Pixel` reads one
+    // by logical coordinates.
+    QImage Shown() const
+    {
+        return QGuiApplication::primaryScreen()->grabWindow(m_dialog.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QRgb Pixel(const QImage& image, int x, int y) const
+    {
+        const double ratio = m_frame->devicePixelRatioF();
+        return image.pixel(int(x * ratio), int(y * ratio));
+    }
 
     // The engine's own rendering of the canvas's view at its device size.
     QImage Direct() const
@@ -95,6 +127,7 @@ protected:
     HLKilnSuite m_kiln {};
     toolkittest::PanelStandInDialog m_dialog;
     JobViewFrame* m_frame = new JobViewFrame(&m_dialog);
+    ViewReports m_reports;
 };
 
 // A pixel buffer too large to allocate, or another current document, draws the background; the
@@ -155,6 +188,144 @@ TEST_F(JobViewFrameTest, RepaintsReuseTheImageUntilTheViewOrTheSizeChanges)
         const bool shown = Paint() == Direct();
         EXPECT_EQ(std::make_pair(shown, Renders()), std::make_pair(true, renders)) << "step " << &change - &steps[0].first;
     }
+}
+
+// A click doubles the zoom around the point; a drag of one pixel zooms to that rectangle, which
+// reaches the zoom limit: the tool then shows the arrow and only erases its rubber band.
+TEST_F(JobViewFrameTest, ZoomInToolClicksAndDragsUpToTheZoomLimit)
+{
+    m_frame->SetViewListener(&m_reports);
+    const double zoom = m_frame->GetZoom();
+    const JobPoint clicked = m_frame->PixelToJob({60, 40});
+    Track(2, 60, 40);
+    Track(-2, 60, 40);
+    EXPECT_DOUBLE_EQ(m_frame->GetZoom(), 2 * zoom);
+    EXPECT_NEAR(m_frame->Geometry().ViewCentre().x, clicked.x, 1e-9);
+    EXPECT_NEAR(m_frame->Geometry().ViewCentre().y, clicked.y, 1e-9);
+    EXPECT_EQ(Reports(), (std::vector<double>{m_frame->GetZoom(), -1.0}));
+
+    for (const bool limit : {false, true}) {
+        const JobPoint a = m_frame->PixelToJob({100, 80});
+        const JobPoint b = m_frame->PixelToJob({101, 81});
+        Track(2, 100, 80);
+        Track(1, 101, 81);
+        Track(-2, 101, 81);
+        EXPECT_NEAR((View().y1 - View().y0) / (View().x1 - View().x0), 160.0 / 240.0, 1e-9);
+        if (limit) {
+            const std::vector<double> reports = Reports();
+            ASSERT_EQ(reports.size(), 2u);
+            EXPECT_NEAR(reports[0], JobViewGeometry::kMaxZoom, 1e-6);
+            continue;
+        }
+        EXPECT_NEAR(m_frame->Geometry().ViewCentre().x, (a.x + b.x) / 2, 1e-9);
+        EXPECT_NEAR(m_frame->Geometry().ViewCentre().y, (a.y + b.y) / 2, 1e-9);
+        EXPECT_EQ(Reports(), (std::vector<double>{m_frame->GetZoom(), -1.0}));
+    }
+
+    m_frame->SelectTool(CanvasTool::ZoomIn, nullptr);
+    EXPECT_EQ(ToolBase::CurrentCursorId(), ToolBase::kArrowCursor);
+    EXPECT_EQ(m_frame->cursor().shape(), Qt::ArrowCursor);
+    const JobRect limit = View();
+    Track(2, 10, 10);
+    Track(1, 50, 50);
+    Track(-2, 50, 50);
+    EXPECT_EQ(std::make_tuple(View().x0, View().y0, Reports().size()), std::make_tuple(limit.x0, limit.y0, 0u));
+}
+
+// Rubber bands are drawn in XOR over the pixels shown, each step erasing the last, without a
+// rendering; releasing with the limit reached in between erases the band and zooms nowhere.
+TEST_F(JobViewFrameTest, RubberBandsAreDrawnInXorWithoutRendering)
+{
+    m_dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_dialog));
+    m_frame->repaint();
+    const QImage image = Shown();
+    Renders();
+    Track(2, 20, 20);
+    Track(1, 90, 30);
+    Track(1, 60, 50);
+    const QImage banded = Shown();
+    EXPECT_EQ(Pixel(banded, 40, 40), Pixel(image, 40, 40));
+    EXPECT_NE(Pixel(banded, 40, 20), Pixel(image, 40, 20));
+    EXPECT_EQ(Pixel(banded, 80, 20), Pixel(image, 80, 20)) << "the first band is erased";
+    m_frame->repaint();
+    EXPECT_TRUE(Shown() == banded) << "the flushes leave what a full paint shows";
+    EXPECT_EQ(Renders(), 0);
+    m_frame->SetZoom(JobViewGeometry::kMaxZoom);
+    m_frame->repaint();
+    const QImage limitImage = Shown();
+    Renders();
+    const JobRect limit = View();
+    Track(-2, 60, 50);
+    EXPECT_EQ(std::make_pair(View().x0, View().y0), std::make_pair(limit.x0, limit.y0));
+    const QImage released = Shown();
+    EXPECT_NE(Pixel(released, 40, 20), Pixel(limitImage, 40, 20));
+    m_frame->repaint();
+    EXPECT_TRUE(Shown() == released) << "the band is erased at the limit";
+    EXPECT_EQ(Renders(), 0);
+}
+
+// The pan tool draws a line while dragging; the image jumps once, on release, with the hand.
+TEST_F(JobViewFrameTest, PanToolMovesTheViewOnceOnRelease)
+{
+    m_frame->SetViewListener(&m_reports);
+    m_frame->SelectTool(CanvasTool::Pan, nullptr);
+    Paint();
+    Renders();
+    const JobRect before = View();
+    const double zoom = m_frame->GetZoom();
+    Track(2, 100, 100);
+    Track(1, 130, 90);
+    EXPECT_EQ(std::make_pair(View().x0, Renders()), std::make_pair(before.x0, 0));
+    const QImage line = Paint();
+    EXPECT_NE(line.pixel(QPoint(115, 95) * m_frame->devicePixelRatioF()), Direct().pixel(QPoint(115, 95) * m_frame->devicePixelRatioF()));
+    Track(-2, 130, 90);
+    const JobPoint moved = m_frame->PixelToJob({30, -10});
+    const JobPoint origin = m_frame->PixelToJob({0, 0});
+    EXPECT_NEAR(View().x0, before.x0 - (moved.x - origin.x), 1e-9);
+    EXPECT_NEAR(View().y0, before.y0 - (moved.y - origin.y), 1e-9);
+    EXPECT_DOUBLE_EQ(m_frame->GetZoom(), zoom);
+    EXPECT_EQ(Reports(), std::vector<double>{-1.0});
+    EXPECT_TRUE(Paint() == Direct()) << "the line is gone";
+    Track(-2, 10, 10);
+    EXPECT_EQ(View().x0, m_frame->Geometry().ViewRect().x0);
+    EXPECT_TRUE(Reports().empty()) << "a release without a press moves nothing";
+}
+
+// Qt's right button zooms out for one click; the space bar, in the canvas or in the host, pans.
+// Picture cursors follow the device pixel ratio and are set again only when the id changes.
+TEST_F(JobViewFrameTest, RightButtonSpaceBarAndCursors)
+{
+    const double ratio = m_frame->devicePixelRatioF();
+    m_frame->SetViewListener(&m_reports);
+    const double zoom = m_frame->GetZoom();
+    QTest::mousePress(m_frame, Qt::RightButton, Qt::NoModifier, QPoint(60, 40));
+    EXPECT_EQ(std::make_pair(m_frame->CurrentTool(), ToolBase::CurrentCursorId()),
+              std::make_pair(CanvasTool::ZoomOut, ToolBase::kZoomOutCursor));
+    EXPECT_EQ(m_frame->cursor().hotSpot(), QPoint(8, 8) * ratio);
+    const JobPoint released = m_frame->PixelToJob({90, 50});
+    QTest::mouseRelease(m_frame, Qt::RightButton, Qt::NoModifier, QPoint(90, 50));
+    EXPECT_DOUBLE_EQ(m_frame->GetZoom(), zoom / 2);
+    EXPECT_NEAR(m_frame->Geometry().ViewCentre().x, released.x, 1e-9);
+    EXPECT_EQ(m_frame->CurrentTool(), CanvasTool::ZoomIn);
+    EXPECT_EQ(Reports(), (std::vector<double>{m_frame->GetZoom(), -1.0}));
+
+    QTest::keyPress(m_frame, Qt::Key_Space);
+    EXPECT_EQ(m_frame->CurrentTool(), CanvasTool::Pan);
+    EXPECT_EQ(m_frame->cursor().hotSpot(), QPoint(11, 11) * ratio);
+    EXPECT_EQ(m_frame->cursor().pixmap().devicePixelRatio(), ratio);
+    m_frame->unsetCursor();
+    Track(-1, 5, 5, qRVADM::kInputSpace);
+    EXPECT_EQ(m_frame->cursor().shape(), Qt::ArrowCursor) << "the same id is not set again";
+    QTest::keyRelease(m_frame, Qt::Key_Space);
+    EXPECT_EQ(m_frame->CurrentTool(), CanvasTool::ZoomIn);
+    m_frame->SetHostModifiers(512);
+    EXPECT_EQ(m_frame->CurrentTool(), CanvasTool::Pan);
+    m_frame->SetHostModifiers(128);
+    EXPECT_EQ(m_frame->CurrentTool(), CanvasTool::Pan);
+    m_frame->SetHostModifiers(0);
+    EXPECT_EQ(m_frame->CurrentTool(), CanvasTool::ZoomIn);
+    EXPECT_EQ(m_frame->property(JobViewFrame::kCursorIdProperty).toInt(), ToolBase::kZoomInCursor);
 }
 
 }  // namespace

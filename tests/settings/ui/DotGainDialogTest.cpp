@@ -90,7 +90,8 @@ TEST_F(DotGainDialogTest, NewStartsFromTheDefaultsReopensUnderATakenNameAndRemov
 }
 
 // Names a person may type or paste that no setting may have, taken ones in any letter case
-// included; 255 bytes pass the store but not the file system once ".press" is added.
+// included; 255 bytes pass the store but not the file system once ".press" is added; 256 bytes,
+// also when the last character is cut in two there, do not pass the store.
 TEST_F(DotGainDialogTest, CopyRefusesEmptyTakenAndUnstorableNamesThenStoresTheWholeSetting)
 {
     Store("Offset");
@@ -100,7 +101,8 @@ TEST_F(DotGainDialogTest, CopyRefusesEmptyTakenAndUnstorableNamesThenStoresTheWh
                                {kEnterName, Press("OK")},
                                {kCopy, Press("Cancel")}};
     for (const std::string& name :
-         std::vector<std::string> {"oFFSET", "\xC3\x9C" "ber", std::string(255, 'a'), "a/b", "a\\b", "..", "CON", "tab\there"})
+         std::vector<std::string> {"oFFSET", "\xC3\x9C" "ber", std::string(255, 'a'), std::string(256, 'a'),
+                                   std::string(254, 'a') + "\xC3\xA9", "a/b", "a\\b", "..", "CON", "tab\there"})
         steps.insert(steps.end(), {{kList, Press("Copy ...")},
                                    {kCopy, [name](QDialog& d) { NameEdit(d)->setText(QString::fromStdString(name)); Press("Create")(d); }},
                                    {kNameExists, Press("Close")}});
@@ -149,6 +151,19 @@ TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndSaysWhenASettingCannotBeLoad
     EXPECT_EQ(edited->GetDotGain().At75, static_cast<double>(85.5f));
     EXPECT_EQ(edited->TACLimit, 310.0);
     EXPECT_EQ(Text("Broken"), "Version: 0\n");
+}
+
+// A settings "folder" that is a file: the list is empty and New reports that it could not store.
+TEST_F(DotGainDialogTest, WithoutAUsableFolderNewSaysSoAndTheEditorComesBack)
+{
+    fs::remove_all(Folder());
+    m_shared.Write("Hueline/dot_gain_curves", "not a folder");
+    Run({{kList, Press("New ...")},
+         {kNew, Press("Save")},
+         {kNameExists, Press("Close")},
+         {kNew, Press("Cancel")},
+         {kList, Press("Close")}});
+    EXPECT_EQ(m_shared.Read("Hueline/dot_gain_curves"), "not a folder");
 }
 
 const std::pair<const char*, const char*> kLanguages[] = {{"en", "English.lproj"}, {"de", "German.lproj"}, {"fr", "French.lproj"}};
