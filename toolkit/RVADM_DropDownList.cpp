@@ -8,6 +8,8 @@
 #include <QCursor>
 #include <QEvent>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QToolTip>
 
 namespace qRVADM {
@@ -72,6 +74,18 @@ bool RVADM_DropDownList::event(QEvent* event)
     if (event->type() == static_cast<QEvent::Type>(kCustomEventType))
         ReloadPictures();
     return QComboBox::event(event);
+}
+
+void RVADM_DropDownList::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0)
+        option.currentText = placeholderText();
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void RVADM_DropDownList::ReloadPictures()

@@ -25,6 +25,7 @@ public:
     RVADM_ComboEntry* GetActiveEntry() const override;
     // Makes `index` current without notifying the dialog; -1 clears the choice.
     void SelectIndex(int index);
+    // The text shown while no row is current.
     void SetPlaceholderText(const char* text, bool localize = false);
 
     // A row was highlighted in the open list: a visible tool tip follows it to that row's tip.
@@ -33,6 +34,8 @@ public:
 protected:
     void SelectRowQuietly(int row) override;
     bool event(QEvent* event) override;
+    // With no current row the placeholder text is shown like a row's text (Qt 5 shows nothing).
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void ReloadPictures();

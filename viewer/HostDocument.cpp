@@ -29,4 +29,23 @@ bool IsCurrentRgb()
     return documents != nullptr && documents->GetDocumentColorModel(&model) == kNoErr && model == kAIRGBColorModel;
 }
 
+PageGeometry CurrentPage()
+{
+    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
+    AIReal width = 0.0;
+    AIReal height = 0.0;
+    AIRealPoint origin{0.0, 0.0};
+    if (documents != nullptr) {
+        documents->GetDocumentPageSize(&width, &height);
+        documents->GetDocumentPageOrigin(&origin);
+    }
+    return PageGeometry{width, height, origin.h, origin.v};
+}
+
+JobCoordinates CurrentPageCoordinates()
+{
+    const PageGeometry page = CurrentPage();
+    return JobCoordinates::ForPage(page.height, page.originX, page.originY);
+}
+
 }  // namespace HostDocument

@@ -2,16 +2,19 @@
 
 #include "plugin/EngineSuites.h"
 #include "plugin/OspryPlugin.h"
-#include "plugin/HostSuites.h"
-#include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
+#include "viewer/AIViewSyncTimer.h"
 #include "viewer/EventExtensionNotifier.h"
 #include "viewer/HostDocument.h"
+#include "viewer/HostView.h"
 #include "viewer/JobCoordinates.h"
 #include "viewer/JobViewFrame.h"
 #include "viewer/LinkSection.h"
 #include "viewer/OspryDialog.h"
 #include "viewer/UpdateGenSection.h"
+#include "viewer/ZoomSection.h"
+
+#include <cmath>
 
 namespace {
 
@@ -31,10 +34,15 @@ JobViewSection::JobViewSection(OspryDialog& panel) : m_panel(panel) {}
 void JobViewSection::Create()
 {
     m_canvas = new JobViewFrame(&m_panel);
+    m_canvas->SetViewListener(this);
     if (OspryPlugin* plugin = m_panel.GetPlugin())
         plugin->AddNotifier(new EventExtensionNotifier(plugin));
     m_canvas->setMouseTracking(true);
     m_canvas->Enable(false);
+    if (OspryPlugin* plugin = m_panel.GetPlugin()) {
+        m_viewSyncTimer = new AIViewSyncTimer(plugin);
+        plugin->AddTimer(m_viewSyncTimer);
+    }
 }
 
 void JobViewSection::Layout()
@@ -84,6 +92,8 @@ void JobViewSection::SyncJob(bool fit)
         kiln->JobLoaded();
     if (UpdateGenSection* generation = m_panel.GetUpdateGenSection())
         generation->SetState(UpdateGenState::UpToDate);
+    if (ZoomSection* zoom = m_panel.GetZoomSection())
+        zoom->Enable(true);
     SetTrapLayerVisible(m_trapLayerShown);
     m_canvas->Invalidate();
     m_canvas->Enable(true);
@@ -94,15 +104,7 @@ void JobViewSection::SyncJob(bool fit)
 
 void JobViewSection::ReadPageOrigin()
 {
-    const AIDocumentSuite* documents = HostSuite<AIDocumentSuite>();
-    AIReal width = 0.0;
-    AIReal height = 0.0;
-    AIRealPoint origin{0.0, 0.0};
-    if (documents != nullptr) {
-        documents->GetDocumentPageSize(&width, &height);
-        documents->GetDocumentPageOrigin(&origin);
-    }
-    const JobCoordinates page = JobCoordinates::ForPage(height, origin.h, origin.v);
+    const JobCoordinates page = HostDocument::CurrentPageCoordinates();
     m_originX = page.OriginX();
     m_originY = page.OriginY();
 }
@@ -130,6 +132,82 @@ bool JobViewSection::ReloadIfSameDocument()
 
 void JobViewSection::DisableCanvas()
 {
+    if (ZoomSection* zoom = m_panel.GetZoomSection())
+        zoom->Enable(false);
     m_canvas->Invalidate();
     m_canvas->Enable(false);
+}
+
+bool JobViewSection::IsLinked() const
+{
+    const LinkSection* link = m_panel.GetLinkSection();
+    return link != nullptr && link->IsLinked();
+}
+
+AIDocumentViewHandle JobViewSection::LinkedView() const
+{
+    return IsLinked() ? HostView::Front() : nullptr;
+}
+
+void JobViewSection::PullHostView(AIDocumentViewHandle view)
+{
+    if (IsLinked() && !m_pushing) {
+        const AIDocumentViewHandle pulled = view != nullptr ? view : HostView::Front();
+        const std::optional<ArtworkRect> bounds = HostView::Bounds(pulled);
+        if (!bounds) {
+            if (view == nullptr && m_viewSyncTimer != nullptr)
+                m_viewSyncTimer->SetActive(true);
+        } else if (m_canvas->ShowRect(JobCoordinates(m_originX, m_originY).ArtworkToJob(*bounds))) {
+            if (const std::optional<double> zoom = HostView::Zoom(pulled)) {
+                ShowZoom(*zoom);
+                m_canvas->SetZoom(*zoom);
+            }
+        }
+    }
+    m_pushing = false;
+}
+
+void JobViewSection::PushViewToHost()
+{
+    const AIDocumentViewHandle view = LinkedView();
+    if (view == nullptr)
+        return;
+    const JobRect& shown = m_canvas->Geometry().ViewRect();
+    const JobPoint centre{(shown.x0 + shown.x1) / 2, (shown.y0 + shown.y1) / 2};
+    m_pushing = true;
+    HostView::SetCenter(view, JobCoordinates(m_originX, m_originY).JobToArtwork(centre));
+    const double zoom = m_canvas->GetZoom();
+    ZoomHostView(view, zoom, true);
+    ShowZoom(zoom);
+}
+
+void JobViewSection::SetHostViewZoom(double factor, bool asPush)
+{
+    if (const AIDocumentViewHandle view = LinkedView())
+        ZoomHostView(view, factor, asPush);
+}
+
+// The host may notify from inside each call, and each notification's pull clears the flag: a
+// push sets it again before every change. A canvas with no area has no zoom to give.
+void JobViewSection::ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush)
+{
+    if (!std::isfinite(factor) || factor <= 0.0)
+        return;
+    if (asPush)
+        m_pushing = true;
+    HostView::SetZoom(view, factor);
+}
+
+void JobViewSection::ShowArtworkRect(const ArtworkRect& rect)
+{
+    m_canvas->ShowRect(JobCoordinates(m_originX, m_originY).ArtworkToJob(rect));
+    const double zoom = m_canvas->GetZoom();
+    ShowZoom(zoom);
+    m_canvas->SetZoom(zoom);
+}
+
+void JobViewSection::ShowZoom(double factor)
+{
+    if (ZoomSection* section = m_panel.GetZoomSection())
+        section->ShowZoom(factor);
 }

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "viewer/CanvasViewListener.h"
 
 #include <cstdint>
 
+class AIViewSyncTimer;
 class JobViewFrame;
 class OspryDialog;
+struct ArtworkRect;
 
 // The panel's preview area: owns the canvas and takes the engine's job into it or lets it go.
 // Job coordinates are millimetres from the top-left corner of the host document's page, y
 // downwards. The canvas belongs to the panel's item tree. Host UI thread only.
-class JobViewSection
+class JobViewSection : public CanvasViewListener
 {
 public:
     // Why a job is let go (`ReleaseJob`).
@@ -23,13 +26,14 @@ public:
 
     // `panel` outlives the section.
     explicit JobViewSection(OspryDialog& panel);
-    virtual ~JobViewSection() = default;
+    ~JobViewSection() override = default;
 
     JobViewSection(const JobViewSection&) = delete;
     JobViewSection& operator=(const JobViewSection&) = delete;
 
     // Creates the canvas on the panel (mouse tracking on, disabled, no job document) and registers
-    // the notifier that hands it the modifier keys pressed in the host.
+    // the notifier that hands it the modifier keys pressed in the host and the idle view-sync
+    // timer.
     void Create();
     // The canvas spans the panel's width down to the bottom bar and keeps its zoom.
     void Layout();
@@ -49,6 +53,25 @@ public:
     // canvas's job document; otherwise the canvas is disabled, keeping that document, and false.
     bool ReloadIfSameDocument();
 
+    // The view link (both directions do nothing while the link is off). A push sets the pushing
+    // flag just before each change it makes to the host's view, so that the pull the host's
+    // view-changed notification causes only clears the flag; every pull clears it.
+    // Host view -> canvas: the given view, or else the host's first one. When a pull of the first
+    // view finds no bounds it is retried on the next host tick. Bounds or a zoom the canvas
+    // refuses (not finite, no extent) leave the canvas as it was.
+    void PullHostView(AIDocumentViewHandle view);
+    // Canvas -> the host's first view: its centre and its zoom. The canvas's tools call it after
+    // each change.
+    void PushViewToHost() override;
+    // The zoom section shows `factor` (the tools: the canvas's new zoom).
+    void ShowZoom(double factor) override;
+    // Only the zoom of the host's first view, when linked; `asPush` marks it as a push.
+    void SetHostViewZoom(double factor, bool asPush);
+    // Shows the rectangle (artwork points, any order of edges) in the canvas, fitted to its
+    // aspect ratio, and the resulting zoom in the zoom section.
+    void ShowArtworkRect(const ArtworkRect& rect);
+    bool IsPushing() const { return m_pushing; }
+
     // Null before `Create`.
     JobViewFrame* GetCanvas() const { return m_canvas; }
     bool IsCanvasEnabled() const;
@@ -59,8 +82,14 @@ public:
 private:
     void ReadPageOrigin();
     void DisableCanvas();
+    bool IsLinked() const;
+    // The host's first view while the link is on; null otherwise.
+    AIDocumentViewHandle LinkedView() const;
+    void ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush);
 
     JobViewFrame* m_canvas = nullptr;
+    AIViewSyncTimer* m_viewSyncTimer = nullptr;  // the plug-in's timer registry owns it
+    bool m_pushing = false;
     OspryDialog& m_panel;
     bool m_trapLayerShown = true;
     double m_jobHeight = 0.0;

@@ -3,6 +3,7 @@
 #include "plugin/OspryPlugin.h"
 #include "settings/ui/BottomBar.h"
 #include "toolkit/RVADM_Frame.h"
+#include "viewer/JobViewSection.h"
 #include "viewer/LinkSectionViewChangeNTFY.h"
 #include "viewer/OspryDialog.h"
 #include "viewer/SyncViewButton.h"
@@ -32,6 +33,11 @@ void LinkSection::Layout(qRVADM::RVADM_Item& leftNeighbour)
                                                     qRVADM::kAlignCenterHorizontal);
 }
 
+int LinkSection::GetToggleHeight() const
+{
+    return m_button != nullptr ? m_button->GetHeight() : 0;
+}
+
 bool LinkSection::IsLinked() const
 {
     return m_button != nullptr && m_button->IsChecked();
@@ -46,4 +52,8 @@ void LinkSection::SetLinked(bool linked)
         PullHostView();
 }
 
-void LinkSection::PullHostView() {}
+void LinkSection::PullHostView()
+{
+    if (JobViewSection* jobView = m_panel.GetJobViewSection())
+        jobView->PullHostView(nullptr);
+}

@@ -30,13 +30,13 @@ public:
 
     // Null before `Create`.
     qRVADM::RVADM_Frame* GetFrame() const { return m_frame; }
+    // 0 before `Create`.
+    int GetToggleHeight() const;
 
     bool IsLinked() const;
     // Checks or unchecks the toggle; turning the link on pulls the host's view at once.
     void SetLinked(bool linked);
-    // Host view -> canvas, when the link is on: the job view section's `PullHostView`. The
-    // canvas and that operation come with the view synchronisation; until then there is no
-    // canvas to pull into and this does nothing.
+    // Host view -> canvas, when the link is on: the job view section pulls the host's first view.
     void PullHostView();
 
 private:

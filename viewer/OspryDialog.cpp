@@ -11,6 +11,7 @@
 #include "viewer/LinkSection.h"
 #include "viewer/SideBar.h"
 #include "viewer/UpdateGenSection.h"
+#include "viewer/ZoomSection.h"
 
 namespace {
 
@@ -91,6 +92,8 @@ void OspryDialog::CreateItems()
     m_statusSection->Create(expanded);
     m_dotGainSection = std::make_unique<DotGainSection>(*this, [this] { m_jobViewSection->InvalidateCanvas(); });
     m_dotGainSection->Create(expanded);
+    m_zoomSection = std::make_unique<ZoomSection>(*this);
+    m_zoomSection->Create();
     m_linkSection = std::make_unique<LinkSection>(*this);
     m_linkSection->Create();
     m_updateGenSection = std::make_unique<UpdateGenSection>(*this);
@@ -118,7 +121,8 @@ void OspryDialog::Layout()
     m_inkWarningSection->Layout();
     m_statusSection->Layout(*m_inkWarningSection->GetFrame());
     m_dotGainSection->Layout(*m_statusSection->GetFrame());
-    m_linkSection->Layout(*m_dotGainSection->GetFrame());
+    m_zoomSection->Layout(*m_dotGainSection->GetFrame());
+    m_linkSection->Layout(*m_zoomSection->GetFrame());
     m_updateGenSection->Layout();
     if (KeepGroupsApart()) {
         // The widening resizes the panel while layout is off, so no layout follows it: the

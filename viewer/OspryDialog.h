@@ -15,6 +15,7 @@ class LinkSection;
 class OspryPlugin;
 class SideBar;
 class UpdateGenSection;
+class ZoomSection;
 
 namespace qRVADM {
 class RVADM_Frame;
@@ -22,7 +23,7 @@ class RVADM_MenuEntry;
 }  // namespace qRVADM
 
 // The viewer's one panel, "Hueline Viewer": the preview canvas above, the bottom bar below (ink
-// warning, connection status, dot gain curve, view link; the Generate/Update button at the
+// warning, connection status, dot gain curve, zoom, view link; the Generate/Update button at the
 // right) and the flyout-menu entry for the dot gain settings.
 // Created by the plug-in once the host has started, owned through its owned-panels list and
 // deleted at application shut-down. The panel owns its sections; sections reach each other only
@@ -64,6 +65,7 @@ public:
     HuelineSection* GetStatusSection() const { return m_statusSection.get(); }
     InkWarningSection* GetInkWarningSection() const { return m_inkWarningSection.get(); }
     LinkSection* GetLinkSection() const { return m_linkSection.get(); }
+    ZoomSection* GetZoomSection() const { return m_zoomSection.get(); }
 
     void CreateItems() override;
     // Reads "ShowSepsOnly": Compact when set, else Expanded; and "HideTrapLayer": the engine
@@ -92,6 +94,7 @@ private:
     std::unique_ptr<HuelineSection> m_statusSection;
     std::unique_ptr<InkWarningSection> m_inkWarningSection;
     std::unique_ptr<LinkSection> m_linkSection;
+    std::unique_ptr<ZoomSection> m_zoomSection;
     std::unique_ptr<SideBar> m_sideBar;
     bool m_itemsCreated = false;
     std::int32_t m_bottomGap = kBottomGap;

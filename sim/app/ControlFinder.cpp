@@ -79,7 +79,7 @@ QString ControlFinder::TextOf(const QWidget& widget)
     if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(&widget))
         return spin->text();
     if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
-        return combo->currentText();
+        return combo->currentIndex() < 0 ? combo->placeholderText() : combo->currentText();
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(&widget))
         return plain->toPlainText();
     if (const auto* rich = qobject_cast<const QTextEdit*>(&widget))
@@ -130,7 +130,7 @@ QWidget* ControlFinder::FindNear(const QString& text, bool (*is)(const QWidget&)
         if (is(*widget) && TextOf(*widget) == text)
             return widget;
     for (QWidget* label : widgets) {
-        if (is(*label) || TextOf(*label) != text)
+        if (is(*label) || (TextOf(*label) != text && PictureName(*label) != text))
             continue;
         QWidget* nearest = nullptr;
         double best = std::numeric_limits<double>::max();

@@ -17,21 +17,23 @@ public:
     explicit ControlFinder(std::vector<QWidget*> roots);
 
     // The text a control shows: a button's or label's text without mnemonic markers, an edit's
-    // or drop-down's current text, a group box's title; empty for other widgets.
+    // or drop-down's current text (a drop-down with no current entry: its placeholder text), a
+    // group box's title; empty for other widgets.
     static QString TextOf(const QWidget& widget);
 
     // The first visible control showing exactly `text` or whose picture name is `text`, or null.
     QWidget* Find(const QString& text) const;
     // The edit for `text`: an editable control showing it, else the editable control nearest to
-    // the right of (or else below) the label showing it; null when there is none.
+    // the right of (or else below) the label showing it or the picture named `text`; null when
+    // there is none.
     QWidget* FindInput(const QString& text) const;
     // The drop-down list showing `text`, else the one nearest to the right of (or else below) the
-    // label showing it; null when there is none.
+    // label showing it or the picture named `text`; null when there is none.
     QComboBox* FindDropDown(const QString& text) const;
 
 private:
-    // A control of the kind `is` accepts showing `text`, else the one nearest to the label
-    // showing it, as `FindInput` describes.
+    // A control of the kind `is` accepts showing `text`, else the one nearest to the label or
+    // picture, as `FindInput` describes.
     QWidget* FindNear(const QString& text, bool (*is)(const QWidget&)) const;
     // "picture:" and the id of the picture a plug-in's picture control shows ("picture:16051");
     // empty for other widgets.

@@ -55,7 +55,12 @@ DialogAnswerer::~DialogAnswerer()
 
 void DialogAnswerer::Arrange(const std::string& button)
 {
-    m_arranged.push_back(button);
+    m_arranged.push_back(Arrangement{std::exchange(m_steps, {}), button});
+}
+
+void DialogAnswerer::ArrangeStep(DialogStep step)
+{
+    m_steps.push_back(std::move(step));
 }
 
 std::string DialogAnswerer::TakeProblem()
@@ -80,11 +85,9 @@ void DialogAnswerer::Answer(QDialog& dialog)
     AnsweredDialog seen = Contents(dialog);
     QAbstractButton* button = nullptr;
     if (!m_arranged.empty()) {
-        const std::string wanted = m_arranged.front();
+        const Arrangement arrangement = std::move(m_arranged.front());
         m_arranged.pop_front();
-        button = EnabledButton(dialog, QString::fromStdString(wanted));
-        if (button == nullptr)
-            m_problem = "dialog \"" + seen.title + "\" has no enabled button \"" + wanted + "\"";
+        button = Prepare(dialog, arrangement);
     }
     seen.answer = button != nullptr ? ControlFinder::TextOf(*button).toStdString() : kEscape;
     seen.picture = dialog.grab();
@@ -100,6 +103,20 @@ void DialogAnswerer::Answer(QDialog& dialog)
             if (dialog.isVisible())
                 Answer(dialog);
         });
+}
+
+QAbstractButton* DialogAnswerer::Prepare(QDialog& dialog, const Arrangement& arrangement)
+{
+    for (const DialogStep& step : arrangement.steps)
+        if (std::string problem = step.Perform(dialog); !problem.empty()) {
+            m_problem = std::move(problem);
+            return nullptr;
+        }
+    QAbstractButton* button = EnabledButton(dialog, QString::fromStdString(arrangement.button));
+    if (button == nullptr)
+        m_problem = "dialog \"" + dialog.windowTitle().toStdString() + "\" has no enabled button \"" +
+                    arrangement.button + "\"";
+    return button;
 }
 
 std::string DescribeDialog(const AnsweredDialog& dialog)

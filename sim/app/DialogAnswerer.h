@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/app/DialogStep.h"
+
 #include <QObject>
 #include <QPixmap>
 
@@ -7,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QDialog;
 
 namespace hostapp {
@@ -32,8 +35,11 @@ public:
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
-    // The next dialog to open is answered by clicking the button showing `button`.
+    // The next dialog to open is answered by clicking the button showing `button`, after the
+    // steps arranged since the previous answer.
     void Arrange(const std::string& button);
+    // A step the dialog of the next arranged answer takes before its button is clicked.
+    void ArrangeStep(DialogStep step);
     // Every dialog answered so far, oldest first.
     const std::vector<AnsweredDialog>& Answered() const { return m_answered; }
     // Why the last arranged answer could not be given (empty when it could), then forgets it.
@@ -43,9 +49,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Answer(QDialog& dialog);
+    struct Arrangement
+    {
+        std::vector<DialogStep> steps;
+        std::string button;
+    };
 
-    std::deque<std::string> m_arranged;
+    void Answer(QDialog& dialog);
+    // Takes the arrangement's steps, then finds its button; null, with the problem kept, when a
+    // step fails or the button is missing or disabled.
+    QAbstractButton* Prepare(QDialog& dialog, const Arrangement& arrangement);
+
+    std::deque<Arrangement> m_arranged;
+    std::vector<DialogStep> m_steps;  // for the next arranged answer
     std::vector<AnsweredDialog> m_answered;
     std::string m_problem;
 };

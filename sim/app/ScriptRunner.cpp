@@ -3,21 +3,22 @@
 #include "sim/app/ControlFinder.h"
 #include "sim/app/DialogAnswerer.h"
 #include "sim/app/DialogShot.h"
+#include "sim/app/DialogStep.h"
 #include "sim/app/DocumentWidget.h"
 #include "sim/app/EngineControl.h"
 #include "sim/app/HostSummary.h"
 #include "sim/app/MainWindow.h"
 #include "sim/app/PanelDock.h"
+#include "sim/app/PressFileCheck.h"
 #include "sim/app/ScriptLine.h"
+#include "sim/app/TextEntry.h"
 #include "sim/app/ToolTipShot.h"
 #include "sim/host/Host.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QtTest/QTest>
@@ -61,9 +62,10 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"window", 3, 3, &ScriptRunner::Window, "window WIDTH HEIGHT"},
     {"theme", 2, 2, &ScriptRunner::Theme, "theme dark|light"},
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
-    {"answer", 2, 2, &ScriptRunner::Answer, "answer BUTTON"},
+    {"answer", 2, 4, &ScriptRunner::Answer, "answer BUTTON | type FIELD VALUE | select ROW"},
     {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT] | dialog]"},
-    {"expect", 3, 6, &ScriptRunner::Expect, "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog ..."},
+    {"expect", 3, 8, &ScriptRunner::Expect,
+     "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog|press ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
     {"echo", 1, 64, &ScriptRunner::Echo, "echo TEXT..."},
@@ -122,6 +124,12 @@ void Require(bool condition, const std::string& problem)
 {
     if (!condition)
         throw ScriptError(problem);
+}
+
+// Fails with `problem` unless it is empty.
+void Require(const std::string& problem)
+{
+    Require(problem.empty(), problem);
 }
 
 // Paint words: INK TINT pairs from `first` on, tints in percent.
@@ -203,7 +211,7 @@ void ScriptRunner::Execute(const Words& words)
         m_window.Sync();
         QCoreApplication::processEvents();
         const std::string problem = m_dialogs.TakeProblem();
-        Require(problem.empty(), problem);
+        Require(problem);
         return;
     }
     throw ScriptError("unknown command " + Quoted(words[0]));
@@ -318,16 +326,7 @@ void ScriptRunner::Type(const Words& words)
     QWidget* input = ControlFinder(Roots(words, 3)).FindInput(QString::fromStdString(words[1]));
     Require(input != nullptr, "no edit for " + Quoted(words[1]));
     Require(input->isEnabled(), "edit " + Quoted(words[1]) + " is disabled");
-    QWidget* target = input;
-    if (auto* combo = qobject_cast<QComboBox*>(input))
-        target = combo->lineEdit();
-    input->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        edit->selectAll();
-    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(target))
-        spin->selectAll();
-    QTest::keyClicks(target, QString::fromStdString(words[2]));
-    QTest::keyClick(target, Qt::Key_Return);
+    TextEntry::Replace(*input, QString::fromStdString(words[2]), Qt::Key_Return);
 }
 
 void ScriptRunner::Zoom(const Words& words)
@@ -399,7 +398,14 @@ void ScriptRunner::Engine(const Words& words)
 
 void ScriptRunner::Answer(const Words& words)
 {
-    m_dialogs.Arrange(words[1]);
+    if (words[1] == "type" && words.size() == 4)
+        m_dialogs.ArrangeStep(DialogStep{DialogStep::Action::Type, words[2], words[3]});
+    else if (words[1] == "select" && words.size() == 3)
+        m_dialogs.ArrangeStep(DialogStep{DialogStep::Action::Select, std::string(), words[2]});
+    else if (words.size() == 2)
+        m_dialogs.Arrange(words[1]);
+    else
+        throw ScriptError("usage: answer BUTTON | type FIELD VALUE | select ROW");
 }
 
 void ScriptRunner::Screenshot(const Words& words)
@@ -499,10 +505,27 @@ void ScriptRunner::Expect(const Words& words)
             return dialog.title == words[2] || std::find(dialog.texts.begin(), dialog.texts.end(), words[2]) != dialog.texts.end();
         });
         Require(shown, "no dialog showed " + Quoted(words[2]));
+    } else if (what == "press") {
+        ExpectPress(words);
     } else {
         throw ScriptError("unknown expectation " + Quoted(what) +
-                          " (control, field, state, tip, menu, document, zoom, revision, cursor or dialog)");
+                          " (control, field, state, tip, menu, document, zoom, revision, cursor, dialog or press)");
     }
+}
+
+void ScriptRunner::ExpectPress(const Words& words)
+{
+    PressFileCheck::Curve curve{};
+    const bool absent = words.size() == 4 && words[3] == "absent";
+    Require(absent || words.size() == 3 + curve.size(),
+            "usage: expect press NAME absent | expect press NAME MINIMUM AT25 AT50 AT75 MAXIMUM");
+    if (absent) {
+        Require(PressFileCheck::Absent(words[2]));
+        return;
+    }
+    for (std::size_t point = 0; point < curve.size(); ++point)
+        curve[point] = Number(words[3 + point], "a dot gain value");
+    Require(PressFileCheck::Stores(words[2], curve));
 }
 
 void ScriptRunner::Calls(const Words& words)

@@ -60,6 +60,7 @@ private:
     void Answer(const Words& words);
     void Screenshot(const Words& words);
     void Expect(const Words& words);
+    void ExpectPress(const Words& words);
     void Calls(const Words& words);
     void Describe(const Words& words);
     void Echo(const Words& words);

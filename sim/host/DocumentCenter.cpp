@@ -104,6 +104,7 @@ bool DocumentCenter::ChangeView(AIDocumentViewHandle view, const std::function<b
     DocumentView* found = FindView(view);
     if (!found || !change(*found))
         return false;
+    ++m_viewChanges;
     m_notify(kDocumentViewChangedNotifier);
     return true;
 }

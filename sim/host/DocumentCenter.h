@@ -61,6 +61,8 @@ public:
     // Runs `change` on an open document's view; when it returns true, sends the view-changed
     // notification before returning true.
     bool ChangeView(AIDocumentViewHandle view, const std::function<bool(DocumentView&)>& change);
+    // How many view changes were made (each sent one notification), by plug-ins or the user.
+    int ViewChanges() const { return m_viewChanges; }
 
 private:
     Notify m_notify;
@@ -70,6 +72,7 @@ private:
     sim::HandleTable<AIDocumentViewHandle, AIDocumentHandle> m_views;
     AIDocumentHandle m_current = nullptr;
     bool m_noViewYet = false;
+    int m_viewChanges = 0;
 };
 
 }  // namespace hostsim

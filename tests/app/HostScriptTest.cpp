@@ -167,6 +167,42 @@ TEST_F(HostScriptTest, ACorruptEngineBringsTheViewersMessageAndABadDocumentIsRep
     EXPECT_EQ(Section(run.out, "Documents:"), std::vector<std::string>{"label.json revision 0 (current)"}) << run.out;
 }
 
+// The script makes, edits, copies and removes a setting through the dialogs and checks the
+// files itself; the dialogs answered show each step went through the real dialogs.
+TEST_F(HostScriptTest, TheDotGainDialogsMakeEditCopyAndRemoveSettingFiles)
+{
+    const HostRun run = Run("--script " + Sample("dot-gain-cycle.hls") + " --describe " + Sample("label.json"));
+
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> answered;
+    for (const std::string& dialog : Section(run.out, "Dialogs:"))
+        answered.push_back(dialog.substr(0, dialog.find(':')) + dialog.substr(dialog.rfind(" answered ")));
+    const std::string list = "\"Dot Gain Settings\"";
+    EXPECT_EQ(answered, (std::vector<std::string>{
+                            list + " answered New ...", "\"New Dot Gain Settings\" answered Save", list + " answered Close",
+                            list + " answered Edit ...", "\"Edit Dot Gain Settings\" answered Save", list + " answered Close",
+                            list + " answered Copy ...", "\"Copy Dot Gain Settings\" answered Create", list + " answered Close",
+                            list + " answered Remove", "untitled answered Remove", list + " answered Close"}))
+        << run.out;
+
+    // A step the dialog cannot take fails the line that opened it; a file that differs fails its check.
+    m_folder.Write("missing.hls", "menu \"Window/Hueline/Viewer/Viewer\"\nanswer select \"Press Z\"\nanswer \"Edit ...\"\n"
+                                  "flyout \"Hueline Viewer\" \"Dot Gain Settings...\"\n");
+    m_folder.Write("differs.hls", "expect press \"Press A\" 0 30 55 75 100\n");
+    const HostRun missing = Run("--script missing.hls");
+    const HostRun differs = Run("--script differs.hls");
+
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("missing.hls:4: dialog \"Dot Gain Settings\" has no list row \"Press Z\""), std::string::npos)
+        << missing.err;
+    EXPECT_EQ(differs.status, 1);
+    EXPECT_NE(differs.err.find("differs.hls:1: setting \"Press A\" line 26 is \"75 Dot Gain: 82.500000\", expected \"75 Dot "
+                               "Gain: 75.000000\""),
+              std::string::npos)
+        << differs.err;
+}
+
+
 struct Language
 {
     const char* name;

@@ -1,0 +1,75 @@
+#include "sim/app/DialogStep.h"
+
+#include "sim/app/ControlFinder.h"
+#include "sim/app/TextEntry.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialog>
+#include <QItemSelectionModel>
+#include <QtTest/QTest>
+
+namespace hostapp {
+namespace {
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+std::string In(const QDialog& dialog)
+{
+    return "dialog " + Quoted(dialog.windowTitle().toStdString());
+}
+
+// The visible list's index showing `text`, or an invalid one.
+QModelIndex FindRow(const QDialog& dialog, const QString& text, QAbstractItemView*& view)
+{
+    for (QAbstractItemView* candidate : dialog.findChildren<QAbstractItemView*>()) {
+        if (!candidate->isVisible() || candidate->model() == nullptr)
+            continue;
+        const QAbstractItemModel& model = *candidate->model();
+        const QModelIndexList found = model.match(model.index(0, 0, candidate->rootIndex()), Qt::DisplayRole, text, 1,
+                                                  Qt::MatchExactly);
+        if (!found.isEmpty()) {
+            view = candidate;
+            return found.front();
+        }
+    }
+    return QModelIndex();
+}
+
+std::string Type(QDialog& dialog, const std::string& control, const std::string& text)
+{
+    QWidget* input = ControlFinder({&dialog}).FindInput(QString::fromStdString(control));
+    if (input == nullptr)
+        return In(dialog) + " has no edit for " + Quoted(control);
+    if (!input->isEnabled())
+        return In(dialog) + ": edit " + Quoted(control) + " is disabled";
+    TextEntry::Replace(*input, QString::fromStdString(text), Qt::Key_Tab);
+    return std::string();
+}
+
+std::string Select(QDialog& dialog, const std::string& text)
+{
+    QAbstractItemView* view = nullptr;
+    const QModelIndex row = FindRow(dialog, QString::fromStdString(text), view);
+    if (!row.isValid())
+        return In(dialog) + " has no list row " + Quoted(text);
+    view->scrollTo(row);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(row).center());
+    if (!view->selectionModel()->isSelected(row))
+        return In(dialog) + ": list row " + Quoted(text) + " cannot be selected";
+    return std::string();
+}
+
+}  // namespace
+
+std::string DialogStep::Perform(QDialog& dialog) const
+{
+    // The dialog a person works in is the active window: the focus moves between its edits.
+    QApplication::setActiveWindow(&dialog);
+    return action == Action::Type ? Type(dialog, control, text) : Select(dialog, text);
+}
+
+}  // namespace hostapp
