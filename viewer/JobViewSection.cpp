@@ -92,8 +92,11 @@ void JobViewSection::SyncJob(bool fit)
         kiln->JobLoaded();
     if (UpdateGenSection* generation = m_panel.GetUpdateGenSection())
         generation->SetState(UpdateGenState::UpToDate);
-    if (ZoomSection* zoom = m_panel.GetZoomSection())
+    // The menu shows the new view's zoom also while unlinked, where no pull follows.
+    if (ZoomSection* zoom = m_panel.GetZoomSection()) {
         zoom->Enable(true);
+        zoom->ShowZoom(m_canvas->GetZoom());
+    }
     SetTrapLayerVisible(m_trapLayerShown);
     m_canvas->Invalidate();
     m_canvas->Enable(true);

@@ -160,8 +160,9 @@ TEST_F(ZoomLinkTest, FitsShowTheirRectangleAndPushTheViewToTheHost)
 TEST_F(ZoomLinkTest, LinkOffLeavesBothSidesAloneAndCheckingItPulls)
 {
     constexpr int kLinked = 16051, kUnlinked = 16052;
-    Generate();
     Click(kLinked);
+    Generate();
+    EXPECT_NE(Shown(), "") << "the fitted job's zoom shows unlinked too";
     const int before = m_host.Documents().ViewChanges();
     Choose("800%");
     EXPECT_EQ(m_host.Documents().ViewChanges(), before) << "the host is left alone";
