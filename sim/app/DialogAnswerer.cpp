@@ -43,8 +43,10 @@ QAbstractButton* EnabledButton(QDialog& dialog, const QString& text)
         const QString shown = ControlFinder::TextOf(*button);
         if (!button->isVisible() || shown.isEmpty())
             continue;
-        if (position ? count++ == *position : shown == text)
+        if (position && count++ == *position)
             return button->isEnabled() ? button : nullptr;
+        if (!position && shown == text && button->isEnabled())
+            return button;
     }
     return nullptr;
 }
