@@ -89,6 +89,14 @@ QString ControlFinder::TextOf(const QWidget& widget)
     return QString();
 }
 
+std::optional<int> ControlFinder::Position(const QString& word)
+{
+    bool ok = false;
+    const QLatin1String prefix("nth:");
+    const int number = word.startsWith(prefix) ? word.mid(prefix.size()).toInt(&ok) : 0;
+    return ok && number >= 1 ? std::optional<int>(number - 1) : std::nullopt;
+}
+
 QString ControlFinder::PictureName(const QWidget& widget)
 {
     const QVariant picture = widget.property(kPictureIdProperty);
@@ -126,8 +134,10 @@ QComboBox* ControlFinder::FindDropDown(const QString& text) const
 QWidget* ControlFinder::FindNear(const QString& text, bool (*is)(const QWidget&)) const
 {
     const std::vector<QWidget*> widgets = Visible();
+    const std::optional<int> position = Position(text);
+    int count = 0;
     for (QWidget* widget : widgets)
-        if (is(*widget) && TextOf(*widget) == text)
+        if (is(*widget) && (position ? count++ == *position : TextOf(*widget) == text))
             return widget;
     for (QWidget* label : widgets) {
         if (is(*label) || (TextOf(*label) != text && PictureName(*label) != text))

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -20,15 +21,18 @@ public:
     // or drop-down's current text (a drop-down with no current entry: its placeholder text), a
     // group box's title; empty for other widgets.
     static QString TextOf(const QWidget& widget);
+    // The place a script word "nth:N" names (N from 1) as an index from 0, so that a script can name
+    // an entry or control by its place whatever the language; nullopt for any other word.
+    static std::optional<int> Position(const QString& word);
 
     // The first visible control showing exactly `text` or whose picture name is `text`, or null.
     QWidget* Find(const QString& text) const;
     // The edit for `text`: an editable control showing it, else the editable control nearest to
-    // the right of (or else below) the label showing it or the picture named `text`; null when
-    // there is none.
+    // the right of (or else below) the label showing it or the picture named `text`; "nth:N": the
+    // Nth editable control. Null when there is none.
     QWidget* FindInput(const QString& text) const;
     // The drop-down list showing `text`, else the one nearest to the right of (or else below) the
-    // label showing it or the picture named `text`; null when there is none.
+    // label showing it or the picture named `text`; "nth:N": the Nth drop-down. Null when there is none.
     QComboBox* FindDropDown(const QString& text) const;
 
 private:

@@ -33,11 +33,21 @@ AnsweredDialog Contents(QDialog& dialog)
     return seen;
 }
 
+// The enabled button showing `text`, or with "nth:N" the Nth visible button with a text (in creation
+// order, as `DescribeDialog` lists them) when it is enabled.
 QAbstractButton* EnabledButton(QDialog& dialog, const QString& text)
 {
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-        if (button->isVisible() && button->isEnabled() && ControlFinder::TextOf(*button) == text)
+    const std::optional<int> position = ControlFinder::Position(text);
+    int count = 0;
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        const QString shown = ControlFinder::TextOf(*button);
+        if (!button->isVisible() || shown.isEmpty())
+            continue;
+        if (position && count++ == *position)
+            return button->isEnabled() ? button : nullptr;
+        if (!position && shown == text && button->isEnabled())
             return button;
+    }
     return nullptr;
 }
 

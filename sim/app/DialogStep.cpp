@@ -22,18 +22,25 @@ std::string In(const QDialog& dialog)
     return "dialog " + Quoted(dialog.windowTitle().toStdString());
 }
 
-// The visible list's index showing `text`, or an invalid one.
+// The row of `model` showing `text`, or with "nth:N" its Nth row; invalid when there is none.
+QModelIndex Row(const QAbstractItemModel& model, const QModelIndex& root, const QString& text)
+{
+    if (const std::optional<int> position = ControlFinder::Position(text))
+        return model.index(*position, 0, root);
+    const QModelIndexList found = model.match(model.index(0, 0, root), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    return found.isEmpty() ? QModelIndex() : found.front();
+}
+
+// The visible list's index showing `text` (or at position "nth:N"), or an invalid one.
 QModelIndex FindRow(const QDialog& dialog, const QString& text, QAbstractItemView*& view)
 {
     for (QAbstractItemView* candidate : dialog.findChildren<QAbstractItemView*>()) {
         if (!candidate->isVisible() || candidate->model() == nullptr)
             continue;
-        const QAbstractItemModel& model = *candidate->model();
-        const QModelIndexList found = model.match(model.index(0, 0, candidate->rootIndex()), Qt::DisplayRole, text, 1,
-                                                  Qt::MatchExactly);
-        if (!found.isEmpty()) {
+        const QModelIndex row = Row(*candidate->model(), candidate->rootIndex(), text);
+        if (row.isValid()) {
             view = candidate;
-            return found.front();
+            return row;
         }
     }
     return QModelIndex();

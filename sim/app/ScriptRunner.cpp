@@ -145,11 +145,24 @@ std::vector<HostSimInkTint> Paint(const hostsim::DocumentContent& content, const
     return paint;
 }
 
-const hostsim::FlyoutMenu::Item* FindFlyoutItem(const hostsim::FlyoutMenu& menu, const std::u16string& text)
+// The entry showing `text`, or with "nth:N" the Nth entry; null when there is none.
+const hostsim::FlyoutMenu::Item* FindFlyoutItem(const hostsim::FlyoutMenu& menu, const QString& text)
 {
+    if (const std::optional<int> position = ControlFinder::Position(text))
+        return *position < static_cast<int>(menu.items.size()) ? &menu.items[static_cast<std::size_t>(*position)]
+                                                               : nullptr;
+    const std::u16string wanted = text.toStdU16String();
     const auto found = std::find_if(menu.items.begin(), menu.items.end(),
-                                    [&text](const hostsim::FlyoutMenu::Item& item) { return item.text == text; });
+                                    [&wanted](const hostsim::FlyoutMenu::Item& item) { return item.text == wanted; });
     return found != menu.items.end() ? &*found : nullptr;
+}
+
+// The row of `list` showing `text`, or with "nth:N" its Nth row; -1 when there is none.
+int FindEntry(const QComboBox& list, const QString& text)
+{
+    if (const std::optional<int> position = ControlFinder::Position(text))
+        return *position < list.count() ? *position : -1;
+    return list.findText(text, Qt::MatchExactly);
 }
 
 void Settle()
@@ -296,8 +309,7 @@ void ScriptRunner::Flyout(const Words& words)
     hostsim::Panel* panel = dock ? m_host.Panels().Find(dock->Panel()) : nullptr;
     Require(panel != nullptr, "no panel " + Quoted(words[1]));
     hostsim::FlyoutMenu* menu = m_host.Panels().FlyoutMenus().Find(panel->flyoutMenu);
-    const std::u16string wanted = QString::fromStdString(words[2]).toStdU16String();
-    const hostsim::FlyoutMenu::Item* item = menu ? FindFlyoutItem(*menu, wanted) : nullptr;
+    const hostsim::FlyoutMenu::Item* item = menu ? FindFlyoutItem(*menu, QString::fromStdString(words[2])) : nullptr;
     Require(item != nullptr, "panel " + Quoted(words[1]) + " has no flyout entry " + Quoted(words[2]));
     Require(m_host.Panels().ChooseFlyoutItem(*panel, item->id), "flyout entry " + Quoted(words[2]) + " is disabled");
 }
@@ -308,7 +320,7 @@ void ScriptRunner::Choose(const Words& words)
     QComboBox* list = ControlFinder(Roots(words, 3)).FindDropDown(QString::fromStdString(words[1]));
     Require(list != nullptr, "no drop-down list for " + Quoted(words[1]));
     Require(list->isEnabled(), "drop-down list " + Quoted(words[1]) + " is disabled");
-    const int row = list->findText(QString::fromStdString(words[2]), Qt::MatchExactly);
+    const int row = FindEntry(*list, QString::fromStdString(words[2]));
     Require(row >= 0, "drop-down list " + Quoted(words[1]) + " has no entry " + Quoted(words[2]));
     Require(list->model()->flags(list->model()->index(row, list->modelColumn())).testFlag(Qt::ItemIsEnabled),
             "entry " + Quoted(words[2]) + " is disabled");

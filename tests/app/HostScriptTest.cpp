@@ -189,8 +189,16 @@ TEST_F(HostScriptTest, TheDotGainDialogsMakeEditCopyAndRemoveSettingFiles)
     m_folder.Write("missing.hls", "menu \"Window/Hueline/Viewer/Viewer\"\nanswer select \"Press Z\"\nanswer \"Edit ...\"\n"
                                   "flyout \"Hueline Viewer\" \"Dot Gain Settings...\"\n");
     m_folder.Write("differs.hls", "expect press \"Press A\" 0 30 55 75 100\n");
+    // Entries, buttons and rows named by their place: the list's first row edited and cancelled
+    // (its fourth and the edit's second button), the panel's first list set to its second entry;
+    // a place beyond the list fails the line.
+    m_folder.Write("places.hls", "menu \"Window/Hueline/Viewer/Viewer\"\nanswer select nth:1\nanswer nth:4\n"
+                                 "answer nth:2\nanswer nth:1\nflyout \"Hueline Viewer\" nth:1\n"
+                                 "expect dialog \"Edit Dot Gain Settings\"\nchoose nth:1 nth:2\n"
+                                 "expect control \"Press A\"\nchoose nth:1 nth:3\n");
     const HostRun missing = Run("--script missing.hls");
     const HostRun differs = Run("--script differs.hls");
+    const HostRun places = Run("--script places.hls");
 
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("missing.hls:4: dialog \"Dot Gain Settings\" has no list row \"Press Z\""), std::string::npos)
@@ -200,8 +208,18 @@ TEST_F(HostScriptTest, TheDotGainDialogsMakeEditCopyAndRemoveSettingFiles)
                                "Gain: 75.000000\""),
               std::string::npos)
         << differs.err;
+    EXPECT_EQ(places.status, 1);
+    EXPECT_NE(places.err.find("places.hls:10: drop-down list \"nth:1\" has no entry \"nth:3\""), std::string::npos)
+        << places.err;
 }
 
+
+// The session's screenshots, one after each step (docs/viewer.md shows them).
+constexpr const char* kSessionSteps[] = {
+    "01-panel", "02-generated", "03-barcode", "04-panned", "05-fit-artboard", "06-fit-graphics",
+    "07-host-scrolled", "08-unlinked", "09-linked", "10-edited", "11-updated", "12-rgb-refused",
+    "13-ink-warning", "14-label-again", "15-dot-gain-created", "16-dot-gain-chosen",
+    "17-dot-gain-automatic", "18-connected", "19-connection-warning", "20-not-connected"};
 
 struct Language
 {
@@ -255,7 +273,8 @@ TEST_P(SessionLanguageTest, EveryTextOfTheSessionIsTranslated)
         }
     }
     EXPECT_EQ(m_folder.Read("missing.asc"), "");
-    EXPECT_FALSE(Shot("10-label-again.png").isNull());
+    for (const char* step : kSessionSteps)
+        EXPECT_FALSE(Shot(std::string(step) + ".png").isNull()) << step;
     EXPECT_FALSE(Shot("engine-corrupt-message.png").isNull());
 }
 
