@@ -30,6 +30,8 @@ constexpr const char* kViewerMenus =
     "      Generate [Generate_HL, disabled]\n";
 constexpr const char* kGroupOnly = "Tool Palettes\n  Hueline [Hueline_HL]\n";
 constexpr const char* kNoMenus = "Tool Palettes\n";
+const std::vector<std::string> kEngineMissing = {
+    "Viewer", "Viewer is unable to find the KilnKernel plug-in, it may be missing or corrupt."};
 
 // Closes every modal dialog as soon as its loop runs, keeping its texts, so that a dialog the
 // product should not show fails the test instead of waiting for a person.
@@ -94,8 +96,15 @@ const HostFailure kFailures[] = {
      EngineAttendance::Ready, hostsim::SuiteNotFoundError(), kNoMenus, {}, nullptr, false, nullptr},
     {"EngineCorruptWithoutInteraction", [](hostsim::Host& host) { host.SetUserInteractionAllowed(false); },
      EngineAttendance::Corrupt, kNoErr, kGroupOnly, {}, nullptr, false, nullptr},
-    {"EngineCorrupt", [](hostsim::Host&) {}, EngineAttendance::Corrupt, kNoErr, kGroupOnly,
-     {"Viewer", "Viewer is unable to find the KilnKernel plug-in, it may be missing or corrupt."}, nullptr, false, nullptr},
+    {"EngineCorrupt", [](hostsim::Host&) {}, EngineAttendance::Corrupt, kNoErr, kGroupOnly, kEngineMissing, nullptr,
+     false, nullptr},
+    // Without the suite that forbids them, dialogs are shown.
+    {"InteractionSuiteMissing",
+     [](hostsim::Host& host) {
+         Missing(host, "AS User Interaction Suite");
+         host.SetUserInteractionAllowed(false);
+     },
+     EngineAttendance::Corrupt, kNoErr, kGroupOnly, kEngineMissing, nullptr, false, nullptr},
     {"EngineNotReady", [](hostsim::Host&) {}, EngineAttendance::NotReady, kNoErr, kViewerMenus, {}, "label.json", false,
      "ResetSession"},
     {"UserInteractionForbidden", [](hostsim::Host& host) { host.SetUserInteractionAllowed(false); },
