@@ -111,7 +111,7 @@ const HostFailure kFailures[] = {
      EngineAttendance::Ready, kNoErr, kViewerMenus, {}, "rgb-poster.json", false, "ResetSession"},
     {"MessageCentreMissing", [](hostsim::Host& host) { Missing(host, "Corvane Message Center Suite"); },
      EngineAttendance::Ready, kNoErr, kViewerMenus, {}, "label.json", true, "BeginActivity"},
-    // Acquired at application start for the key handler only: the handler is left out, nothing else.
+    // Acquired at application start for the key handler only: its failure costs nothing visible.
     {"ToolSuiteFailing", [](hostsim::Host& host) { host.Suites().SetAcquireError("AI Tool Suite", FourCC("Tol!")); },
      EngineAttendance::Ready, kNoErr, kViewerMenus, {}, "label.json", true, nullptr},
     {"NoDocumentView", [](hostsim::Host& host) { host.Documents().SetNoDocumentViewYet(true); },
