@@ -110,21 +110,13 @@ protected:
 
     void SetUp() override
     {
-        Store("Offset", 0, 25, 50, 75);
-        Store("web", 2, 30, 55, 80);
+        m_folder.Write("Hueline/dot_gain_curves/Offset.press", kDefaultRecordText);
+        m_folder.Write("Hueline/dot_gain_curves/web.press", kChangedRecordText);
         OpenSample();
         Start(hostsim::EngineAttendance::Ready);
         ASSERT_NE(m_host.Panels().FindByName(kPanelName), nullptr) << "the viewer made no panel";
         hostsim::PanelCenter::Show(*m_host.Panels().FindByName(kPanelName), true);
-    }
-
-    void Store(const std::string& name, double minimum, double at25, double at50, double at75)
-    {
-        char lines[256];
-        std::snprintf(lines, sizeof lines,
-                      "Minimum Dot Gain: %f\n25 Dot Gain: %f\n50 Dot Gain: %f\n75 Dot Gain: %f\nMaximum Dot Gain: 100\n",
-                      minimum, at25, at50, at75);
-        m_folder.Write("Hueline/dot_gain_curves/" + name + ".press", FirstLines(kDefaultRecordText, 22) + lines);
+        ASSERT_EQ(ListStarting("Automatic")->count(), 3) << "both settings are offered";
     }
 
     int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(m_random); }
