@@ -45,6 +45,11 @@ long Setting(const char* name, long fallback)
     return value != nullptr ? std::strtol(value, nullptr, 10) : fallback;
 }
 
+long Seed()
+{
+    return Setting("HUELINE_SOAK_SEED", 20201);
+}
+
 // Bytes of heap in use: the sanitizer allocator's count under ASan, glibc's (arenas and mapped
 // blocks) otherwise.
 std::size_t HeapInUse()
@@ -272,13 +277,13 @@ protected:
         {"panel hide/show", &SoakTest::PanelToggle},
     };
 
-    // What documents, jobs and pictures hold depends on the moment: the heap is compared with every
-    // document closed and the engine's last job made from the label.
     void CloseAll()
     {
         for (const AIDocumentHandle document : m_host.Documents().All())
             m_host.Documents().Close(document);
     }
+    // What documents, jobs and pictures hold depends on the moment: the heap is compared with every
+    // document closed and the engine's last job made from the label.
     std::size_t HeapAtRest()
     {
         CloseAll();
@@ -323,12 +328,12 @@ protected:
 
     int m_seen[kSeenKinds] = {};
 
-    std::mt19937 m_random{static_cast<std::mt19937::result_type>(Setting("HUELINE_SOAK_SEED", 20201))};
+    std::mt19937 m_random{static_cast<std::mt19937::result_type>(Seed())};
 };
 
 TEST_F(SoakTest, RandomActionsKeepTheStateTableAndTheHeap)
 {
-    const long seed = Setting("HUELINE_SOAK_SEED", 20201);
+    const long seed = Seed();
     const long actions = std::max<long>(Setting("HUELINE_SOAK_ACTIONS", 1500), kMemoryMark + 1);
     std::size_t atMark = 0;
     for (long index = 0; index < actions; ++index) {
@@ -349,7 +354,7 @@ TEST_F(SoakTest, RandomActionsKeepTheStateTableAndTheHeap)
     EXPECT_LE(atEnd, atMark + atMark / 10);
     EXPECT_EQ(Control().CountOpenResults(), 0);
     for (int kind = 0; kind < kSeenKinds; ++kind) {
-        std::printf("soak: %s after %d of the actions\n", kSeenNames[kind], m_seen[kind]);
+        std::printf("soak: %s seen %d times\n", kSeenNames[kind], m_seen[kind]);
         EXPECT_GT(m_seen[kind], 0) << "the run never saw " << kSeenNames[kind];
     }
 }
@@ -363,7 +368,7 @@ TEST(SoakStartStop, RepeatedStartsLeaveNothingBehind)
     ASSERT_NE(plugins, nullptr) << "HUELINE_PLUGIN_DIR is not set";
     TemporaryFolder folder;
     EnvironmentGuard sharedDocuments{platform::kSharedDocumentsVariable, folder.Utf8()};
-    std::size_t afterFirst = 0;
+    std::size_t afterBothModes = 0;
     for (long cycle = 0; cycle < cycles; ++cycle) {
         SCOPED_TRACE("cycle " + std::to_string(cycle));
         const bool compact = cycle % 2 == 1;
@@ -385,11 +390,11 @@ TEST(SoakStartStop, RepeatedStartsLeaveNothingBehind)
         }
         Settle();
         if (cycle == 1)  // the second, after the first use of each mode
-            afterFirst = HeapInUse();
+            afterBothModes = HeapInUse();
     }
     const std::size_t atEnd = HeapInUse();
-    std::printf("start/stop: %ld cycles, heap %zu bytes after 2, %zu at the end\n", cycles, afterFirst, atEnd);
-    EXPECT_LE(atEnd, afterFirst + afterFirst / 10);
+    std::printf("start/stop: %ld cycles, heap %zu bytes after 2, %zu at the end\n", cycles, afterBothModes, atEnd);
+    EXPECT_LE(atEnd, afterBothModes + afterBothModes / 10);
 }
 
 }  // namespace
