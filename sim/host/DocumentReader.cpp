@@ -9,6 +9,8 @@
 #include <cmath>
 #include <filesystem>
 #include <initializer_list>
+#include <set>
+#include <vector>
 
 namespace hostsim {
 namespace {
@@ -279,23 +281,75 @@ DocumentContent ReadContent(const QJsonObject& root)
     return content;
 }
 
-std::string SyntaxError(const std::string& text, const QJsonParseError& parse)
+// "line L, column C" of a byte offset into the text.
+std::string Position(const std::string& text, std::size_t offset)
 {
-    const std::size_t offset = std::min<std::size_t>(static_cast<std::size_t>(std::max(parse.offset, 0)), text.size());
+    offset = std::min(offset, text.size());
     const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
     const std::size_t lineStart = offset == 0 ? std::string::npos : text.rfind('\n', offset - 1);
     const std::size_t column = lineStart == std::string::npos ? offset + 1 : offset - lineStart;
-    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
-           parse.errorString().toStdString();
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+std::string SyntaxError(const std::string& text, const QJsonParseError& parse)
+{
+    return Position(text, static_cast<std::size_t>(std::max(parse.offset, 0))) + ": " + parse.errorString().toStdString();
+}
+
+// Deeper than Qt's parser nests; it refuses such text itself.
+constexpr std::size_t kDeepestNesting = 1024;
+
+struct Nesting
+{
+    bool object;
+    bool expectingKey;
+    std::set<QString> keys;
+};
+
+// A quoted key as its text, escapes resolved.
+QString KeyName(const std::string& quoted)
+{
+    if (quoted.find('\\') == std::string::npos)
+        return QString::fromStdString(quoted.substr(1, quoted.size() - 2));
+    const QJsonArray decoded = QJsonDocument::fromJson(QByteArray::fromStdString("[" + quoted + "]")).array();
+    return decoded.isEmpty() ? QString::fromStdString(quoted) : decoded.first().toString();
+}
+
+// Qt's parser keeps only the last value of a key an object names twice (and leaks the others), so
+// the text is checked before Qt reads it. Throws with the position of the second naming.
+void RefuseRepeatedKeys(const std::string& text)
+{
+    std::vector<Nesting> levels;
+    for (std::size_t i = 0; i < text.size() && levels.size() <= kDeepestNesting; ++i) {
+        const char c = text[i];
+        if (c == '"') {
+            const std::size_t start = i;
+            for (++i; i < text.size() && text[i] != '"'; ++i)
+                i += text[i] == '\\' ? 1 : 0;
+            if (levels.empty() || !levels.back().expectingKey)
+                continue;
+            levels.back().expectingKey = false;
+            const QString key = KeyName(text.substr(start, i + 1 - start));
+            if (!levels.back().keys.insert(key).second)
+                Fail({}, Position(text, start) + ": " + Quoted(key) + " is given twice");
+        } else if (c == '{' || c == '[') {
+            levels.push_back(Nesting{c == '{', c == '{', {}});
+        } else if ((c == '}' || c == ']') && !levels.empty()) {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            levels.back().expectingKey = levels.back().object;
+        }
+    }
 }
 
 }  // namespace
 
 std::optional<DocumentContent> ParseDocument(const std::string& text, const std::string& fileName, std::string& error)
 {
-    QJsonParseError parse{};
-    const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(text), &parse);
     try {
+        RefuseRepeatedKeys(text);
+        QJsonParseError parse{};
+        const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(text), &parse);
         if (parse.error != QJsonParseError::NoError)
             Fail({}, SyntaxError(text, parse));
         if (!json.isObject())

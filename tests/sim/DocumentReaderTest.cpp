@@ -36,6 +36,10 @@ TEST(DocumentReaderTest, ReportsEachMalformedDocumentWithFileAndProblem)
          "m.json: artwork 1: bounds need left < right and bottom < top"},
         {"{\n  \"format\": \"Hueline document\",\n  \"version\": 1,,\n}", "m.json: line 3, column "},
         {"", "m.json: line 1, column 1: "},
+        {R"({"format": "Hueline document", "format": "Hueline document"})", R"(m.json: line 1, column 32: "format" is given twice)"},
+        {R"({"artwork": [], "art\u0077ork": []})", R"(m.json: line 1, column 17: "artwork" is given twice)"},
+        {Document("", R"({"type": "path", "points": [[0, 0], [1, 1]], "points": [[2, 2], [3, 3]]})"),
+         R"(m.json: line 2, column )"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
