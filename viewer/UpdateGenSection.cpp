@@ -6,6 +6,7 @@
 #include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "settings/MessageCenterConnection.h"
+#include "settings/ui/BottomBar.h"
 #include "settings/ui/HuelineSection.h"
 #include "settings/ui/InkWarningSection.h"
 #include "support/Localization.h"
@@ -139,7 +140,7 @@ void UpdateGenSection::Layout()
 {
     RVADM_Rect local;
     m_panel.GetLocalRect(local);
-    m_frame->SetSize(m_button->GetWidth() + kFramePadding, kFrameHeight);
+    m_frame->SetSize(m_button->GetWidth() + BottomBar::kFramePadding, BottomBar::kFrameHeight);
     m_frame->AlignTo(local, kFrameAlignment);
     m_frame->Move(-qRVADM::RVADM_NonModalDialog::kResizeGripSide, 0);
     m_frame->Show(false);

@@ -20,10 +20,6 @@ class RVADM_Frame;
 class UpdateGenSection
 {
 public:
-    // The button frame: the resize-grip square plus a gap high, this much wider than the button.
-    static constexpr std::int32_t kFrameHeight = 26;
-    static constexpr std::int32_t kFramePadding = 16;
-
     // `panel` outlives the section.
     explicit UpdateGenSection(OspryDialog& panel);
     virtual ~UpdateGenSection() = default;
