@@ -2,6 +2,7 @@
 
 #include "plugin/EngineSuites.h"
 #include "plugin/suites/HLKilnSuite.h"
+#include "settings/ui/BottomBar.h"
 #include "toolkit/RVADM_Frame.h"
 #include "viewer/HostDocument.h"
 #include "viewer/JobViewFrame.h"
@@ -28,8 +29,6 @@ static_assert(kZoomOutPlacement == 1537 && kRowPlacement == 1056 && kFrameEndsAt
               kRowCentring == 1536 && kFramePlacement == 1088);
 // The menu is this many of its own heights wide.
 constexpr int kMenuWidthInHeights = 5;
-// The frame overlaps its left neighbour's edge, as the bottom bar's frames do.
-constexpr int kNeighbourSpacing = -2;
 
 }  // namespace
 
@@ -61,7 +60,7 @@ void ZoomSection::Layout(RVADM_Item& leftNeighbour)
         return;
     const LinkSection* link = m_panel.GetLinkSection();
     const int toggleHeight = link != nullptr ? link->GetToggleHeight() : 0;
-    m_frame->SetHeight(toggleHeight > kFrameHeight ? toggleHeight : kFrameHeight);
+    m_frame->SetHeight(std::max(toggleHeight, kFrameHeight));
     RVADM_Item::PlaceInParent(m_zoomOut, kZoomOutPlacement);
     RVADM_Item::MoveRightOf(m_zoomOut, m_menu, kRowPlacement, 0);
     RVADM_Item::MoveRightOf(m_menu, m_zoomIn, kRowPlacement, 0);
@@ -70,7 +69,7 @@ void ZoomSection::Layout(RVADM_Item& leftNeighbour)
     qRVADM::RVADM_Rect local;
     m_panel.GetLocalRect(local);
     m_frame->AlignTo(local, kFramePlacement);
-    RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone, kNeighbourSpacing);
+    RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone, BottomBar::kNeighbourSpacing);
 }
 
 void ZoomSection::Enable(bool enable)
