@@ -292,7 +292,7 @@ void OspryPlugin::ClickGenerate()
     if (m_panel == nullptr)
         return;
     m_panel->ShowPanel(true);
-    if (const UpdateGenSection* section = m_panel->GetUpdateGenSection(); section != nullptr && section->GetButton())
+    if (const UpdateGenSection* section = m_panel->GetUpdateGenSection())
         section->GetButton()->Notify(qRVADM::kNotifyUserChanged);
 }
 
