@@ -35,11 +35,10 @@ void JobViewSection::Create()
 {
     m_canvas = new JobViewFrame(&m_panel);
     m_canvas->SetViewListener(this);
-    if (OspryPlugin* plugin = m_panel.GetPlugin())
-        plugin->AddNotifier(new EventExtensionNotifier(plugin));
     m_canvas->setMouseTracking(true);
     m_canvas->Enable(false);
     if (OspryPlugin* plugin = m_panel.GetPlugin()) {
+        plugin->AddNotifier(new EventExtensionNotifier(plugin));
         m_viewSyncTimer = new AIViewSyncTimer(plugin);
         plugin->AddTimer(m_viewSyncTimer);
     }
@@ -85,8 +84,7 @@ void JobViewSection::SyncJob(bool fit)
     ReadPageOrigin();
     if (const HLKilnSuite* kiln = Kiln())
         kiln->GetJobSize(&m_jobHeight, &m_jobWidth);
-    const LinkSection* link = m_panel.GetLinkSection();
-    if (fit || (link != nullptr && link->IsLinked()))
+    if (fit || IsLinked())
         m_canvas->SetViewRect(JobRect{0.0, m_jobHeight, 0.0, m_jobWidth});
     if (const HLKilnSuite* kiln = Kiln())
         kiln->JobLoaded();
