@@ -66,7 +66,7 @@ private:
     void Offer(const char* label);
     void DisableButtonAndMenu();
     void Generate();
-    // Refreshes the panel's connection status and ink warning.
+    // Refreshes the panel's connection status.
     void RefreshStatus();
     void RefreshInkWarning();
 
