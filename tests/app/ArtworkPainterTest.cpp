@@ -42,6 +42,16 @@ QImage Paint(const hostapp::ArtworkPainter& artwork, const View& view, bool cull
     return image;
 }
 
+// Items whose outlines lie outside the window at zoom 4 from (50, 150), 80 x 60 points, but whose
+// stroke or glyphs reach into it: a thick stroke left of it, text below it, a level line above it.
+constexpr const char* kEdges = R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
+    "page": {"width": 200, "height": 200},
+    "artwork": [
+      {"type": "rectangle", "bounds": [10, 140, 45, 100], "stroke": {"width": 20, "inks": {"Cyan": 100}}},
+      {"type": "text", "at": [60, 80], "size": 30, "text": "Hg", "fill": {"Magenta": 100}},
+      {"type": "path", "points": [[60, 153], [120, 153]], "closed": false, "stroke": {"width": 8, "inks": {"Black": 100}}}
+    ]})";
+
 std::string LargeDocument(const TemporaryFolder& folder)
 {
     const std::string file = folder.File("large.json");
@@ -63,7 +73,9 @@ TEST(ArtworkPainterTest, PaintingOnlyTheItemsInTheWindowChangesNoPixel)
     };
     const std::string large = LargeDocument(folder);
     ASSERT_FALSE(large.empty());
+    const std::string edges = folder.Write("edges.json", kEdges);
     const Row rows[] = {
+        {edges, {4.0, {50, 150}}, false},
         {SAMPLES_DIR "/label.json", {1.0, {-10, 180}}, false},
         {SAMPLES_DIR "/label.json", {8.0, {60, 120}}, false},
         {SAMPLES_DIR "/fine-detail.json", {4.0, {90, 400}}, true},
