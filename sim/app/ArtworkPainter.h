@@ -2,7 +2,14 @@
 
 #include "sim/host/DocumentContent.h"
 
+#include <QColor>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
 #include <QTransform>
+
+#include <cstddef>
+#include <vector>
 
 class QPainter;
 
@@ -15,21 +22,35 @@ namespace hostapp {
 // Maps artwork points (y upwards) to the pixels of a window showing `view` (y downwards).
 QTransform ArtworkToWindow(const hostsim::DocumentView& view);
 
-// Paints documents in screen RGB: the page, then the artwork in list order with the paints'
-// appearance (PaintColour). The painter's transform must map artwork points to the device.
+// Paints one revision of a document in screen RGB: the page, then the artwork in list order with
+// the paints' appearance (PaintColour). Made once per revision, as a host keeps its display list:
+// outlines (text as glyph outlines), colours and bounds are ready, so a repaint fills only the
+// items that meet the area it paints. The painter's transform must map artwork points to the device.
 class ArtworkPainter
 {
 public:
     explicit ArtworkPainter(const hostsim::DocumentContent& content);
 
     void PaintPage(QPainter& painter) const;
-    void PaintArtwork(QPainter& painter) const;
+    // Paints the items whose bounds meet `area` (artwork points); returns how many.
+    std::size_t PaintArtwork(QPainter& painter, const QRectF& area) const;
 
 private:
-    void PaintItem(QPainter& painter, const hostsim::ArtworkItem& item) const;
-    void PaintText(QPainter& painter, const hostsim::ArtworkItem& item) const;
+    struct Shape
+    {
+        QPainterPath outline;  // artwork points; text: glyph outlines, y downwards, shared by equal texts
+        QRectF bounds;         // artwork points, with the stroke and the glyphs' extent
+        QColor fill;           // invalid: no fill
+        QColor stroke;         // invalid: no stroke
+        double strokeWidth = 0.0;
+        QPointF baseline;      // text only
+        double textScale = 0.0;  // text: artwork points per glyph unit; 0 for other items
+    };
 
-    const hostsim::DocumentContent& m_content;
+    void PaintShape(QPainter& painter, const Shape& shape) const;
+
+    hostsim::Page m_page;
+    std::vector<Shape> m_shapes;
 };
 
 }  // namespace hostapp

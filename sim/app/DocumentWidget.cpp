@@ -3,6 +3,7 @@
 #include "sim/app/ArtworkPainter.h"
 #include "sim/host/Host.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -22,6 +23,10 @@ constexpr double kFitFill = 0.92;
 
 // How far beyond the page (and the visible area) the scroll bars reach, in window sizes.
 constexpr double kScrollMargin = 0.5;
+
+// Items this many window pixels outside the area painted are painted too: antialiased edges reach
+// into the pixels beside an item's bounds.
+constexpr double kPaintMargin = 2.0;
 
 int Pixels(double value)
 {
@@ -53,6 +58,8 @@ DocumentWidget::DocumentWidget(hostsim::Host& host, AIDocumentHandle document, Q
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
+
+DocumentWidget::~DocumentWidget() = default;
 
 const hostsim::DocumentView* DocumentWidget::View() const
 {
@@ -144,17 +151,28 @@ void DocumentWidget::SyncScrollBars()
     m_syncing = false;
 }
 
-void DocumentWidget::paintEvent(QPaintEvent*)
+const ArtworkPainter& DocumentWidget::ArtworkOf(const hostsim::Document& document)
+{
+    if (!m_artwork || m_artworkRevision != document.Revision()) {
+        m_artwork = std::make_unique<ArtworkPainter>(document.Content());
+        m_artworkRevision = document.Revision();
+    }
+    return *m_artwork;
+}
+
+void DocumentWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
     const hostsim::Document* document = m_host.Documents().Find(m_document);
     if (!document)
         return;
-    painter.setTransform(ArtworkToWindow(document->View()));
-    const ArtworkPainter artwork(document->Content());
+    const ArtworkPainter& artwork = ArtworkOf(*document);
+    const QTransform toWindow = ArtworkToWindow(document->View());
+    painter.setTransform(toWindow);
     artwork.PaintPage(painter);
-    artwork.PaintArtwork(painter);
+    const QRectF area = QRectF(event->rect()).adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin);
+    artwork.PaintArtwork(painter, toWindow.inverted().mapRect(area));
 }
 
 void DocumentWidget::resizeEvent(QResizeEvent* event)

@@ -6,13 +6,17 @@
 #include <QAbstractScrollArea>
 
 #include <functional>
+#include <memory>
 
 namespace hostsim {
+class Document;
 class DocumentView;
 class Host;
 }  // namespace hostsim
 
 namespace hostapp {
+
+class ArtworkPainter;
 
 // The window of one open document: the pasteboard, the page and the artwork at the zoom and
 // centre of the document's host view. The host view is the model: every user scroll, zoom and
@@ -24,6 +28,7 @@ class DocumentWidget final : public QAbstractScrollArea
 
 public:
     DocumentWidget(hostsim::Host& host, AIDocumentHandle document, QWidget* parent = nullptr);
+    ~DocumentWidget() override;
     DocumentWidget(const DocumentWidget&) = delete;
     DocumentWidget& operator=(const DocumentWidget&) = delete;
 
@@ -62,12 +67,16 @@ private:
     bool Change(const std::function<bool(hostsim::DocumentView&)>& change);
     Snapshot Take() const;
     void SyncScrollBars();
+    // The painter of the document's current revision, made at its first paint.
+    const ArtworkPainter& ArtworkOf(const hostsim::Document& document);
 
     hostsim::Host& m_host;
     AIDocumentHandle m_document;
     Snapshot m_shown{};
     bool m_keepFitted = true;  // resizes fit the page until the user zooms or scrolls
     bool m_syncing = false;   // scroll bars are being moved to the view, not by the user
+    std::unique_ptr<ArtworkPainter> m_artwork;
+    ASUInt32 m_artworkRevision = 0;
 };
 
 }  // namespace hostapp

@@ -1,12 +1,28 @@
 #include "sim/app/EngineControl.h"
 
+#include "plugin/suites/HLKilnODLSuite.h"
+#include "plugin/suites/HLKilnSuite.h"
 #include "plugin/suites/SPBasicSuite.h"
 #include "sim/host/Host.h"
 #include "sim/kiln/KilnControlSuite.h"
 
+#include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace hostapp {
+namespace {
+
+bool HasSuite(hostsim::Host& host, const char* name, ASInt32 version)
+{
+    const void* procs = nullptr;
+    if (host.BasicSuite()->AcquireSuite(name, version, &procs) != kNoErr)
+        return false;
+    host.BasicSuite()->ReleaseSuite(name, version);
+    return true;
+}
+
+}  // namespace
 
 EngineControl::EngineControl(hostsim::Host& host)
     : m_host(host)
@@ -14,12 +30,27 @@ EngineControl::EngineControl(hostsim::Host& host)
     const void* procs = nullptr;
     if (host.BasicSuite()->AcquireSuite(KilnControlSuite::kName, KilnControlSuite::kVersion, &procs) == kNoErr)
         m_suite = static_cast<const KilnControlSuite*>(procs);
+    // The viewer needs both kernel suites; without either it calls the engine missing or corrupt.
+    m_damaged = m_suite && !(HasSuite(host, HLKilnSuite::kName, HLKilnSuite::kVersion) &&
+                             HasSuite(host, HLKilnODLSuite::kName, HLKilnODLSuite::kVersion));
 }
 
 EngineControl::~EngineControl()
 {
     if (m_suite)
         m_host.BasicSuite()->ReleaseSuite(KilnControlSuite::kName, KilnControlSuite::kVersion);
+}
+
+std::string EngineControl::Status() const
+{
+    if (!m_suite)
+        return "absent";
+    if (m_damaged)
+        return "damaged, kernel suites missing";
+    std::string connection = kConnectionStates[m_connection].title;
+    std::transform(connection.begin(), connection.end(), connection.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return std::string(m_ready ? "ready" : "not ready") + ", " + connection;
 }
 
 bool EngineControl::SetReady(bool ready)

@@ -40,6 +40,11 @@ public:
     EngineControl& operator=(const EngineControl&) = delete;
 
     bool Available() const { return m_suite != nullptr; }
+    // Loaded, but the host lacks its kernel suites: a damaged install the viewer cannot use.
+    bool Damaged() const { return m_damaged; }
+    // What the engine is, as the status bar says it: "absent", "damaged, kernel suites missing",
+    // or readiness and connection ("ready, connected").
+    std::string Status() const;
 
     bool SetReady(bool ready);
     bool Ready() const { return m_ready; }
@@ -54,6 +59,7 @@ public:
 private:
     hostsim::Host& m_host;
     const KilnControlSuite* m_suite = nullptr;
+    bool m_damaged = false;
     bool m_ready = true;
     std::size_t m_connection = 0;
 };

@@ -26,10 +26,9 @@ std::string DescribeHost(hostsim::Host& host, const EngineControl& engine, const
         out << "Dialogs:\n";
     for (const AnsweredDialog& dialog : dialogs)
         out << "  " << DescribeDialog(dialog) << "\n";
-    if (!engine.Available()) {
-        out << "Engine: absent\n";
+    out << "Engine: " << engine.Status() << "\n";
+    if (!engine.Available())
         return out.str();
-    }
     out << "Engine calls:\n";
     for (const std::string& call : engine.Calls())
         out << "  " << call << "\n";

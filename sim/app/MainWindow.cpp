@@ -424,12 +424,7 @@ void MainWindow::SyncStatus()
         m_zoomLabel->clear();
         setWindowTitle(tr("Hueline Host"));
     }
-    if (!m_engine || !m_engine->Available())
-        m_engineLabel->setText(tr("Engine absent"));
-    else
-        m_engineLabel->setText(tr("Engine %1, %2")
-                                   .arg(m_engine->Ready() ? tr("ready") : tr("not ready"))
-                                   .arg(tr(kConnectionStates[m_engine->Connection()].title).toLower()));
+    m_engineLabel->setText(tr("Engine %1").arg(QString::fromStdString(m_engine ? m_engine->Status() : "absent")));
 }
 
 void MainWindow::OpenFromDialog()

@@ -15,10 +15,3 @@ struct AIFilePathOpaque
 {
     std::string path;
 };
-
-namespace hostsim {
-
-std::u16string Utf8ToUtf16(const std::string& text);
-std::string Utf16ToUtf8(const std::u16string& text);
-
-}  // namespace hostsim

@@ -4,6 +4,7 @@
 #include "sim/host/Host.h"
 #include "sim/host/HostStrings.h"
 #include "sim/host/HostSuites.h"
+#include "support/Utf16Text.h"
 
 namespace hostsim {
 namespace {
@@ -18,7 +19,7 @@ AIErr AddMenuItem(SPPluginRef self, const char* key, const AIPlatformAddMenuItem
 {
     if (!self || !key || !data || !data->groupName || !data->itemText || !item)
         return BadParameterError();
-    *item = Menus().AddItem(self, key, data->groupName, Utf16ToUtf8(data->itemText->text), options);
+    *item = Menus().AddItem(self, key, data->groupName, Utf16Text::ToUtf8(data->itemText->text), options);
     return kNoErr;
 }
 
@@ -43,7 +44,7 @@ AIErr SetItemText(AIMenuItemHandle item, AIUnicodeStringHandle text)
 {
     if (!text)
         return BadParameterError();
-    return WithItem(item, [text](MenuItem& found) { found.text = Utf16ToUtf8(text->text); });
+    return WithItem(item, [text](MenuItem& found) { found.text = Utf16Text::ToUtf8(text->text); });
 }
 
 AIErr CheckItem(AIMenuItemHandle item, AIBoolean checked)

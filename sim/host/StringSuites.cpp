@@ -6,6 +6,7 @@
 #include "sim/host/Host.h"
 #include "sim/host/HostStrings.h"
 #include "sim/host/HostSuites.h"
+#include "support/Utf16Text.h"
 
 #include <cstring>
 
@@ -27,8 +28,12 @@ AIErr Initialize(AIUnicodeStringHandle* string, const char* text, std::size_t le
 {
     if (!string || (!text && length))
         return BadParameterError();
-    // Platform text is UTF-8 on this platform, so both encodings read the same.
-    *string = new AIUnicodeStringOpaque{Utf8ToUtf16(std::string(text ? text : "", length))};
+    // Platform text is UTF-8 on this platform, so both encodings read the same; malformed UTF-8
+    // (overlong forms included) makes no string.
+    std::u16string utf16;
+    if (!Utf16Text::FromUtf8(std::string_view(text ? text : "", length), utf16))
+        return BadParameterError();
+    *string = new AIUnicodeStringOpaque{std::move(utf16)};
     return kNoErr;
 }
 
@@ -48,7 +53,7 @@ AIErr Destroy(AIUnicodeStringHandle string)
 
 AIErr GetAs(AIUnicodeStringHandle string, AICharacterEncoding, char* buffer, std::size_t size, std::size_t* needed)
 {
-    return string ? CopyOut(Utf16ToUtf8(string->text), buffer, size, needed) : BadParameterError();
+    return string ? CopyOut(Utf16Text::ToUtf8(string->text), buffer, size, needed) : BadParameterError();
 }
 
 AIErr Length(AIUnicodeStringHandle string, std::size_t* length)
@@ -85,7 +90,7 @@ AIErr SetPath(AIFilePathHandle path, AIUnicodeStringHandle text)
 {
     if (!path || !text)
         return BadParameterError();
-    path->path = Utf16ToUtf8(text->text);
+    path->path = Utf16Text::ToUtf8(text->text);
     return kNoErr;
 }
 
@@ -96,9 +101,10 @@ AIErr GetAsPlatformText(AIFilePathHandle path, char* buffer, std::size_t size, s
 
 AIErr GetAsUnicodeString(AIFilePathHandle path, AIUnicodeStringHandle* text)
 {
-    if (!path || !text)
+    std::u16string utf16;
+    if (!path || !text || !Utf16Text::FromUtf8(path->path, utf16))
         return BadParameterError();
-    *text = new AIUnicodeStringOpaque{Utf8ToUtf16(path->path)};
+    *text = new AIUnicodeStringOpaque{std::move(utf16)};
     return kNoErr;
 }
 

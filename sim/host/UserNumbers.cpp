@@ -243,7 +243,7 @@ AIErr FormatNumberEntry(AIReal value, ASInt32 decimals, AIUnicodeStringHandle te
     const std::optional<std::string> formatted = UserNumbers::Format(value, decimals);
     if (!text || !formatted)
         return BadParameterError();
-    text->text = Utf8ToUtf16(*formatted);
+    text->text.assign(formatted->begin(), formatted->end());  // ASCII: digits, sign and point
     return kNoErr;
 }
 

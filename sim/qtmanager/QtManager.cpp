@@ -23,12 +23,13 @@ struct ThemeColor
 // Indexed by `ControlColor`.
 constexpr ThemeColor kControlColors[] = {
     {0xfff0f0f0, 0xff323232, 0xfff0f0f0, 0xff323232}, // background
-    {0xff1e1e1e, 0xffdcdcdc, 0xff9a9a9a, 0xff7a7a7a}, // text
+    {0xff808080, 0xff808080, 0xff808080, 0xff808080}, // drawing
     {0xffffffff, 0xff1e1e1e, 0xfff4f4f4, 0xff2a2a2a}, // base
     {0xff2680eb, 0xff46a0f5, 0xffb4c8e1, 0xff505a6e}, // selection
     {0xffffffff, 0xffffffff, 0xfff0f0f0, 0xffb4b4b4}, // selection text
     {0xffa0a0a0, 0xff5a5a5a, 0xffc8c8c8, 0xff464646}, // border
     {0xffe1e1e1, 0xff464646, 0xffebebeb, 0xff3c3c3c}, // button
+    {0xff1e1e1e, 0xffdcdcdc, 0xff9a9a9a, 0xff7a7a7a}, // text
 };
 
 struct PaletteRole

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -165,6 +166,22 @@ TEST_F(HostScriptTest, ACorruptEngineBringsTheViewersMessageAndABadDocumentIsRep
     EXPECT_NE(run.out.find("Menus:\nTool Palettes\n  Hueline [Hueline_HL]\nNotifiers:\n"), std::string::npos) << run.out;
     EXPECT_EQ(Section(run.out, "Engine calls:"), std::vector<std::string>{}) << "the viewer pushes nothing";
     EXPECT_EQ(Section(run.out, "Documents:"), std::vector<std::string>{"label.json revision 0 (current)"}) << run.out;
+}
+
+// The host says what it loaded, as the viewer finds it: a damaged engine is not "ready".
+TEST_F(HostScriptTest, TheEngineStatusFollowsWhatTheHostLoaded)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"ready", "ready, connected"},
+        {"not-ready", "not ready, connected"},
+        {"corrupt", "damaged, kernel suites missing"},
+        {"absent", "absent"},
+    };
+    for (const auto& [engine, status] : rows) {
+        const HostRun run = Run(std::string("--engine ") + engine + " --describe");
+        EXPECT_EQ(run.status, 0) << engine << "\n" << run.err;
+        EXPECT_NE(run.out.find(std::string("\nEngine: ") + status + "\n"), std::string::npos) << engine << "\n" << run.out;
+    }
 }
 
 // The script makes, edits, copies and removes a setting through the dialogs and checks the

@@ -2,10 +2,14 @@
 
 #include "plugin/suites/AINotifierSuite.h"
 #include "plugin/suites/AIRuntimeSuite.h"
+#include "plugin/suites/AIUnicodeStringSuite.h"
 #include "plugin/suites/FourCC.h"
 #include "plugin/suites/SPBasicSuite.h"
+#include "sim/host/HostSuites.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 extern "C" short HostSimGetKeyState(int virtualKey);
 
@@ -57,6 +61,50 @@ TEST(Host, FailureSwitchesTakeEffectAndSuiteUseIsCounted)
     host.PushContext();
     EXPECT_TRUE(host.PopContext());
     EXPECT_EQ(host.ContextDepth(), 0);
+}
+
+// Plug-ins' UTF-8 becomes a host string only when it is well formed: an overlong form could
+// smuggle a "/" or a NUL past a check made on the bytes.
+TEST(Host, UnicodeStringsTakeOnlyWellFormedUtf8)
+{
+    hostsim::Host host;
+    const void* acquired = nullptr;
+    ASSERT_EQ(host.BasicSuite()->AcquireSuite(AIUnicodeStringSuite::kName, AIUnicodeStringSuite::kVersion, &acquired),
+              kNoErr);
+    const auto& strings = *static_cast<const AIUnicodeStringSuite*>(acquired);
+
+    struct Row
+    {
+        std::string utf8;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x8E\xA8", true},
+        {"", true},
+        {"a\xC0\xAF", false},             // "/" in two bytes
+        {"\xE0\x80\xAF", false},          // "/" in three bytes
+        {"\xF0\x80\x80\x80", false},      // NUL in four bytes
+        {"\xED\xA0\x80", false},          // a surrogate
+        {"\xF4\x90\x80\x80", false},      // past U+10FFFF
+        {"\xC3", false},                  // cut short
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.utf8));
+        AIUnicodeStringHandle string = nullptr;
+        const AIErr error = strings.Initialize(&string, row.utf8.data(), row.utf8.size(), kAIUTF8CharacterEncoding);
+        if (!row.accepted) {
+            EXPECT_EQ(error, hostsim::BadParameterError());
+            EXPECT_EQ(string, nullptr);
+            continue;
+        }
+        ASSERT_EQ(error, kNoErr);
+        std::string back(row.utf8.size() + 1, '?');
+        std::size_t needed = 0;
+        EXPECT_EQ(strings.GetAs(string, kAIUTF8CharacterEncoding, back.data(), back.size(), &needed), kNoErr);
+        EXPECT_EQ(needed, row.utf8.size() + 1);
+        EXPECT_EQ(back.c_str(), row.utf8);
+        strings.Destroy(string);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "sim/host/UserNumbers.h"
 
-#include "sim/host/HostStrings.h"
+#include "support/Utf16Text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,9 @@ AIExpressionOptions Options(ASInt32 unit, ASInt32 precision = 4)
 
 std::optional<double> Evaluate(const std::string& utf8, ASInt32 unit, ASInt32 precision = 4)
 {
-    return UserNumbers::Evaluate(hostsim::Utf8ToUtf16(utf8), Options(unit, precision));
+    std::u16string utf16;
+    EXPECT_TRUE(Utf16Text::FromUtf8(utf8, utf16)) << utf8;
+    return UserNumbers::Evaluate(utf16, Options(unit, precision));
 }
 
 struct EvaluationCase

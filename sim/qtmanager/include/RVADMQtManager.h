@@ -53,12 +53,15 @@ RVADMQTMANAGER_API void SetDarkMode(bool dark);
 enum ControlColor : int
 {
     kColorBackground = 0,
-    kColorText = 1,
+    // What owner-drawn items draw their overlays in, usually in XOR: mid grey flips the top bit of
+    // each channel, so every pixel changes by half the range on light and dark artwork alike.
+    kColorDrawing = 1,
     kColorBase = 2,
     kColorSelection = 3,
     kColorSelectionText = 4,
     kColorBorder = 5,
     kColorButton = 6,
+    kColorText = 7,
 };
 // The theme's colour for a control; `enabled` false gives the disabled variant. An unknown id
 // gives the text colour.
