@@ -79,10 +79,12 @@ bool ReadPaint(const HostSimPaint& paint, int inkCount, std::vector<MarkInk>& in
     return true;
 }
 
-Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped)
+Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped, bool rectangle = false)
 {
     shape.setFillRule(Qt::WindingFill);
-    Mark mark{std::move(shape), std::move(inks), {}, {}};
+    Mark mark{std::move(shape), std::move(inks), {}, {}, {}};
+    if (rectangle)
+        mark.solid = mark.shape.boundingRect();
     if (trapped)
         mark.trap = Stroked(mark.shape, 2.0 * kTrapWidthMm);
     mark.reach = mark.shape.boundingRect().united(mark.trap.boundingRect());
@@ -156,7 +158,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
         const QPainterPath outline = hostsim::ArtworkOutline(item.kind, item.bounds, item.points,
                                                             static_cast<std::size_t>(item.pointCount), item.closed != 0);
         if (!fill.empty())
-            job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true));
+            job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true, item.kind == kHostSimRectangle));
         if (!stroke.empty() && item.strokeWidth > 0.0)
             job->marks.push_back(MakeMark(toJob.map(Stroked(outline, item.strokeWidth)), std::move(stroke), false));
     }

@@ -30,7 +30,7 @@ protected:
     {
         QPainterPath shape;
         ellipse ? shape.addEllipse(rectangle) : shape.addRect(rectangle);
-        job.marks.push_back(kiln::Mark{shape, std::move(inks), {}, shape.boundingRect()});
+        job.marks.push_back(kiln::Mark{shape, std::move(inks), {}, shape.boundingRect(), {}});
     }
 
     // Renders into a buffer one pixel longer than asked, checking that pixel stays untouched.
