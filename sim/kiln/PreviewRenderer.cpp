@@ -280,6 +280,13 @@ void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& 
     }
 }
 
+// Whether `solid`, less `inset` on every side, still holds `area`.
+bool Holds(const QRectF& solid, double inset, const QRectF& area)
+{
+    return solid.width() > 2.0 * inset && solid.height() > 2.0 * inset &&
+           solid.adjusted(inset, inset, -inset, -inset).contains(area);
+}
+
 // Where the mark's trap reaches the planes, each of its inks spreads into them.
 void SpreadTrap(const Mark& mark, MaskPainter& painter, const PlaneSet& inks, const Plane& mask)
 {
@@ -324,39 +331,37 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
         MaskPainter(page, toPlane, m_settings.antialiasing).Paint(sheet, sheet.boundingRect());
     }
 
-    // Marks whose reach misses the planes by more than the painter's margin leave them as they are.
+    // Marks whose reach misses the planes by more than the painter's margin leave them as they
+    // are. The last mark that covers every plane pixel whole sets every ink there, whatever lay
+    // beneath; the margin keeps the pixels clear of its edge even where Qt flattens a curve.
     const double margin = 2.0;
-    m_index.Find(QRectF(QPointF(area[0] - margin / sx, area[2] - margin / sy),
-                        QPointF(area[0] + (planeWidth + margin) / sx, area[2] + (planeHeight + margin) / sy)),
-                 m_found);
-    // The last mark that covers every plane pixel whole sets every ink there, whatever lay beneath.
-    const QRectF planeArea(QPointF(area[0] - 1.0 / sx, area[2] - 1.0 / sy),
-                           QPointF(area[0] + (planeWidth + 1.0) / sx, area[2] + (planeHeight + 1.0) / sy));
+    const QRectF planeArea(QPointF(area[0] - margin / sx, area[2] - margin / sy),
+                           QPointF(area[0] + (planeWidth + margin) / sx, area[2] + (planeHeight + margin) / sy));
+    m_index.Find(planeArea, m_found);
+    const auto covers = [&](const Mark& mark) { return Holds(mark.solid, 0.0, planeArea); };
     const auto covering = std::find_if(m_found.rbegin(), m_found.rend(), [&](int found) {
-        return m_job.marks[static_cast<std::size_t>(found)].solid.contains(planeArea);
+        return covers(m_job.marks[static_cast<std::size_t>(found)]);
     });
+    if (covering == m_found.rend())
+        std::memset(inks.bytes, 0, inkCount * planeBytes);
     m_levels.resize(inkCount);
     MaskPainter painter(mask, toPlane, m_settings.antialiasing);
-    auto next = m_found.begin();
-    if (covering == m_found.rend()) {
-        std::memset(inks.bytes, 0, inkCount * planeBytes);
-    } else {
-        next = covering.base();
-        const Mark& base = m_job.marks[static_cast<std::size_t>(*covering)];
-        LevelsOf(base, m_levels);
-        for (std::size_t k = 0; k < inkCount; ++k)
-            std::memset(inks[k].bytes, m_levels[k], planeBytes);
-        if (m_settings.trapsVisible)
-            SpreadTrap(base, painter, inks, mask);
-    }
-    for (; next != m_found.end(); ++next) {
+    for (auto next = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base()); next != m_found.end();
+         ++next) {
         const Mark& mark = m_job.marks[static_cast<std::size_t>(*next)];
-        const QRect box = painter.Paint(mark.shape, mark.reach);
-        if (box.isEmpty())
-            continue;
         LevelsOf(mark, m_levels);
-        Cover(inks, m_levels, mask, box);
-        if (m_settings.trapsVisible)
+        if (covers(mark)) {
+            for (std::size_t k = 0; k < inkCount; ++k)
+                std::memset(inks[k].bytes, m_levels[k], planeBytes);
+        } else {
+            const QRect box = painter.Paint(mark.shape, mark.reach);
+            if (box.isEmpty())
+                continue;
+            Cover(inks, m_levels, mask, box);
+        }
+        // The band reaches kTrapWidthMm into the shape, so a solid part wider than that on every
+        // side of the planes keeps it off them.
+        if (m_settings.trapsVisible && !Holds(mark.solid, kTrapWidthMm, planeArea))
             SpreadTrap(mark, painter, inks, mask);
     }
     LightTables(m_job, m_settings.dotGain, m_light);
