@@ -91,19 +91,24 @@ bool ReadRun(const std::uint8_t* mask, int x, int end, std::uint64_t& run)
 }
 
 // Where the mask covers the planes, each plane takes its level in proportion to the coverage.
-// Runs of eight empty or fully covered mask pixels are skipped or filled whole.
+// Spans of empty or fully covered mask pixels, in runs of eight, are skipped or filled whole.
 void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const QRect& box)
 {
     constexpr std::uint64_t kFull = ~std::uint64_t{0};
+    const int end = box.right() + 1;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const std::uint8_t* m = mask.Row(y);
-        for (int x = box.left(); x <= box.right();) {
+        for (int x = box.left(); x < end;) {
             std::uint64_t run = 0;
-            if (ReadRun(m, x, box.right() + 1, run) && (run == 0 || run == kFull)) {
-                if (run == kFull)
+            if (ReadRun(m, x, end, run) && (run == 0 || run == kFull)) {
+                const std::uint64_t same = run;
+                int past = x + kRun;
+                while (ReadRun(m, past, end, run) && run == same)
+                    past += kRun;
+                if (same == kFull)
                     for (std::size_t k = 0; k < planes.Size(); ++k)
-                        std::memset(planes[k].Row(y) + x, levels[k], kRun);
-                x += kRun;
+                        std::memset(planes[k].Row(y) + x, levels[k], static_cast<std::size_t>(past - x));
+                x = past;
                 continue;
             }
             if (m[x])
