@@ -17,14 +17,16 @@ int CellIndex(double offset, double cellSize, int count)
 
 }  // namespace
 
-MarkIndex::MarkIndex(const std::vector<QRectF>& reaches) : m_markCount(static_cast<int>(reaches.size()))
+MarkIndex::MarkIndex(const std::vector<QRectF>& reaches)
 {
-    for (const QRectF& reach : reaches)
-        if (!reach.isEmpty())
-            m_bounds = m_bounds.united(reach);
+    for (int mark = 0; mark < static_cast<int>(reaches.size()); ++mark)
+        if (!reaches[static_cast<std::size_t>(mark)].isEmpty()) {
+            m_bounds = m_bounds.united(reaches[static_cast<std::size_t>(mark)]);
+            m_reaching.push_back(mark);
+        }
     if (m_bounds.isEmpty())
         return;
-    const double side = std::sqrt(reaches.size() / kMarksPerCell / (m_bounds.width() * m_bounds.height()));
+    const double side = std::sqrt(m_reaching.size() / kMarksPerCell / (m_bounds.width() * m_bounds.height()));
     m_columns = std::clamp(static_cast<int>(std::ceil(m_bounds.width() * side)), 1, kMaximumSide);
     m_rows = std::clamp(static_cast<int>(std::ceil(m_bounds.height() * side)), 1, kMaximumSide);
     m_cellWidth = m_bounds.width() / m_columns;
@@ -33,10 +35,9 @@ MarkIndex::MarkIndex(const std::vector<QRectF>& reaches) : m_markCount(static_ca
     // Two passes: count the entries of each cell, then place them.
     std::vector<std::uint32_t> counts(static_cast<std::size_t>(m_columns) * m_rows + 1, 0);
     const auto visit = [&](auto&& enter) {
-        for (int mark = 0; mark < m_markCount; ++mark) {
+        for (const int mark : m_reaching) {
             int left, top, right, bottom;
-            if (reaches[static_cast<std::size_t>(mark)].isEmpty() ||
-                !Cells(reaches[static_cast<std::size_t>(mark)], left, top, right, bottom))
+            if (!Cells(reaches[static_cast<std::size_t>(mark)], left, top, right, bottom))
                 continue;
             for (int row = top; row <= bottom; ++row)
                 for (int column = left; column <= right; ++column)
@@ -62,10 +63,8 @@ void MarkIndex::Find(const QRectF& area, std::vector<int>& found) const
         entries += m_cellStart[static_cast<std::size_t>(row) * m_columns + right + 1] -
                    m_cellStart[static_cast<std::size_t>(row) * m_columns + left];
     // An area over most of the grid: every mark, in order, is cheaper than merging the cells.
-    if (entries >= static_cast<std::size_t>(m_markCount)) {
-        found.resize(static_cast<std::size_t>(m_markCount));
-        for (int mark = 0; mark < m_markCount; ++mark)
-            found[static_cast<std::size_t>(mark)] = mark;
+    if (entries >= m_reaching.size()) {
+        found = m_reaching;
         return;
     }
     for (int row = top; row <= bottom; ++row)

@@ -30,7 +30,7 @@ private:
     double m_cellHeight = 1.0;
     std::vector<std::uint32_t> m_cellStart;  // per cell, its first entry in m_entries; one more at the end
     std::vector<int> m_entries;              // mark indices cell by cell, ascending in each cell
-    int m_markCount = 0;
+    std::vector<int> m_reaching;             // the marks with a reach, ascending
 };
 
 }  // namespace kiln
