@@ -39,6 +39,7 @@ struct Mark
     std::vector<MarkInk> inks;
     QPainterPath trap;           // the band the mark's inks spread into; empty for strokes
     QRectF reach;                // mm: everything the shape and its trap may touch
+    QRectF solid;                // mm: a rectangle the shape covers whole; empty when not known
 };
 
 struct Job

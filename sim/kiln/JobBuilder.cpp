@@ -79,10 +79,25 @@ bool ReadPaint(const HostSimPaint& paint, int inkCount, std::vector<MarkInk>& in
     return true;
 }
 
-Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped)
+// A rectangle inside the filled outline of an item of that kind with that bounding box: the box
+// of a rectangle, the largest rectangle within an ellipse; empty for other kinds.
+QRectF SolidPart(ASInt32 kind, const QRectF& box)
+{
+    if (kind == kHostSimRectangle)
+        return box;
+    if (kind != kHostSimEllipse)
+        return {};
+    const double inside = 1.0 / std::sqrt(2.0);
+    QRectF part(0.0, 0.0, box.width() * inside, box.height() * inside);
+    part.moveCenter(box.center());
+    return part;
+}
+
+Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped, ASInt32 kind = kHostSimText)
 {
     shape.setFillRule(Qt::WindingFill);
-    Mark mark{std::move(shape), std::move(inks), {}, {}};
+    Mark mark{std::move(shape), std::move(inks), {}, {}, {}};
+    mark.solid = SolidPart(kind, mark.shape.boundingRect());
     if (trapped)
         mark.trap = Stroked(mark.shape, 2.0 * kTrapWidthMm);
     mark.reach = mark.shape.boundingRect().united(mark.trap.boundingRect());
@@ -156,7 +171,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
         const QPainterPath outline = hostsim::ArtworkOutline(item.kind, item.bounds, item.points,
                                                             static_cast<std::size_t>(item.pointCount), item.closed != 0);
         if (!fill.empty())
-            job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true));
+            job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true, item.kind));
         if (!stroke.empty() && item.strokeWidth > 0.0)
             job->marks.push_back(MakeMark(toJob.map(Stroked(outline, item.strokeWidth)), std::move(stroke), false));
     }

@@ -6,7 +6,6 @@
 #include "sim/kiln/HostSuite.h"
 #include "sim/kiln/JobBuilder.h"
 #include "sim/kiln/KilnControlSuite.h"
-#include "sim/kiln/PreviewRenderer.h"
 
 #include <algorithm>
 #include <climits>
@@ -87,12 +86,12 @@ ASInt32 JobRunner::LoadType()
     Broadcast(m_basic, kHLLoadTypeQueryNotifier, &query);
     if (query.shown)
         return kHLLoadTypeChanged;
-    m_job.reset();
+    Load(nullptr);
     return kHLLoadTypeReleased;
 }
 
 ASErr JobRunner::RenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 right, const double area[4],
-                               ASUInt32* pixels) const
+                               ASUInt32* pixels)
 {
     const long long height = static_cast<long long>(bottom) - top;
     const long long width = static_cast<long long>(right) - left;
@@ -102,7 +101,7 @@ ASErr JobRunner::RenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt3
     if (!m_job)
         return kKilnNoJobError;
     try {
-        PreviewRenderer(*m_job, m_settings).Render(area, static_cast<int>(width), static_cast<int>(height), pixels);
+        m_renderer->Render(area, static_cast<int>(width), static_cast<int>(height), pixels);
     } catch (const std::bad_alloc&) {
         return kKilnOutOfMemoryError;
     }
@@ -131,9 +130,17 @@ bool JobRunner::Generate(std::string& error)
     std::unique_ptr<Job> job = JobBuilder(*access).Build(current, error);
     if (!job)
         return false;
-    m_job = std::move(job);
+    Load(std::move(job));
     error.clear();
     return true;
+}
+
+void JobRunner::Load(std::unique_ptr<Job> job)
+{
+    m_renderer.reset();
+    m_job = std::move(job);
+    if (m_job)
+        m_renderer = std::make_unique<PreviewRenderer>(*m_job, m_settings);
 }
 
 AIDocumentHandle JobRunner::CurrentDocument() const

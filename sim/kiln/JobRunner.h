@@ -3,6 +3,7 @@
 #include "plugin/suites/HLTypes.h"
 #include "sim/common/HandleTable.h"
 #include "sim/kiln/Job.h"
+#include "sim/kiln/PreviewRenderer.h"
 #include "sim/kiln/RenderSettings.h"
 
 #include <memory>
@@ -25,7 +26,7 @@ public:
     JobRunner& operator=(const JobRunner&) = delete;
 
     // Releases the job.
-    void ResetSession() { m_job.reset(); }
+    void ResetSession() { Load(nullptr); }
 
     // Snapshots the current document into the job. The result stays owned here until Release.
     HLKilnResultHandle RunGeneration();
@@ -58,7 +59,7 @@ public:
     // kKilnNoJobError without a job, kKilnOutOfMemoryError when the planes do not fit; the
     // pixels are written only on success.
     ASErr RenderPreview(ASInt32 top, ASInt32 bottom, ASInt32 left, ASInt32 right, const double area[4],
-                        ASUInt32* pixels) const;
+                        ASUInt32* pixels);
 
     // The inks of the current document, which are its job's inks; empty without a document.
     std::vector<std::string> CurrentDocumentInks() const;
@@ -72,11 +73,14 @@ private:
     };
 
     bool Generate(std::string& error);
+    // Makes `job` the job (null releases it), with a renderer of its own.
+    void Load(std::unique_ptr<Job> job);
     AIDocumentHandle CurrentDocument() const;
 
     const SPBasicSuite* m_basic;
-    std::unique_ptr<Job> m_job;
     RenderSettings m_settings;
+    std::unique_ptr<Job> m_job;
+    std::unique_ptr<PreviewRenderer> m_renderer;  // of m_job, which it references
     sim::HandleTable<HLKilnResultHandle, Result> m_results;
     ASInt32 m_generated = 0;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <new>
 
 namespace kiln {
@@ -14,27 +15,39 @@ namespace {
 
 constexpr float kPasteboard = 180.0f / 255.0f;
 
-// 8-bit coverage, 0 none to 255 full; rows padded to 32 bits so that Qt can paint into them.
+// 8-bit coverage, 0 none to 255 full, in the renderer's plane bytes; rows padded to 32 bits so
+// that Qt can paint into them.
 struct Plane
 {
-    Plane(int w, int h) : width(w), height(h), stride((w + 3) & ~3), bytes(static_cast<std::size_t>(stride) * h) {}
+    std::uint8_t* Row(int y) const { return bytes + static_cast<std::size_t>(y) * stride; }
 
-    std::uint8_t* Row(int y) { return bytes.data() + static_cast<std::size_t>(y) * stride; }
-    const std::uint8_t* Row(int y) const { return bytes.data() + static_cast<std::size_t>(y) * stride; }
-
+    std::uint8_t* bytes;
     int width;
     int height;
     int stride;
-    std::vector<std::uint8_t> bytes;
+};
+
+// Planes of one size laid out one after the other.
+struct PlaneSet
+{
+    std::size_t Size() const { return count; }
+    Plane operator[](std::size_t k) const { return {bytes + k * PlaneBytes(), width, height, stride}; }
+    std::size_t PlaneBytes() const { return static_cast<std::size_t>(stride) * height; }
+
+    std::uint8_t* bytes;
+    std::size_t count;
+    int width;
+    int height;
+    int stride;
 };
 
 // Rasterises job shapes into one plane, each shape replacing what the last one left.
 class MaskPainter
 {
 public:
-    MaskPainter(Plane& mask, const QTransform& toPlane, bool antialiasing)
+    MaskPainter(const Plane& mask, const QTransform& toPlane, bool antialiasing)
         : m_mask(mask),
-          m_image(mask.bytes.data(), mask.width, mask.height, mask.stride, QImage::Format_Alpha8),
+          m_image(mask.bytes, mask.width, mask.height, mask.stride, QImage::Format_Alpha8),
           m_toPlane(toPlane)
     {
         if (m_image.isNull() || !m_painter.begin(&m_image))
@@ -60,33 +73,46 @@ public:
     }
 
 private:
-    Plane& m_mask;
+    Plane m_mask;
     QImage m_image;
     QPainter m_painter;
     QTransform m_toPlane;
 };
 
-// Where the mask covers the planes, each plane takes its level in proportion to the coverage.
-// Runs of eight empty or fully covered mask pixels are skipped or filled whole.
-void Cover(std::vector<Plane>& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const QRect& box)
+constexpr int kRun = 8;
+
+// Whether the row holds a run of kRun mask pixels at x before `end`; if so `run` gets them.
+bool ReadRun(const std::uint8_t* mask, int x, int end, std::uint64_t& run)
 {
-    constexpr int kRun = 8;
+    if (end - x < kRun)
+        return false;
+    std::memcpy(&run, mask + x, kRun);
+    return true;
+}
+
+// Where the mask covers the planes, each plane takes its level in proportion to the coverage.
+// Spans of empty or fully covered mask pixels, in runs of eight, are skipped or filled whole.
+void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const QRect& box)
+{
     constexpr std::uint64_t kFull = ~std::uint64_t{0};
+    const int end = box.right() + 1;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const std::uint8_t* m = mask.Row(y);
-        for (int x = box.left(); x <= box.right();) {
+        for (int x = box.left(); x < end;) {
             std::uint64_t run = 0;
-            if (box.right() + 1 - x >= kRun)
-                std::memcpy(&run, m + x, kRun);
-            if (box.right() + 1 - x >= kRun && (run == 0 || run == kFull)) {
-                if (run == kFull)
-                    for (std::size_t k = 0; k < planes.size(); ++k)
-                        std::memset(planes[k].Row(y) + x, levels[k], kRun);
-                x += kRun;
+            if (ReadRun(m, x, end, run) && (run == 0 || run == kFull)) {
+                const std::uint64_t same = run;
+                int past = x + kRun;
+                while (ReadRun(m, past, end, run) && run == same)
+                    past += kRun;
+                if (same == kFull)
+                    for (std::size_t k = 0; k < planes.Size(); ++k)
+                        std::memset(planes[k].Row(y) + x, levels[k], static_cast<std::size_t>(past - x));
+                x = past;
                 continue;
             }
             if (m[x])
-                for (std::size_t k = 0; k < planes.size(); ++k) {
+                for (std::size_t k = 0; k < planes.Size(); ++k) {
                     std::uint8_t& p = planes[k].Row(y)[x];
                     p = static_cast<std::uint8_t>((p * (255 - m[x]) + levels[k] * m[x] + 127) / 255);
                 }
@@ -95,25 +121,42 @@ void Cover(std::vector<Plane>& planes, const std::vector<std::uint8_t>& levels, 
     }
 }
 
-// Where the mask covers the plane, the plane keeps at least `level` times the coverage.
-void Spread(Plane& plane, const Plane& mask, const QRect& box, std::uint8_t level)
+// Where the mask covers the plane, the plane keeps at least `level` times the coverage. A trap's
+// band is mostly empty, so runs of eight empty mask pixels are skipped.
+void Spread(const Plane& plane, const Plane& mask, const QRect& box, std::uint8_t level)
 {
     for (int y = box.top(); y <= box.bottom(); ++y) {
         std::uint8_t* p = plane.Row(y);
         const std::uint8_t* m = mask.Row(y);
-        for (int x = box.left(); x <= box.right(); ++x)
+        for (int x = box.left(); x <= box.right();) {
+            std::uint64_t run = 0;
+            if (ReadRun(m, x, box.right() + 1, run) && run == 0) {
+                x += kRun;
+                continue;
+            }
             p[x] = std::max(p[x], static_cast<std::uint8_t>((level * m[x] + 127) / 255));
+            ++x;
+        }
     }
 }
 
 // The level of every ink of the job under the mark: its tint, or 0 where it is knocked out.
-std::vector<std::uint8_t> LevelsOf(const Mark& mark, std::size_t inks)
+void LevelsOf(const Mark& mark, std::vector<std::uint8_t>& levels)
 {
-    std::vector<std::uint8_t> levels(inks, 0);
+    std::fill(levels.begin(), levels.end(), 0);
     for (const MarkInk& used : mark.inks)
         levels[static_cast<std::size_t>(used.ink)] = used.level;
-    return levels;
 }
+
+// The device pixels asked for and how the planes sample them: `over` plane pixels per device
+// pixel, or one plane pixel per `under` device pixels.
+struct DeviceSampling
+{
+    int width;
+    int height;
+    int over;
+    int under;
+};
 
 // Plane pixels per device pixel for an image quality.
 int Oversampling(int quality)
@@ -128,28 +171,27 @@ int Undersampling(int quality)
 
 // One device row of a plane at the device's resolution, in `scratch` unless the plane already
 // has it.
-const std::uint8_t* DeviceRow(const Plane& plane, int y, int width, int over, int under,
-                              std::vector<std::uint8_t>& scratch)
+const std::uint8_t* DeviceRow(const Plane& plane, int y, const DeviceSampling& device, std::uint8_t* scratch)
 {
-    if (over == 1 && under == 1)
+    if (device.over == 1 && device.under == 1)
         return plane.Row(y);
-    if (under == 2) {
+    if (device.under == 2) {
         const std::uint8_t* row = plane.Row(y / 2);
-        for (int x = 0; x < width; ++x)
+        for (int x = 0; x < device.width; ++x)
             scratch[x] = row[x / 2];
-        return scratch.data();
+        return scratch;
     }
     const std::uint8_t* upper = plane.Row(2 * y);
     const std::uint8_t* lower = plane.Row(2 * y + 1);
-    for (int x = 0; x < width; ++x)
+    for (int x = 0; x < device.width; ++x)
         scratch[x] = static_cast<std::uint8_t>((upper[2 * x] + upper[2 * x + 1] + lower[2 * x] + lower[2 * x + 1] + 2) / 4);
-    return scratch.data();
+    return scratch;
 }
 
 // For each ink and coverage, the light each channel keeps after the dot gain: 256 × 3 per ink.
-std::vector<float> LightTables(const Job& job, const DotGainCurve& curve)
+void LightTables(const Job& job, const DotGainCurve& curve, std::vector<float>& tables)
 {
-    std::vector<float> tables(job.inks.size() * 256 * 3);
+    tables.resize(job.inks.size() * 256 * 3);
     for (std::size_t k = 0; k < job.inks.size(); ++k) {
         const InkRgb& solid = job.inks[k].solid;
         const double channels[3] = {solid.red, solid.green, solid.blue};
@@ -160,16 +202,34 @@ std::vector<float> LightTables(const Job& job, const DotGainCurve& curve)
                     static_cast<float>(1.0 - printed * (1.0 - channels[c]));
         }
     }
-    return tables;
 }
 
-// Whether every ink covers pixel x of the rows as it covers pixel x - 1.
-bool SameCoverage(const std::vector<const std::uint8_t*>& rows, int x)
+// The reach of every mark, for the index.
+std::vector<QRectF> Reaches(const Job& job)
 {
-    for (const std::uint8_t* row : rows)
-        if (row[x] != row[x - 1])
-            return false;
-    return true;
+    std::vector<QRectF> reaches;
+    reaches.reserve(job.marks.size());
+    for (const Mark& mark : job.marks)
+        reaches.push_back(mark.reach);
+    return reaches;
+}
+
+// Marks in `changes` every pixel of the row whose coverage differs from the pixel before it.
+void MarkChanges(const std::uint8_t* row, int width, std::uint8_t* changes)
+{
+    int x = 1;
+    for (; x + kRun <= width; x += kRun) {
+        std::uint64_t here = 0;
+        std::uint64_t before = 0;
+        std::uint64_t seen = 0;
+        std::memcpy(&here, row + x, kRun);
+        std::memcpy(&before, row + x - 1, kRun);
+        std::memcpy(&seen, changes + x, kRun);
+        seen |= here ^ before;
+        std::memcpy(changes + x, &seen, kRun);
+    }
+    for (; x < width; ++x)
+        changes[x] |= row[x] ^ row[x - 1];
 }
 
 ASUInt32 Channel(float paper, float page)
@@ -178,11 +238,78 @@ ASUInt32 Channel(float paper, float page)
     return static_cast<ASUInt32>(value * 255.0f + 0.5f);
 }
 
+// The light kept by paper under the inks of one pixel (`light` from LightTables), on the page
+// or the pasteboard as the page plane says.
+ASUInt32 Pixel(const std::vector<float>& light, const std::vector<const std::uint8_t*>& rows, int x, std::uint8_t page)
+{
+    float kept[3] = {1.0f, 1.0f, 1.0f};
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const float* ink = &light[(k * 256 + rows[k][x]) * 3];
+        kept[0] *= ink[0];
+        kept[1] *= ink[1];
+        kept[2] *= ink[2];
+    }
+    const float onPage = page / 255.0f;
+    return 0xff000000u | Channel(kept[0], onPage) << 16 | Channel(kept[1], onPage) << 8 | Channel(kept[2], onPage);
+}
+
+// Device pixels from the ink planes and the page plane; a pixel whose coverage equals that of the
+// pixel before it copies its colour. `rowBytes` holds a device row for every plane and one for
+// the changes; `rows` one pointer per ink.
+void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& light, const DeviceSampling& device,
+             std::uint8_t* rowBytes, std::vector<const std::uint8_t*>& rows, ASUInt32* pixels)
+{
+    const int width = device.width;
+    std::uint8_t* const sheetScratch = rowBytes + inks.Size() * static_cast<std::size_t>(width);
+    std::uint8_t* const changes = sheetScratch + width;
+    for (int y = 0; y < device.height; ++y) {
+        std::memset(changes, 0, static_cast<std::size_t>(width));
+        changes[0] = 1;
+        for (std::size_t k = 0; k < inks.Size(); ++k) {
+            rows[k] = DeviceRow(inks[k], y, device, rowBytes + k * static_cast<std::size_t>(width));
+            MarkChanges(rows[k], width, changes);
+        }
+        const std::uint8_t* sheet = DeviceRow(page, y, device, sheetScratch);
+        MarkChanges(sheet, width, changes);
+        ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < width;) {
+            std::uint64_t run = 0;
+            if (ReadRun(changes, x, width, run) && run == 0) {
+                std::fill(out + x, out + x + kRun, out[x - 1]);
+                x += kRun;
+                continue;
+            }
+            out[x] = changes[x] ? Pixel(light, rows, x, sheet[x]) : out[x - 1];
+            ++x;
+        }
+    }
+}
+
+// Whether `solid`, less `inset` on every side, still holds `area`.
+bool Holds(const QRectF& solid, double inset, const QRectF& area)
+{
+    return solid.width() > 2.0 * inset && solid.height() > 2.0 * inset &&
+           solid.adjusted(inset, inset, -inset, -inset).contains(area);
+}
+
+// Where the mark's trap reaches the planes, each of its inks spreads into them.
+void SpreadTrap(const Mark& mark, MaskPainter& painter, const PlaneSet& inks, const Plane& mask)
+{
+    if (mark.trap.isEmpty())
+        return;
+    const QRect band = painter.Paint(mark.trap, mark.reach);
+    for (const MarkInk& used : mark.inks)
+        Spread(inks[static_cast<std::size_t>(used.ink)], mask, band, used.level);
+}
+
 }  // namespace
 
-PreviewRenderer::PreviewRenderer(const Job& job, const RenderSettings& settings) : m_job(job), m_settings(settings) {}
+PreviewRenderer::PreviewRenderer(const Job& job, const RenderSettings& settings)
+    : m_job(job), m_settings(settings), m_index(Reaches(job))
+{
+}
 
-void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt32* pixels) const
+void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt32* pixels)
 {
     const int over = Oversampling(m_settings.quality);
     const int under = Undersampling(m_settings.quality);
@@ -192,52 +319,60 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
     const double sy = static_cast<double>(height) * over / under / (area[3] - area[2]);
     const QTransform toPlane(sx, 0.0, 0.0, sy, -area[0] * sx, -area[2] * sy);
 
-    std::vector<Plane> inks(m_job.inks.size(), Plane(planeWidth, planeHeight));
-    Plane mask(planeWidth, planeHeight);
-    Plane page(planeWidth, planeHeight);
+    // The ink planes, then the shape mask, then the page.
+    const std::size_t inkCount = m_job.inks.size();
+    const int stride = (planeWidth + 3) & ~3;
+    const std::size_t planeBytes = static_cast<std::size_t>(stride) * planeHeight;
+    if (planeBytes > m_planeBytes.max_size() / (inkCount + 2))
+        throw std::bad_alloc();
+    m_planeBytes.resize(planeBytes * (inkCount + 2));
+    const PlaneSet inks{m_planeBytes.data(), inkCount, planeWidth, planeHeight, stride};
+    const Plane mask{m_planeBytes.data() + inkCount * planeBytes, planeWidth, planeHeight, stride};
+    const Plane page{mask.bytes + planeBytes, planeWidth, planeHeight, stride};
+    std::memset(page.bytes, 0, planeBytes);
     {
         QPainterPath sheet;
         sheet.addRect(QRectF(0.0, 0.0, m_job.width, m_job.height));
         MaskPainter(page, toPlane, m_settings.antialiasing).Paint(sheet, sheet.boundingRect());
     }
-    MaskPainter painter(mask, toPlane, m_settings.antialiasing);
-    for (const Mark& mark : m_job.marks) {
-        const QRect box = painter.Paint(mark.shape, mark.reach);
-        if (box.isEmpty())
-            continue;
-        Cover(inks, LevelsOf(mark, inks.size()), mask, box);
-        if (!m_settings.trapsVisible || mark.trap.isEmpty())
-            continue;
-        const QRect band = painter.Paint(mark.trap, mark.reach);
-        for (const MarkInk& used : mark.inks)
-            Spread(inks[static_cast<std::size_t>(used.ink)], mask, band, used.level);
-    }
 
-    const std::vector<float> tables = LightTables(m_job, m_settings.dotGain);
-    std::vector<std::vector<std::uint8_t>> scratch(inks.size() + 1, std::vector<std::uint8_t>(width));
-    std::vector<const std::uint8_t*> rows(inks.size());
-    for (int y = 0; y < height; ++y) {
-        for (std::size_t k = 0; k < inks.size(); ++k)
-            rows[k] = DeviceRow(inks[k], y, width, over, under, scratch[k]);
-        const std::uint8_t* sheet = DeviceRow(page, y, width, over, under, scratch.back());
-        ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width; ++x) {
-            if (x > 0 && sheet[x] == sheet[x - 1] && SameCoverage(rows, x)) {
-                out[x] = out[x - 1];
+    // Marks whose reach misses the planes by more than the painter's margin leave them as they
+    // are. The last mark that covers every plane pixel whole sets every ink there, whatever lay
+    // beneath; the margin keeps the pixels clear of its edge even where Qt flattens a curve.
+    const double margin = 2.0;
+    const QRectF planeArea(QPointF(area[0] - margin / sx, area[2] - margin / sy),
+                           QPointF(area[0] + (planeWidth + margin) / sx, area[2] + (planeHeight + margin) / sy));
+    m_index.Find(planeArea, m_found);
+    const auto covers = [&](const Mark& mark) { return Holds(mark.solid, 0.0, planeArea); };
+    const auto covering = std::find_if(m_found.rbegin(), m_found.rend(), [&](int found) {
+        return covers(m_job.marks[static_cast<std::size_t>(found)]);
+    });
+    if (covering == m_found.rend())
+        std::memset(inks.bytes, 0, inkCount * planeBytes);
+    m_levels.resize(inkCount);
+    MaskPainter painter(mask, toPlane, m_settings.antialiasing);
+    for (auto next = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base()); next != m_found.end();
+         ++next) {
+        const Mark& mark = m_job.marks[static_cast<std::size_t>(*next)];
+        LevelsOf(mark, m_levels);
+        if (covers(mark)) {
+            for (std::size_t k = 0; k < inkCount; ++k)
+                std::memset(inks[k].bytes, m_levels[k], planeBytes);
+        } else {
+            const QRect box = painter.Paint(mark.shape, mark.reach);
+            if (box.isEmpty())
                 continue;
-            }
-            float light[3] = {1.0f, 1.0f, 1.0f};
-            for (std::size_t k = 0; k < rows.size(); ++k) {
-                const float* kept = &tables[(k * 256 + rows[k][x]) * 3];
-                light[0] *= kept[0];
-                light[1] *= kept[1];
-                light[2] *= kept[2];
-            }
-            const float onPage = sheet[x] / 255.0f;
-            out[x] = 0xff000000u | Channel(light[0], onPage) << 16 | Channel(light[1], onPage) << 8 |
-                     Channel(light[2], onPage);
+            Cover(inks, m_levels, mask, box);
         }
+        // The band reaches kTrapWidthMm into the shape, so a solid part wider than that on every
+        // side of the planes keeps it off them.
+        if (m_settings.trapsVisible && !Holds(mark.solid, kTrapWidthMm, planeArea))
+            SpreadTrap(mark, painter, inks, mask);
     }
+    LightTables(m_job, m_settings.dotGain, m_light);
+    m_rowBytes.resize((inkCount + 2) * static_cast<std::size_t>(width));
+    m_rows.resize(inkCount);
+    Compose(inks, page, m_light, {width, height, over, under}, m_rowBytes.data(), m_rows, pixels);
 }
 
 }  // namespace kiln

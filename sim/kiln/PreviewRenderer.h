@@ -2,29 +2,49 @@
 
 #include "plugin/suites/SPTypes.h"
 #include "sim/kiln/Job.h"
+#include "sim/kiln/MarkIndex.h"
 #include "sim/kiln/RenderSettings.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace kiln {
 
 // Renders a rectangle of a job the way it will print: one coverage plane per ink, each mark
 // knocking out the inks beneath it that it does not print (and, with traps shown, spreading its
 // inks kTrapWidthMm past its outline), the dot gain curve applied per ink, and the inks
-// multiplied onto white paper; outside the page lies the grey pasteboard. The work is
-// proportional to the pixels asked for and to the marks that reach them, whatever the zoom.
+// multiplied onto white paper; outside the page lies the grey pasteboard.
+//
+// Made once per job: it indexes the job's marks, so that the work of a rendering is proportional
+// to the pixels asked for and to the marks that reach them, whatever the zoom and the size of the
+// job, and it keeps its planes between renderings, so that a rendering of a size rendered before
+// allocates nothing.
 class PreviewRenderer
 {
 public:
-    // Both are referenced, not copied, and must outlive the renderer.
+    // Both are referenced, not copied, and must outlive the renderer; the job's marks must not
+    // change while it lives.
     PreviewRenderer(const Job& job, const RenderSettings& settings);
+    PreviewRenderer(const PreviewRenderer&) = delete;
+    PreviewRenderer& operator=(const PreviewRenderer&) = delete;
 
     // Renders the job rectangle `area` (x0, x1, y0, y1 mm; x0 < x1 and y0 < y1) stretched over
     // width × height pixels (both above 0) into `pixels`, 0xffRRGGBB, row by row from the top.
     // Throws std::bad_alloc when the planes do not fit into memory.
-    void Render(const double area[4], int width, int height, ASUInt32* pixels) const;
+    void Render(const double area[4], int width, int height, ASUInt32* pixels);
 
 private:
     const Job& m_job;
     const RenderSettings& m_settings;
+    const MarkIndex m_index;
+    // Kept between renderings: the planes (one per ink, then the shape mask and the page), the
+    // marks found, one mark's ink levels, the light tables and the device rows of the planes.
+    std::vector<std::uint8_t> m_planeBytes;
+    std::vector<int> m_found;
+    std::vector<std::uint8_t> m_levels;
+    std::vector<float> m_light;
+    std::vector<std::uint8_t> m_rowBytes;
+    std::vector<const std::uint8_t*> m_rows;
 };
 
 }  // namespace kiln

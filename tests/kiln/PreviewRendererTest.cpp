@@ -2,6 +2,8 @@
 
 #include "sim/kiln/PreviewRenderer.h"
 
+#include <QPainterPathStroker>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -30,15 +32,36 @@ protected:
     {
         QPainterPath shape;
         ellipse ? shape.addEllipse(rectangle) : shape.addRect(rectangle);
-        job.marks.push_back(kiln::Mark{shape, std::move(inks), {}, shape.boundingRect()});
+        job.marks.push_back(kiln::Mark{shape, std::move(inks), {}, shape.boundingRect(), {}});
+    }
+
+    // A rectangle with its trap, as the job builder makes it; `solid` says the renderer may
+    // fill the rectangle's inside without painting it.
+    void AddTrapped(const QRectF& rectangle, std::vector<MarkInk> inks, bool solid)
+    {
+        QPainterPath shape;
+        shape.addRect(rectangle);
+        QPainterPathStroker stroker;
+        stroker.setWidth(2.0 * kiln::kTrapWidthMm);
+        stroker.setJoinStyle(Qt::MiterJoin);
+        const QPainterPath trap = stroker.createStroke(shape);
+        job.marks.push_back(kiln::Mark{shape, std::move(inks), trap, trap.boundingRect().united(rectangle),
+                                       solid ? rectangle : QRectF()});
     }
 
     // Renders into a buffer one pixel longer than asked, checking that pixel stays untouched.
     std::vector<ASUInt32> Render(double x0, double x1, double y0, double y1, int width, int height)
     {
+        kiln::PreviewRenderer renderer(job, settings);
+        return Render(renderer, x0, x1, y0, y1, width, height);
+    }
+
+    std::vector<ASUInt32> Render(kiln::PreviewRenderer& renderer, double x0, double x1, double y0, double y1, int width,
+                                 int height)
+    {
         const double area[4] = {x0, x1, y0, y1};
         std::vector<ASUInt32> pixels(static_cast<std::size_t>(width) * height + 1, kGuard);
-        kiln::PreviewRenderer(job, settings).Render(area, width, height, pixels.data());
+        renderer.Render(area, width, height, pixels.data());
         EXPECT_EQ(pixels.back(), kGuard);
         pixels.pop_back();
         return pixels;
@@ -71,6 +94,39 @@ TEST_F(PreviewRendererTest, TheRectangleIsStretchedOverTheDeviceSizeAndPastThePa
     }
     Add(QRectF(-5, -5, 20, 20), {{kBlue, 255}});  // artwork past the page is cut at its edge
     EXPECT_EQ(Render(-10, 20, 5, 6, 3, 1), (std::vector<ASUInt32>{0xffb4b4b4u, 0xff0000ffu, 0xffb4b4b4u}));
+}
+
+TEST_F(PreviewRendererTest, ARendererUsedAgainRendersAsAFreshOne)
+{
+    Add(QRectF(1, 1, 6, 6), {{kRed, 255}});
+    Add(QRectF(4, 4, 5, 5), {{kBlue, 128}}, true);
+    kiln::PreviewRenderer renderer(job, settings);
+    // Larger, then smaller and elsewhere (left-overs of the first would show), then finer.
+    for (const double x0 : {0.0, 5.0, 2.5}) {
+        const int size = x0 == 0.0 ? 40 : x0 == 5.0 ? 7 : 23;
+        EXPECT_EQ(Render(renderer, x0, x0 + 4.5, x0, x0 + 4.5, size, size), Render(x0, x0 + 4.5, x0, x0 + 4.5, size, size))
+            << x0;
+        settings.quality = kiln::kFineQuality;
+    }
+}
+
+TEST_F(PreviewRendererTest, AMarkFillingTheWholeRectangleIsFilledAsItWouldBePainted)
+{
+    settings.trapsVisible = true;
+    // Areas well inside the red rectangle, just inside its edge, and across it, at several sizes.
+    const double areas[][4] = {{4.0, 5.0, 4.0, 5.0}, {1.05, 1.3, 1.05, 1.3}, {0.5, 3.0, 0.7, 2.2}, {2.0, 8.5, 2.0, 8.5}};
+    const auto renderings = [&](bool solid) {
+        job.marks.clear();
+        AddTrapped(QRectF(0, 0, 10, 10), {{kBlue, 255}}, solid);
+        AddTrapped(QRectF(1, 1, 8, 8), {{kRed, 200}}, solid);
+        AddTrapped(QRectF(4.5, 0.5, 1, 1), {{kBlue, 90}, {kRed, 40}}, false);
+        std::vector<std::vector<ASUInt32>> all;
+        for (const auto& a : areas)
+            for (const int size : {3, 17, 64})
+                all.push_back(Render(a[0], a[1], a[2], a[3], size, size));
+        return all;
+    };
+    EXPECT_EQ(renderings(true), renderings(false));
 }
 
 }  // namespace

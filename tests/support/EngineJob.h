@@ -20,6 +20,23 @@ const Suite* AcquireHostSuite(const hostsim::Host& host)
                : nullptr;
 }
 
+// Generates the current document's job. False with `error` set when the engine refused.
+inline bool GenerateJob(const hostsim::Host& host, std::string& error)
+{
+    const HLKilnODLSuite* odl = AcquireHostSuite<HLKilnODLSuite>(host);
+    if (odl == nullptr) {
+        error = "the engine's suites are missing";
+        return false;
+    }
+    const auto result = odl->RunGeneration();
+    const bool generated = odl->ResultSucceeded(result) != 0;
+    char message[256] = "";
+    odl->GetResultMessage(result, message, sizeof message);
+    odl->ReleaseResult(result);
+    error = message;
+    return generated;
+}
+
 // Loads the engine's plug-in file, opens the document file, starts the host and generates the
 // document's job. Returns the document, or null with `error` set.
 inline AIDocumentHandle StartWithJob(hostsim::Host& host, const std::string& engineFile,
@@ -29,16 +46,5 @@ inline AIDocumentHandle StartWithJob(hostsim::Host& host, const std::string& eng
     if (!host.LoadPlugin(engineFile, error) || !(document = host.Documents().Open(documentFile, error)))
         return nullptr;
     host.Startup();
-    const HLKilnODLSuite* odl = AcquireHostSuite<HLKilnODLSuite>(host);
-    if (odl == nullptr) {
-        error = "the engine's suites are missing";
-        return nullptr;
-    }
-    const auto result = odl->RunGeneration();
-    const bool generated = odl->ResultSucceeded(result) != 0;
-    char message[256] = "";
-    odl->GetResultMessage(result, message, sizeof message);
-    odl->ReleaseResult(result);
-    error = message;
-    return generated ? document : nullptr;
+    return GenerateJob(host, error) ? document : nullptr;
 }
