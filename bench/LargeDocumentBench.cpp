@@ -5,8 +5,10 @@
 // Generate/<objects>: the document opened afresh (not timed: the figure is over opening with the
 // panel shown), then the host script line "menu Window/Hueline/Viewer/Generate_HL" until the
 // window caught up with the proof painted; peak_MiB is the resident memory's largest rise during
-// it. ZoomStep/<objects>/<zoom%>: one click of the zoom-in tool at the canvas's centre from Fit
-// ArtBoard (zoom% 0) or from 6400 %. The device pixel ratio is the process's (QT_SCALE_FACTOR).
+// it. FirstGenerate/<objects>: the same, once, with no step before it: its peak_MiB is the rise
+// over opening with the panel shown, as in a fresh host, when it runs in a process of its own
+// (bench/run-each); later steps reuse memory the earlier ones freed. ZoomStep/<objects>/<zoom%>:
+// one click of the zoom-in tool at the canvas's centre from Fit ArtBoard (zoom% 0) or 6400 %. The device pixel ratio is the process's (QT_SCALE_FACTOR).
 // plugin_share is the viewer's own share (with its manager library and Qt's painting of the
 // panel), apart from the engine's (engine_share) and the host's repaint of its document view
 // (host_share). Fewer steps than panel_zoom_bench: a step of the largest document takes seconds.
@@ -33,11 +35,21 @@ std::string Document(benchmark::State& state)
     return LARGE_DOCUMENTS "/large-" + std::to_string(state.range(0)) + ".json";
 }
 
-void Generate(benchmark::State& state)
+void MeasureGenerate(benchmark::State& state, int warmUpSteps)
 {
     const std::string document = Document(state);
     StepTimes(*g_host).Measure(state, [&document] { g_host->Open(document); },
-                               "menu Window/Hueline/Viewer/Generate_HL", kWarmUpSteps);
+                               "menu Window/Hueline/Viewer/Generate_HL", warmUpSteps);
+}
+
+void Generate(benchmark::State& state)
+{
+    MeasureGenerate(state, kWarmUpSteps);
+}
+
+void FirstGenerate(benchmark::State& state)
+{
+    MeasureGenerate(state, 0);
 }
 
 void ZoomStep(benchmark::State& state)
@@ -51,6 +63,12 @@ BENCHMARK(Generate)
     ->ArgNames({"objects"})
     ->UseManualTime()
     ->Iterations(kGenerations)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstGenerate)
+    ->ArgsProduct({{100, 1000, 10000}})
+    ->ArgNames({"objects"})
+    ->UseManualTime()
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(ZoomStep)
     ->ArgsProduct({{100, 1000, 10000}, {0, 6400}})
