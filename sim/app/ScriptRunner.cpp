@@ -198,19 +198,27 @@ bool ScriptRunner::Run(const std::string& path, std::ostream& errors)
     m_scriptFolder = std::filesystem::absolute(path).parent_path().string();
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
-        try {
-            std::string problem;
-            const std::optional<Words> words = SplitScriptLine(line, problem);
-            Require(words.has_value(), problem);
-            if (words->empty())
-                continue;
-            Execute(*words);
-        } catch (const std::exception& failure) {
-            errors << name << ":" << number << ": " << failure.what() << "\n";
+        std::string problem;
+        if (!RunLine(line, problem)) {
+            errors << name << ":" << number << ": " << problem << "\n";
             return false;
         }
     }
     return true;
+}
+
+bool ScriptRunner::RunLine(const std::string& line, std::string& problem)
+{
+    try {
+        const std::optional<Words> words = SplitScriptLine(line, problem);
+        Require(words.has_value(), problem);
+        if (!words->empty())
+            Execute(*words);
+        return true;
+    } catch (const std::exception& failure) {
+        problem = failure.what();
+        return false;
+    }
 }
 
 void ScriptRunner::Execute(const Words& words)
@@ -561,7 +569,8 @@ void ScriptRunner::Echo(const Words& words)
 {
     for (std::size_t i = 1; i < words.size(); ++i)
         m_out << (i > 1 ? " " : "") << words[i];
-    m_out << "\n";
+    // At once, so that a program reading the output can time the lines between two echoes.
+    m_out << "\n" << std::flush;
 }
 
 void ScriptRunner::Canvas(const Words& words)

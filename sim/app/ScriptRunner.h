@@ -34,6 +34,9 @@ public:
     // Runs the script file. Stops at the first failing line and writes "file:line: problem" to
     // `errors`; returns whether every line succeeded.
     bool Run(const std::string& path, std::ostream& errors);
+    // Runs one line as Run does, relative paths taken from the last script's folder (else the
+    // current one); false with `problem` when the line fails.
+    bool RunLine(const std::string& line, std::string& problem);
 
 private:
     struct Command;

@@ -2,6 +2,8 @@
 
 #include "plugin/suites/FourCC.h"
 
+#include <utility>
+
 namespace hostsim {
 
 SPErr SuiteNotFoundError()
@@ -11,7 +13,13 @@ SPErr SuiteNotFoundError()
 
 void SuiteRegistry::Add(const std::string& name, ASInt32 version, const void* procs)
 {
-    m_suites[{name, version}] = procs;
+    const auto wrapper = m_wrappers.find(name);
+    m_suites[{name, version}] = wrapper == m_wrappers.end() ? procs : wrapper->second(procs);
+}
+
+void SuiteRegistry::Interpose(const std::string& name, Wrapper wrap)
+{
+    m_wrappers[name] = std::move(wrap);
 }
 
 bool SuiteRegistry::Has(const std::string& name, ASInt32 version) const

@@ -2,6 +2,7 @@
 
 #include "plugin/suites/SPTypes.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -22,6 +23,12 @@ public:
         Add(Suite::kName, Suite::kVersion, &procs);
     }
     bool Has(const std::string& name, ASInt32 version) const;
+
+    // Makes what `wrap` returns for a table the one registered instead, at every later Add of the
+    // suite `name`: a benchmark's copy whose entries time the originals. What `wrap` returns must
+    // outlive the registration.
+    using Wrapper = std::function<const void*(const void* procs)>;
+    void Interpose(const std::string& name, Wrapper wrap);
 
     SPErr Acquire(const std::string& name, ASInt32 version, const void** procs);
     SPErr Release(const std::string& name, ASInt32 version);
@@ -45,6 +52,7 @@ private:
 
     std::map<std::pair<std::string, ASInt32>, const void*> m_suites;
     std::map<std::string, SPErr> m_acquireErrors;
+    std::map<std::string, Wrapper> m_wrappers;
     std::map<std::string, Counts> m_counts;
 };
 

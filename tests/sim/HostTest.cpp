@@ -107,4 +107,29 @@ TEST(Host, UnicodeStringsTakeOnlyWellFormedUtf8)
     }
 }
 
+// A benchmark's timing copy is what plug-ins acquire once the suite is added; other suites, and
+// tables added before the interposition, stay as they were added.
+TEST(Host, InterposedTableIsAcquiredInsteadOfTheAddedOne)
+{
+    hostsim::Host host;
+    const SPBasicSuite& basic = *host.BasicSuite();
+    const int before = 0, added = 1, timed = 2, other = 3;
+    const void* wrapped = nullptr;
+    host.Suites().Add("Bench Suite", 1, &before);
+    host.Suites().Interpose("Bench Suite", [&](const void* procs) {
+        wrapped = procs;
+        return static_cast<const void*>(&timed);
+    });
+    const void* suite = nullptr;
+    ASSERT_EQ(basic.AcquireSuite("Bench Suite", 1, &suite), kNoErr);
+    EXPECT_EQ(suite, &before);
+    host.Suites().Add("Bench Suite", 1, &added);
+    host.Suites().Add("Other Suite", 1, &other);
+    ASSERT_EQ(basic.AcquireSuite("Bench Suite", 1, &suite), kNoErr);
+    EXPECT_EQ(wrapped, &added);
+    EXPECT_EQ(suite, &timed);
+    ASSERT_EQ(basic.AcquireSuite("Other Suite", 1, &suite), kNoErr);
+    EXPECT_EQ(suite, &other);
+}
+
 }  // namespace
