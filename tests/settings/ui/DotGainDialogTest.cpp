@@ -187,7 +187,10 @@ TEST_F(DotGainDialogTest, AFullOrReadOnlyFolderSaysSoAndTheSameActionWorksOnceIt
             filler << std::string(1024, 'x') << std::flush;
     }
     QStringList seen;
-    const auto message = [&](QDialog& d) { seen << Texts<QLabel>(d).filter(QString::fromStdString(Folder().u8string())).size(); Press("Close")(d); };
+    const auto message = [&](QDialog& d) {
+        seen << QString::number(Texts<QLabel>(d).filter(QString::fromStdString(Folder().u8string())).size());
+        Press("Close")(d);
+    };
     Run({{kList, All({Pick("Offset"), Press("Edit ...")})},
          {kEdit, All({Type(3, "85.5"), Press("Save")})},
          {kFolderFull, message},
