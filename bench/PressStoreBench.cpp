@@ -1,5 +1,6 @@
 // Filling a list of settings: Count + NameAt for every index (one folder enumeration per name)
-// against Names (one enumeration for the whole list); loading and saving one setting.
+// against Names (one enumeration for the whole list); loading and saving one setting; loading
+// every setting of a folder, as the panel's list does.
 #include "settings/PressStore.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -56,6 +57,16 @@ void LoadOne(benchmark::State& state)
     }
 }
 
+// What the panel's list does per setting when it fills.
+void LoadEvery(benchmark::State& state)
+{
+    FolderWith(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        for (const std::string& name : PressStore::Names())
+            benchmark::DoNotOptimize(PressStore::Load(name));
+    }
+}
+
 void SaveOne(benchmark::State& state)
 {
     FolderWith(1);
@@ -67,6 +78,7 @@ void SaveOne(benchmark::State& state)
 BENCHMARK(CountAndNameAt)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneEnumeration)->Arg(500)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadOne)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LoadEvery)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveOne)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -4,32 +4,35 @@
 #include "settings/PressFileReader.h"
 #include "settings/PressFileWriter.h"
 #include "settings/PressSettings.h"
-#include "support/UniqueFile.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
 
-UniqueFile StreamOf(const void* data, size_t size)
+// The bytes as the reader's source; they outlive every read below.
+PressScanner::Source SourceOf(const void* data, size_t size)
 {
-    return UniqueFile(fmemopen(const_cast<void*>(data), size, "r"));
+    return [bytes = static_cast<const char*>(data), left = size](char* buffer, size_t wanted) mutable {
+        const size_t count = std::min(wanted, left);
+        std::memcpy(buffer, bytes, count);
+        bytes += count;
+        left -= count;
+        return count;
+    };
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    UniqueFile input = StreamOf(data, size);
-    if (!input)
-        return 0;
-    const auto record = PressFileReader::Read(input.get(), "Fuzz");
+    const auto record = PressFileReader::Read(SourceOf(data, size), "Fuzz");
     if (!record)
         return 0;
     const std::string text = PressFileWriter::Format(*record);
-    UniqueFile again = StreamOf(text.data(), text.size());
-    const auto reread = PressFileReader::Read(again.get(), "Fuzz");
+    const auto reread = PressFileReader::Read(SourceOf(text.data(), text.size()), "Fuzz");
     if (!reread || reread->Version != PressSettings::kCurrentVersion)
         __builtin_trap();
     record->Version = reread->Version;

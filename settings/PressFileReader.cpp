@@ -4,6 +4,7 @@
 #include "settings/PressScanner.h"
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -45,9 +46,9 @@ bool ReadLine(PressScanner& scanner, const PressField& field, PressSettings& rec
 
 } // namespace
 
-std::unique_ptr<PressSettings> PressFileReader::Read(std::FILE* file, std::string_view name)
+std::unique_ptr<PressSettings> PressFileReader::Read(PressScanner::Source source, std::string_view name)
 {
-    PressScanner scanner(file);
+    PressScanner scanner(std::move(source));
     auto record = std::make_unique<PressSettings>(name);
     const auto baseEnd = std::begin(kPressFields) + kPressBaseLines;
     for (auto field = std::begin(kPressFields); field != baseEnd; ++field) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdio>
+#include "settings/PressScanner.h"
+
 #include <memory>
 #include <string_view>
 
@@ -15,5 +16,5 @@ class PressFileReader
 public:
     // A new record named `name`, or null when the base part does not parse. `name` must fit a
     // record's name.
-    static std::unique_ptr<PressSettings> Read(std::FILE* file, std::string_view name);
+    static std::unique_ptr<PressSettings> Read(PressScanner::Source source, std::string_view name);
 };

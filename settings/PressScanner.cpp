@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -77,16 +79,27 @@ bool ConvertNumber(std::string_view body, bool hex, float& value)
 
 } // namespace
 
-PressScanner::PressScanner(std::FILE* file)
-    : m_file(file)
+PressScanner::PressScanner(Source source)
+    : m_source(std::move(source))
 {
 }
 
-int PressScanner::Peek()
+int PressScanner::Refill()
 {
-    const int c = std::getc(m_file);
+    if (!m_source)
+        return EOF;
+    m_next = 0;
+    m_end = m_source(m_buffer, sizeof m_buffer);
+    if (m_end == 0)
+        m_source = nullptr;
+    return m_end > 0 ? static_cast<unsigned char>(m_buffer[0]) : EOF;
+}
+
+int PressScanner::Get()
+{
+    const int c = Peek();
     if (c != EOF)
-        std::ungetc(c, m_file);
+        ++m_next;
     return c;
 }
 
@@ -94,7 +107,7 @@ bool PressScanner::Accept(char lower)
 {
     if (ToLower(Peek()) != lower)
         return false;
-    std::getc(m_file);
+    Get();
     return true;
 }
 
@@ -119,7 +132,7 @@ size_t PressScanner::AcceptDigits(bool hex, std::string& token)
 {
     size_t count = 0;
     for (int c = Peek(); hex ? IsHexDigit(c) : IsDigit(c); c = Peek()) {
-        token += static_cast<char>(std::getc(m_file));
+        token += static_cast<char>(Get());
         ++count;
     }
     return count;
@@ -154,14 +167,14 @@ bool PressScanner::AcceptNanSuffix()
     if (!Accept('('))
         return true;
     while (IsNanCharacter(Peek()))
-        std::getc(m_file);
+        Get();
     return Accept(')');
 }
 
 void PressScanner::SkipWhiteSpace()
 {
     while (IsSpace(Peek()))
-        std::getc(m_file);
+        Get();
 }
 
 bool PressScanner::MatchLiteral(std::string_view pattern)
@@ -173,7 +186,7 @@ bool PressScanner::MatchLiteral(std::string_view pattern)
         }
         if (Peek() != static_cast<unsigned char>(expected))
             return false;
-        std::getc(m_file);
+        Get();
     }
     return true;
 }
@@ -186,7 +199,7 @@ bool PressScanner::ScanInteger(int32_t& value)
         return false;
     int64_t magnitude = 0;
     while (IsDigit(Peek()))
-        magnitude = std::min(magnitude * 10 + (std::getc(m_file) - '0'), kIntegerMagnitudeLimit);
+        magnitude = std::min(magnitude * 10 + (Get() - '0'), kIntegerMagnitudeLimit);
     value = static_cast<int32_t>(
         negative ? -magnitude : std::min<int64_t>(magnitude, std::numeric_limits<int32_t>::max()));
     return true;

@@ -6,12 +6,16 @@
 #include "settings/PressListing.h"
 #include "settings/PressPath.h"
 #include "support/AtomicFile.h"
+#include "support/FileFailure.h"
 #include "support/FileName.h"
 #include "support/Localization.h"
-#include "support/UniqueFile.h"
 #include "support/platform/FileSystem.h"
+#include "support/platform/InputFile.h"
+#include "support/platform/InputFolder.h"
 #include "support/platform/SharedFolders.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -33,10 +37,33 @@ PressPath CheckedPath(std::string_view name)
     return path;
 }
 
-bool CanOpen(std::string_view name)
+PressProblem ProblemOf(AtomicFile::Result result)
+{
+    switch (result) {
+    case AtomicFile::Result::Missing:
+        return PressProblem::FolderMissing;
+    case AtomicFile::Result::ReadOnly:
+        return PressProblem::FolderReadOnly;
+    case AtomicFile::Result::Full:
+        return PressProblem::FolderFull;
+    default:
+        return PressProblem::Refused;
+    }
+}
+
+std::unique_ptr<PressSettings> Read(platform::InputFile& file, std::string_view name)
+{
+    if (!file.IsOpen())
+        return nullptr;
+    return PressFileReader::Read([&file](char* buffer, size_t size) { return file.Read(buffer, size); }, name);
+}
+
+// Anything of that name counts, also a FIFO or a link that names nothing: a new file could
+// not be moved there either.
+bool IsTaken(std::string_view name)
 {
     const PressPath path(g_folder, name);
-    return path.IsValid() && UniqueFile(platform::OpenFile(path.FullPath(), "r")) != nullptr;
+    return path.IsValid() && platform::Exists(path.FullPath());
 }
 
 // The longest prefix of `text` of at most `limit` bytes that does not split a UTF-8 sequence.
@@ -97,32 +124,65 @@ std::vector<std::string> Names()
     return PressListing::Names(g_folder);
 }
 
+const std::string& FolderPath()
+{
+    return g_folder.Path();
+}
+
+bool FolderExists()
+{
+    return !g_folder.Path().empty() && g_folder.Exists();
+}
+
 std::unique_ptr<PressSettings> Load(std::string_view name)
 {
     const PressPath path(g_folder, name);
     if (!path.IsValid())
         return nullptr;
-    UniqueFile file(platform::OpenFile(path.FullPath(), "r"));
-    return file ? PressFileReader::Read(file.get(), name) : nullptr;
+    platform::InputFile file(path.FullPath());
+    return Read(file, name);
+}
+
+std::vector<std::string> LoadableNames()
+{
+    std::vector<std::string> names = Names();
+    const platform::InputFolder folder(g_folder.Path());
+    const auto fails = [&folder](const std::string& name) {
+        const PressPath path(g_folder, name);
+        if (!path.IsValid())
+            return true;
+        platform::InputFile file(folder, path.FileName());
+        return Read(file, name) == nullptr;
+    };
+    names.erase(std::remove_if(names.begin(), names.end(), fails), names.end());
+    return names;
 }
 
 void Save(PressSettings& record, std::string_view name, bool overwrite)
 {
     const PressPath path = CheckedPath(name);
-    if (!overwrite && CanOpen(name))
+    if (!overwrite && IsTaken(name))
         throw PressError();
     const auto result =
         AtomicFile::Write(g_folder, path.FileName(), PressFileWriter::Format(record), overwrite);
     if (result != AtomicFile::Result::Written)
-        throw PressError();
+        throw PressError(ProblemOf(result));
     record.Name = name;
 }
 
+// A file that is gone already is what the caller wanted; a folder that is gone or refuses
+// changes is not.
 void Remove(std::string_view name)
 {
     if (name == DefaultPressName())
         throw PressError();
-    platform::RemoveFile(CheckedPath(name).FullPath());
+    if (platform::RemoveFile(CheckedPath(name).FullPath()))
+        return;
+    const FileFailure failure = FileFailureOf(errno);
+    if (failure == FileFailure::ReadOnly)
+        throw PressError(PressProblem::FolderReadOnly);
+    if (failure == FileFailure::Missing && !FolderExists())
+        throw PressError(PressProblem::FolderMissing);
 }
 
 std::string DefaultPressName()
@@ -134,7 +194,7 @@ const char* UniqueUntitledName()
 {
     const std::string base(Utf8Prefix(LocalizeKey("Untitled"), kUntitledBaseLimit));
     std::string candidate = base;
-    for (int suffix = 1; suffix <= kLastUntitledSuffix && CanOpen(candidate); ++suffix)
+    for (int suffix = 1; suffix <= kLastUntitledSuffix && IsTaken(candidate); ++suffix)
         candidate = base + ' ' + static_cast<char>('0' + suffix);
     std::memcpy(g_untitledName, candidate.c_str(), candidate.size() + 1);
     return g_untitledName;

@@ -1,8 +1,10 @@
 #include "support/AtomicFile.h"
 
+#include "support/FileFailure.h"
 #include "support/UniqueFile.h"
 #include "support/platform/FileSystem.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <random>
 #include <utility>
@@ -22,26 +24,48 @@ std::string TemporaryName()
     return name + ".tmp";
 }
 
-// A new, empty file in `folder` that nobody else has opened, its path in `path`; null when
-// none can be created.
+// What the errno of a failed step says about the folder.
+AtomicFile::Result FailureOf(int error)
+{
+    switch (FileFailureOf(error)) {
+    case FileFailure::Missing:
+        return AtomicFile::Result::Missing;
+    case FileFailure::ReadOnly:
+        return AtomicFile::Result::ReadOnly;
+    case FileFailure::Full:
+        return AtomicFile::Result::Full;
+    case FileFailure::Other:
+        break;
+    }
+    return AtomicFile::Result::Failed;
+}
+
+// A new, empty file in `folder` that nobody else has opened, its path in `path`; null, with
+// errno telling why, when none can be created.
 UniqueFile CreateTemporary(const Folder& folder, std::string& path)
 {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         path = folder.FilePath(TemporaryName());
         if (UniqueFile file {platform::CreateNewFile(path)})
             return file;
-        if (!platform::Exists(path))
+        const int error = errno;
+        if (!platform::Exists(path)) {
+            errno = error;
             break;
+        }
     }
     path.clear();
     return nullptr;
 }
 
-bool WriteAll(UniqueFile file, std::string_view text)
+// 0 when the whole text reached the disk, else the errno of the first step that failed.
+int WriteAll(UniqueFile file, std::string_view text)
 {
     const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size()
         && platform::FlushToDisk(file.get());
-    return std::fclose(file.release()) == 0 && written;
+    const int error = written ? 0 : errno;
+    const bool closed = std::fclose(file.release()) == 0;
+    return error != 0 ? error : (closed ? 0 : errno);
 }
 
 } // namespace
@@ -52,14 +76,15 @@ AtomicFile::Result AtomicFile::Write(const Folder& folder, std::string_view name
     std::string temporary;
     UniqueFile file = CreateTemporary(folder, temporary);
     if (!file)
-        return Result::Failed;
-    if (!WriteAll(std::move(file), text)) {
+        return FailureOf(errno);
+    if (const int error = WriteAll(std::move(file), text)) {
         platform::RemoveFile(temporary);
-        return Result::Failed;
+        return FailureOf(error);
     }
     const auto moved = platform::MoveInto(temporary, folder.FilePath(name), replace);
     if (moved == platform::MoveResult::Moved)
         return Result::Written;
+    const int error = errno;
     platform::RemoveFile(temporary);
-    return moved == platform::MoveResult::TargetExists ? Result::TargetExists : Result::Failed;
+    return moved == platform::MoveResult::TargetExists ? Result::TargetExists : FailureOf(error);
 }

@@ -10,7 +10,8 @@
 class AtomicFile
 {
 public:
-    enum class Result { Written, TargetExists, Failed };
+    // Missing, ReadOnly and Full: the folder is gone, refuses changes, or has no room left.
+    enum class Result { Written, TargetExists, Missing, ReadOnly, Full, Failed };
 
     // Writes `text` in text mode to a temporary file in `folder` (a name starting with ".~",
     // removed again on failure) and moves it onto `name`. With `replace` false the move fails

@@ -1,5 +1,6 @@
 #include "toolkit/RVADM_ComboEntry.h"
 
+#include "support/Localization.h"
 #include "toolkit/RVADM_DropDownList.h"
 #include "toolkit/RVADM_Pictures.h"
 
@@ -31,17 +32,18 @@ QIcon IconFor(const QComboBox& combo, std::int32_t id)
 
 } // namespace
 
+// The row comes with its text and address in one insertion: a list of thousands of rows is
+// filled at host start.
 RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, const char* text, bool localize)
     : m_combo(combo)
 {
     if (m_combo == nullptr)
         return;
-    {
-        const QSignalBlocker block(m_combo.data());
-        m_combo->addItem(QString());
-        Mark(m_combo->count() - 1);
-    }
-    SetText(text, localize);
+    const char* given = text != nullptr ? text : "";
+    const QSignalBlocker block(m_combo.data());
+    m_combo->addItem(QString::fromUtf8(localize ? LocalizeKey(given) : given), AddressOf(this));
+    m_row = m_combo->count() - 1;
+    m_combo->setItemData(m_row, 0, kPictureRole);
 }
 
 RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, SeparatorRow)
@@ -61,6 +63,7 @@ RVADM_ComboEntry::~RVADM_ComboEntry()
 
 void RVADM_ComboEntry::Mark(int row)
 {
+    m_row = row;
     m_combo->setItemData(row, AddressOf(this), kEntryRole);
     m_combo->setItemData(row, 0, kPictureRole);
 }
@@ -72,11 +75,15 @@ RVADM_ComboEntry* RVADM_ComboEntry::FromRow(const QComboBox& combo, int row)
     return static_cast<RVADM_ComboEntry*>(combo.itemData(row, kEntryRole).value<void*>());
 }
 
+// The row found last is checked first: rows seldom move, and a search on every call would make
+// filling a list quadratic.
 int RVADM_ComboEntry::Row() const
 {
     if (m_combo == nullptr)
         return -1;
-    return m_combo->findData(AddressOf(this), kEntryRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (FromRow(*m_combo, m_row) != this)
+        m_row = m_combo->findData(AddressOf(this), kEntryRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return m_row;
 }
 
 void RVADM_ComboEntry::Select(bool select)

@@ -15,7 +15,7 @@ class RVADM_DropDownList;
 // One row of a drop-down list, appended by the constructor. Owned by the application, which
 // keeps it as long as the row should exist; deleting it removes its row. The row carries the
 // entry's address in role 256 and its picture id in role 257, and every operation finds the row
-// by that address, so rows may be inserted and removed freely. Operations on a removed row, or
+// by that address (where it was last seen first), so rows may be inserted and removed freely. Operations on a removed row, or
 // after the list has gone, do nothing.
 class RVADM_ComboEntry : public RVADM_ListEntryBase
 {
@@ -58,6 +58,8 @@ private:
     void Mark(int row);
 
     QPointer<QComboBox> m_combo;
+    // Where the row was last seen; checked before any search.
+    mutable int m_row = -1;
 };
 
 } // namespace qRVADM

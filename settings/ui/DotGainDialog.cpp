@@ -38,19 +38,20 @@ bool IsNameTaken(const std::string& name)
     return false;
 }
 
-// Stores `record` as the new setting `name`; false, with nothing written and the record's name
-// unchanged, when the name is taken or the store refuses it. A typed name must also be one that
-// every workstation sharing the folder can store, Windows ones included.
-bool SaveAsNew(PressSettings& record, const std::string& name)
+// Stores `record` as the new setting `name`; throws, with nothing written and the record's name
+// unchanged, when the name is taken, the store refuses it or the folder cannot take it. A typed
+// name must also be one that every workstation sharing the folder can store, Windows ones included.
+void SaveAsNew(PressSettings& record, const std::string& name)
 {
     if (!FileName::IsPlainName(name) || IsNameTaken(name))
-        return false;
-    try {
-        PressStore::Save(record, name, false);
-        return true;
-    } catch (const PressError&) {
-        return false;
-    }
+        throw PressError();
+    PressStore::Save(record, name, false);
+}
+
+// Why a setting did not load: its folder went away, or the file itself.
+PressProblem LoadProblem()
+{
+    return PressStore::FolderExists() ? PressProblem::Refused : PressProblem::FolderMissing;
 }
 
 // Runs the editor on `record`; on "Save" the curve is in the record and `name` holds the name
@@ -191,12 +192,14 @@ void DotGainDialog::CreateSetting()
     record->SetDotGain(kNewCurve.Minimum, kNewCurve.At25, kNewCurve.At50, kNewCurve.At75, kNewCurve.Maximum);
     std::string name = record->Name;
     while (RunEditor(*record, name, true, "New Dot Gain Settings")) {
-        if (SaveAsNew(*record, name)) {
+        try {
+            SaveAsNew(*record, name);
             Fill(record->Name);
             UpdateButtons();
             return;
+        } catch (const PressError& error) {
+            DotGainMessages::ShowProblem(error.Problem(), Message::NameExists);
         }
-        DotGainMessages::Show(Message::NameExists);
     }
 }
 
@@ -207,8 +210,13 @@ void DotGainDialog::CopySelected()
     if (!name)
         return;
     const std::unique_ptr<PressSettings> record = PressStore::Load(source);
-    if (!record || !SaveAsNew(*record, *name))
-        DotGainMessages::Show(Message::NameExists);
+    try {
+        if (!record)
+            throw PressError(LoadProblem());
+        SaveAsNew(*record, *name);
+    } catch (const PressError& error) {
+        DotGainMessages::ShowProblem(error.Problem(), Message::NameExists);
+    }
     Fill(record ? record->Name : std::string());
     UpdateButtons();
 }
@@ -218,7 +226,10 @@ void DotGainDialog::EditSelected()
 {
     const std::unique_ptr<PressSettings> record = PressStore::Load(SelectedName());
     if (!record) {
-        DotGainMessages::ShowCouldNotLoad(SelectedName());
+        if (LoadProblem() == PressProblem::FolderMissing)
+            DotGainMessages::ShowProblem(PressProblem::FolderMissing, Message::CouldNotLoad);
+        else
+            DotGainMessages::ShowCouldNotLoad(SelectedName());
         return;
     }
     std::string name = record->Name;
@@ -226,8 +237,8 @@ void DotGainDialog::EditSelected()
         return;
     try {
         PressStore::Save(*record, record->Name, true);
-    } catch (const PressError&) {
-        DotGainMessages::Show(Message::CouldNotSave);
+    } catch (const PressError& error) {
+        DotGainMessages::ShowProblem(error.Problem(), Message::CouldNotSave);
     }
 }
 
@@ -238,8 +249,11 @@ void DotGainDialog::RemoveSelected()
         return;
     try {
         PressStore::Remove(name);
-    } catch (const PressError&) {
-        // The default setting and names the store refuses stay; the refill shows what is there.
+    } catch (const PressError& error) {
+        // The default setting and names the store refuses stay silently; the refill shows
+        // what is there.
+        if (error.Problem() != PressProblem::Refused)
+            DotGainMessages::ShowProblem(error.Problem(), Message::CouldNotSave);
     }
     Fill(std::string());
     UpdateButtons();

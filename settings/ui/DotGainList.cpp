@@ -3,6 +3,7 @@
 #include "plugin/EngineSuites.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "settings/PressStore.h"
+#include "settings/ui/DotGainMessages.h"
 #include "settings/ui/DotGainPoints.h"
 #include "support/Localization.h"
 #include "toolkit/RVADM_ComboEntry.h"
@@ -46,13 +47,14 @@ DotGainList::DotGainList(qRVADM::RVADM_ItemParent* parent, std::function<void()>
 // Files that no longer parse are left out: choosing them could not set a curve.
 void DotGainList::Fill(const std::string& selected)
 {
-    m_entries.clear();
+    while (!m_entries.empty())
+        m_entries.pop_back();  // the last row first, so that no row moves
     m_names.clear();
     m_entries.push_back(std::make_unique<qRVADM::RVADM_ComboEntry>(this, kAutomatic, true));
     int selectedRow = kAutomaticRow;
-    for (const std::string& name : PressStore::Names()) {
-        if (!PressStore::Load(name))
-            continue;
+    const std::vector<std::string> names = PressStore::LoadableNames();
+    m_folderMissing = names.empty() && !PressStore::FolderExists();
+    for (const std::string& name : names) {
         if (name == selected)
             selectedRow = static_cast<int>(m_entries.size());
         m_entries.push_back(std::make_unique<qRVADM::RVADM_ComboEntry>(this, name.c_str()));
@@ -66,12 +68,15 @@ void DotGainList::ApplySelection()
     const std::string name = SelectedName();
     if (name.empty()) {
         SendCurve(0.0, 0.0, 0.0, 0.0, 0.0);
-        SetTipString(kAutomatic, true);
+        const std::string automatic = LocalizeKey(kAutomatic);
+        SetTipString(m_folderMissing ? (automatic + '\n' + DotGainMessages::FolderMissingText()).c_str()
+                                     : automatic.c_str());
         return;
     }
     const std::unique_ptr<PressSettings> setting = PressStore::Load(name);
     if (!setting) {
-        SetTipString("");
+        m_folderMissing = !PressStore::FolderExists();
+        SetTipString(m_folderMissing ? DotGainMessages::FolderMissingText().c_str() : "");
         return;
     }
     const PressDotGain curve = setting->GetDotGain();
@@ -93,6 +98,15 @@ void DotGainList::Notify(std::int32_t code)
     ApplySelection();
     if (m_refreshPreview)
         m_refreshPreview();
+}
+
+void DotGainList::showPopup()
+{
+    if (m_folderMissing) {
+        Fill(SelectedName());
+        Notify(qRVADM::kNotifyUserChanged);
+    }
+    RVADM_DropDownList::showPopup();
 }
 
 // What the engine answers is not used: a refused curve leaves its previous one.

@@ -11,7 +11,8 @@
 // The panel's choice of dot gain curve: "Automatic" first, then every setting of the settings
 // folder that loads, in listing order. The chosen setting's curve goes to the engine and the
 // list's tool tip shows its five points. Holds names only: every apply loads the file again, so
-// an edited setting takes effect at the next apply. Host UI thread only.
+// an edited setting takes effect at the next apply. A settings folder that vanished leaves
+// "Automatic" and a tool tip that says so. Host UI thread only.
 class DotGainList final : public qRVADM::RVADM_DropDownList
 {
 public:
@@ -30,6 +31,9 @@ public:
     std::string SelectedName() const;
     // The user's choice (code 2) is applied and the preview redrawn; other codes do nothing.
     void Notify(std::int32_t code) override;
+    // While the settings folder is missing, every opening of the list looks for it again, so
+    // the settings come back with it.
+    void showPopup() override;
 
 private:
     void SendCurve(double minimum, double at25, double at50, double at75, double maximum) const;
@@ -38,4 +42,6 @@ private:
     // The listed settings' names as the store gives them, for rows 1 on.
     std::vector<std::string> m_names;
     std::function<void()> m_refreshPreview;
+    // The folder was not there at the last fill or apply; the tool tip says so.
+    bool m_folderMissing = false;
 };

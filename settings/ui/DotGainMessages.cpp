@@ -1,5 +1,6 @@
 #include "settings/ui/DotGainMessages.h"
 
+#include "settings/PressStore.h"
 #include "support/Localization.h"
 #include "toolkit/RVADM_Item.h"
 #include "toolkit/RVADM_MessageDialog.h"
@@ -23,6 +24,31 @@ constexpr Texts kTexts[] = {
     {"Could Not Save", "The modifications could not be saved.", "Close"},
     {"Invalid Dot Gain Settings", "", "Close"},
 };
+
+struct FolderTexts
+{
+    PressProblem problem;
+    Texts texts;
+};
+
+// Each text takes the folder's path.
+constexpr FolderTexts kFolderTexts[] = {
+    {PressProblem::FolderMissing,
+     {"Settings Folder Not Found",
+      "The Dot Gain Settings folder %s cannot be found. Nothing in it was changed, and its settings show again once it is back.",
+      "Close"}},
+    {PressProblem::FolderReadOnly,
+     {"Settings Folder Read-Only",
+      "The folder %s is read-only, so nothing was changed. The stored Dot Gain Settings are intact.", "Close"}},
+    {PressProblem::FolderFull,
+     {"Settings Folder Full",
+      "The disk of the folder %s is full, so nothing was changed. The stored Dot Gain Settings are intact.", "Close"}},
+};
+
+std::string AboutFolder(const Texts& texts)
+{
+    return FormatLocalized(texts.text, PressStore::FolderPath().c_str());
+}
 
 const Texts& TextsOf(Message message)
 {
@@ -50,6 +76,22 @@ void Show(Message message, const std::string& text)
 void ShowCouldNotLoad(const std::string& name)
 {
     Show(Message::CouldNotLoad, FormatLocalized(TextsOf(Message::CouldNotLoad).text, name.c_str()));
+}
+
+void ShowProblem(PressProblem problem, Message otherwise)
+{
+    for (const FolderTexts& folder : kFolderTexts) {
+        if (folder.problem == problem) {
+            Run(folder.texts, AboutFolder(folder.texts).c_str(), false);
+            return;
+        }
+    }
+    Show(otherwise);
+}
+
+std::string FolderMissingText()
+{
+    return AboutFolder(kFolderTexts[0].texts);
 }
 
 bool ConfirmNameGiven(const char* name, qRVADM::RVADM_Item& field)

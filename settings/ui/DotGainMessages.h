@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/PressError.h"
+
 #include <string>
 
 namespace qRVADM {
@@ -25,6 +27,11 @@ void Show(Message message);
 void Show(Message message, const std::string& text);
 // The "could not be retrieved" message for the setting `name`.
 void ShowCouldNotLoad(const std::string& name);
+// The folder's own message, naming it, when it vanished, turned read-only or is full;
+// `otherwise` for every other problem.
+void ShowProblem(PressProblem problem, Message otherwise);
+// The translated text that the settings folder cannot be found, naming it.
+std::string FolderMissingText();
 // False after telling the user that `name` is empty and putting the focus back into `field`.
 bool ConfirmNameGiven(const char* name, qRVADM::RVADM_Item& field);
 

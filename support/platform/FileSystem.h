@@ -6,7 +6,8 @@
 
 // The operating system's file calls. Every path is UTF-8; the Windows implementation converts
 // to wide names and calls the wide APIs. One implementation per OS (posix/, win32/).
-// Calls report failure by return value and never throw.
+// Calls report failure by return value, with errno telling why (the Windows implementation
+// translates the system's error), and never throw.
 namespace platform {
 
 // The preferred separator; both '/' and '\\' separate on Windows.
@@ -24,15 +25,13 @@ bool AbsolutePath(const std::string& path, std::string& absolute);
 bool ListRegularFiles(const std::string& folder, std::vector<std::string>& names);
 
 bool IsFolder(const std::string& path);
+// Whether anything has that name; a symbolic link counts itself, also one that names nothing.
 bool Exists(const std::string& path);
 
 // Creates one folder; true also when it already exists as a folder.
 bool CreateFolder(const std::string& path);
 
 bool RemoveFile(const std::string& path);
-
-// fopen with a UTF-8 name; `mode` as for fopen, text mode unless it says "b". Null on failure.
-std::FILE* OpenFile(const std::string& path, const char* mode);
 
 // Creates `path` for writing in text mode, failing when anything of that name exists, so that
 // of several creators exactly one succeeds.

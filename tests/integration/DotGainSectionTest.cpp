@@ -112,4 +112,29 @@ TEST_F(DotGainSectionTest, AChoiceSetsTheCurveTipAndPreviewAndTheReloadAfterTheD
     EXPECT_EQ(Rows(), "Automatic [Automatic]");
 }
 
+// The folder taken away while the panel shows its list: the choice names the folder in the tip and
+// the engine keeps its curve; with the folder back, the next opening of the list offers its
+// settings again.
+TEST_F(DotGainSectionTest, AVanishedFolderIsNamedInTheTipAndItsSettingsComeBackWithIt)
+{
+    Store("Offset", 0, 25, 50, 75);
+    Start(hostsim::EngineAttendance::Ready);
+    const fs::path folder = m_folder.Path() / "Hueline" / "dot_gain_curves";
+    const fs::path away = m_folder.Path() / "away";
+    fs::rename(folder, away);
+    EXPECT_FALSE(Called(Choose("Offset"), "SetDotGainCurve"));
+    const QString missing = List().toolTip();
+    EXPECT_TRUE(missing.contains(QString::fromStdString(folder.u8string()))) << missing.toStdString();
+    List().showPopup();
+    List().hidePopup();
+    EXPECT_EQ(Rows(), "Automatic [Automatic]");
+    EXPECT_EQ(List().toolTip(), "Automatic\n" + missing);
+    fs::rename(away, folder);
+    List().showPopup();
+    List().hidePopup();
+    EXPECT_EQ(Rows(), "Automatic,Offset [Automatic]");
+    EXPECT_EQ(List().toolTip(), "Automatic");
+    EXPECT_TRUE(Called(Choose("Offset"), "SetDotGainCurve(0, 0.25, 0.5, 0.75, 1)"));
+}
+
 }  // namespace

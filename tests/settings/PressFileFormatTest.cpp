@@ -15,8 +15,7 @@ namespace {
 
 std::unique_ptr<PressSettings> ReadText(const std::string& text)
 {
-    UniqueFile file = StreamOf(text);
-    return PressFileReader::Read(file.get(), "Read");
+    return PressFileReader::Read(SourceOf(text), "Read");
 }
 
 // The version a text loads with; 0 when it gives no record.
@@ -29,11 +28,14 @@ int VersionOf(const std::string& text)
 TEST(PressFileFormatTest, RecordsWriteByteForByteAndReadBackEqual)
 {
     EXPECT_EQ(PressFileWriter::Format(PressSettings("Default")), kDefaultRecordText);
+    // Pieces of one byte and of a few bytes split every key and value across refills.
     for (const std::string& text : {kDefaultRecordText, kChangedRecordText}) {
-        const auto read = ReadText(text);
-        ASSERT_TRUE(read);
-        EXPECT_EQ(read->Name, "Read");
-        EXPECT_EQ(PressFileWriter::Format(*read), text);
+        for (const size_t piece : {PressScanner::kChunk, size_t {1}, size_t {7}}) {
+            const auto read = PressFileReader::Read(SourceOf(text, piece), "Read");
+            ASSERT_TRUE(read) << piece;
+            EXPECT_EQ(read->Name, "Read");
+            EXPECT_EQ(PressFileWriter::Format(*read), text) << piece;
+        }
     }
 }
 
@@ -135,25 +137,22 @@ TEST(PressFileFormatTest, RealsScanLikeStrtofAndIntegersSaturate)
 {
     for (const char* text : {"270.000000", "  \n\t-3.25", "+.5", "5.", "2.5E-1", "0x1.8p3", "0x.8", "-INFINITY",
                              "1e39", "1e-50", "123456789", "12abc", "7,5", "nan(123_abc)"}) {
-        UniqueFile file = StreamOf(text);
         float value = -7.0f;
-        ASSERT_TRUE(PressScanner(file.get()).ScanReal(value)) << text;
+        ASSERT_TRUE(PressScanner(SourceOf(text)).ScanReal(value)) << text;
         const float expected = std::strtof(text, nullptr);
         EXPECT_TRUE(value == expected || (std::isnan(value) && std::isnan(expected))) << text;
     }
     for (const char* text : {"", "-", ".", "-.", "e5", "1e", "1e+", "0x", "0x.p1", "in", "infin", "nan(1", ",5"}) {
-        UniqueFile file = StreamOf(text);
         float value = 0.0f;
-        EXPECT_FALSE(PressScanner(file.get()).ScanReal(value)) << text;
+        EXPECT_FALSE(PressScanner(SourceOf(text)).ScanReal(value)) << text;
     }
     const std::pair<const char*, int32_t> integers[] = {
         {"\n 85", 85}, {"+7", 7}, {"0x10", 0}, {"12.9", 12}, {"2147483648", 2147483647},
         {"-99999999999999999999999", -2147483647 - 1}, {"", -7}, {"- 1", -7}, {"x1", -7},
     };
     for (const auto& [text, expected] : integers) {
-        UniqueFile file = StreamOf(text);
         int32_t value = -7;
-        EXPECT_EQ(PressScanner(file.get()).ScanInteger(value), expected != -7) << text;
+        EXPECT_EQ(PressScanner(SourceOf(text)).ScanInteger(value), expected != -7) << text;
         EXPECT_EQ(value, expected) << text;
     }
 }

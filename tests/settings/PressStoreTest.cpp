@@ -2,6 +2,7 @@
 
 #include "settings/PressError.h"
 #include "settings/PressFileWriter.h"
+#include "settings/PressListing.h"
 #include "support/platform/SharedFolders.h"
 #include "tests/settings/PressTestText.h"
 #include "tests/support/LineEnds.h"
@@ -10,12 +11,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
+#include <tuple>
 #include <thread>
 
 #ifndef _WIN32
+#include "tests/support/ScratchFileSystem.h"
+
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -263,5 +274,119 @@ TEST_F(PressStoreTest, RegressionAFailingWriteLeavesTheOldFileIntact)
     EXPECT_EQ(Entries(), Names {"Press.press"});
 }
 #endif
+
+#ifndef _WIN32
+// What another user can put into the shared folder under a settings name: a FIFO (opening one
+// for reading waits for a writer), a link to a device, a link to a file elsewhere, and a file
+// swapped for a FIFO between the listing and the load.
+TEST_F(PressStoreTest, OnlyRegularFilesAreReadNothingWaitsAndSavingReplacesALinkItself)
+{
+    const fs::path folder = m_root.Path() / "settings";
+    Write("Swapped.press", kDefaultRecordText);
+    for (const char* fifo : {"Fifo.press", "Untitled.press"})
+        ASSERT_EQ(mkfifo((folder / fifo).c_str(), 0666), 0);
+    fs::create_symlink("/dev/zero", folder / "Zero.press");
+    m_root.Write("elsewhere.txt", kDefaultRecordText);
+    fs::create_symlink(m_root.Path() / "elsewhere.txt", folder / "Linked.press");
+    EXPECT_EQ(PressStore::Names(), (Names {"Linked", "Swapped"}));
+    fs::remove(folder / "Swapped.press");
+    ASSERT_EQ(mkfifo((folder / "Swapped.press").c_str(), 0666), 0);
+
+    auto reads = std::async(std::launch::async, [] {
+        return std::make_tuple(PressStore::Load("Fifo") == nullptr, PressStore::Load("Zero") == nullptr,
+                               PressStore::Load("Swapped") == nullptr, std::string(PressStore::UniqueUntitledName()));
+    });
+    if (reads.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+        ADD_FAILURE() << "a read waited for a writer";
+        for (const char* fifo : {"Fifo.press", "Untitled.press", "Swapped.press"})
+            close(open((folder / fifo).c_str(), O_RDWR));  // a writer lets the reader go
+    }
+    EXPECT_EQ(reads.get(), std::make_tuple(true, true, true, std::string("Untitled 1")));
+    EXPECT_TRUE(PressStore::Load("Linked"));
+    EXPECT_EQ(PressStore::LoadableNames(), Names {"Linked"});
+
+    PressSettings record("Changed");
+    record.TACLimit = 300;
+    EXPECT_THROW(PressStore::Save(record, "Fifo", false), PressError);
+    EXPECT_TRUE(fs::is_fifo(folder / "Fifo.press"));
+    PressStore::Save(record, "Linked", true);
+    EXPECT_FALSE(fs::is_symlink(folder / "Linked.press"));
+    EXPECT_EQ(PressStore::Load("Linked")->TACLimit, 300.0);
+    EXPECT_EQ(m_root.Read("elsewhere.txt"), kDefaultRecordText);
+    PressStore::Remove("Zero");
+    EXPECT_FALSE(fs::is_symlink(folder / "Zero.press"));
+    EXPECT_TRUE(fs::exists("/dev/zero"));
+}
+
+// The folder on a small file system of its own, which fills up and turns read-only; every
+// failure says which, changes nothing, and the store works again once there is room or it is
+// writable again.
+TEST_F(PressStoreTest, AFullOrReadOnlyFolderSaysSoKeepsWhatWasSavedAndRecovers)
+{
+    ScratchFileSystem disk((m_root.Path() / "settings").u8string(), 64 * 1024);
+    HL_SKIP_UNLESS_MOUNTED(disk);
+    const auto problemOf = [](const std::function<void()>& operation) {
+        try {
+            operation();
+        } catch (const PressError& error) {
+            return error.Problem();
+        }
+        return PressProblem::Refused;  // not expected: every operation below fails
+    };
+    PressSettings record("Kept");
+    Names saved;
+    const auto saveNext = [&] {
+        const std::string name = "Press " + std::to_string(saved.size());
+        PressStore::Save(record, name, false);
+        saved.push_back(name);
+    };
+    EXPECT_EQ(problemOf([&] { for (;;) saveNext(); }), PressProblem::FolderFull);
+    ASSERT_GE(saved.size(), 3u);
+    PressSettings changed("Changed");
+    changed.TACLimit = 300;
+    EXPECT_EQ(problemOf([&] { PressStore::Save(changed, "Press 0", true); }), PressProblem::FolderFull);
+    std::sort(saved.begin(), saved.end(), &PressListing::ListsBefore);
+    EXPECT_EQ(PressStore::Names(), saved) << "no temporary file is left";
+    EXPECT_EQ(Read("Press 0.press"), WithPlatformLineEnds(kDefaultRecordText));
+    PressStore::Remove("Press 1");
+    PressStore::Save(changed, "Press 0", true);
+
+    ASSERT_TRUE(disk.SetReadOnly(true));
+    EXPECT_EQ(problemOf([&] { PressStore::Save(changed, "Press 1", false); }), PressProblem::FolderReadOnly);
+    EXPECT_EQ(problemOf([&] { PressStore::Remove("Press 2"); }), PressProblem::FolderReadOnly);
+    EXPECT_EQ(PressStore::Load("Press 0")->TACLimit, 300.0);
+    EXPECT_EQ(PressStore::Count(), static_cast<int>(saved.size()) - 1);
+    ASSERT_TRUE(disk.SetReadOnly(false));
+    PressStore::Save(changed, "Press 1", false);
+    EXPECT_EQ(PressStore::Count(), static_cast<int>(saved.size()));
+}
+#endif
+
+// A folder taken away (a share gone, a synchronisation that removed it) and brought back.
+TEST_F(PressStoreTest, AVanishedFolderSaysSoAndEverythingIsBackWithIt)
+{
+    PressSettings record("Kept");
+    PressStore::Save(record, "Kept", false);
+    const fs::path folder = m_root.Path() / "settings";
+    fs::rename(folder, m_root.Path() / "away");
+    EXPECT_FALSE(PressStore::FolderExists());
+    EXPECT_EQ(PressStore::Count(), 0);
+    EXPECT_FALSE(PressStore::Load("Kept"));
+    for (const auto& operation : std::vector<std::function<void()>> {
+             [&] { PressStore::Save(record, "New", false); }, [] { PressStore::Remove("Kept"); }}) {
+        try {
+            operation();
+            ADD_FAILURE() << "an operation on a vanished folder did not fail";
+        } catch (const PressError& error) {
+            EXPECT_EQ(error.Problem(), PressProblem::FolderMissing);
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder)) << "nothing makes the folder again behind the user's back";
+    fs::rename(m_root.Path() / "away", folder);
+    EXPECT_TRUE(PressStore::FolderExists());
+    EXPECT_EQ(PressStore::Names(), Names {"Kept"});
+    PressStore::Save(record, "New", false);
+    EXPECT_EQ(PressStore::Count(), 2);
+}
 
 } // namespace

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "support/UniqueFile.h"
+#include "settings/PressScanner.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
-#include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 
 // The file a record with every default is written as.
@@ -45,13 +47,16 @@ inline std::string FirstLines(const std::string& text, int count)
     return text.substr(0, end);
 }
 
-// An anonymous stream holding `bytes`, positioned at the start.
-inline UniqueFile StreamOf(const std::string& bytes)
+// `bytes` as the scanner's source, handed out in pieces of at most `piece` bytes.
+inline PressScanner::Source SourceOf(const std::string& bytes, size_t piece = PressScanner::kChunk)
 {
-    UniqueFile file(std::tmpfile());
-    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-    std::rewind(file.get());
-    return file;
+    auto left = std::make_shared<std::string>(bytes);
+    return [left, piece](char* buffer, size_t size) {
+        const size_t count = std::min({size, piece, left->size()});
+        std::memcpy(buffer, left->data(), count);
+        left->erase(0, count);
+        return count;
+    };
 }
 
 // Switches the process to a comma-decimal locale and back; Active() is false when the system has none.

@@ -76,7 +76,7 @@ bool IsFolder(const std::string& path)
 bool Exists(const std::string& path)
 {
     struct stat info {};
-    return stat(path.c_str(), &info) == 0;
+    return lstat(path.c_str(), &info) == 0;
 }
 
 bool CreateFolder(const std::string& path)
@@ -87,11 +87,6 @@ bool CreateFolder(const std::string& path)
 bool RemoveFile(const std::string& path)
 {
     return unlink(path.c_str()) == 0;
-}
-
-std::FILE* OpenFile(const std::string& path, const char* mode)
-{
-    return std::fopen(path.c_str(), mode);
 }
 
 std::FILE* CreateNewFile(const std::string& path)

@@ -1,8 +1,8 @@
 #include "support/platform/FileSystem.h"
 
+#include "support/platform/win32/SystemError.h"
 #include "support/platform/win32/WideName.h"
 
-#include <cstring>
 #include <fcntl.h>
 #include <io.h>
 #include <memory>
@@ -22,44 +22,15 @@ const bool kNamesReachDevicesAndStreams = true;
 
 namespace {
 
-// Room CreateDirectoryW keeps for an 8.3 file name inside a folder.
-constexpr size_t kPlainPathLimit = MAX_PATH - 12;
-
 struct FindCloser
 {
     void operator()(HANDLE find) const { FindClose(find); }
 };
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
 
-bool StartsWith(const std::wstring& text, const wchar_t* prefix)
-{
-    return text.compare(0, std::wcslen(prefix), prefix) == 0;
-}
-
-// Absolute paths past MAX_PATH need the extended-length prefix. It turns off the system's
-// normalisation, which is safe: the store's paths are resolved and hold no "." or "..".
-std::wstring Extended(std::wstring wide)
-{
-    if (wide.size() < kPlainPathLimit || StartsWith(wide, L"\\\\?\\"))
-        return wide;
-    for (auto& c : wide) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    if (StartsWith(wide, L"\\\\"))
-        return L"\\\\?\\UNC\\" + wide.substr(2);
-    if (wide.size() >= 3 && wide[1] == L':' && wide[2] == L'\\')
-        return L"\\\\?\\" + wide;
-    return wide;
-}
-
-// The wide name the file APIs take; false for malformed UTF-8.
 bool NativePath(const std::string& utf8, std::wstring& wide)
 {
-    if (!ToWide(utf8, wide))
-        return false;
-    wide = Extended(std::move(wide));
-    return true;
+    return FileApiName(utf8, wide);
 }
 
 DWORD Attributes(const std::string& path)
@@ -142,16 +113,12 @@ bool CreateFolder(const std::string& path)
 bool RemoveFile(const std::string& path)
 {
     std::wstring wide;
-    return NativePath(path, wide) && DeleteFileW(wide.c_str());
-}
-
-std::FILE* OpenFile(const std::string& path, const char* mode)
-{
-    std::wstring wide;
     if (!NativePath(path, wide))
-        return nullptr;
-    const std::wstring wideMode(mode, mode + std::strlen(mode));
-    return _wfopen(wide.c_str(), wideMode.c_str());
+        return false;
+    if (DeleteFileW(wide.c_str()))
+        return true;
+    SetErrnoFromSystem();
+    return false;
 }
 
 std::FILE* CreateNewFile(const std::string& path)
@@ -161,8 +128,10 @@ std::FILE* CreateNewFile(const std::string& path)
         return nullptr;
     HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    if (handle == INVALID_HANDLE_VALUE) {
+        SetErrnoFromSystem();
         return nullptr;
+    }
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_TEXT);
     if (fd == -1) {
         CloseHandle(handle);
@@ -194,6 +163,7 @@ MoveResult MoveInto(const std::string& from, const std::string& to, bool replace
     const DWORD error = GetLastError();
     if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS))
         return MoveResult::TargetExists;
+    SetErrnoFromSystem();
     return MoveResult::Failed;
 }
 

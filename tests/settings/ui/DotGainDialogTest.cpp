@@ -8,11 +8,14 @@
 #include "settings/ui/DotGainDialog.h"
 #include "support/Localization.h"
 #include "support/platform/SharedFolders.h"
+#include "tests/support/ScratchFileSystem.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/toolkit/HostPanelFixture.h"
 
 #include <QMouseEvent>
+
+#include <fstream>
 
 namespace {
 
@@ -25,6 +28,9 @@ constexpr const char* kEdit = "Edit Dot Gain Settings";
 constexpr const char* kCopy = "Copy Dot Gain Settings";
 constexpr const char* kNameExists = "The new Dot Gain Settings could not be created. Probably the name already exists.";
 constexpr const char* kEnterName = "Please enter some name for the new Dot Gain Settings.";
+constexpr const char* kFolderMissing = "Settings Folder Not Found";
+constexpr const char* kFolderReadOnly = "Settings Folder Read-Only";
+constexpr const char* kFolderFull = "Settings Folder Full";
 constexpr const char* kConfirm = "This will permanently remove the Dot Gain Settings. This might also affect other workstations.";
 
 // The list dialog as the user sees it: rows, [selected row], "Copy ...", "Edit ...", "Remove" enabled.
@@ -153,17 +159,68 @@ TEST_F(DotGainDialogTest, EditChangesOnlyTheCurveAndSaysWhenASettingCannotBeLoad
     EXPECT_EQ(Text("Broken"), "Version: 0\n");
 }
 
-// A settings "folder" that is a file: the list is empty and New reports that it could not store.
+// A settings "folder" that is a file: the list is empty and New reports that there is no folder.
 TEST_F(DotGainDialogTest, WithoutAUsableFolderNewSaysSoAndTheEditorComesBack)
 {
     fs::remove_all(Folder());
     m_shared.Write("Hueline/dot_gain_curves", "not a folder");
     Run({{kList, Press("New ...")},
          {kNew, Press("Save")},
-         {kNameExists, Press("Close")},
+         {kFolderMissing, Press("Close")},
          {kNew, Press("Cancel")},
          {kList, Press("Close")}});
     EXPECT_EQ(m_shared.Read("Hueline/dot_gain_curves"), "not a folder");
+}
+
+// The folder on a small file system of its own that fills up and turns read-only while the list
+// is open: each save or removal names the folder and what is wrong with it, the editor keeps what
+// was typed, nothing stored changes, and the same action works once the folder is fine again.
+TEST_F(DotGainDialogTest, AFullOrReadOnlyFolderSaysSoAndTheSameActionWorksOnceItIsFine)
+{
+    ScratchFileSystem disk(Folder().u8string(), 64 * 1024);
+    HL_SKIP_UNLESS_MOUNTED(disk);
+    Store("Offset");
+    const std::string offset = Text("Offset");
+    {
+        std::ofstream filler(Folder() / "filler", std::ios::binary);
+        for (int kilobyte = 0; kilobyte < 64 && filler; ++kilobyte)
+            filler << std::string(1024, 'x') << std::flush;
+    }
+    QStringList seen;
+    const auto message = [&](QDialog& d) {
+        seen << QString::number(Texts<QLabel>(d).filter(QString::fromStdString(Folder().u8string())).size());
+        Press("Close")(d);
+    };
+    Run({{kList, All({Pick("Offset"), Press("Edit ...")})},
+         {kEdit, All({Type(3, "85.5"), Press("Save")})},
+         {kFolderFull, message},
+         {kList, [&](QDialog& d) { fs::remove(Folder() / "filler"); disk.SetReadOnly(true); Press("New ...")(d); }},
+         {kNew, All({Type(0, "3"), Press("Save")})},
+         {kFolderReadOnly, message},
+         {kNew, [&](QDialog& d) { seen << Shown(d); Press("Cancel")(d); }},
+         {kList, All({Pick("Offset"), Press("Remove")})},
+         {kConfirm, Press("Remove")},
+         {kFolderReadOnly, message},
+         {kList, [&](QDialog& d) { seen << State(d); disk.SetReadOnly(false); All({Pick("Offset"), Press("Edit ...")})(d); }},
+         {kEdit, All({Type(3, "85.5"), Press("Save")})},
+         {kList, [&](QDialog& d) { seen << State(d); Press("Close")(d); }}});
+    EXPECT_EQ(seen, QStringList({"1", "1", "Untitled 3 25 50 75 100", "1", "Offset [] ---", "Offset [Offset] +++"}));
+    EXPECT_EQ(PressStore::Load("Offset")->GetDotGain().At75, static_cast<double>(85.5f));
+}
+
+// The folder taken away while the list is open, and brought back.
+TEST_F(DotGainDialogTest, AVanishedFolderSaysSoAndItsSettingsAreBackWithIt)
+{
+    Store("Offset");
+    const fs::path away = m_shared.Path() / "away";
+    QStringList seen;
+    Run({{kList, All({Pick("Offset"), [&](QDialog&) { fs::rename(Folder(), away); }, Press("Copy ...")})},
+         {kCopy, Press("Create")},
+         {kFolderMissing, Press("Close")},
+         {kList, [&](QDialog& d) { seen << State(d); fs::rename(away, Folder()); Press("New ...")(d); }},
+         {kNew, Press("Save")},
+         {kList, [&](QDialog& d) { seen << State(d); Press("Close")(d); }}});
+    EXPECT_EQ(seen, QStringList({" [] ---", "Offset,Untitled [Untitled] +++"}));
 }
 
 const std::pair<const char*, const char*> kLanguages[] = {{"en", "English.lproj"}, {"de", "German.lproj"}, {"fr", "French.lproj"}};
