@@ -1,18 +1,19 @@
 #include "plugin/CColorSettingsChangedNotifier.h"
 
 #include "plugin/EngineSuites.h"
-#include "plugin/OspryPlugin.h"
 #include "plugin/suites/HLKilnODLSuite.h"
 
-CColorSettingsChangedNotifier::CColorSettingsChangedNotifier(TKW_AIPlugin* plugin)
+#include <utility>
+
+CColorSettingsChangedNotifier::CColorSettingsChangedNotifier(TKW_AIPlugin* plugin, std::function<void()> applyToPreview)
     : TKW_AINotifier(plugin, "KVViewerColorPrefsNotif", "AI Command Notifier: After Color Matching Preferences")
+    , m_applyToPreview(std::move(applyToPreview))
 {
 }
 
 ASErr CColorSettingsChangedNotifier::Notify(AINotifierMessage*)
 {
-    if (OspryPlugin* viewer = OspryPlugin::Current())
-        viewer->ApplyColorSettings();
+    m_applyToPreview();
     if (const HLKilnODLSuite* generation = EngineSuitePointers().kilnODL)
         generation->ColorSettingsChanged();
     return kNoErr;

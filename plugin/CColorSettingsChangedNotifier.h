@@ -2,12 +2,18 @@
 
 #include "plugin/TKW_AINotifier.h"
 
-// Hears that the host's colour matching preferences changed and passes that on to the engine.
+#include <functional>
+
+// Hears that the host's colour matching preferences changed: the panel's preview applies them
+// (`applyToPreview`), then the engine's generation suite hears of them.
 // Created once the engine is attached; the notifier registry owns it.
 class CColorSettingsChangedNotifier final : public TKW_AINotifier
 {
 public:
-    explicit CColorSettingsChangedNotifier(TKW_AIPlugin* plugin);
+    CColorSettingsChangedNotifier(TKW_AIPlugin* plugin, std::function<void()> applyToPreview);
 
     ASErr Notify(AINotifierMessage* message) override;
+
+private:
+    std::function<void()> m_applyToPreview;
 };

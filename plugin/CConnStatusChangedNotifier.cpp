@@ -1,14 +1,14 @@
 #include "plugin/CConnStatusChangedNotifier.h"
 
-#include "plugin/OspryPlugin.h"
+#include <utility>
 
-CConnStatusChangedNotifier::CConnStatusChangedNotifier(OspryPlugin* plugin)
-    : TKW_AINotifier(plugin, "KVViewerCSNotif", "HL Conn Stat"), m_plugin(plugin)
+CConnStatusChangedNotifier::CConnStatusChangedNotifier(TKW_AIPlugin* plugin, std::function<void()> refresh)
+    : TKW_AINotifier(plugin, "KVViewerCSNotif", "HL Conn Stat"), m_refresh(std::move(refresh))
 {
 }
 
 ASErr CConnStatusChangedNotifier::Notify(AINotifierMessage*)
 {
-    m_plugin->RefreshConnectionStatus();
+    m_refresh();
     return kNoErr;
 }

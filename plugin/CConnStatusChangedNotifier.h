@@ -2,19 +2,18 @@
 
 #include "plugin/TKW_AINotifier.h"
 
-class OspryPlugin;
+#include <functional>
 
 // Hears the engine's "HL Conn Stat" broadcast, after which the panel refreshes its connection
-// status and ink warning sections. Created once the engine is attached; the notifier registry
-// owns it.
+// status and ink warning sections (`refresh`). Created once the engine is attached; the notifier
+// registry owns it.
 class CConnStatusChangedNotifier final : public TKW_AINotifier
 {
 public:
-    explicit CConnStatusChangedNotifier(OspryPlugin* plugin);
+    CConnStatusChangedNotifier(TKW_AIPlugin* plugin, std::function<void()> refresh);
 
-    // Refreshes the panel's connection status and then its ink warning.
     ASErr Notify(AINotifierMessage* message) override;
 
 private:
-    OspryPlugin* m_plugin;
+    std::function<void()> m_refresh;
 };

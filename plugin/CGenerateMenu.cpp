@@ -1,14 +1,14 @@
 #include "plugin/CGenerateMenu.h"
 
-#include "plugin/OspryPlugin.h"
+#include <utility>
 
-CGenerateMenu::CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
-    : TKW_AIMenu(parent, "Generate", false), m_plugin(plugin)
+CGenerateMenu::CGenerateMenu(TKW_AISubMenu* parent, std::function<void()> clickGenerate)
+    : TKW_AIMenu(parent, "Generate", false), m_clickGenerate(std::move(clickGenerate))
 {
 }
 
 ASErr CGenerateMenu::Go(AIMenuMessage*)
 {
-    m_plugin->ClickGenerate();
+    m_clickGenerate();
     return kNoErr;
 }

@@ -2,18 +2,18 @@
 
 #include "plugin/TKW_AIMenu.h"
 
-class OspryPlugin;
+#include <functional>
 
 // The "Generate" item of the "Viewer" submenu: brings up the panel and acts as a click on its
-// Generate/Update button. Disabled at creation; the generation code enables it through
-// OspryPlugin::SetGenerateEnabled.
+// Generate/Update button (`clickGenerate`). Disabled at creation; the generation code enables it
+// through the plug-in's SetGenerateEnabled.
 class CGenerateMenu final : public TKW_AIMenu
 {
 public:
-    CGenerateMenu(OspryPlugin* plugin, TKW_AISubMenu* parent);
+    CGenerateMenu(TKW_AISubMenu* parent, std::function<void()> clickGenerate);
 
     ASErr Go(AIMenuMessage* message) override;
 
 private:
-    OspryPlugin* m_plugin;
+    std::function<void()> m_clickGenerate;
 };

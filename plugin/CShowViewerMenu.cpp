@@ -1,21 +1,21 @@
 #include "plugin/CShowViewerMenu.h"
 
-#include "plugin/OspryPlugin.h"
+#include <utility>
 
-CShowViewerMenu::CShowViewerMenu(OspryPlugin* plugin, TKW_AISubMenu* parent)
-    : TKW_AIMenu(parent, "Viewer", true), m_plugin(plugin)
+CShowViewerMenu::CShowViewerMenu(TKW_AISubMenu* parent, std::function<bool()> isShown, std::function<void(bool)> show)
+    : TKW_AIMenu(parent, "Viewer", true), m_isShown(std::move(isShown)), m_show(std::move(show))
 {
 }
 
 ASErr CShowViewerMenu::Go(AIMenuMessage*)
 {
-    m_plugin->ShowPanel(!m_plugin->IsPanelShown());
+    m_show(!m_isShown());
     return kNoErr;
 }
 
 // Asks the host each time, so the mark also follows a panel closed by its own close box.
 ASErr CShowViewerMenu::Update(AIMenuMessage*)
 {
-    Check(m_plugin->IsPanelShown());
+    Check(m_isShown());
     return kNoErr;
 }

@@ -29,14 +29,9 @@
 #include "settings/PressStore.h"
 #include "support/Localization.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
-#include "settings/ui/HuelineSection.h"
-#include "settings/ui/InkWarningSection.h"
 #include "toolkit/RVADM_Host.h"
 #include "toolkit/RVADM_Types.h"
-#include "viewer/JobViewSection.h"
 #include "viewer/OspryDialog.h"
-#include "viewer/UpdateGenButton.h"
-#include "viewer/UpdateGenSection.h"
 
 #include <RVADMQtManager.h>
 
@@ -164,11 +159,12 @@ void OspryPlugin::CreateMenus()
         AddMenu(m_viewerSubMenu);
     }
     if (m_showViewerMenu == nullptr) {
-        m_showViewerMenu = new CShowViewerMenu(this, m_viewerSubMenu);
+        m_showViewerMenu = new CShowViewerMenu(
+            m_viewerSubMenu, [this] { return IsPanelShown(); }, [this](bool show) { ShowPanel(show); });
         AddMenu(m_showViewerMenu);
     }
     if (m_generateMenu == nullptr) {
-        m_generateMenu = new CGenerateMenu(this, m_viewerSubMenu);
+        m_generateMenu = new CGenerateMenu(m_viewerSubMenu, [this] { ClickGenerate(); });
         m_generateMenu->Disable(false);
         AddMenu(m_generateMenu);
     }
@@ -248,11 +244,11 @@ ASErr OspryPlugin::AcquireEngine()
 void OspryPlugin::CreateEngineNotifiers()
 {
     if (m_colorSettingsNotifier == nullptr) {
-        m_colorSettingsNotifier = new CColorSettingsChangedNotifier(this);
+        m_colorSettingsNotifier = new CColorSettingsChangedNotifier(this, [this] { ApplyColorSettings(); });
         AddNotifier(m_colorSettingsNotifier);
     }
     if (m_connStatusNotifier == nullptr) {
-        m_connStatusNotifier = new CConnStatusChangedNotifier(this);
+        m_connStatusNotifier = new CConnStatusChangedNotifier(this, [this] { RefreshConnectionStatus(); });
         AddNotifier(m_connStatusNotifier);
     }
 }
@@ -289,25 +285,20 @@ bool OspryPlugin::IsPanelShown() const
 
 void OspryPlugin::ClickGenerate()
 {
-    if (m_panel == nullptr)
-        return;
-    m_panel->ShowPanel(true);
-    if (const UpdateGenSection* section = m_panel->GetUpdateGenSection())
-        section->GetButton()->Notify(qRVADM::kNotifyUserChanged);
+    if (m_panel != nullptr)
+        m_panel->ClickGenerate();
 }
 
 void OspryPlugin::RefreshConnectionStatus()
 {
-    if (m_panel == nullptr || !m_panel->AreItemsCreated())
-        return;
-    m_panel->GetStatusSection()->Refresh();
-    m_panel->GetInkWarningSection()->Refresh();
+    if (m_panel != nullptr)
+        m_panel->RefreshConnectionStatus();
 }
 
 void OspryPlugin::ApplyColorSettings()
 {
-    if (JobViewSection* preview = m_panel != nullptr ? m_panel->GetJobViewSection() : nullptr)
-        preview->ApplyColorSettings();
+    if (m_panel != nullptr)
+        m_panel->ApplyColorSettings();
 }
 
 void OspryPlugin::InitializeEngine(void* plugin)

@@ -2,6 +2,7 @@
 
 #include "plugin/TKW_AIPlugin.h"
 #include "plugin/suites/FourCC.h"
+#include "viewer/panel/PanelOwner.h"
 
 #include <cstdint>
 #include <memory>
@@ -21,7 +22,7 @@ class ScopedHostSuite;
 // "Hueline" > "Viewer" menu, attaches the Kiln engine when the application has started and pushes
 // the start-up settings once the host's initialisation was dispatched. Created once by
 // PluginMain; the viewer's code reaches it through Current(). Host UI thread only.
-class OspryPlugin final : public TKW_AIPlugin
+class OspryPlugin final : public TKW_AIPlugin, public PanelOwner
 {
 public:
     // Answered by OnApplicationStarted when a required engine suite is missing.
@@ -36,12 +37,14 @@ public:
     ASErr OnApplicationStarted() override;
     ASErr OnApplicationShutdown() override;
 
-    // The viewer panel, or null while it does not exist.
-    OspryDialog* GetPanel() const { return m_panel; }
-    // Called by the panel when it is made and (with null) when it goes.
-    void SetPanel(OspryDialog* panel) { m_panel = panel; }
-    // The panel was shown or hidden; the next start shows it again when it was visible.
-    void RecordPanelVisible(bool visible);
+    // What the panel asks of its owner.
+    TKW_AIPlugin& Registries() override { return *this; }
+    OspryDialog* GetPanel() const override { return m_panel; }
+    void SetPanel(OspryDialog* panel) override { m_panel = panel; }
+    void RecordPanelVisible(bool visible) override;
+    void SetGenerateText(const char* text) override;
+    void SetGenerateEnabled(bool enabled) override;
+
     // Shows or hides the panel; nothing while it does not exist.
     void ShowPanel(bool show);
     bool IsPanelShown() const;
@@ -54,10 +57,6 @@ public:
     void ApplyColorSettings();
     // The start-up press settings, made on first use with the defaults under the default name.
     PressSettings& GetPressSettings();
-    // The "Generate" item shows the translation of `text`; nothing when the item is gone.
-    void SetGenerateText(const char* text);
-    // Enables the "Generate" item, or disables it without taking it out of the registry.
-    void SetGenerateEnabled(bool enabled);
 
 private:
     ASErr RegisterSuites();

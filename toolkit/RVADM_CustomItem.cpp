@@ -18,16 +18,10 @@ struct ButtonAction
 };
 
 constexpr ButtonAction kButtonActions[] = {
-    {Qt::LeftButton, 2},
-    {Qt::MiddleButton, 3},
-    {Qt::RightButton, 4},
+    {Qt::LeftButton, kTrackLeftDown},
+    {Qt::MiddleButton, kTrackMiddleDown},
+    {Qt::RightButton, kTrackRightDown},
 };
-
-constexpr std::int32_t kDoubleClick = 1000;
-constexpr std::int32_t kDragLeft = 1;
-constexpr std::int32_t kMove = -1;
-constexpr std::int32_t kKeyStroke = -15;
-constexpr std::int32_t kSpaceReleased = -9;
 
 struct KeyCode
 {
@@ -36,14 +30,11 @@ struct KeyCode
 };
 
 constexpr KeyCode kKeyCodes[] = {
-    {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},
-    {Qt::Key_Shift, 241},
-    {Qt::Key_Control, 244},
+    {Qt::Key_Escape, kTrackKeyEscape},
+    {Qt::Key_Space, kTrackKeySpace},
+    {Qt::Key_Shift, kTrackKeyShift},
+    {Qt::Key_Control, kTrackKeyControl},
 };
-
-constexpr std::int32_t kDigitZero = 48;
-constexpr std::int32_t kKeypadDigitZero = 224;
 
 // 0 for a button without an action.
 std::int32_t PressAction(Qt::MouseButton button)
@@ -65,7 +56,7 @@ RVADM_CustomItem::RVADM_CustomItem(RVADM_ItemParent* parent)
 std::int32_t RVADM_CustomItem::TrackerKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
 {
     if (qtKey == Qt::Key_0)
-        return modifiers & Qt::KeypadModifier ? kKeypadDigitZero : kDigitZero;
+        return modifiers & Qt::KeypadModifier ? kTrackKeyKeypadDigitZero : kTrackKeyDigitZero;
     for (const KeyCode& entry : kKeyCodes) {
         if (entry.qtKey == qtKey)
             return entry.code;
@@ -95,13 +86,13 @@ void RVADM_CustomItem::TrackKey(std::int32_t action, const QKeyEvent* event)
 
 void RVADM_CustomItem::OnKeyPress(QKeyEvent* event)
 {
-    TrackKey(kKeyStroke, event);
+    TrackKey(kTrackKeyStroke, event);
 }
 
 void RVADM_CustomItem::OnKeyRelease(QKeyEvent* event)
 {
     const bool spaceUp = event->key() == Qt::Key_Space && !event->isAutoRepeat();
-    TrackKey(spaceUp ? kSpaceReleased : kKeyStroke, event);
+    TrackKey(spaceUp ? kTrackSpaceUp : kTrackKeyStroke, event);
 }
 
 void RVADM_CustomItem::OnMousePress(QMouseEvent* event)
@@ -118,12 +109,12 @@ void RVADM_CustomItem::OnMouseRelease(QMouseEvent* event)
 
 void RVADM_CustomItem::OnMouseMove(QMouseEvent* event)
 {
-    RunTrack(event->buttons() & Qt::LeftButton ? kDragLeft : kMove, 0, event->pos());
+    RunTrack(event->buttons() & Qt::LeftButton ? kTrackDragLeft : kTrackMove, 0, event->pos());
 }
 
 void RVADM_CustomItem::OnMouseDoubleClick(QMouseEvent* event)
 {
-    RunTrack(kDoubleClick, 0, event->pos());
+    RunTrack(kTrackDoubleClick, 0, event->pos());
 }
 
 } // namespace qRVADM

@@ -16,17 +16,11 @@ public:
     std::int32_t GetAction() const { return m_record->action; }
     std::uint32_t GetModifiers() const { return m_record->modifiers; }
     std::int32_t GetKey() const { return m_record->key; }
-    RVADM_Point GetPoint() const { return m_record->point; }
+    RVADM_Point GetPoint() const { return {m_record->h, m_record->v}; }
+    const TrackerRecord& GetRecord() const { return *m_record; }
 
 private:
-    struct Record
-    {
-        std::int32_t action;
-        std::uint32_t modifiers;
-        std::int32_t key;
-        RVADM_Point point;
-    };
-    std::shared_ptr<const Record> m_record;
+    std::shared_ptr<const TrackerRecord> m_record;
 };
 
 } // namespace qRVADM

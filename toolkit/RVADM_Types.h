@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/TrackerCodes.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -46,18 +48,6 @@ enum NotifyCode : std::int32_t
     kNotifyUserChanged = 2,
     kNotifyIntermediateChange = 3,
     kNotifySelectionChanged = 9,
-};
-
-// Input-state bits recorded by `InputStateManaged`.
-enum InputState : std::uint32_t
-{
-    kInputLeftButton = 4,
-    kInputMiddleButton = 8,
-    kInputRightButton = 16,
-    kInputShift = 32,
-    kInputControl = 64,
-    kInputAlt = 128,
-    kInputSpace = 512,
 };
 
 // Item kind codes; each control's constructor passes its own.

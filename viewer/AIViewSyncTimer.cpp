@@ -1,22 +1,14 @@
 #include "viewer/AIViewSyncTimer.h"
 
-#include "plugin/OspryPlugin.h"
-#include "viewer/HostView.h"
-#include "viewer/JobViewSection.h"
-#include "viewer/OspryDialog.h"
-
-AIViewSyncTimer::AIViewSyncTimer(OspryPlugin* plugin)
-    : TKW_AITimer(plugin, "TKOYVieSyncTimer", kPeriod), m_plugin(plugin)
+AIViewSyncTimer::AIViewSyncTimer(PanelOwner& owner, Handler handler)
+    : PanelTimer(owner, "TKOYVieSyncTimer", kPeriod, handler)
 {
     SetActive(false);
 }
 
-ASErr AIViewSyncTimer::Go(AITimerMessage*, const char*)
+// Idle again also when there is no panel to hand the tick to.
+ASErr AIViewSyncTimer::Go(AITimerMessage* message, const char* selector)
 {
     SetActive(false);
-    const OspryDialog* panel = m_plugin->GetPanel();
-    JobViewSection* section = panel != nullptr ? panel->GetJobViewSection() : nullptr;
-    if (const AIDocumentViewHandle view = HostView::Front(); section != nullptr && view != nullptr)
-        section->PullHostView(view);
-    return kNoErr;
+    return PanelTimer::Go(message, selector);
 }

@@ -1,16 +1,6 @@
 #include "viewer/DirtyDocumentTimer.h"
 
-#include "plugin/OspryPlugin.h"
-#include "viewer/UpdateGenSection.h"
-
-DirtyDocumentTimer::DirtyDocumentTimer(OspryPlugin* plugin)
-    : TKW_AITimer(plugin, "TKOYUpdateGenSectionDirtyTester", kPeriod), m_plugin(plugin)
+DirtyDocumentTimer::DirtyDocumentTimer(PanelOwner& owner, Handler handler)
+    : PanelTimer(owner, "TKOYUpdateGenSectionDirtyTester", kPeriod, handler)
 {
-}
-
-ASErr DirtyDocumentTimer::Go(AITimerMessage*, const char*)
-{
-    if (UpdateGenSection* section = UpdateGenSection::Of(m_plugin))
-        section->OnDirtyTick();
-    return kNoErr;
 }

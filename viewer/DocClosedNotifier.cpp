@@ -1,16 +1,6 @@
 #include "viewer/DocClosedNotifier.h"
 
-#include "plugin/OspryPlugin.h"
-#include "viewer/UpdateGenSection.h"
-
-DocClosedNotifier::DocClosedNotifier(OspryPlugin* plugin)
-    : TKW_AINotifier(plugin, "TKOYUpdateGenSectionDocChanged", "AI Document Closed Notifier"), m_plugin(plugin)
+DocClosedNotifier::DocClosedNotifier(PanelOwner& owner, Handler handler)
+    : PanelNotifier(owner, "TKOYUpdateGenSectionDocChanged", "AI Document Closed Notifier", handler)
 {
-}
-
-ASErr DocClosedNotifier::Notify(AINotifierMessage*)
-{
-    if (UpdateGenSection* section = UpdateGenSection::Of(m_plugin))
-        section->OnDocumentClosed();
-    return kNoErr;
 }

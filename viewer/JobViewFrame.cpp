@@ -6,6 +6,7 @@
 #include "plugin/suites/AIUserSuite.h"
 #include "toolkit/IADMDrawer.h"
 #include "toolkit/RVADM_Tracker.h"
+#include "viewer/CanvasViewListener.h"
 #include "viewer/HostDocument.h"
 #include "viewer/PanTool.h"
 #include "viewer/ZoomInTool.h"
@@ -37,15 +38,19 @@ ModifierKeys& ProcessModifierKeys()
     return keys;
 }
 
-constexpr std::int32_t kDragAction = 1;
-constexpr std::int32_t kMoveAction = -1;
 constexpr int kDrawingColour = 1;
+
+QPoint PointOf(const ToolPixel& pixel)
+{
+    return QPoint(pixel.x, pixel.y);
+}
 
 }  // namespace
 
 JobViewFrame::JobViewFrame(qRVADM::RVADM_ItemParent* parent)
     : RVADM_CustomItem(parent)
-    , m_tools{std::make_unique<ZoomInTool>(*this), std::make_unique<ZoomOutTool>(*this), std::make_unique<PanTool>(*this)}
+    , m_tools{std::make_unique<ZoomInTool>(m_geometry), std::make_unique<ZoomOutTool>(m_geometry),
+              std::make_unique<PanTool>(m_geometry)}
     , m_routing(ProcessModifierKeys())
 {
     setProperty(kCursorIdProperty, -1);
@@ -82,18 +87,6 @@ bool JobViewFrame::SetZoom(double factor)
 {
     RefreshZoomCorrection();
     return m_geometry.SetZoom(factor);
-}
-
-bool JobViewFrame::ZoomInAt(const JobPoint& point)
-{
-    RefreshZoomCorrection();
-    return InvalidateIf(m_geometry.ZoomInAt(point));
-}
-
-bool JobViewFrame::ZoomOutAt(const JobPoint& point)
-{
-    RefreshZoomCorrection();
-    return InvalidateIf(m_geometry.ZoomOutAt(point));
 }
 
 bool JobViewFrame::Pan(double dx, double dy)
@@ -135,7 +128,7 @@ bool JobViewFrame::Track(qRVADM::RVADM_Tracker tracker)
         m_routing.Route(tracker.GetAction(), tracker.GetModifiers(), tracker.GetKey(), m_hostModifiers);
     if (route.bySpace)
         SelectTool(*route.bySpace, &tracker);
-    RunOperation(route.operation, tracker);
+    Apply(RunOperation(route.operation, tracker.GetRecord()));
     if (route.byButton)
         SelectTool(*route.byButton, &tracker);
     if (route.byModifiers)
@@ -149,14 +142,14 @@ void JobViewFrame::SelectTool(CanvasTool tool, const qRVADM::RVADM_Tracker* trac
     for (const std::unique_ptr<ToolBase>& other : m_tools)
         if (other.get() != &Tool(tool))
             other->Deactivate();
-    Tool(tool).Activate(tracker);
+    Apply(Tool(tool).Activate(tracker != nullptr ? &tracker->GetRecord() : nullptr));
 }
 
 void JobViewFrame::SetHostModifiers(std::uint32_t bits)
 {
     m_hostModifiers = bits;
     const bool leftDown = (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
-    Track(qRVADM::RVADM_Tracker(leftDown ? kDragAction : kMoveAction, bits, 0,
+    Track(qRVADM::RVADM_Tracker(leftDown ? qRVADM::kTrackDragLeft : qRVADM::kTrackMove, bits, 0,
                                 qRVADM::RVADM_Point::FromQPoint(mapFromGlobal(QCursor::pos()))));
 }
 
@@ -165,25 +158,69 @@ ToolBase& JobViewFrame::Tool(CanvasTool tool) const
     return *m_tools[static_cast<std::size_t>(tool)];
 }
 
-void JobViewFrame::RunOperation(ToolOperation operation, const qRVADM::RVADM_Tracker& tracker)
+ToolIntent JobViewFrame::RunOperation(ToolOperation operation, const qRVADM::TrackerRecord& tracker)
 {
     ToolBase& tool = Tool(m_currentTool);
     switch (operation) {
     case ToolOperation::MouseDown:
-        tool.MouseDown(tracker);
-        break;
+        return tool.MouseDown(tracker);
     case ToolOperation::MouseUp:
-        tool.MouseUp(tracker);
-        break;
+        return tool.MouseUp(tracker);
     case ToolOperation::MouseDrag:
-        tool.MouseDrag(tracker);
-        break;
+        return tool.MouseDrag(tracker);
     case ToolOperation::MouseMove:
-        tool.MouseMove(tracker);
-        break;
+        return tool.MouseMove(tracker);
     case ToolOperation::None:
         break;
     }
+    return {};
+}
+
+void JobViewFrame::Apply(const ToolIntent& intent)
+{
+    DrawBand(intent);
+    if (intent.view != ToolIntent::View::Keep) {
+        ChangeView(intent);
+        if (m_viewListener != nullptr) {
+            if (intent.ChangesZoom())
+                m_viewListener->ShowZoom(GetZoom());
+            m_viewListener->PushViewToHost();
+        }
+    }
+    if (intent.cursor)
+        CanvasCursor::Set(*this, *intent.cursor);
+}
+
+void JobViewFrame::DrawBand(const ToolIntent& intent)
+{
+    if (intent.band == ToolIntent::Band::Keep)
+        return;
+    m_overlay.StartFrame();
+    if (intent.band == ToolIntent::Band::Rectangle)
+        m_overlay.AddRect(PointOf(intent.from), PointOf(intent.to));
+    else if (intent.band == ToolIntent::Band::Line)
+        m_overlay.AddLine(PointOf(intent.from), PointOf(intent.to));
+    m_overlay.Flush();
+}
+
+// Refused input changes nothing, so nothing is repainted.
+bool JobViewFrame::ChangeView(const ToolIntent& intent)
+{
+    if (intent.ChangesZoom())
+        RefreshZoomCorrection();
+    switch (intent.view) {
+    case ToolIntent::View::ZoomInAt:
+        return InvalidateIf(m_geometry.ZoomInAt(intent.point));
+    case ToolIntent::View::ZoomOutAt:
+        return InvalidateIf(m_geometry.ZoomOutAt(intent.point));
+    case ToolIntent::View::ShowRect:
+        return InvalidateIf(m_geometry.SetViewRect(intent.rect));
+    case ToolIntent::View::Pan:
+        return InvalidateIf(m_geometry.Pan(intent.dx, intent.dy));
+    case ToolIntent::View::Keep:
+        break;
+    }
+    return false;
 }
 
 bool JobViewFrame::InvalidateIf(bool viewChanged)

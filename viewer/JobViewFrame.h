@@ -2,8 +2,10 @@
 
 #include "plugin/suites/SPTypes.h"
 #include "toolkit/RVADM_CustomItem.h"
+#include "viewer/CanvasCursor.h"
 #include "viewer/JobViewGeometry.h"
 #include "viewer/PreviewCache.h"
+#include "viewer/ToolIntent.h"
 #include "viewer/ToolRouting.h"
 #include "viewer/TrackingOverlay.h"
 
@@ -27,9 +29,10 @@ class ToolBase;
 //
 // Input: every tracker goes through the canvas's ToolRouting, which picks the current tool (zoom
 // in, the base tool; zoom out; pan) by the space bar, Control, Alt and the right button, and
-// hands the tracker to it. The modifier keys the host reports while it has the keyboard focus
-// (SetHostModifiers) count as held in the canvas. Tools draw their rubber band through the
-// canvas's TrackingOverlay and report view changes to the view listener.
+// hands the tracker's record to it. The modifier keys the host reports while it has the keyboard
+// focus (SetHostModifiers) count as held in the canvas. The tool answers with a ToolIntent, which
+// the canvas carries out: the rubber band through its TrackingOverlay, the view change on its
+// geometry (then a repaint, and the view listener told once), the cursor (CanvasCursor).
 //
 // Created disabled with the view (y 0..1, x 0..1), no job document, no view listener and the
 // zoom-in tool current. Host UI thread.
@@ -38,7 +41,7 @@ class JobViewFrame : public qRVADM::RVADM_CustomItem
 public:
     // The widget property holding the id of the tool cursor last set on the canvas (-1: none),
     // which also tells the host's scripts which widget the canvas is.
-    static constexpr const char* kCursorIdProperty = "_hueline_cursorid";
+    static constexpr const char* kCursorIdProperty = CanvasCursor::kIdProperty;
 
     explicit JobViewFrame(qRVADM::RVADM_ItemParent* parent);
     ~JobViewFrame() override;
@@ -55,9 +58,6 @@ public:
     bool ShowRect(const JobRect& rect);
     double GetZoom();
     bool SetZoom(double factor);
-    // Halve or double both extents around the point (job millimetres), then Invalidate.
-    bool ZoomInAt(const JobPoint& point);
-    bool ZoomOutAt(const JobPoint& point);
     // Moves the view by millimetres, then Invalidate.
     bool Pan(double dx, double dy);
     JobPoint PixelToJob(const PixelPoint& pixel) const { return m_geometry.PixelToJob(pixel); }
@@ -80,10 +80,8 @@ public:
     // focus: stored, then routed as a move (a drag while the left button is down) at the mouse.
     void SetHostModifiers(std::uint32_t bits);
 
-    TrackingOverlay& Overlay() { return m_overlay; }
     // Told of every view change a tool makes; null (the start) tells nobody. Not owned.
     void SetViewListener(CanvasViewListener* listener) { m_viewListener = listener; }
-    CanvasViewListener* GetViewListener() const { return m_viewListener; }
 
 private:
     // Invalidate when the view changed; returns `viewChanged`.
@@ -94,7 +92,11 @@ private:
     // The canvas's local rectangle in device pixels: origin (0, 0), each side truncated.
     QRect DeviceRect() const;
     ToolBase& Tool(CanvasTool tool) const;
-    void RunOperation(ToolOperation operation, const qRVADM::RVADM_Tracker& tracker);
+    ToolIntent RunOperation(ToolOperation operation, const qRVADM::TrackerRecord& tracker);
+    // Carries out a tool's intent: rubber band, view change and its report, cursor.
+    void Apply(const ToolIntent& intent);
+    void DrawBand(const ToolIntent& intent);
+    bool ChangeView(const ToolIntent& intent);
 
     JobViewGeometry m_geometry;
     AIDocumentHandle m_jobDocument = nullptr;

@@ -1,7 +1,7 @@
 #include "viewer/JobViewSection.h"
 
 #include "plugin/EngineSuites.h"
-#include "plugin/OspryPlugin.h"
+#include "plugin/TKW_AIPlugin.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "viewer/AIViewSyncTimer.h"
 #include "viewer/EventExtensionNotifier.h"
@@ -9,10 +9,9 @@
 #include "viewer/HostView.h"
 #include "viewer/JobCoordinates.h"
 #include "viewer/JobViewFrame.h"
-#include "viewer/LinkSection.h"
 #include "viewer/OspryDialog.h"
-#include "viewer/UpdateGenSection.h"
-#include "viewer/ZoomSection.h"
+#include "viewer/ZoomFit.h"
+#include "viewer/panel/PanelOwner.h"
 
 #include <cmath>
 
@@ -37,11 +36,19 @@ void JobViewSection::Create()
     m_canvas->SetViewListener(this);
     m_canvas->setMouseTracking(true);
     m_canvas->Enable(false);
-    if (OspryPlugin* plugin = m_panel.GetPlugin()) {
-        plugin->AddNotifier(new EventExtensionNotifier(plugin));
-        m_viewSyncTimer = new AIViewSyncTimer(plugin);
-        plugin->AddTimer(m_viewSyncTimer);
-    }
+    PanelOwner* owner = m_panel.GetOwner();
+    if (owner == nullptr)
+        return;
+    const auto handModifiers = [](OspryDialog& panel, const AINotifierMessage& message) {
+        if (message.notifyData != nullptr)
+            panel.SetHostModifiers(*static_cast<const ASUInt32*>(message.notifyData));
+    };
+    owner->Registries().AddNotifier(new EventExtensionNotifier(*owner, handModifiers));
+    m_viewSyncTimer = new AIViewSyncTimer(*owner, [](OspryDialog& panel) {
+        if (const AIDocumentViewHandle view = HostView::Front())
+            panel.PullHostView(view);
+    });
+    owner->Registries().AddTimer(m_viewSyncTimer);
 }
 
 void JobViewSection::Layout()
@@ -84,23 +91,19 @@ void JobViewSection::SyncJob(bool fit)
     ReadPageOrigin();
     if (const HLKilnSuite* kiln = Kiln())
         kiln->GetJobSize(&m_jobHeight, &m_jobWidth);
-    if (fit || IsLinked())
+    if (fit || m_panel.IsLinked())
         m_canvas->SetViewRect(JobRect{0.0, m_jobHeight, 0.0, m_jobWidth});
     if (const HLKilnSuite* kiln = Kiln())
         kiln->JobLoaded();
-    if (UpdateGenSection* generation = m_panel.GetUpdateGenSection())
-        generation->SetState(UpdateGenState::UpToDate);
+    m_panel.SetGenerateState(UpdateGenState::UpToDate);
     // The menu shows the new view's zoom also while unlinked, where no pull follows.
-    if (ZoomSection* zoom = m_panel.GetZoomSection()) {
-        zoom->Enable(true);
-        zoom->ShowZoom(m_canvas->GetZoom());
-    }
+    m_panel.EnableZoom(true);
+    ShowZoom(m_canvas->GetZoom());
     SetTrapLayerVisible(m_trapLayerShown);
     m_canvas->Invalidate();
     m_canvas->Enable(true);
     m_panel.SetMode(m_panel.GetMode(), true);
-    if (LinkSection* linkSection = m_panel.GetLinkSection())
-        linkSection->PullHostView();
+    PullHostView(nullptr);
 }
 
 void JobViewSection::ReadPageOrigin()
@@ -133,26 +136,19 @@ bool JobViewSection::ReloadIfSameDocument()
 
 void JobViewSection::DisableCanvas()
 {
-    if (ZoomSection* zoom = m_panel.GetZoomSection())
-        zoom->Enable(false);
+    m_panel.EnableZoom(false);
     m_canvas->Invalidate();
     m_canvas->Enable(false);
 }
 
-bool JobViewSection::IsLinked() const
-{
-    const LinkSection* link = m_panel.GetLinkSection();
-    return link != nullptr && link->IsLinked();
-}
-
 AIDocumentViewHandle JobViewSection::LinkedView() const
 {
-    return IsLinked() ? HostView::Front() : nullptr;
+    return m_panel.IsLinked() ? HostView::Front() : nullptr;
 }
 
 void JobViewSection::PullHostView(AIDocumentViewHandle view)
 {
-    if (IsLinked() && !m_pushing) {
+    if (m_panel.IsLinked() && !m_pushing) {
         const AIDocumentViewHandle pulled = view != nullptr ? view : HostView::Front();
         const std::optional<ArtworkRect> bounds = HostView::Bounds(pulled);
         if (!bounds) {
@@ -177,15 +173,34 @@ void JobViewSection::PushViewToHost()
     const JobPoint centre{(shown.x0 + shown.x1) / 2, (shown.y0 + shown.y1) / 2};
     m_pushing = true;
     HostView::SetCenter(view, JobCoordinates(m_originX, m_originY).JobToArtwork(centre));
-    const double zoom = m_canvas->GetZoom();
-    ZoomHostView(view, zoom, true);
-    ShowZoom(zoom);
+    ZoomHostView(view, m_canvas->GetZoom(), true);
 }
 
-void JobViewSection::SetHostViewZoom(double factor, bool asPush)
+void JobViewSection::FitArtBoard()
+{
+    const HostDocument::PageGeometry page = HostDocument::CurrentPage();
+    ShowArtworkRect(ZoomFit::ArtBoardRect(page.width, page.height, page.originX, page.originY));
+    PushViewToHost();
+}
+
+void JobViewSection::FitGraphics()
+{
+    const HLKilnSuite* kiln = Kiln();
+    double bounds[4] = {};
+    if (kiln == nullptr || kiln->GetArtworkBounds(bounds) != kNoErr)
+        return;
+    m_canvas->ShowRect(ZoomFit::GraphicsRect(JobRect{bounds[2], bounds[3], bounds[0], bounds[1]}));
+    ShowZoom(m_canvas->GetZoom());
+    PushViewToHost();
+}
+
+void JobViewSection::ZoomTo(double factor, bool asPush)
 {
     if (const AIDocumentViewHandle view = LinkedView())
         ZoomHostView(view, factor, asPush);
+    m_canvas->SetZoom(factor);
+    ShowZoom(m_canvas->GetZoom());
+    m_canvas->Invalidate();
 }
 
 // The host may notify from inside each call, and each notification's pull clears the flag: a
@@ -209,6 +224,5 @@ void JobViewSection::ShowArtworkRect(const ArtworkRect& rect)
 
 void JobViewSection::ShowZoom(double factor)
 {
-    if (ZoomSection* section = m_panel.GetZoomSection())
-        section->ShowZoom(factor);
+    m_panel.ShowZoom(factor);
 }

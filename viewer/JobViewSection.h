@@ -2,6 +2,8 @@
 
 #include "plugin/suites/SPTypes.h"
 #include "viewer/CanvasViewListener.h"
+#include "viewer/CanvasZoom.h"
+#include "viewer/PreviewJob.h"
 
 #include <cstdint>
 
@@ -10,20 +12,13 @@ class JobViewFrame;
 class OspryDialog;
 struct ArtworkRect;
 
-// The panel's preview area: owns the canvas and takes the engine's job into it or lets it go.
-// Job coordinates are millimetres from the top-left corner of the host document's page, y
-// downwards. The canvas belongs to the panel's item tree. Host UI thread only.
-class JobViewSection : public CanvasViewListener
+// The panel's preview area: owns the canvas, takes the engine's job into it or lets it go, and
+// keeps the canvas and the host's view together while the view link is on. Job coordinates are
+// millimetres from the top-left corner of the host document's page, y downwards. The canvas
+// belongs to the panel's item tree. Host UI thread only.
+class JobViewSection : public CanvasViewListener, public PreviewJob, public CanvasZoom
 {
 public:
-    // Why a job is let go (`ReleaseJob`).
-    enum class ReleaseReason : std::int32_t
-    {
-        DocumentClosed = 4,    // only when the job's document is no longer open
-        GenerationFailed = 5,  // the engine's session is reset as well
-        Dropped = 6,
-    };
-
     // `panel` outlives the section.
     explicit JobViewSection(OspryDialog& panel);
     ~JobViewSection() override = default;
@@ -45,13 +40,14 @@ public:
     // Tells the engine whether to show the trap layer and remembers the choice for each job.
     void SetTrapLayerVisible(bool shown);
 
-    // Takes the engine's current job of the host's current document into the canvas and enables
-    // it. `fit` (or the view link) shows the whole job; otherwise the canvas keeps its view.
-    void SyncJob(bool fit);
-    void ReleaseJob(ReleaseReason reason);
-    // The current document's job is shown again (SyncJob without fitting) when it is the
-    // canvas's job document; otherwise the canvas is disabled, keeping that document, and false.
-    bool ReloadIfSameDocument();
+    void SyncJob(bool fit) override;
+    void ReleaseJob(ReleaseReason reason) override;
+    bool ReloadIfSameDocument() override;
+    bool IsCanvasEnabled() const override;
+
+    void FitArtBoard() override;
+    void FitGraphics() override;
+    void ZoomTo(double factor, bool asPush) override;
 
     // The view link (both directions do nothing while the link is off). A push sets the pushing
     // flag just before each change it makes to the host's view, so that the pull the host's
@@ -60,13 +56,11 @@ public:
     // view finds no bounds it is retried on the next host tick. Bounds or a zoom the canvas
     // refuses (not finite, no extent) leave the canvas as it was.
     void PullHostView(AIDocumentViewHandle view);
-    // Canvas -> the host's first view: its centre and its zoom. The canvas's tools call it after
-    // each change.
+    // Canvas -> the host's first view: its centre and its zoom. Callers show the zoom first (the
+    // canvas after each tool's change, the fits).
     void PushViewToHost() override;
     // The zoom section shows `factor` (the tools: the canvas's new zoom).
     void ShowZoom(double factor) override;
-    // Only the zoom of the host's first view, when linked; `asPush` marks it as a push.
-    void SetHostViewZoom(double factor, bool asPush);
     // Shows the rectangle (artwork points, any order of edges) in the canvas, fitted to its
     // aspect ratio, and the resulting zoom in the zoom section.
     void ShowArtworkRect(const ArtworkRect& rect);
@@ -74,7 +68,6 @@ public:
 
     // Null before `Create`.
     JobViewFrame* GetCanvas() const { return m_canvas; }
-    bool IsCanvasEnabled() const;
     // The page origin in job millimetres, from the last SyncJob.
     double GetOriginX() const { return m_originX; }
     double GetOriginY() const { return m_originY; }
@@ -82,7 +75,6 @@ public:
 private:
     void ReadPageOrigin();
     void DisableCanvas();
-    bool IsLinked() const;
     // The host's first view while the link is on; null otherwise.
     AIDocumentViewHandle LinkedView() const;
     void ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush);

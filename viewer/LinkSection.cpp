@@ -1,12 +1,12 @@
 #include "viewer/LinkSection.h"
 
-#include "plugin/OspryPlugin.h"
+#include "plugin/TKW_AIPlugin.h"
 #include "settings/ui/BottomBar.h"
 #include "toolkit/RVADM_Frame.h"
-#include "viewer/JobViewSection.h"
 #include "viewer/LinkSectionViewChangeNTFY.h"
 #include "viewer/OspryDialog.h"
 #include "viewer/SyncViewButton.h"
+#include "viewer/panel/PanelOwner.h"
 
 LinkSection::LinkSection(OspryDialog& panel) : m_panel(panel) {}
 
@@ -15,11 +15,12 @@ void LinkSection::Create()
     m_frame = new qRVADM::RVADM_Frame(&m_panel);
     m_frame->SetFrameStyle(QFrame::NoFrame, QFrame::Sunken);
     m_frame->SetMargins(0);
-    if (OspryPlugin* plugin = m_panel.GetPlugin()) {
-        m_notifier = new LinkSectionViewChangeNTFY(plugin);
-        plugin->AddNotifier(m_notifier);
+    if (PanelOwner* owner = m_panel.GetOwner()) {
+        m_notifier = new LinkSectionViewChangeNTFY(
+            *owner, [](OspryDialog& panel, const AINotifierMessage&) { panel.PullHostView(nullptr); });
+        owner->Registries().AddNotifier(m_notifier);
     }
-    m_button = new SyncViewButton(m_frame, *this);
+    m_button = new SyncViewButton(m_frame, [this] { PullHostView(); });
 }
 
 void LinkSection::Layout(qRVADM::RVADM_Item& leftNeighbour)
@@ -54,6 +55,5 @@ void LinkSection::SetLinked(bool linked)
 
 void LinkSection::PullHostView()
 {
-    if (JobViewSection* jobView = m_panel.GetJobViewSection())
-        jobView->PullHostView(nullptr);
+    m_panel.PullHostView(nullptr);
 }

@@ -36,10 +36,11 @@ public:
     bool IsLinked() const;
     // Checks or unchecks the toggle; turning the link on pulls the host's view at once.
     void SetLinked(bool linked);
-    // Host view -> canvas, when the link is on: the job view section pulls the host's first view.
-    void PullHostView();
 
 private:
+    // Host view -> canvas, when the link is on: the panel's preview pulls the host's first view.
+    void PullHostView();
+
     qRVADM::RVADM_Frame* m_frame = nullptr;
     LinkSectionViewChangeNTFY* m_notifier = nullptr;
     SyncViewButton* m_button = nullptr;

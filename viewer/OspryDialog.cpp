@@ -1,6 +1,5 @@
 #include "viewer/OspryDialog.h"
 
-#include "plugin/OspryPlugin.h"
 #include "settings/ViewerPreferences.h"
 #include "settings/ui/DotGainDialog.h"
 #include "settings/ui/DotGainSection.h"
@@ -10,8 +9,10 @@
 #include "viewer/JobViewSection.h"
 #include "viewer/LinkSection.h"
 #include "viewer/SideBar.h"
+#include "viewer/JobViewFrame.h"
 #include "viewer/UpdateGenSection.h"
 #include "viewer/ZoomSection.h"
+#include "viewer/panel/PanelOwner.h"
 
 namespace {
 
@@ -32,19 +33,27 @@ constexpr std::uint32_t kSeparatorAlignment = qRVADM::kAlignNone | qRVADM::kAlig
 static_assert(kSeparatorAlignment == 1056);
 constexpr std::int32_t kSeparatorHeight = 2;
 
+// Calls `method` of `section` with `args` while the section exists.
+template <class Section, class... Parameters, class... Args>
+void Tell(const std::unique_ptr<Section>& section, void (Section::*method)(Parameters...), Args... args)
+{
+    if (section != nullptr)
+        ((*section).*method)(args...);
+}
+
 }  // namespace
 
-OspryDialog::OspryDialog(OspryPlugin* plugin) : m_plugin(plugin)
+OspryDialog::OspryDialog(PanelOwner* owner) : m_owner(owner)
 {
-    if (m_plugin != nullptr)
-        m_plugin->SetPanel(this);
+    if (m_owner != nullptr)
+        m_owner->SetPanel(this);
     CreatePanel(kPanelName, kResizableKind, false, kPanelIcon);
 }
 
 OspryDialog::~OspryDialog()
 {
-    if (m_plugin != nullptr)
-        m_plugin->SetPanel(nullptr);
+    if (m_owner != nullptr)
+        m_owner->SetPanel(nullptr);
 }
 
 std::int32_t OspryDialog::HeightFor(PanelMode mode)
@@ -92,11 +101,11 @@ void OspryDialog::CreateItems()
     m_statusSection->Create(expanded);
     m_dotGainSection = std::make_unique<DotGainSection>(*this, [this] { m_jobViewSection->InvalidateCanvas(); });
     m_dotGainSection->Create(expanded);
-    m_zoomSection = std::make_unique<ZoomSection>(*this);
+    m_zoomSection = std::make_unique<ZoomSection>(*this, *m_jobViewSection);
     m_zoomSection->Create();
     m_linkSection = std::make_unique<LinkSection>(*this);
     m_linkSection->Create();
-    m_updateGenSection = std::make_unique<UpdateGenSection>(*this);
+    m_updateGenSection = std::make_unique<UpdateGenSection>(*this, *m_jobViewSection);
     m_updateGenSection->Create();
     m_sideBar = std::make_unique<SideBar>(*this);
     m_itemsCreated = true;
@@ -121,7 +130,7 @@ void OspryDialog::Layout()
     m_inkWarningSection->Layout();
     m_statusSection->Layout(*m_inkWarningSection->GetFrame());
     m_dotGainSection->Layout(*m_statusSection->GetFrame());
-    m_zoomSection->Layout(*m_dotGainSection->GetFrame());
+    m_zoomSection->Layout(*m_dotGainSection->GetFrame(), m_linkSection->GetToggleHeight());
     m_linkSection->Layout(*m_zoomSection->GetFrame());
     m_updateGenSection->Layout();
     if (KeepGroupsApart()) {
@@ -167,8 +176,8 @@ void OspryDialog::LayOutSeparator()
 void OspryDialog::OnPanelEvent(std::int32_t code)
 {
     RVADM_NonModalDialog::OnPanelEvent(code);
-    if (m_plugin != nullptr && (code == kPanelShown || code == kPanelHidden))
-        m_plugin->RecordPanelVisible(code == kPanelShown);
+    if (m_owner != nullptr && (code == kPanelShown || code == kPanelHidden))
+        m_owner->RecordPanelVisible(code == kPanelShown);
     if (code == kPanelShown && m_itemsCreated) {
         m_updateGenSection->ForgetLastDocument();
         m_updateGenSection->OnDocumentChanged();
@@ -183,4 +192,79 @@ void OspryDialog::OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry)
     } else {
         RVADM_NonModalDialog::OnFlyoutMenu(entry);
     }
+}
+
+void OspryDialog::ClickGenerate()
+{
+    ShowPanel(true);
+    Tell(m_updateGenSection, &UpdateGenSection::ClickButton);
+}
+
+void OspryDialog::RefreshConnectionStatus()
+{
+    if (!m_itemsCreated)
+        return;
+    m_statusSection->Refresh();
+    m_inkWarningSection->Refresh();
+}
+
+void OspryDialog::ApplyColorSettings()
+{
+    Tell(m_jobViewSection, &JobViewSection::ApplyColorSettings);
+}
+
+void OspryDialog::OnDocumentChanged()
+{
+    Tell(m_updateGenSection, &UpdateGenSection::OnDocumentChanged);
+}
+
+void OspryDialog::OnDocumentClosed()
+{
+    Tell(m_updateGenSection, &UpdateGenSection::OnDocumentClosed);
+}
+
+void OspryDialog::OnDirtyTick()
+{
+    Tell(m_updateGenSection, &UpdateGenSection::OnDirtyTick);
+}
+
+void OspryDialog::OnEngineSync(bool fit)
+{
+    Tell(m_updateGenSection, &UpdateGenSection::OnEngineSync, fit);
+}
+
+void OspryDialog::PullHostView(AIDocumentViewHandle view)
+{
+    Tell(m_jobViewSection, &JobViewSection::PullHostView, view);
+}
+
+void OspryDialog::SetHostModifiers(std::uint32_t bits)
+{
+    if (m_jobViewSection != nullptr && IsPanelShown())
+        m_jobViewSection->GetCanvas()->SetHostModifiers(bits);
+}
+
+bool OspryDialog::IsLinked() const
+{
+    return m_linkSection != nullptr && m_linkSection->IsLinked();
+}
+
+void OspryDialog::ShowZoom(double factor)
+{
+    Tell(m_zoomSection, &ZoomSection::ShowZoom, factor);
+}
+
+void OspryDialog::EnableZoom(bool enable)
+{
+    Tell(m_zoomSection, &ZoomSection::Enable, enable);
+}
+
+void OspryDialog::SetGenerateState(UpdateGenState state)
+{
+    Tell(m_updateGenSection, &UpdateGenSection::SetState, state);
+}
+
+void OspryDialog::RefreshInkWarning()
+{
+    Tell(m_inkWarningSection, &InkWarningSection::Refresh);
 }

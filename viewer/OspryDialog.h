@@ -1,8 +1,10 @@
 #pragma once
 
 #include "plugin/TKW_AIOwnedPanel.h"
+#include "plugin/suites/SPTypes.h"
 #include "toolkit/RVADM_NonModalDialog.h"
 #include "viewer/PanelMode.h"
+#include "viewer/UpdateGenState.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,7 +14,7 @@ class HuelineSection;
 class InkWarningSection;
 class JobViewSection;
 class LinkSection;
-class OspryPlugin;
+class PanelOwner;
 class SideBar;
 class UpdateGenSection;
 class ZoomSection;
@@ -25,9 +27,10 @@ class RVADM_MenuEntry;
 // The viewer's one panel, "Hueline Viewer": the preview canvas above, the bottom bar below (ink
 // warning, connection status, dot gain curve, zoom, view link; the Generate/Update button at the
 // right) and the flyout-menu entry for the dot gain settings.
-// Created by the plug-in once the host has started, owned through its owned-panels list and
-// deleted at application shut-down. The panel owns its sections; sections reach each other only
-// through its accessors. Host UI thread only.
+// Created by its owner, the plug-in, once the host has started, owned through its owned-panels
+// list and deleted at application shut-down. The panel owns its sections and is their only
+// go-between; the owner reaches the panel only through its intent operations (ClickGenerate,
+// RefreshConnectionStatus, ApplyColorSettings, ShowPanel). Host UI thread only.
 class OspryDialog final : public qRVADM::RVADM_NonModalDialog, public TKW_AIOwnedPanel
 {
 public:
@@ -41,9 +44,9 @@ public:
     // Kept free between the view link and the Generate/Update button.
     static constexpr std::int32_t kGroupGap = 20;
 
-    // Registers itself as `plugin`'s panel (cleared again by the destructor) and creates the host
-    // panel, which runs the item hooks. `plugin` may be null (no plug-in to tell).
-    explicit OspryDialog(OspryPlugin* plugin);
+    // Registers itself as `owner`'s panel (cleared again by the destructor) and creates the host
+    // panel, which runs the item hooks. `owner` may be null (nobody to tell, nothing registered).
+    explicit OspryDialog(PanelOwner* owner);
     ~OspryDialog() override;
 
     // The panel's height in `mode`; 0 for a value that is no mode.
@@ -55,7 +58,35 @@ public:
     // Either way the Generate/Update section is told the mode.
     void SetMode(PanelMode mode, bool force);
 
-    OspryPlugin* GetPlugin() const { return m_plugin; }
+    // Shows the panel and acts as a click on its Generate/Update button.
+    void ClickGenerate();
+    // The engine's connection changed: the connection status, then the ink warning refresh;
+    // nothing before the items exist.
+    void RefreshConnectionStatus();
+    // The host's colour matching preferences changed: the preview applies them.
+    void ApplyColorSettings();
+
+    // The host's and the engine's events for the sections, from the notifiers and timers; each
+    // does nothing while its section does not exist.
+    void OnDocumentChanged();
+    void OnDocumentClosed();
+    void OnDirtyTick();
+    // The engine pushed a job; `fit` shows the whole job.
+    void OnEngineSync(bool fit);
+    // Host view -> canvas (null: the host's first view), while the view link is on.
+    void PullHostView(AIDocumentViewHandle view);
+    // The modifier keys held in the host reach the canvas while the panel is shown.
+    void SetHostModifiers(std::uint32_t bits);
+
+    // What a section asks of another, with the panel as go-between; each does nothing, or
+    // answers false, while the other section does not exist.
+    bool IsLinked() const;
+    void ShowZoom(double factor);
+    void EnableZoom(bool enable);
+    void SetGenerateState(UpdateGenState state);
+    void RefreshInkWarning();
+
+    PanelOwner* GetOwner() const { return m_owner; }
     std::int32_t GetBottomGap() const { return m_bottomGap; }
     bool AreItemsCreated() const { return m_itemsCreated; }
     // Sections; null before `CreateItems`.
@@ -99,5 +130,5 @@ private:
     bool m_itemsCreated = false;
     std::int32_t m_bottomGap = kBottomGap;
     PanelMode m_mode = PanelMode::Expanded;
-    OspryPlugin* m_plugin;
+    PanelOwner* m_owner;
 };

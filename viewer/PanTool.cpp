@@ -1,41 +1,41 @@
 #include "viewer/PanTool.h"
 
-#include "viewer/JobViewFrame.h"
-
-void PanTool::MouseDown(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent PanTool::MouseDown(const qRVADM::TrackerRecord& tracker)
 {
-    m_drag.Begin(PointOf(tracker));
-    SetCursorId(kPanCursor);
+    m_drag.Begin(PixelOf(tracker));
+    return Cursor(kPanCursor);
 }
 
-void PanTool::MouseUp(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent PanTool::MouseUp(const qRVADM::TrackerRecord& tracker)
 {
     const bool dragged = m_drag.dragging;
     m_drag.dragging = false;
-    EraseBand();
+    ToolIntent intent = EraseBand();
     if (!dragged)
-        return;
+        return intent;
     const JobPoint start = JobAt(m_drag.start);
-    const JobPoint end = JobAt(PointOf(tracker));
+    const JobPoint end = JobAt(PixelOf(tracker));
     // The image follows the hand: the view moves against the drag.
-    Canvas().Pan(start.x - end.x, start.y - end.y);
-    ReportViewChange(false);
+    intent.view = ToolIntent::View::Pan;
+    intent.dx = start.x - end.x;
+    intent.dy = start.y - end.y;
+    return intent;
 }
 
-void PanTool::MouseDrag(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent PanTool::MouseDrag(const qRVADM::TrackerRecord& tracker)
 {
-    const QPoint point = PointOf(tracker);
+    const ToolPixel point = PixelOf(tracker);
     m_drag.Follow(point);
-    ShowBand(Band::Line, m_drag.start, point);
+    return Band(ToolIntent::Band::Line, m_drag.start, point);
 }
 
-void PanTool::MouseMove(const qRVADM::RVADM_Tracker&)
+ToolIntent PanTool::MouseMove(const qRVADM::TrackerRecord&)
 {
-    SetCursorId(kPanCursor);
+    return Cursor(kPanCursor);
 }
 
-void PanTool::Activate(const qRVADM::RVADM_Tracker*)
+ToolIntent PanTool::Activate(const qRVADM::TrackerRecord*)
 {
-    SetCursorId(kPanCursor);
     m_drag.dragging = false;
+    return Cursor(kPanCursor);
 }

@@ -1,9 +1,9 @@
 #include "viewer/SyncViewButton.h"
 
-#include "viewer/LinkSection.h"
+#include <utility>
 
-SyncViewButton::SyncViewButton(qRVADM::RVADM_ItemParent* parent, LinkSection& section)
-    : RVADM_PictureToggle(parent, kLinkedPicture), m_section(section)
+SyncViewButton::SyncViewButton(qRVADM::RVADM_ItemParent* parent, std::function<void()> pullHostView)
+    : RVADM_PictureToggle(parent, kLinkedPicture), m_pullHostView(std::move(pullHostView))
 {
     SetAutoRaise(true);
     SetLinked(true);
@@ -20,7 +20,7 @@ void SyncViewButton::Notify(std::int32_t code)
     if (code == qRVADM::kNotifyUserChanged) {
         SetPicture(IsChecked() ? kLinkedPicture : kUnlinkedPicture);
         if (IsChecked())
-            m_section.PullHostView();
+            m_pullHostView();
     }
     RVADM_PictureToggle::Notify(code);
 }

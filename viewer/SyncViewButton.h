@@ -2,7 +2,7 @@
 
 #include "toolkit/RVADM_PictureToggle.h"
 
-class LinkSection;
+#include <functional>
 
 // The view-link toggle: checked, the panel's canvas follows the host's document view and the
 // other way round. It shows a linked chain while checked and a broken one otherwise.
@@ -12,8 +12,8 @@ public:
     static constexpr std::int32_t kLinkedPicture = 16051;
     static constexpr std::int32_t kUnlinkedPicture = 16052;
 
-    // Created checked and auto-raised; `section` outlives the button.
-    SyncViewButton(qRVADM::RVADM_ItemParent* parent, LinkSection& section);
+    // Created checked and auto-raised; `pullHostView` brings the host's view into the canvas.
+    SyncViewButton(qRVADM::RVADM_ItemParent* parent, std::function<void()> pullHostView);
 
     // Checks or unchecks without notifying; the picture follows.
     void SetLinked(bool linked);
@@ -22,5 +22,5 @@ public:
     void Notify(std::int32_t code) override;
 
 private:
-    LinkSection& m_section;
+    std::function<void()> m_pullHostView;
 };

@@ -1,13 +1,10 @@
 #include "viewer/ToolRouting.h"
 
+#include "toolkit/TrackerCodes.h"
+
 namespace {
 
-constexpr std::uint32_t kControlBit = 64;
-constexpr std::uint32_t kAltBit = 128;
-constexpr std::uint32_t kSpaceBit = 512;
-constexpr std::int32_t kSpaceAction = 9;
-constexpr std::int32_t kKeyStrokeAction = -15;
-constexpr std::int32_t kSpaceKey = 32;
+using namespace qRVADM;
 
 struct SpaceRow
 {
@@ -34,15 +31,15 @@ struct ActionRow
 
 // The tool operation of each tracker action; other actions (keys) reach no operation.
 constexpr ActionRow kActionRows[] = {
-    {2, ToolOperation::MouseDown, std::nullopt},
-    {1000, ToolOperation::MouseDown, std::nullopt},
-    {4, ToolOperation::None, CanvasTool::ZoomOut},
-    {3, ToolOperation::None, std::nullopt},
-    {-3, ToolOperation::None, std::nullopt},
-    {-4, ToolOperation::MouseUp, CanvasTool::ZoomIn},
-    {-2, ToolOperation::MouseUp, std::nullopt},
-    {1, ToolOperation::MouseDrag, std::nullopt},
-    {-1, ToolOperation::MouseMove, std::nullopt},
+    {kTrackLeftDown, ToolOperation::MouseDown, std::nullopt},
+    {kTrackDoubleClick, ToolOperation::MouseDown, std::nullopt},
+    {kTrackRightDown, ToolOperation::None, CanvasTool::ZoomOut},
+    {kTrackMiddleDown, ToolOperation::None, std::nullopt},
+    {kTrackMiddleUp, ToolOperation::None, std::nullopt},
+    {kTrackRightUp, ToolOperation::MouseUp, CanvasTool::ZoomIn},
+    {kTrackLeftUp, ToolOperation::MouseUp, std::nullopt},
+    {kTrackDragLeft, ToolOperation::MouseDrag, std::nullopt},
+    {kTrackMove, ToolOperation::MouseMove, std::nullopt},
 };
 
 struct ModifierRow
@@ -83,9 +80,10 @@ std::optional<CanvasTool> ByModifiers(bool control, bool alt, bool space)
 
 bool SpaceFrom(std::int32_t action, std::uint32_t modifiers, std::int32_t key, std::uint32_t hostModifiers)
 {
-    if ((hostModifiers & kSpaceBit) != 0)
+    if ((hostModifiers & kInputSpace) != 0)
         return true;
-    return action == kSpaceAction || (action == kKeyStrokeAction && key == kSpaceKey) || (modifiers & kSpaceBit) != 0;
+    return action == kTrackSpaceDown || (action == kTrackKeyStroke && key == kTrackKeySpace) ||
+           (modifiers & kInputSpace) != 0;
 }
 
 }  // namespace
@@ -95,7 +93,7 @@ ToolRouting::ToolRouting(ModifierKeys& lastModifiers) : m_lastModifiers(lastModi
 ToolRoute ToolRouting::Route(std::int32_t action, std::uint32_t modifiers, std::int32_t key, std::uint32_t hostModifiers)
 {
     const std::uint32_t held = modifiers | hostModifiers;
-    const ModifierKeys now{(held & kControlBit) != 0, (held & kAltBit) != 0};
+    const ModifierKeys now{(held & kInputControl) != 0, (held & kInputAlt) != 0};
     const bool transition = now.control != m_lastModifiers.control || now.alt != m_lastModifiers.alt;
     m_lastModifiers = now;
 

@@ -1,15 +1,15 @@
 #include "viewer/UpdateGenButton.h"
 
-#include "viewer/UpdateGenSection.h"
+#include <utility>
 
-UpdateGenButton::UpdateGenButton(qRVADM::RVADM_ItemParent* parent, const char* label, UpdateGenSection& section)
-    : RVADM_TextPushButton(parent, label, true), m_section(section)
+UpdateGenButton::UpdateGenButton(qRVADM::RVADM_ItemParent* parent, const char* label, std::function<void()> clicked)
+    : RVADM_TextPushButton(parent, label, true), m_clicked(std::move(clicked))
 {
 }
 
 void UpdateGenButton::Notify(std::int32_t code)
 {
     if (code == qRVADM::kNotifyUserChanged)
-        m_section.OnGenerateClicked();
+        m_clicked();
     RVADM_TextPushButton::Notify(code);
 }

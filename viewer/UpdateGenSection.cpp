@@ -1,14 +1,12 @@
 #include "viewer/UpdateGenSection.h"
 
 #include "plugin/EngineSuites.h"
-#include "plugin/OspryPlugin.h"
+#include "plugin/TKW_AIPlugin.h"
 #include "plugin/suites/CorvaneMessageCenterSuite.h"
 #include "plugin/suites/HLKilnODLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "settings/MessageCenterConnection.h"
 #include "settings/ui/BottomBar.h"
-#include "settings/ui/HuelineSection.h"
-#include "settings/ui/InkWarningSection.h"
 #include "support/Localization.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
 #include "toolkit/RVADM_Frame.h"
@@ -17,11 +15,13 @@
 #include "viewer/DocClosedNotifier.h"
 #include "viewer/DocJobIDTimer.h"
 #include "viewer/HostDocument.h"
-#include "viewer/JobViewSection.h"
 #include "viewer/KilnODLLoadTypeQueryNotifier.h"
 #include "viewer/OspryDialog.h"
+#include "viewer/PreviewJob.h"
 #include "viewer/SyncWithKilnNotifier.h"
 #include "viewer/UpdateGenButton.h"
+#include "viewer/UpdateGenTable.h"
+#include "viewer/panel/PanelOwner.h"
 
 #include <cstring>
 
@@ -29,14 +29,16 @@ namespace {
 
 using qRVADM::RVADM_Rect;
 
-constexpr const char* kGenerateLabel = "Generate";
-constexpr const char* kUpdateLabel = "Update";
+constexpr const char* kGenerateLabel = UpdateGenTable::kGenerateLabel;
+constexpr const char* kUpdateLabel = UpdateGenTable::kUpdateLabel;
 constexpr const char* kActivityName = "Viewer";
 constexpr const char* kRgbHeading = "RGB documents not supported";
 constexpr const char* kRgbMessage = "RGB documents cannot be viewed in Viewer.";
 constexpr const char* kFailedHeading = "Generating Viewer preview failed";
 constexpr const char* kOkButton = "OK";
 constexpr ASInt32 kMessageSize = 256;
+// What the table is given when the engine has no generation suite to ask.
+constexpr std::int32_t kNoLoadType = 0;
 // The panel's bottom-right corner (MoveBottom | MoveRight).
 constexpr std::uint32_t kFrameAlignment = qRVADM::kAlignNone | qRVADM::kAlignMoveBottom | qRVADM::kAlignMoveRight;
 static_assert(kFrameAlignment == 1090);
@@ -103,37 +105,41 @@ private:
 
 }  // namespace
 
-UpdateGenSection::UpdateGenSection(OspryDialog& panel) : m_panel(panel) {}
-
-UpdateGenSection* UpdateGenSection::Of(const OspryPlugin* plugin)
-{
-    const OspryDialog* panel = plugin != nullptr ? plugin->GetPanel() : nullptr;
-    return panel != nullptr ? panel->GetUpdateGenSection() : nullptr;
-}
+UpdateGenSection::UpdateGenSection(OspryDialog& panel, PreviewJob& preview) : m_panel(panel), m_preview(preview) {}
 
 void UpdateGenSection::Create()
 {
-    m_button = new UpdateGenButton(&m_panel, LongerLabel(), *this);
+    m_button = new UpdateGenButton(&m_panel, LongerLabel(), [this] { OnGenerateClicked(); });
     m_button->SetText(kGenerateLabel, true);
-    if (OspryPlugin* plugin = m_panel.GetPlugin())
-        RegisterWithPlugin(*plugin);
+    if (PanelOwner* owner = m_panel.GetOwner())
+        RegisterWithOwner(*owner);
     m_frame = new qRVADM::RVADM_Frame(&m_panel);
     m_frame->Enable(true);
     m_frame->Show(false);
-    SetState(UpdateGenState::NoDocument);
+    On(UpdateGenEvent::PanelCreated);
 }
 
-void UpdateGenSection::RegisterWithPlugin(OspryPlugin& plugin)
+void UpdateGenSection::RegisterWithOwner(PanelOwner& owner)
 {
-    m_docChanged = new DocChangedNotifier(&plugin);
-    plugin.AddNotifier(m_docChanged);
-    plugin.AddNotifier(new DocClosedNotifier(&plugin));
+    using Message = const AINotifierMessage&;
+    TKW_AIPlugin& registries = owner.Registries();
+    m_docChanged = new DocChangedNotifier(owner, [](OspryDialog& panel, Message) { panel.OnDocumentChanged(); });
+    registries.AddNotifier(m_docChanged);
+    registries.AddNotifier(new DocClosedNotifier(owner, [](OspryDialog& panel, Message) { panel.OnDocumentClosed(); }));
     if (Generation() != nullptr) {
-        plugin.AddNotifier(new SyncWithKilnNotifier(&plugin));
-        plugin.AddNotifier(new KilnODLLoadTypeQueryNotifier(&plugin));
+        registries.AddNotifier(new SyncWithKilnNotifier(owner, [](OspryDialog& panel, Message message) {
+            const auto* keepView = static_cast<const AIBoolean*>(message.notifyData);
+            panel.OnEngineSync(keepView == nullptr || *keepView == 0);
+        }));
+        // A viewer that shows the job keeps it from being released.
+        registries.AddNotifier(new KilnODLLoadTypeQueryNotifier(owner, [](OspryDialog& panel, Message message) {
+            auto* query = static_cast<HLLoadTypeQuery*>(message.notifyData);
+            if (query != nullptr && panel.IsPanelShown())
+                query->shown = 1;
+        }));
     }
-    plugin.AddTimer(new DirtyDocumentTimer(&plugin));
-    plugin.AddTimer(new DocJobIDTimer(&plugin));
+    registries.AddTimer(new DirtyDocumentTimer(owner, [](OspryDialog& panel) { panel.OnDirtyTick(); }));
+    registries.AddTimer(new DocJobIDTimer(&registries));
 }
 
 void UpdateGenSection::Layout()
@@ -154,46 +160,39 @@ void UpdateGenSection::OnModeChanged(PanelMode mode)
 
 void UpdateGenSection::SetState(UpdateGenState state)
 {
-    RefreshInkWarning();
+    m_panel.RefreshInkWarning();
     m_state = state;
-    switch (state) {
-    case UpdateGenState::NoDocument:
-        DisableButtonAndMenu();
-        if (OspryPlugin* plugin = m_panel.GetPlugin())
-            plugin->SetGenerateText(kGenerateLabel);
-        break;
-    case UpdateGenState::UpToDate:
-        DisableButtonAndMenu();
-        break;
-    case UpdateGenState::CanGenerate:
-        Offer(kGenerateLabel);
-        break;
-    case UpdateGenState::DocumentChanged:
-        if (Generation() == nullptr) {
-            SetState(UpdateGenState::CanGenerate);
-            return;
-        }
-        Offer(m_panel.GetJobViewSection()->IsCanvasEnabled() ? kUpdateLabel : kGenerateLabel);
-        break;
+    if (const UpdateGenState settled = UpdateGenTable::Settle(state, Generation() != nullptr); settled != state) {
+        SetState(settled);
+        return;
     }
+    Apply(UpdateGenTable::Look(state, m_preview.IsCanvasEnabled()));
 }
 
-void UpdateGenSection::Offer(const char* label)
+void UpdateGenSection::On(UpdateGenEvent event, std::int32_t loadType)
 {
-    m_button->SetText(label, true);
-    m_button->Show(m_panel.GetMode() == PanelMode::Expanded);
-    m_button->Enable(true);
-    if (OspryPlugin* plugin = m_panel.GetPlugin()) {
-        plugin->SetGenerateText(label);
-        plugin->SetGenerateEnabled(true);
-    }
+    SetState(UpdateGenTable::Next(event, loadType));
 }
 
-void UpdateGenSection::DisableButtonAndMenu()
+void UpdateGenSection::Apply(const UpdateGenLook& look)
 {
-    m_button->Enable(false);
-    if (OspryPlugin* plugin = m_panel.GetPlugin())
-        plugin->SetGenerateEnabled(false);
+    PanelOwner* owner = m_panel.GetOwner();
+    if (look.buttonLabel != nullptr)
+        m_button->SetText(look.buttonLabel, true);
+    if (owner != nullptr && look.menuLabel != nullptr)
+        owner->SetGenerateText(look.menuLabel);
+    if (!look.offered)
+        return;
+    if (*look.offered)
+        m_button->Show(m_panel.GetMode() == PanelMode::Expanded);
+    m_button->Enable(*look.offered);
+    if (owner != nullptr)
+        owner->SetGenerateEnabled(*look.offered);
+}
+
+void UpdateGenSection::ClickButton()
+{
+    m_button->Notify(qRVADM::kNotifyUserChanged);
 }
 
 void UpdateGenSection::OnGenerateClicked()
@@ -205,8 +204,7 @@ void UpdateGenSection::OnGenerateClicked()
         if (m_docChanged != nullptr)
             m_docChanged->SetActive(true);
     }
-    RefreshStatus();
-    RefreshInkWarning();
+    m_panel.RefreshConnectionStatus();
 }
 
 void UpdateGenSection::Generate()
@@ -221,10 +219,9 @@ void UpdateGenSection::Generate()
     const HLKilnODLSuite* generation = Generation();
     if (kiln == nullptr || generation == nullptr)
         return;
-    JobViewSection& jobView = *m_panel.GetJobViewSection();
     if (kiln->ResetSession() == 0) {
-        jobView.ReleaseJob(JobViewSection::ReleaseReason::Dropped);
-        SetState(UpdateGenState::CanGenerate);
+        m_preview.ReleaseJob(PreviewJob::ReleaseReason::Dropped);
+        On(UpdateGenEvent::JobDropped);
         return;
     }
     const GenerationActivity activity;
@@ -234,30 +231,27 @@ void UpdateGenSection::Generate()
         result.GetMessage(message, kMessageSize);
         message[kMessageSize - 1] = '\0';
         ShowCritical(kFailedHeading, message, false);
-        jobView.ReleaseJob(JobViewSection::ReleaseReason::GenerationFailed);
-        SetState(UpdateGenState::CanGenerate);
+        m_preview.ReleaseJob(PreviewJob::ReleaseReason::GenerationFailed);
+        On(UpdateGenEvent::JobDropped);
         return;
     }
-    jobView.SyncJob(fit);
-    SetState(UpdateGenState::UpToDate);
+    m_preview.SyncJob(fit);
+    On(UpdateGenEvent::JobTaken);
 }
 
 void UpdateGenSection::OnDocumentChanged()
 {
     const AIDocumentHandle current = HostDocument::Current();
-    JobViewSection& jobView = *m_panel.GetJobViewSection();
     if (m_docChanged != nullptr && current != nullptr && current != m_docChanged->GetLastDocument() &&
         m_panel.IsPanelShown()) {
         const HLKilnODLSuite* generation = Generation();
-        if (!jobView.ReloadIfSameDocument())
-            SetState(UpdateGenState::CanGenerate);
-        else if (generation != nullptr && generation->GetLoadType() == kHLLoadTypeUpToDate)
-            SetState(UpdateGenState::UpToDate);
+        if (!m_preview.ReloadIfSameDocument())
+            On(UpdateGenEvent::JobDropped);
         else
-            SetState(UpdateGenState::DocumentChanged);
+            On(UpdateGenEvent::JobDocumentAgain, generation != nullptr ? generation->GetLoadType() : kNoLoadType);
         m_docChanged->SetLastDocument(current);
     }
-    jobView.ReleaseJob(JobViewSection::ReleaseReason::DocumentClosed);
+    m_preview.ReleaseJob(PreviewJob::ReleaseReason::DocumentClosed);
 }
 
 void UpdateGenSection::ForgetLastDocument()
@@ -270,52 +264,30 @@ void UpdateGenSection::OnDocumentClosed()
 {
     if (HostDocument::Current() != nullptr && m_panel.IsPanelShown())
         return;
-    m_panel.GetJobViewSection()->ReleaseJob(JobViewSection::ReleaseReason::DocumentClosed);
-    SetState(UpdateGenState::NoDocument);
+    m_preview.ReleaseJob(PreviewJob::ReleaseReason::DocumentClosed);
+    On(UpdateGenEvent::NoDocument);
 }
 
 void UpdateGenSection::OnDirtyTick()
 {
     if (HostDocument::Current() == nullptr) {
-        SetState(UpdateGenState::NoDocument);
+        On(UpdateGenEvent::NoDocument);
         return;
     }
     const HLKilnODLSuite* generation = Generation();
     if (generation == nullptr)
         return;
-    switch (generation->GetLoadType()) {
-    case kHLLoadTypeUpToDate:
-        SetState(UpdateGenState::UpToDate);
-        break;
-    case kHLLoadTypeChanged:
-        SetState(UpdateGenState::DocumentChanged);
-        break;
-    case kHLLoadTypeReleased:
-        if (m_state != UpdateGenState::CanGenerate) {
-            m_panel.GetJobViewSection()->ReleaseJob(JobViewSection::ReleaseReason::Dropped);
-            SetState(UpdateGenState::CanGenerate);
-        }
-        break;
-    default:
-        SetState(UpdateGenState::CanGenerate);
-        break;
+    const std::int32_t loadType = generation->GetLoadType();
+    if (loadType == kHLLoadTypeReleased) {
+        if (m_state == UpdateGenState::CanGenerate)
+            return;
+        m_preview.ReleaseJob(PreviewJob::ReleaseReason::Dropped);
     }
+    On(UpdateGenEvent::LoadTypePolled, loadType);
 }
 
 void UpdateGenSection::OnEngineSync(bool fit)
 {
-    m_panel.GetJobViewSection()->SyncJob(fit);
-    SetState(UpdateGenState::UpToDate);
-}
-
-void UpdateGenSection::RefreshStatus()
-{
-    if (HuelineSection* status = m_panel.GetStatusSection())
-        status->Refresh();
-}
-
-void UpdateGenSection::RefreshInkWarning()
-{
-    if (InkWarningSection* warning = m_panel.GetInkWarningSection())
-        warning->Refresh();
+    m_preview.SyncJob(fit);
+    On(UpdateGenEvent::JobTaken);
 }

@@ -2,10 +2,14 @@
 
 #include "viewer/PanelMode.h"
 #include "viewer/UpdateGenState.h"
+#include "viewer/UpdateGenTable.h"
+
+#include <cstdint>
 
 class DocChangedNotifier;
 class OspryDialog;
-class OspryPlugin;
+class PanelOwner;
+class PreviewJob;
 class UpdateGenButton;
 
 namespace qRVADM {
@@ -15,23 +19,20 @@ class RVADM_Frame;
 // The job life cycle: decides when the panel offers "Generate" or "Update" (its button and the
 // plug-in's "Generate" menu command together), runs the engine's generation, and follows the
 // host's document changes, closings and the engine's load type (polled every two seconds). The
-// button and its frame belong to the panel's item tree; the notifiers and timers to the
-// plug-in's registries, which find the section through the plug-in's panel. Host UI thread only.
+// button and its frame belong to the panel's item tree; the notifiers and timers to the panel
+// owner's registries. Host UI thread only.
 class UpdateGenSection
 {
 public:
-    // `panel` outlives the section.
-    explicit UpdateGenSection(OspryDialog& panel);
+    // `panel` and `preview` (the panel's job view section) outlive the section.
+    UpdateGenSection(OspryDialog& panel, PreviewJob& preview);
     virtual ~UpdateGenSection() = default;
 
     UpdateGenSection(const UpdateGenSection&) = delete;
     UpdateGenSection& operator=(const UpdateGenSection&) = delete;
 
-    // The section of `plugin`'s panel; null without panel or before its items exist.
-    static UpdateGenSection* Of(const OspryPlugin* plugin);
-
     // Creates the button, sized for the longer of its two labels, registers the notifiers and
-    // timers with the plug-in (the engine's two only with its generation suite) and starts in
+    // timers with the panel's owner (the engine's two only with its generation suite) and starts in
     // state NoDocument.
     void Create();
     // The hidden button frame at the panel's bottom-right corner, clear of the resize grip; the
@@ -40,10 +41,13 @@ public:
     void OnModeChanged(PanelMode mode);
 
     UpdateGenState GetState() const { return m_state; }
-    // Refreshes the ink warning, stores `state` and sets the button and the menu command.
-    // Without the generation suite DocumentChanged becomes CanGenerate.
+    // Refreshes the ink warning, stores `state` and shows it on the button and the menu command
+    // as the UpdateGenTable says. Without the generation suite DocumentChanged becomes
+    // CanGenerate (which refreshes the ink warning once more).
     void SetState(UpdateGenState state);
 
+    // Code 2 on the button, as a click delivers it.
+    void ClickButton();
     // A click (code 2 on the button, also from the menu command): generates in states
     // CanGenerate and DocumentChanged; refreshes the status and the ink warning in every state.
     void OnGenerateClicked();
@@ -61,18 +65,17 @@ public:
     qRVADM::RVADM_Frame* GetButtonFrame() const { return m_frame; }
 
 private:
-    void RegisterWithPlugin(OspryPlugin& plugin);
-    // Button text, shown in Expanded mode, enabled; the menu command likewise.
-    void Offer(const char* label);
-    void DisableButtonAndMenu();
+    void RegisterWithOwner(PanelOwner& owner);
+    // SetState with the table's next state.
+    void On(UpdateGenEvent event, std::int32_t loadType = 0);
+    // An offer also shows the button in the Expanded mode.
+    void Apply(const UpdateGenLook& look);
     void Generate();
-    // Refreshes the panel's connection status.
-    void RefreshStatus();
-    void RefreshInkWarning();
 
     UpdateGenButton* m_button = nullptr;
     qRVADM::RVADM_Frame* m_frame = nullptr;
     UpdateGenState m_state = UpdateGenState::NoDocument;
     OspryDialog& m_panel;
+    PreviewJob& m_preview;
     DocChangedNotifier* m_docChanged = nullptr;  // the plug-in's registries own the notifiers and timers
 };

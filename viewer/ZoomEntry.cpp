@@ -1,8 +1,8 @@
 #include "viewer/ZoomEntry.h"
 
-#include "viewer/ZoomMenu.h"
+#include "toolkit/RVADM_DropDownList.h"
 
-ZoomEntry::ZoomEntry(ZoomMenu* menu, const char* label, double value)
+ZoomEntry::ZoomEntry(qRVADM::RVADM_DropDownList* menu, const char* label, double value)
     : RVADM_ComboEntry(menu, label, true), m_value(value)
 {
 }

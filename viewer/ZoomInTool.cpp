@@ -1,60 +1,60 @@
 #include "viewer/ZoomInTool.h"
 
-#include "toolkit/RVADM_Tracker.h"
-#include "viewer/JobViewFrame.h"
+#include "toolkit/TrackerCodes.h"
+#include "viewer/JobViewGeometry.h"
 
-void ZoomInTool::MouseDown(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent ZoomInTool::MouseDown(const qRVADM::TrackerRecord& tracker)
 {
     if (!BelowZoomLimit())
-        return;
-    m_drag.Begin(PointOf(tracker));
-    SetCursorId(kZoomInCursor);
+        return {};
+    m_drag.Begin(PixelOf(tracker));
+    return Cursor(kZoomInCursor);
 }
 
-void ZoomInTool::MouseUp(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent ZoomInTool::MouseUp(const qRVADM::TrackerRecord& tracker)
 {
-    EraseBand();
+    ToolIntent intent = EraseBand();
     if (!BelowZoomLimit())
-        return;
-    const QPoint end = PointOf(tracker);
+        return intent;
+    const ToolPixel end = PixelOf(tracker);
     m_drag.dragging = false;
     if (end != m_drag.start) {
         const JobPoint a = JobAt(m_drag.start);
         const JobPoint b = JobAt(end);
-        Canvas().ShowRect(JobRect{a.y, b.y, a.x, b.x});
+        intent.view = ToolIntent::View::ShowRect;
+        intent.rect = JobRect{a.y, b.y, a.x, b.x};
     } else {
-        Canvas().ZoomInAt(JobAt(end));
+        intent.view = ToolIntent::View::ZoomInAt;
+        intent.point = JobAt(end);
     }
-    ReportViewChange(true);
+    return intent;
 }
 
-void ZoomInTool::MouseDrag(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent ZoomInTool::MouseDrag(const qRVADM::TrackerRecord& tracker)
 {
     if (!BelowZoomLimit())
-        return;
-    const QPoint point = PointOf(tracker);
+        return {};
+    const ToolPixel point = PixelOf(tracker);
     m_drag.Follow(point);
-    ShowBand(Band::Rectangle, m_drag.start, point);
+    return Band(ToolIntent::Band::Rectangle, m_drag.start, point);
 }
 
-void ZoomInTool::MouseMove(const qRVADM::RVADM_Tracker&)
+ToolIntent ZoomInTool::MouseMove(const qRVADM::TrackerRecord&)
 {
-    if (BelowZoomLimit())
-        SetCursorId(kZoomInCursor);
+    return BelowZoomLimit() ? Cursor(kZoomInCursor) : ToolIntent{};
 }
 
-void ZoomInTool::Activate(const qRVADM::RVADM_Tracker* tracker)
+ToolIntent ZoomInTool::Activate(const qRVADM::TrackerRecord* tracker)
 {
-    if (!BelowZoomLimit()) {
-        SetCursorId(kArrowCursor);
-        return;
-    }
-    SetCursorId(kZoomInCursor);
-    if (tracker != nullptr && (tracker->GetModifiers() & qRVADM::kInputLeftButton) != 0)
-        MouseDrag(*tracker);
+    if (!BelowZoomLimit())
+        return Cursor(kArrowCursor);
+    const bool leftDown = tracker != nullptr && (tracker->modifiers & qRVADM::kInputLeftButton) != 0;
+    ToolIntent intent = leftDown ? MouseDrag(*tracker) : ToolIntent{};
+    intent.cursor = kZoomInCursor;
+    return intent;
 }
 
 bool ZoomInTool::BelowZoomLimit() const
 {
-    return Canvas().Geometry().BelowZoomInLimit();
+    return Geometry().BelowZoomInLimit();
 }

@@ -2,12 +2,13 @@
 
 #include "toolkit/RVADM_ComboEntrySeparator.h"
 #include "viewer/ZoomEntry.h"
-#include "viewer/ZoomSection.h"
 
 #include <cmath>
+#include <utility>
 
-ZoomMenu::ZoomMenu(qRVADM::RVADM_ItemParent* parent, ZoomSection& section)
-    : RVADM_DropDownList(parent), m_section(section)
+ZoomMenu::ZoomMenu(qRVADM::RVADM_ItemParent* parent, std::function<void(double value)> choose,
+                   std::function<void(double percent)> zoomToPercent)
+    : RVADM_DropDownList(parent), m_choose(std::move(choose)), m_zoomToPercent(std::move(zoomToPercent))
 {
     for (const ZoomMenuRow& row : kZoomMenuRows) {
         if (row.label != nullptr)
@@ -52,7 +53,7 @@ void ZoomMenu::Apply(const ZoomStep& step)
         break;
     case ZoomStep::Kind::CustomPercent:
         Mirror();
-        m_section.ZoomToCustomPercent(step.percent);
+        m_zoomToPercent(step.percent);
         break;
     case ZoomStep::Kind::None:
         break;
@@ -63,7 +64,7 @@ void ZoomMenu::Notify(std::int32_t code)
 {
     if (code == qRVADM::kNotifyUserChanged)
         if (const auto* entry = dynamic_cast<const ZoomEntry*>(GetActiveEntry()); entry && m_model.Select(entry->GetIndex()))
-            m_section.Choose(entry->GetValue());
+            m_choose(entry->GetValue());
     RVADM_DropDownList::Notify(code);
 }
 

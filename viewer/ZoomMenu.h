@@ -3,10 +3,9 @@
 #include "toolkit/RVADM_DropDownList.h"
 #include "viewer/ZoomMenuModel.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
-
-class ZoomSection;
 
 // The zoom drop-down: the zoom levels, a separator, "Fit ArtBoard" and "Fit Graphics". It shows
 // the canvas's zoom by selecting the matching level or, when none matches, with no selection and
@@ -15,8 +14,10 @@ class ZoomSection;
 class ZoomMenu final : public qRVADM::RVADM_DropDownList
 {
 public:
-    // Appends the 33 entries; `section` outlives the menu.
-    ZoomMenu(qRVADM::RVADM_ItemParent* parent, ZoomSection& section);
+    // Appends the 33 entries. `choose` applies a chosen entry's value (a zoom percentage or a fit
+    // value); `zoomToPercent` applies a zoom buttons' step past the levels.
+    ZoomMenu(qRVADM::RVADM_ItemParent* parent, std::function<void(double value)> choose,
+             std::function<void(double percent)> zoomToPercent);
     ~ZoomMenu() override;
 
     // Factors that are not finite and positive (a canvas with no area) leave the menu as it is.
@@ -26,7 +27,7 @@ public:
     // The buttons: the next level, chosen as by the user, or a custom percentage past the ends.
     void ZoomIn();
     void ZoomOut();
-    // A user choice (code 2) applies the chosen entry through the section.
+    // A user choice (code 2) applies the chosen entry.
     void Notify(std::int32_t code) override;
 
     const ZoomMenuModel& Model() const { return m_model; }
@@ -36,7 +37,8 @@ private:
     // Shows the model's selection or custom text.
     void Mirror();
 
-    ZoomSection& m_section;
+    std::function<void(double value)> m_choose;
+    std::function<void(double percent)> m_zoomToPercent;
     ZoomMenuModel m_model;
     std::vector<std::unique_ptr<qRVADM::RVADM_ComboEntry>> m_entries;
 };

@@ -1,27 +1,29 @@
 #include "viewer/ZoomOutTool.h"
 
-#include "viewer/JobViewFrame.h"
-
-void ZoomOutTool::MouseDown(const qRVADM::RVADM_Tracker&)
+ToolIntent ZoomOutTool::MouseDown(const qRVADM::TrackerRecord&)
 {
-    SetCursorId(kZoomOutCursor);
+    return Cursor(kZoomOutCursor);
 }
 
-void ZoomOutTool::MouseUp(const qRVADM::RVADM_Tracker& tracker)
+ToolIntent ZoomOutTool::MouseUp(const qRVADM::TrackerRecord& tracker)
 {
-    Canvas().ZoomOutAt(JobAt(PointOf(tracker)));
-    ReportViewChange(true);
-    SetCursorId(kZoomOutCursor);
+    ToolIntent intent = Cursor(kZoomOutCursor);
+    intent.view = ToolIntent::View::ZoomOutAt;
+    intent.point = JobAt(PixelOf(tracker));
+    return intent;
 }
 
-void ZoomOutTool::MouseDrag(const qRVADM::RVADM_Tracker&) {}
-
-void ZoomOutTool::MouseMove(const qRVADM::RVADM_Tracker&)
+ToolIntent ZoomOutTool::MouseDrag(const qRVADM::TrackerRecord&)
 {
-    SetCursorId(kZoomOutCursor);
+    return {};
 }
 
-void ZoomOutTool::Activate(const qRVADM::RVADM_Tracker*)
+ToolIntent ZoomOutTool::MouseMove(const qRVADM::TrackerRecord&)
 {
-    SetCursorId(kZoomOutCursor);
+    return Cursor(kZoomOutCursor);
+}
+
+ToolIntent ZoomOutTool::Activate(const qRVADM::TrackerRecord*)
+{
+    return Cursor(kZoomOutCursor);
 }

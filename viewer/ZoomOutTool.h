@@ -8,9 +8,9 @@ class ZoomOutTool final : public ToolBase
 public:
     using ToolBase::ToolBase;
 
-    void MouseDown(const qRVADM::RVADM_Tracker& tracker) override;
-    void MouseUp(const qRVADM::RVADM_Tracker& tracker) override;
-    void MouseDrag(const qRVADM::RVADM_Tracker& tracker) override;
-    void MouseMove(const qRVADM::RVADM_Tracker& tracker) override;
-    void Activate(const qRVADM::RVADM_Tracker* tracker) override;
+    ToolIntent MouseDown(const qRVADM::TrackerRecord& tracker) override;
+    ToolIntent MouseUp(const qRVADM::TrackerRecord& tracker) override;
+    ToolIntent MouseDrag(const qRVADM::TrackerRecord& tracker) override;
+    ToolIntent MouseMove(const qRVADM::TrackerRecord& tracker) override;
+    ToolIntent Activate(const qRVADM::TrackerRecord* tracker) override;
 };

@@ -1,15 +1,9 @@
 #include "viewer/ZoomSection.h"
 
-#include "plugin/EngineSuites.h"
-#include "plugin/suites/HLKilnSuite.h"
 #include "settings/ui/BottomBar.h"
 #include "toolkit/RVADM_Frame.h"
-#include "viewer/HostDocument.h"
-#include "viewer/JobViewFrame.h"
-#include "viewer/JobViewSection.h"
-#include "viewer/LinkSection.h"
+#include "viewer/CanvasZoom.h"
 #include "viewer/OspryDialog.h"
-#include "viewer/ZoomFit.h"
 #include "viewer/ZoomInButton.h"
 #include "viewer/ZoomMenu.h"
 #include "viewer/ZoomOutButton.h"
@@ -32,14 +26,16 @@ constexpr int kMenuWidthInHeights = 5;
 
 }  // namespace
 
-ZoomSection::ZoomSection(OspryDialog& panel) : m_panel(panel) {}
+ZoomSection::ZoomSection(OspryDialog& panel, CanvasZoom& canvas) : m_panel(panel), m_canvas(canvas) {}
 
 void ZoomSection::Create()
 {
     m_frame = new qRVADM::RVADM_Frame(&m_panel);
     m_frame->SetFrameStyle(QFrame::NoFrame, QFrame::Sunken);
     m_frame->SetMargins(0);
-    m_menu = new ZoomMenu(m_frame, *this);
+    m_menu = new ZoomMenu(
+        m_frame, [this](double value) { Choose(value); },
+        [this](double percent) { m_canvas.ZoomTo(percent / 100.0, true); });
     m_zoomIn = new ZoomInButton(m_frame, m_menu);
     m_zoomOut = new ZoomOutButton(m_frame, m_menu);
     SizeItems();
@@ -54,12 +50,10 @@ void ZoomSection::SizeItems()
     m_menu->SetSize(kMenuWidthInHeights * m_menu->GetHeight(), height);
 }
 
-void ZoomSection::Layout(RVADM_Item& leftNeighbour)
+void ZoomSection::Layout(RVADM_Item& leftNeighbour, int toggleHeight)
 {
     if (m_frame == nullptr)
         return;
-    const LinkSection* link = m_panel.GetLinkSection();
-    const int toggleHeight = link != nullptr ? link->GetToggleHeight() : 0;
     m_frame->SetHeight(std::max(toggleHeight, kFrameHeight));
     RVADM_Item::PlaceInParent(m_zoomOut, kZoomOutPlacement);
     RVADM_Item::MoveRightOf(m_zoomOut, m_menu, kRowPlacement, 0);
@@ -87,45 +81,9 @@ void ZoomSection::ShowZoom(double factor)
 void ZoomSection::Choose(double value)
 {
     if (value == kFitArtBoardValue)
-        FitArtBoard();
+        m_canvas.FitArtBoard();
     else if (value == kFitGraphicsValue)
-        FitGraphics();
+        m_canvas.FitGraphics();
     else if (value > 0.0)
-        ZoomTo(value / 100.0, false);
-}
-
-void ZoomSection::ZoomToCustomPercent(double percent)
-{
-    ZoomTo(percent / 100.0, true);
-}
-
-void ZoomSection::FitArtBoard()
-{
-    const HostDocument::PageGeometry page = HostDocument::CurrentPage();
-    JobViewSection& jobView = *m_panel.GetJobViewSection();
-    jobView.ShowArtworkRect(ZoomFit::ArtBoardRect(page.width, page.height, page.originX, page.originY));
-    jobView.PushViewToHost();
-}
-
-void ZoomSection::FitGraphics()
-{
-    const HLKilnSuite* kiln = EngineSuitePointers().kiln;
-    double bounds[4] = {};
-    if (kiln == nullptr || kiln->GetArtworkBounds(bounds) != kNoErr)
-        return;
-    JobViewSection& jobView = *m_panel.GetJobViewSection();
-    JobViewFrame& canvas = *jobView.GetCanvas();
-    canvas.ShowRect(ZoomFit::GraphicsRect(JobRect{bounds[2], bounds[3], bounds[0], bounds[1]}));
-    ShowZoom(canvas.GetZoom());
-    jobView.PushViewToHost();
-}
-
-void ZoomSection::ZoomTo(double factor, bool asPush)
-{
-    JobViewSection& jobView = *m_panel.GetJobViewSection();
-    JobViewFrame& canvas = *jobView.GetCanvas();
-    jobView.SetHostViewZoom(factor, asPush);
-    canvas.SetZoom(factor);
-    ShowZoom(canvas.GetZoom());
-    canvas.Invalidate();
+        m_canvas.ZoomTo(value / 100.0, false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class CanvasZoom;
 class OspryDialog;
 class ZoomInButton;
 class ZoomMenu;
@@ -20,8 +21,8 @@ public:
     // Only as high as this unless the link toggle is higher still.
     static constexpr int kFrameHeight = 22;
 
-    // `panel` outlives the section.
-    explicit ZoomSection(OspryDialog& panel);
+    // `panel` and `canvas` (the panel's job view section) outlive the section.
+    ZoomSection(OspryDialog& panel, CanvasZoom& canvas);
     virtual ~ZoomSection() = default;
 
     ZoomSection(const ZoomSection&) = delete;
@@ -31,31 +32,25 @@ public:
     // five heights wide); disabled, nothing shown in the menu.
     void Create();
     // Places the frame at the panel's bottom right of `leftNeighbour`, the three items in a row
-    // inside it.
-    void Layout(qRVADM::RVADM_Item& leftNeighbour);
+    // inside it; the frame is as high as the view link's toggle when that is higher.
+    void Layout(qRVADM::RVADM_Item& leftNeighbour, int toggleHeight);
     // Disabling also clears the menu's text and selection.
     void Enable(bool enable);
     // Shows the canvas's zoom factor in the menu (a level or the percentage as text).
     void ShowZoom(double factor);
-
-    // A menu entry was chosen: a zoom percentage, or one of the fit values.
-    void Choose(double value);
-    // A zoom button's step past the menu's levels.
-    void ZoomToCustomPercent(double percent);
 
     // Null before `Create`.
     qRVADM::RVADM_Frame* GetFrame() const { return m_frame; }
     ZoomMenu* GetMenu() const { return m_menu; }
 
 private:
-    void FitArtBoard();
-    void FitGraphics();
-    // `asPush`: the host's notification of its new zoom is not pulled back.
-    void ZoomTo(double factor, bool asPush);
+    // A menu entry was chosen: a zoom percentage, or one of the fit values.
+    void Choose(double value);
     void SizeItems();
 
     qRVADM::RVADM_Frame* m_frame = nullptr;
     OspryDialog& m_panel;
+    CanvasZoom& m_canvas;
     ZoomInButton* m_zoomIn = nullptr;
     ZoomOutButton* m_zoomOut = nullptr;
     ZoomMenu* m_menu = nullptr;
