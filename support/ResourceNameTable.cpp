@@ -1,8 +1,10 @@
 #include "support/ResourceNameTable.h"
 
-const ResourceNameTable::Name* ResourceNameTable::Find(const std::string& text)
+const ResourceNameTable::Name* ResourceNameTable::Find(const std::string& text) const
 {
-    for (const Name& name : Instance().m_buckets[Hash(text)]) {
+    if (!m_buckets)
+        return nullptr;
+    for (const Name& name : (*m_buckets)[Hash(text)]) {
         if (name.text == text)
             return &name;
     }
@@ -13,8 +15,10 @@ const ResourceNameTable::Name* ResourceNameTable::Intern(const std::string& text
 {
     if (const Name* found = Find(text))
         return found;
+    if (!m_buckets)
+        m_buckets = std::make_unique<Buckets>();
     const uint16_t hash = Hash(text);
-    auto& bucket = Instance().m_buckets[hash];
+    auto& bucket = (*m_buckets)[hash];
     bucket.push_front(Name{text, hash});
     return &bucket.front();
 }
@@ -25,10 +29,4 @@ uint16_t ResourceNameTable::Hash(const std::string& text)
     for (unsigned char c : text)
         hash = (hash * 91 + c) & kHashMask;
     return static_cast<uint16_t>(hash);
-}
-
-ResourceNameTable& ResourceNameTable::Instance()
-{
-    static ResourceNameTable table;
-    return table;
 }

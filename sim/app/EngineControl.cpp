@@ -5,6 +5,7 @@
 #include "sim/kiln/KilnControlSuite.h"
 
 #include <iterator>
+#include <string>
 
 namespace hostapp {
 
@@ -47,6 +48,8 @@ std::vector<std::string> EngineControl::Calls() const
     std::vector<std::string> calls;
     if (!m_suite)
         return calls;
+    if (const ASInt32 forgotten = m_suite->CountForgottenCalls())
+        calls.push_back("(" + std::to_string(forgotten) + " earlier calls not kept)");
     const ASInt32 count = m_suite->CountCalls();
     for (ASInt32 i = 0; i < count; ++i) {
         const ASInt32 length = m_suite->GetCall(i, nullptr, 0);

@@ -2,6 +2,8 @@
 
 #include "plugin/suites/FourCC.h"
 
+#include <iterator>
+
 namespace hostsim {
 
 SPErr SuiteNotFoundError()
@@ -9,9 +11,15 @@ SPErr SuiteNotFoundError()
     return FourCC("S!Fd");
 }
 
-void SuiteRegistry::Add(const std::string& name, ASInt32 version, const void* procs)
+void SuiteRegistry::Add(const std::string& name, ASInt32 version, const void* procs, SPPluginRef owner)
 {
-    m_suites[{name, version}] = procs;
+    m_suites[{name, version}] = Added{procs, owner};
+}
+
+void SuiteRegistry::RemoveAddedBy(SPPluginRef owner)
+{
+    for (auto suite = m_suites.begin(); suite != m_suites.end();)
+        suite = suite->second.owner == owner ? m_suites.erase(suite) : std::next(suite);
 }
 
 bool SuiteRegistry::Has(const std::string& name, ASInt32 version) const
@@ -28,7 +36,7 @@ SPErr SuiteRegistry::Acquire(const std::string& name, ASInt32 version, const voi
     const auto suite = m_suites.find({name, version});
     if (suite == m_suites.end())
         return SuiteNotFoundError();
-    *procs = suite->second;
+    *procs = suite->second.procs;
     ++m_counts[name].acquired;
     return kNoErr;
 }
