@@ -2,25 +2,17 @@
 
 const ResourceNameTable::Name* ResourceNameTable::Find(const std::string& text) const
 {
-    if (!m_buckets)
-        return nullptr;
-    for (const Name& name : (*m_buckets)[Hash(text)]) {
-        if (name.text == text)
-            return &name;
-    }
-    return nullptr;
+    const auto found = m_names.find(text);
+    return found == m_names.end() ? nullptr : found->second.get();
 }
 
 const ResourceNameTable::Name* ResourceNameTable::Intern(const std::string& text)
 {
     if (const Name* found = Find(text))
         return found;
-    if (!m_buckets)
-        m_buckets = std::make_unique<Buckets>();
-    const uint16_t hash = Hash(text);
-    auto& bucket = (*m_buckets)[hash];
-    bucket.push_front(Name{text, hash});
-    return &bucket.front();
+    auto name = std::make_unique<Name>(Name{text, Hash(text)});
+    const std::string_view key = name->text;
+    return m_names.emplace(key, std::move(name)).first->second.get();
 }
 
 uint16_t ResourceNameTable::Hash(const std::string& text)

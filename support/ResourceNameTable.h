@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <forward_list>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 // The interned key components of one database. Equal component texts give the same pointer, so
 // the database compares components by address. Names live as long as the table, which their
@@ -26,8 +26,6 @@ public:
     static uint16_t Hash(const std::string& text);
 
 private:
-    using Buckets = std::array<std::forward_list<Name>, kHashMask + 1>;
-
-    // Made with the first name, so that a database that stays empty (a refused file) costs nothing.
-    std::unique_ptr<Buckets> m_buckets;
+    // Keyed by a view of the name's own text; a name never moves.
+    std::unordered_map<std::string_view, std::unique_ptr<Name>> m_names;
 };
