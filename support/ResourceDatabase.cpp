@@ -72,31 +72,33 @@ using Node = ResourceDatabase::Node;
 using Path = ResourceDatabase::Path;
 using Component = ResourceDatabase::Component;
 
-// Exact component first, then the wildcard binding of that level.
-const Node* FindPath(const Node& node, const Path& path, size_t index)
+// Exact component first, then the wildcard binding of that level. A text never interned in
+// `names` is no component of the database.
+const Node* FindPath(const ResourceNameTable& names, const Node& node, const Path& path, size_t index)
 {
     if (index == path.size())
         return node.value ? &node : nullptr;
     const Component& component = path[index];
     if (!component.wildcard) {
-        const Name* name = ResourceNameTable::Find(component.text);
-        if (name != nullptr) {
+        if (const Name* name = names.Find(component.text)) {
             if (const Node* child = node.Find(name, false)) {
-                if (const Node* found = FindPath(*child, path, index + 1))
+                if (const Node* found = FindPath(names, *child, path, index + 1))
                     return found;
             }
         }
     }
-    const Node* binding = node.Find(ResourceNameTable::Intern("*"), true);
-    return binding != nullptr ? FindPath(*binding, path, index + 1) : nullptr;
+    const Name* wildcard = names.Find("*");
+    const Node* binding = wildcard != nullptr ? node.Find(wildcard, true) : nullptr;
+    return binding != nullptr ? FindPath(names, *binding, path, index + 1) : nullptr;
 }
 
-void MergeNode(Node& dst, const Node& src)
+// `src`'s names belong to its own database; `dst`'s are interned in `dstNames`.
+void MergeNode(ResourceNameTable& dstNames, Node& dst, const Node& src)
 {
     if (src.value)
         dst.value = src.value;
-    src.ForEachChild([&dst](const Node& child) {
-        MergeNode(*dst.FindOrAdd(child.name, child.wildcard), child);
+    src.ForEachChild([&](const Node& child) {
+        MergeNode(dstNames, *dst.FindOrAdd(dstNames.Intern(child.name->text), child.wildcard), child);
     });
 }
 
@@ -203,7 +205,7 @@ bool ResourceDatabase::InsertAt(ResourceDatabase* db, const Path& path, SharedVa
     try {
         Node* node = db->m_root.get();
         for (const Component& component : path)
-            node = node->FindOrAdd(ResourceNameTable::Intern(component.text), component.wildcard);
+            node = node->FindOrAdd(db->m_names.Intern(component.text), component.wildcard);
         node->value = std::move(value);
         return true;
     } catch (const std::bad_alloc&) {
@@ -221,7 +223,7 @@ std::optional<std::string> ResourceDatabase::Lookup(const ResourceDatabase* db, 
         const Path path = SplitKey(key);
         if (path.size() > kMaxDepth)
             return std::nullopt;
-        const Node* node = FindPath(*db->m_root, path, 0);
+        const Node* node = FindPath(db->m_names, *db->m_root, path, 0);
         if (node == nullptr)
             return std::nullopt;
         return node->value->data;
@@ -237,7 +239,7 @@ bool ResourceDatabase::Merge(ResourceDatabase* dst, const ResourceDatabase* src)
         return false;
     try {
         if (dst != src)
-            MergeNode(*dst->m_root, *src->m_root);
+            MergeNode(dst->m_names, *dst->m_root, *src->m_root);
         SetResourceError(ResourceError::None);
         return true;
     } catch (const std::bad_alloc&) {

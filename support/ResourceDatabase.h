@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ResourceNameTable.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -70,6 +72,7 @@ private:
     ~ResourceDatabase();
 
     char m_tag[sizeof(kTag)]; // first member: the tag sits at the start of the block
+    ResourceNameTable m_names; // the components of this database's keys
     std::unique_ptr<Node> m_root;
 };
 

@@ -1,22 +1,18 @@
 #include "support/ResourceNameTable.h"
 
-const ResourceNameTable::Name* ResourceNameTable::Find(const std::string& text)
+const ResourceNameTable::Name* ResourceNameTable::Find(const std::string& text) const
 {
-    for (const Name& name : Instance().m_buckets[Hash(text)]) {
-        if (name.text == text)
-            return &name;
-    }
-    return nullptr;
+    const auto found = m_names.find(text);
+    return found == m_names.end() ? nullptr : found->second.get();
 }
 
 const ResourceNameTable::Name* ResourceNameTable::Intern(const std::string& text)
 {
     if (const Name* found = Find(text))
         return found;
-    const uint16_t hash = Hash(text);
-    auto& bucket = Instance().m_buckets[hash];
-    bucket.push_front(Name{text, hash});
-    return &bucket.front();
+    auto name = std::make_unique<Name>(Name{text, Hash(text)});
+    const std::string_view key = name->text;
+    return m_names.emplace(key, std::move(name)).first->second.get();
 }
 
 uint16_t ResourceNameTable::Hash(const std::string& text)
@@ -25,10 +21,4 @@ uint16_t ResourceNameTable::Hash(const std::string& text)
     for (unsigned char c : text)
         hash = (hash * 91 + c) & kHashMask;
     return static_cast<uint16_t>(hash);
-}
-
-ResourceNameTable& ResourceNameTable::Instance()
-{
-    static ResourceNameTable table;
-    return table;
 }

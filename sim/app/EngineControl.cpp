@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
+#include <string>
 
 namespace hostapp {
 namespace {
@@ -78,6 +79,8 @@ std::vector<std::string> EngineControl::Calls() const
     std::vector<std::string> calls;
     if (!m_suite)
         return calls;
+    if (const ASInt32 forgotten = m_suite->CountForgottenCalls())
+        calls.push_back("(" + std::to_string(forgotten) + " earlier calls not kept)");
     const ASInt32 count = m_suite->CountCalls();
     for (ASInt32 i = 0; i < count; ++i) {
         const ASInt32 length = m_suite->GetCall(i, nullptr, 0);

@@ -52,7 +52,8 @@ public:
     bool SetConnection(std::size_t state, const std::string& message = {});
     std::size_t Connection() const { return m_connection; }
 
-    // The engine's call record, one line per call, and its clearing.
+    // The engine's call record, one line per call, and its clearing. When the record let older
+    // calls go, a first line says how many: "(N earlier calls not kept)".
     std::vector<std::string> Calls() const;
     bool ClearCalls();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <utility>
@@ -42,6 +43,13 @@ public:
     }
 
     bool Remove(Handle handle) { return m_records.erase(SerialOf(handle)) == 1; }
+    // Removes every record for which `unwanted` (const Record&) answers true.
+    template <typename Predicate>
+    void RemoveIf(Predicate unwanted)
+    {
+        for (auto entry = m_records.begin(); entry != m_records.end();)
+            entry = unwanted(std::as_const(*entry->second)) ? m_records.erase(entry) : std::next(entry);
+    }
     void Clear() { m_records.clear(); }
     std::size_t Size() const { return m_records.size(); }
 

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 
 #include <dlfcn.h>
 
@@ -53,19 +54,44 @@ Host::Host()
 Host::~Host()
 {
     // A host that quits shuts its plug-ins down first, as the real application does.
-    const bool running = std::any_of(m_plugins.begin(), m_plugins.end(), [](const auto& plugin) { return plugin->started; });
-    if (running)
+    if (AnyPluginStarted())
         Shutdown();
     m_panels.DestroyAll();
+    UnloadPlugins();
+    g_current = nullptr;
+}
+
+bool Host::AnyPluginStarted() const
+{
+    return std::any_of(m_plugins.begin(), m_plugins.end(), [](const auto& plugin) { return plugin->started; });
+}
+
+void Host::UnloadPlugins()
+{
+    if (AnyPluginStarted())
+        Shutdown();
+    for (const auto& plugin : m_plugins)
+        m_panels.DestroyOwnedBy(plugin.get());
     // What the plug-ins queued while shutting down still reaches their code, as in the real
     // application, whose event loop runs on until the plug-ins are unloaded.
     if (QCoreApplication::instance()) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    while (!m_plugins.empty())
+    while (!m_plugins.empty()) {
+        Forget(*m_plugins.back());
         m_plugins.pop_back();
-    g_current = nullptr;
+    }
+}
+
+// Handles the host gave the plug-in stay unknown once it is gone.
+void Host::Forget(SPPlugin& plugin)
+{
+    m_suites.RemoveAddedBy(&plugin);
+    m_notifiers.RemoveOwnedBy(&plugin);
+    m_timers.RemoveOwnedBy(&plugin);
+    m_menus.RemoveItemsOf(&plugin);
+    m_access.erase(&plugin);
 }
 
 AppWindow& Host::PlatformAppWindow()
@@ -279,6 +305,11 @@ std::string Host::Describe() const
     for (const AITimerHandle handle : m_timers.All()) {
         const Timer& timer = *m_timers.Find(handle);
         out << "  " << timer.name << " every " << timer.period << " ticks" << (timer.active ? "" : " (idle)") << "\n";
+    }
+    out << "Panels:\n";
+    for (const AIPanelRef handle : m_panels.All()) {
+        Panel& panel = *m_panels.Find(handle);
+        out << "  " << panel.name << (PanelCenter::WindowOf(panel).isVisible() ? "" : " (hidden)") << "\n";
     }
     return out.str();
 }

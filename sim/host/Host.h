@@ -56,6 +56,11 @@ public:
     // returns the refusals, one line each.
     std::vector<std::string> LoadPluginFolder(const std::string& folder,
                                               const std::vector<std::string>& except = {});
+    // Shuts down the plug-ins still running and unloads every plug-in file. The host forgets what
+    // each plug-in registered (the suites it added, its notifiers, timers, menu items and
+    // panels), so that the same files can be loaded and started again in this host, as the real
+    // host does when it reloads its plug-ins.
+    void UnloadPlugins();
     SPPlugin* FindPlugin(const std::string& fileName) const;
     std::vector<SPPlugin*> Plugins() const;
 
@@ -120,10 +125,13 @@ public:
     // The main window ("AI Context Suite"), shown on first use; needs a QApplication.
     AppWindow& PlatformAppWindow();
 
-    // A readable summary of menus, notifiers and timers.
+    // A readable summary of menus, notifiers, timers and panels.
     std::string Describe() const;
 
 private:
+    bool AnyPluginStarted() const;
+    void Forget(SPPlugin& plugin);
+
     SuiteRegistry m_suites;
     NotifierCenter m_notifiers;
     TimerCenter m_timers;

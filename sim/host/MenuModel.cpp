@@ -33,6 +33,13 @@ bool MenuModel::RemoveItem(AIMenuItemHandle item)
     return true;
 }
 
+void MenuModel::RemoveItemsOf(SPPluginRef owner)
+{
+    for (const AIMenuItemHandle item : m_items.Handles())
+        if (const MenuItem* found = FindItem(item); found && found->owner == owner)
+            RemoveItem(item);
+}
+
 AIMenuGroup MenuModel::AddSubMenuGroup(const std::string& name, ASInt32 options, AIMenuItemHandle item)
 {
     return m_groups.Add(std::make_unique<MenuGroup>(MenuGroup{name, item, options}));

@@ -39,6 +39,8 @@ public:
                              const std::string& text, ASInt32 options);
     MenuItem* FindItem(AIMenuItemHandle item) const { return m_items.Find(item); }
     bool RemoveItem(AIMenuItemHandle item);
+    // Removes the plug-in's items, with the groups they open.
+    void RemoveItemsOf(SPPluginRef owner);
 
     AIMenuGroup AddSubMenuGroup(const std::string& name, ASInt32 options, AIMenuItemHandle item);
     MenuGroup* FindGroup(AIMenuGroup group) const { return m_groups.Find(group); }

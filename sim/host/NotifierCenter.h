@@ -18,7 +18,8 @@ struct Notifier
     bool active = true;
 };
 
-// Notifiers of every plug-in. Registrations are never withdrawn, as in the real host.
+// Notifiers of every plug-in. A plug-in never withdraws its registrations, as in the real host;
+// they go when the host unloads the plug-in.
 class NotifierCenter
 {
 public:
@@ -31,6 +32,10 @@ public:
     void Broadcast(const char* type, void* data, const Deliver& deliver) const;
     // Oldest first.
     std::vector<AINotifierHandle> All() const { return m_notifiers.Handles(); }
+    void RemoveOwnedBy(SPPluginRef owner)
+    {
+        m_notifiers.RemoveIf([owner](const Notifier& notifier) { return notifier.owner == owner; });
+    }
 
 private:
     sim::HandleTable<AINotifierHandle, Notifier> m_notifiers;

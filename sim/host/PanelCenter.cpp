@@ -69,6 +69,14 @@ void PanelCenter::DestroyAll()
     m_panels.Clear();
 }
 
+void PanelCenter::DestroyOwnedBy(SPPluginRef owner)
+{
+    for (Panel* panel : m_panels.Records())
+        if (panel->owner == owner)
+            Silence(*panel);
+    m_panels.RemoveIf([owner](const Panel& panel) { return panel.owner == owner; });
+}
+
 Panel* PanelCenter::FindByName(const std::string& name) const
 {
     for (Panel* panel : m_panels.Records())

@@ -51,6 +51,8 @@ public:
     bool Destroy(AIPanelRef panel);
     // Destroys every panel without calling back; for a host that is going away.
     void DestroyAll();
+    // Destroys the plug-in's panels without calling back; for a plug-in that is unloaded.
+    void DestroyOwnedBy(SPPluginRef owner);
     Panel* Find(AIPanelRef panel) const { return m_panels.Find(panel); }
     Panel* FindByName(const std::string& name) const;
     std::vector<AIPanelRef> All() const { return m_panels.Handles(); }

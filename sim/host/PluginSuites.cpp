@@ -57,7 +57,7 @@ SPErr AddSuite(SPPluginRef plugin, const char* name, ASInt32 version, const void
     SuiteRegistry& suites = Host::Current().Suites();
     if (suites.Has(name, version))
         return FourCC("Dup!");
-    suites.Add(name, version, procs);
+    suites.Add(name, version, procs, plugin);
     if (suite)
         *suite = nullptr;
     return kNoErr;

@@ -2,6 +2,7 @@
 
 #include "plugin/suites/FourCC.h"
 
+#include <iterator>
 #include <utility>
 
 namespace hostsim {
@@ -11,15 +12,21 @@ SPErr SuiteNotFoundError()
     return FourCC("S!Fd");
 }
 
-void SuiteRegistry::Add(const std::string& name, ASInt32 version, const void* procs)
+void SuiteRegistry::Add(const std::string& name, ASInt32 version, const void* procs, SPPluginRef owner)
 {
     const auto wrapper = m_wrappers.find(name);
-    m_suites[{name, version}] = wrapper == m_wrappers.end() ? procs : wrapper->second(procs);
+    m_suites[{name, version}] = Added{wrapper == m_wrappers.end() ? procs : wrapper->second(procs), owner};
 }
 
 void SuiteRegistry::Interpose(const std::string& name, Wrapper wrap)
 {
     m_wrappers[name] = std::move(wrap);
+}
+
+void SuiteRegistry::RemoveAddedBy(SPPluginRef owner)
+{
+    for (auto suite = m_suites.begin(); suite != m_suites.end();)
+        suite = suite->second.owner == owner ? m_suites.erase(suite) : std::next(suite);
 }
 
 bool SuiteRegistry::Has(const std::string& name, ASInt32 version) const
@@ -36,7 +43,7 @@ SPErr SuiteRegistry::Acquire(const std::string& name, ASInt32 version, const voi
     const auto suite = m_suites.find({name, version});
     if (suite == m_suites.end())
         return SuiteNotFoundError();
-    *procs = suite->second;
+    *procs = suite->second.procs;
     ++m_counts[name].acquired;
     return kNoErr;
 }

@@ -14,8 +14,10 @@ namespace hostsim {
 class SuiteRegistry
 {
 public:
-    // `procs` stays owned by whoever adds it and must outlive the registration.
-    void Add(const std::string& name, ASInt32 version, const void* procs);
+    // `procs` stays owned by whoever adds it and must outlive the registration; a suite a plug-in
+    // adds names it as `owner` and goes when the host unloads the plug-in.
+    void Add(const std::string& name, ASInt32 version, const void* procs, SPPluginRef owner = nullptr);
+    void RemoveAddedBy(SPPluginRef owner);
     // Adds a suite table under the name and version its struct declares.
     template <typename Suite>
     void Add(const Suite& procs)
@@ -50,7 +52,13 @@ private:
         int released = 0;
     };
 
-    std::map<std::pair<std::string, ASInt32>, const void*> m_suites;
+    struct Added
+    {
+        const void* procs;
+        SPPluginRef owner;  // null for the host's own
+    };
+
+    std::map<std::pair<std::string, ASInt32>, Added> m_suites;
     std::map<std::string, SPErr> m_acquireErrors;
     std::map<std::string, Wrapper> m_wrappers;
     std::map<std::string, Counts> m_counts;

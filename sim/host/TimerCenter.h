@@ -34,6 +34,10 @@ public:
     Timer* Find(AITimerHandle timer) const { return m_timers.Find(timer); }
     // Oldest first.
     std::vector<AITimerHandle> All() const { return m_timers.Handles(); }
+    void RemoveOwnedBy(SPPluginRef owner)
+    {
+        m_timers.RemoveIf([owner](const Timer& timer) { return timer.owner == owner; });
+    }
 
 private:
     sim::HandleTable<AITimerHandle, Timer> m_timers;

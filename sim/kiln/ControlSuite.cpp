@@ -46,16 +46,16 @@ ASInt32 CountOpenResults()
 
 ASInt32 CountCalls()
 {
-    return Controlled(0, [](Engine& engine) { return static_cast<ASInt32>(engine.Calls().size()); });
+    return Controlled(0, [](Engine& engine) { return static_cast<ASInt32>(engine.Calls().Size()); });
 }
 
 ASInt32 GetCall(ASInt32 index, char* buffer, ASInt32 size)
 {
     return Controlled(-1, [=](Engine& engine) {
-        const std::vector<std::string>& calls = engine.Calls();
-        if (index < 0 || static_cast<std::size_t>(index) >= calls.size())
+        const CallRecord& calls = engine.Calls();
+        if (index < 0 || static_cast<std::size_t>(index) >= calls.Size())
             return -1;
-        const std::string& call = calls[static_cast<std::size_t>(index)];
+        const std::string& call = calls.At(static_cast<std::size_t>(index));
         WriteText(call, buffer, size);
         return static_cast<ASInt32>(call.size());
     });
@@ -64,9 +64,14 @@ ASInt32 GetCall(ASInt32 index, char* buffer, ASInt32 size)
 ASErr ClearCalls()
 {
     return Controlled(kKilnNotStartedError, [](Engine& engine) {
-        engine.ClearCalls();
+        engine.Calls().Clear();
         return kNoErr;
     });
+}
+
+ASInt32 CountForgottenCalls()
+{
+    return Controlled(0, [](Engine& engine) { return static_cast<ASInt32>(engine.Calls().Forgotten()); });
 }
 
 ASErr SetPreferencesFolder(const char* folder)
@@ -100,10 +105,10 @@ ASInt32 CountOpenActivities()
     return Controlled(0, [](Engine& engine) { return engine.Messages().OpenActivities(); });
 }
 
-const KilnControlSuite kControl = {SetEngineReady,   SetConnectionStatus, LoadColorBook,        PushJob,
-                                   CountOpenResults, CountCalls,          GetCall,              ClearCalls,
-                                   SetPreferencesFolder, SetPreference,   RemovePreference,     CountClients,
-                                   CountOpenActivities};
+const KilnControlSuite kControl = {SetEngineReady,      SetConnectionStatus, LoadColorBook,    PushJob,
+                                   CountOpenResults,    CountCalls,          GetCall,          ClearCalls,
+                                   CountForgottenCalls, SetPreferencesFolder, SetPreference,   RemovePreference,
+                                   CountClients,        CountOpenActivities};
 
 }  // namespace
 

@@ -37,7 +37,7 @@ void Engine::Stop()
 
 void Engine::Record(const CallText& call)
 {
-    m_calls.push_back(call.Line());
+    m_calls.Add(call.Line());
 }
 
 void Engine::SetConnection(ConnectionStatus connection)

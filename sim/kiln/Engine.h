@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/kiln/CallRecord.h"
 #include "sim/kiln/ColorBook.h"
 #include "sim/kiln/InkList.h"
 #include "sim/kiln/JobRunner.h"
@@ -31,7 +32,7 @@ struct ConnectionStatus
 
 // The simulated Kiln engine: one exists between the plug-in's start-up and shut-down messages,
 // reached by the suite entries through Current(). It owns every piece of engine state and the
-// record of the calls made to its suites.
+// record of the calls made to its suites (bounded, CallRecord).
 class Engine
 {
 public:
@@ -45,8 +46,7 @@ public:
     static void Stop();
 
     void Record(const CallText& call);
-    const std::vector<std::string>& Calls() const { return m_calls; }
-    void ClearCalls() { m_calls.clear(); }
+    CallRecord& Calls() { return m_calls; }
 
     ASInt32 Ready() const { return m_ready; }
     void SetReady(ASInt32 ready) { m_ready = ready; }
@@ -63,7 +63,7 @@ public:
 
 private:
     const SPBasicSuite* m_basic;
-    std::vector<std::string> m_calls;
+    CallRecord m_calls;
     ASInt32 m_ready = 1;
     ConnectionStatus m_connection;
     PreferenceStore m_preferences;

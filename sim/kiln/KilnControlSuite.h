@@ -12,11 +12,11 @@ constexpr ASInt32 kKilnPreferencesFolderType = 40;
 // The preference file inside that folder.
 constexpr const char* kKilnPreferencesFileName = "KilnPreferences.txt";
 
-// "HL Kiln Control Suite" 1. Host UI thread.
+// "HL Kiln Control Suite" 2. Host UI thread.
 struct KilnControlSuite
 {
     static constexpr const char* kName = "HL Kiln Control Suite";
-    static constexpr ASInt32 kVersion = 1;
+    static constexpr ASInt32 kVersion = 2;
 
     // IsEngineReady answers `ready`.
     ASErr (*SetEngineReady)(ASInt32 ready);
@@ -31,12 +31,15 @@ struct KilnControlSuite
     // Result handles given by RunGeneration and not yet released.
     ASInt32 (*CountOpenResults)();
 
-    // The record of every suite call, one line each: the entry name and its arguments as text.
+    // The record of the suite calls, one line each: the entry name and its arguments as text. It
+    // keeps the latest 5,000 calls since it was last cleared.
     ASInt32 (*CountCalls)();
-    // Writes line `index`, NUL-terminated within `size`; returns its full length without the
-    // NUL, or -1 when there is no such line.
+    // Writes line `index` (0 the oldest kept), NUL-terminated within `size`; returns its full
+    // length without the NUL, or -1 when there is no such line.
     ASInt32 (*GetCall)(ASInt32 index, char* buffer, ASInt32 size);
     ASErr (*ClearCalls)();
+    // Calls older than the kept ones, let go since the record was last cleared.
+    ASInt32 (*CountForgottenCalls)();
 
     // Moves the preference store to `folder`, reading the file found there.
     ASErr (*SetPreferencesFolder)(const char* folder);
@@ -48,7 +51,7 @@ struct KilnControlSuite
     ASInt32 (*CountClients)();
     ASInt32 (*CountOpenActivities)();
 };
-HL_SUITE_SIZE(KilnControlSuite, 13);
+HL_SUITE_SIZE(KilnControlSuite, 14);
 
 // Results of the simulated engine besides 0.
 constexpr ASErr kKilnBadParameterError = FourCC("PARM");   // a null or out-of-range argument

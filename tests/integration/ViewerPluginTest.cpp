@@ -121,6 +121,22 @@ TEST_F(ViewerStartupTest, ReadyEngineGetsTheMenusTheNotifiersAndTheStartupSettin
     EXPECT_EQ(m_host.Suites().HeldCount("AS User Interaction Suite"), 0) << "the toolkit's suite is given back";
 }
 
+// The host reloads its plug-ins: unloaded, they leave nothing registered; started again, the
+// viewer registers exactly what it did the first time and pushes its start-up settings to the new
+// engine.
+TEST_F(ViewerStartupTest, AReloadStartsBothPlugInsAgainWithEverythingOnce)
+{
+    Start(EngineAttendance::Ready);
+    const std::string listing = m_host.Describe();
+    EXPECT_NE(listing.find("Panels:\n  Hueline Viewer (hidden)\n"), std::string::npos) << listing;
+    m_host.UnloadPlugins();
+    EXPECT_EQ(m_host.Describe(), "Menus:\nTool Palettes\nNotifiers:\nTimers:\nPanels:\n");
+    Start(EngineAttendance::Ready);
+    EXPECT_EQ(m_host.Describe(), listing);
+    EXPECT_EQ(m_host.Menus().Tree(kToolPalettesMenuGroup), kViewerMenuTree);
+    EXPECT_EQ(TakeEngineCalls(), kDefaultStartupCalls);
+}
+
 TEST_F(ViewerStartupTest, StoredPreferencesReachTheEngineAndAGermanUserSeesTranslatedMenus)
 {
     const EnvironmentGuard language("LC_ALL", "de_DE.UTF-8");

@@ -10,6 +10,7 @@
 #include "plugin/suites/HLKilnHLSuite.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "plugin/suites/HLPreferencesSuite.h"
+#include "sim/kiln/CallRecord.h"
 
 #include <algorithm>
 
@@ -66,6 +67,41 @@ TEST_F(KilnPluginTest, RecordsEveryCallWithItsArgumentsAndAnswersTheReadinessSet
     EXPECT_EQ(control->GetCall(7, small, sizeof small), -1);
     ASSERT_EQ(control->ClearCalls(), kNoErr);
     EXPECT_EQ(control->CountCalls(), 0);
+}
+
+// An engine nobody reads stays the same size: its record keeps the latest calls and counts the
+// older ones it let go until it is cleared.
+TEST_F(KilnPluginTest, TheCallRecordKeepsTheLatestCallsAndCountsTheOnesItLetGo)
+{
+    const auto* kiln = Acquire<HLKilnSuite>();
+    const auto kept = static_cast<ASInt32>(kiln::CallRecord::kKept);
+    for (ASInt32 quality = 0; quality < kept + 2; ++quality)
+        kiln->SetImageQuality(quality);
+    EXPECT_EQ(control->CountCalls(), kept);
+    EXPECT_EQ(control->CountForgottenCalls(), 2);
+    const Lines calls = Calls();
+    EXPECT_EQ(calls.front(), "SetImageQuality(2)");
+    EXPECT_EQ(calls.back(), "SetImageQuality(" + std::to_string(kept + 1) + ")");
+    ASSERT_EQ(control->ClearCalls(), kNoErr);
+    EXPECT_EQ(control->CountForgottenCalls(), 0);
+    kiln->IsEngineReady();
+    EXPECT_EQ(Calls(), Lines{"IsEngineReady()"});
+}
+
+// The host forgets the suites with the file; the reloaded engine adds them again.
+TEST_F(KilnPluginTest, StartsAgainWhenTheHostReloadsIt)
+{
+    const std::string path = engine->path;
+    host->UnloadPlugins();
+    EXPECT_FALSE(host->Suites().Has(HLKilnSuite::kName, HLKilnSuite::kVersion)) << "the suites went with the file";
+    std::string error;
+    SPPlugin* again = host->LoadPlugin(path, error);
+    ASSERT_NE(again, nullptr) << error;
+    host->Startup();
+    EXPECT_TRUE(again->started) << again->startupResult;
+    for (const PublishedSuite& suite : kPublished)
+        EXPECT_TRUE(host->Suites().Has(suite.name, suite.version)) << suite.name;
+    EXPECT_EQ(Acquire<HLKilnSuite>()->IsEngineReady(), 1);
 }
 
 TEST_F(KilnPluginTest, AConnectionChangeIsBroadcastOnceAndReadBackThroughTheSuite)

@@ -1,5 +1,6 @@
 #include "support/ResourceDatabase.h"
 #include "support/ResourceError.h"
+#include "tests/support/HeapInUse.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,25 @@ TEST(ResourceDatabase, KeysArePathsOfComponentsAndCopiesOwnTheirValues)
     Db::Insert(db.get(), "x", "3");
     db.reset();
     EXPECT_EQ(Db::Lookup(copy.get(), "x"), "2");
+}
+
+// Each database owns the names of its keys: a process that loads and drops databases of ever new
+// keys (a fuzzer, a long session) keeps none of them.
+TEST(ResourceDatabase, FreeingADatabaseReleasesTheNamesOfItsKeys)
+{
+    if (!HeapInUse())
+        GTEST_SKIP() << "no count of the heap in use";
+    const auto fill = [](const std::string& prefix) {
+        ResourceDatabasePtr db(Db::Create());
+        for (int i = 0; i < 2000; ++i)
+            ASSERT_TRUE(Db::Insert(db.get(), (prefix + std::to_string(i) + ".*.b").c_str(), "v"));
+        ResourceDatabasePtr merged(Db::Copy(db.get()));
+        EXPECT_EQ(Db::Lookup(merged.get(), (prefix + "7.any.b").c_str()), "v");
+    };
+    fill("warm");
+    const std::size_t before = *HeapInUse();
+    fill("fresh");
+    EXPECT_LE(*HeapInUse(), before + 1024);
 }
 
 TEST(ResourceDatabase, EveryOperationRefusesAHandleWithoutTheTag)
