@@ -37,18 +37,20 @@ PressPath CheckedPath(std::string_view name)
     return path;
 }
 
-PressProblem ProblemOf(AtomicFile::Result result)
+// What the errno of a failed file call tells the person about the folder.
+PressProblem ProblemOfLastFailure()
 {
-    switch (result) {
-    case AtomicFile::Result::Missing:
+    switch (FileFailureOf(errno)) {
+    case FileFailure::Missing:
         return PressProblem::FolderMissing;
-    case AtomicFile::Result::ReadOnly:
+    case FileFailure::ReadOnly:
         return PressProblem::FolderReadOnly;
-    case AtomicFile::Result::Full:
+    case FileFailure::Full:
         return PressProblem::FolderFull;
-    default:
-        return PressProblem::Refused;
+    case FileFailure::Other:
+        break;
     }
+    return PressProblem::Refused;
 }
 
 std::unique_ptr<PressSettings> Read(platform::InputFile& file, std::string_view name)
@@ -165,8 +167,10 @@ void Save(PressSettings& record, std::string_view name, bool overwrite)
         throw PressError();
     const auto result =
         AtomicFile::Write(g_folder, path.FileName(), PressFileWriter::Format(record), overwrite);
+    if (result == AtomicFile::Result::TargetExists)
+        throw PressError();
     if (result != AtomicFile::Result::Written)
-        throw PressError(ProblemOf(result));
+        throw PressError(ProblemOfLastFailure());
     record.Name = name;
 }
 
@@ -178,11 +182,9 @@ void Remove(std::string_view name)
         throw PressError();
     if (platform::RemoveFile(CheckedPath(name).FullPath()))
         return;
-    const FileFailure failure = FileFailureOf(errno);
-    if (failure == FileFailure::ReadOnly)
-        throw PressError(PressProblem::FolderReadOnly);
-    if (failure == FileFailure::Missing && !FolderExists())
-        throw PressError(PressProblem::FolderMissing);
+    const PressProblem problem = ProblemOfLastFailure();
+    if (problem == PressProblem::FolderReadOnly || (problem == PressProblem::FolderMissing && !FolderExists()))
+        throw PressError(problem);
 }
 
 std::string DefaultPressName()

@@ -1,6 +1,5 @@
 #include "support/AtomicFile.h"
 
-#include "support/FileFailure.h"
 #include "support/UniqueFile.h"
 #include "support/platform/FileSystem.h"
 
@@ -24,20 +23,11 @@ std::string TemporaryName()
     return name + ".tmp";
 }
 
-// What the errno of a failed step says about the folder.
-AtomicFile::Result FailureOf(int error)
+// Removes the temporary file of a failed write, keeping the errno of the step that failed.
+void Discard(const std::string& temporary, int error)
 {
-    switch (FileFailureOf(error)) {
-    case FileFailure::Missing:
-        return AtomicFile::Result::Missing;
-    case FileFailure::ReadOnly:
-        return AtomicFile::Result::ReadOnly;
-    case FileFailure::Full:
-        return AtomicFile::Result::Full;
-    case FileFailure::Other:
-        break;
-    }
-    return AtomicFile::Result::Failed;
+    platform::RemoveFile(temporary);
+    errno = error;
 }
 
 // A new, empty file in `folder` that nobody else has opened, its path in `path`; null, with
@@ -76,15 +66,14 @@ AtomicFile::Result AtomicFile::Write(const Folder& folder, std::string_view name
     std::string temporary;
     UniqueFile file = CreateTemporary(folder, temporary);
     if (!file)
-        return FailureOf(errno);
+        return Result::Failed;
     if (const int error = WriteAll(std::move(file), text)) {
-        platform::RemoveFile(temporary);
-        return FailureOf(error);
+        Discard(temporary, error);
+        return Result::Failed;
     }
     const auto moved = platform::MoveInto(temporary, folder.FilePath(name), replace);
     if (moved == platform::MoveResult::Moved)
         return Result::Written;
-    const int error = errno;
-    platform::RemoveFile(temporary);
-    return moved == platform::MoveResult::TargetExists ? Result::TargetExists : FailureOf(error);
+    Discard(temporary, errno);
+    return moved == platform::MoveResult::TargetExists ? Result::TargetExists : Result::Failed;
 }

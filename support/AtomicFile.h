@@ -10,8 +10,8 @@
 class AtomicFile
 {
 public:
-    // Missing, ReadOnly and Full: the folder is gone, refuses changes, or has no room left.
-    enum class Result { Written, TargetExists, Missing, ReadOnly, Full, Failed };
+    // After Failed, errno says why (FileFailureOf).
+    enum class Result { Written, TargetExists, Failed };
 
     // Writes `text` in text mode to a temporary file in `folder` (a name starting with ".~",
     // removed again on failure) and moves it onto `name`. With `replace` false the move fails
