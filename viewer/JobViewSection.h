@@ -64,13 +64,9 @@ public:
     // Shows the rectangle (artwork points, any order of edges) in the canvas, fitted to its
     // aspect ratio, and the resulting zoom in the zoom section.
     void ShowArtworkRect(const ArtworkRect& rect);
-    bool IsPushing() const { return m_pushing; }
 
     // Null before `Create`.
     JobViewFrame* GetCanvas() const { return m_canvas; }
-    // The page origin in job millimetres, from the last SyncJob.
-    double GetOriginX() const { return m_originX; }
-    double GetOriginY() const { return m_originY; }
 
 private:
     void ReadPageOrigin();

@@ -88,15 +88,9 @@ public:
 
     PanelOwner* GetOwner() const { return m_owner; }
     std::int32_t GetBottomGap() const { return m_bottomGap; }
-    bool AreItemsCreated() const { return m_itemsCreated; }
     // Sections; null before `CreateItems`.
     JobViewSection* GetJobViewSection() const { return m_jobViewSection.get(); }
     UpdateGenSection* GetUpdateGenSection() const { return m_updateGenSection.get(); }
-    DotGainSection* GetDotGainSection() const { return m_dotGainSection.get(); }
-    HuelineSection* GetStatusSection() const { return m_statusSection.get(); }
-    InkWarningSection* GetInkWarningSection() const { return m_inkWarningSection.get(); }
-    LinkSection* GetLinkSection() const { return m_linkSection.get(); }
-    ZoomSection* GetZoomSection() const { return m_zoomSection.get(); }
 
     void CreateItems() override;
     // Reads "ShowSepsOnly": Compact when set, else Expanded; and "HideTrapLayer": the engine

@@ -30,8 +30,6 @@ public:
     // A user choice (code 2) applies the chosen entry.
     void Notify(std::int32_t code) override;
 
-    const ZoomMenuModel& Model() const { return m_model; }
-
 private:
     void Apply(const ZoomStep& step);
     // Shows the model's selection or custom text.

@@ -41,7 +41,6 @@ public:
 
     // Null before `Create`.
     qRVADM::RVADM_Frame* GetFrame() const { return m_frame; }
-    ZoomMenu* GetMenu() const { return m_menu; }
 
 private:
     // A menu entry was chosen: a zoom percentage, or one of the fit values.
