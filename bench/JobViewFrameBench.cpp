@@ -30,7 +30,7 @@
 #include "tests/support/EngineJob.h"
 #include "toolkit/RVADM_ModalDialog.h"
 #include "toolkit/RVADM_Tracker.h"
-#include "viewer/JobViewFrame.h"
+#include "viewer/canvas/JobViewFrame.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -2,8 +2,11 @@
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
-  set(CMAKE_C_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
-  set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+  # Paths relative to the checkout, so a fresh clone elsewhere hits what an earlier one cached.
+  set(HUELINE_CCACHE ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=true
+      ${CCACHE_PROGRAM})
+  set(CMAKE_C_COMPILER_LAUNCHER ${HUELINE_CCACHE})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${HUELINE_CCACHE})
 endif()
 
 add_library(hl_options INTERFACE)

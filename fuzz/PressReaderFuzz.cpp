@@ -13,7 +13,7 @@
 namespace {
 
 // The bytes as the reader's source; they outlive every read below.
-PressScanner::Source SourceOf(const void* data, size_t size)
+CLocaleScanner::Source SourceOf(const void* data, size_t size)
 {
     return [bytes = static_cast<const char*>(data), left = size](char* buffer, size_t wanted) mutable {
         const size_t count = std::min(wanted, left);

@@ -1,7 +1,7 @@
 #include "settings/PressFileReader.h"
 
+#include "settings/CLocaleScanner.h"
 #include "settings/PressFields.h"
-#include "settings/PressScanner.h"
 
 #include <iterator>
 #include <utility>
@@ -10,7 +10,7 @@ namespace {
 
 constexpr int32_t kBaseVersion = 1;
 
-bool ReadValue(PressScanner& scanner, const PressField& field, PressSettings& record)
+bool ReadValue(CLocaleScanner& scanner, const PressField& field, PressSettings& record)
 {
     int32_t integer = 0;
     float real = 0.0f;
@@ -35,7 +35,7 @@ bool ReadValue(PressScanner& scanner, const PressField& field, PressSettings& re
 }
 
 // One line as the pattern "Key: <value>\n".
-bool ReadLine(PressScanner& scanner, const PressField& field, PressSettings& record)
+bool ReadLine(CLocaleScanner& scanner, const PressField& field, PressSettings& record)
 {
     if (!scanner.MatchLiteral(field.Key) || !scanner.MatchLiteral(": ")
         || !ReadValue(scanner, field, record))
@@ -46,9 +46,9 @@ bool ReadLine(PressScanner& scanner, const PressField& field, PressSettings& rec
 
 } // namespace
 
-std::unique_ptr<PressSettings> PressFileReader::Read(PressScanner::Source source, std::string_view name)
+std::unique_ptr<PressSettings> PressFileReader::Read(CLocaleScanner::Source source, std::string_view name)
 {
-    PressScanner scanner(std::move(source));
+    CLocaleScanner scanner(std::move(source));
     auto record = std::make_unique<PressSettings>(name);
     const auto baseEnd = std::begin(kPressFields) + kPressBaseLines;
     for (auto field = std::begin(kPressFields); field != baseEnd; ++field) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/PressScanner.h"
+#include "settings/CLocaleScanner.h"
 
 #include <memory>
 #include <string_view>
@@ -16,5 +16,5 @@ class PressFileReader
 public:
     // A new record named `name`, or null when the base part does not parse. `name` must fit a
     // record's name.
-    static std::unique_ptr<PressSettings> Read(PressScanner::Source source, std::string_view name);
+    static std::unique_ptr<PressSettings> Read(CLocaleScanner::Source source, std::string_view name);
 };

@@ -1,6 +1,6 @@
 #include "settings/ui/DotGainSection.h"
 
-#include "settings/ui/BottomBar.h"
+#include "settings/ui/BottomBarMetrics.h"
 #include "settings/ui/DotGainFrame.h"
 #include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainList.h"
@@ -43,12 +43,12 @@ void DotGainSection::Layout(RVADM_Item& leftNeighbour)
     if (m_frame == nullptr)
         return;
     DotGainItemSizes::FitToBest(*m_label);
-    m_frame->SetSize(m_list->GetWidth() + m_label->GetWidth() + kFramePadding, BottomBar::kFrameHeight);
+    m_frame->SetSize(m_list->GetWidth() + m_label->GetWidth() + kFramePadding, BottomBarMetrics::kFrameHeight);
     RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical,
-                            BottomBar::kNeighbourSpacing);
+                            BottomBarMetrics::kNeighbourSpacing);
     qRVADM::RVADM_Rect frame;
     m_frame->GetBoundsRect(frame);
-    m_label->AlignTo(frame.Inset(BottomBar::kContentInset),
+    m_label->AlignTo(frame.Inset(BottomBarMetrics::kContentInset),
                      qRVADM::kAlignNone | qRVADM::kAlignCenterVertical | qRVADM::kAlignMoveLeft);
     RVADM_Item::MoveRightOf(m_label, m_list, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical);
 }

@@ -4,7 +4,7 @@
 #include "plugin/HostSuites.h"
 #include "plugin/suites/AIUserSuite.h"
 #include "plugin/suites/HLKilnHLSuite.h"
-#include "settings/ui/BottomBar.h"
+#include "settings/ui/BottomBarMetrics.h"
 #include "settings/ui/HuelineFrame.h"
 #include "toolkit/RVADM_Dialog.h"
 #include "toolkit/RVADM_Label.h"
@@ -149,12 +149,12 @@ void HuelineSection::Layout(RVADM_Item& leftNeighbour)
 {
     if (m_frame == nullptr)
         return;
-    m_frame->SetSize(m_light->GetWidth() + m_title->GetWidth() + BottomBar::kFramePadding, BottomBar::kFrameHeight);
+    m_frame->SetSize(m_light->GetWidth() + m_title->GetWidth() + BottomBarMetrics::kFramePadding, BottomBarMetrics::kFrameHeight);
     RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical,
-                            BottomBar::kNeighbourSpacing);
+                            BottomBarMetrics::kNeighbourSpacing);
     RVADM_Rect frame;
     m_frame->GetBoundsRect(frame);
-    m_light->AlignTo(frame.Inset(BottomBar::kContentInset),
+    m_light->AlignTo(frame.Inset(BottomBarMetrics::kContentInset),
                      qRVADM::kAlignNone | qRVADM::kAlignCenterVertical | qRVADM::kAlignMoveLeft);
     RVADM_Item::MoveRightOf(m_light, m_title, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical);
 }

@@ -5,7 +5,7 @@
 #include "plugin/suites/AIDocumentSuite.h"
 #include "plugin/suites/HLInkBookSuite.h"
 #include "plugin/suites/HLInkSuite.h"
-#include "settings/ui/BottomBar.h"
+#include "settings/ui/BottomBarMetrics.h"
 #include "settings/ui/InkWarningFrame.h"
 #include "toolkit/RVADM_Dialog.h"
 #include "toolkit/RVADM_PictureLabel.h"
@@ -81,10 +81,10 @@ void InkWarningSection::Layout()
         return;
     RVADM_Rect local;
     m_panel.GetLocalRect(local);
-    m_frame->SetSize(m_icon->GetWidth() + BottomBar::kFramePadding, BottomBar::kFrameHeight);
+    m_frame->SetSize(m_icon->GetWidth() + BottomBarMetrics::kFramePadding, BottomBarMetrics::kFrameHeight);
     m_frame->AlignTo(local, qRVADM::kAlignNone | qRVADM::kAlignMoveBottom | qRVADM::kAlignMoveLeft);
     RVADM_Rect frame;
     m_frame->GetBoundsRect(frame);
-    m_icon->AlignTo(frame.Inset(BottomBar::kContentInset),
+    m_icon->AlignTo(frame.Inset(BottomBarMetrics::kContentInset),
                     qRVADM::kAlignNone | qRVADM::kAlignCenterVertical | qRVADM::kAlignCenterHorizontal);
 }

@@ -6,7 +6,7 @@
 
 #include "sim/host/DocumentView.h"
 #include "sim/host/PanelCenter.h"
-#include "viewer/ZoomMenuModel.h"
+#include "viewer/model/ZoomMenuModel.h"
 
 #include <QComboBox>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "plugin/EngineStartupSettings.h"
+#include "plugin/viewer/EngineStartupSettings.h"
 
 #include "plugin/suites/HLKilnSuite.h"
 #include "settings/PressSettings.h"

@@ -1,7 +1,7 @@
+#include "settings/CLocaleScanner.h"
 #include "settings/PressError.h"
 #include "settings/PressFileReader.h"
 #include "settings/PressFileWriter.h"
-#include "settings/PressScanner.h"
 #include "settings/PressSettings.h"
 #include "tests/settings/PressTestText.h"
 #include "tests/support/LineEnds.h"
@@ -30,7 +30,7 @@ TEST(PressFileFormatTest, RecordsWriteByteForByteAndReadBackEqual)
     EXPECT_EQ(PressFileWriter::Format(PressSettings("Default")), kDefaultRecordText);
     // Pieces of one byte and of a few bytes split every key and value across refills.
     for (const std::string& text : {kDefaultRecordText, kChangedRecordText}) {
-        for (const size_t piece : {PressScanner::kChunk, size_t {1}, size_t {7}}) {
+        for (const size_t piece : {CLocaleScanner::kChunk, size_t {1}, size_t {7}}) {
             const auto read = PressFileReader::Read(SourceOf(text, piece), "Read");
             ASSERT_TRUE(read) << piece;
             EXPECT_EQ(read->Name, "Read");
@@ -138,13 +138,13 @@ TEST(PressFileFormatTest, RealsScanLikeStrtofAndIntegersSaturate)
     for (const char* text : {"270.000000", "  \n\t-3.25", "+.5", "5.", "2.5E-1", "0x1.8p3", "0x.8", "-INFINITY",
                              "1e39", "1e-50", "123456789", "12abc", "7,5", "nan(123_abc)"}) {
         float value = -7.0f;
-        ASSERT_TRUE(PressScanner(SourceOf(text)).ScanReal(value)) << text;
+        ASSERT_TRUE(CLocaleScanner(SourceOf(text)).ScanReal(value)) << text;
         const float expected = std::strtof(text, nullptr);
         EXPECT_TRUE(value == expected || (std::isnan(value) && std::isnan(expected))) << text;
     }
     for (const char* text : {"", "-", ".", "-.", "e5", "1e", "1e+", "0x", "0x.p1", "in", "infin", "nan(1", ",5"}) {
         float value = 0.0f;
-        EXPECT_FALSE(PressScanner(SourceOf(text)).ScanReal(value)) << text;
+        EXPECT_FALSE(CLocaleScanner(SourceOf(text)).ScanReal(value)) << text;
     }
     const std::pair<const char*, int32_t> integers[] = {
         {"\n 85", 85}, {"+7", 7}, {"0x10", 0}, {"12.9", 12}, {"2147483648", 2147483647},
@@ -152,7 +152,7 @@ TEST(PressFileFormatTest, RealsScanLikeStrtofAndIntegersSaturate)
     };
     for (const auto& [text, expected] : integers) {
         int32_t value = -7;
-        EXPECT_EQ(PressScanner(SourceOf(text)).ScanInteger(value), expected != -7) << text;
+        EXPECT_EQ(CLocaleScanner(SourceOf(text)).ScanInteger(value), expected != -7) << text;
         EXPECT_EQ(value, expected) << text;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/PressScanner.h"
+#include "settings/CLocaleScanner.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,7 @@ inline std::string FirstLines(const std::string& text, int count)
 }
 
 // `bytes` as the scanner's source, handed out in pieces of at most `piece` bytes.
-inline PressScanner::Source SourceOf(const std::string& bytes, size_t piece = PressScanner::kChunk)
+inline CLocaleScanner::Source SourceOf(const std::string& bytes, size_t piece = CLocaleScanner::kChunk)
 {
     auto left = std::make_shared<std::string>(bytes);
     return [left, piece](char* buffer, size_t size) {

@@ -1,8 +1,8 @@
 // The canvas maths without a widget: coordinates, fits, the visible rectangle, the zoom menu.
 
-#include "viewer/JobViewGeometry.h"
-#include "viewer/ZoomFit.h"
-#include "viewer/ZoomMenuModel.h"
+#include "viewer/model/JobViewGeometry.h"
+#include "viewer/model/ZoomFit.h"
+#include "viewer/model/ZoomMenuModel.h"
 
 #include <gtest/gtest.h>
 

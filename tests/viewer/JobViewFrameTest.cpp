@@ -1,6 +1,6 @@
 // The canvas in a simulated host, compared with the engine's rendering at ratio 1 and 2 (QT_SCALE_FACTOR=2).
 
-#include "viewer/JobViewFrame.h"
+#include "viewer/canvas/JobViewFrame.h"
 
 #include "ControlTestSupport.h"
 #include "ToolkitTestSupport.h"
@@ -14,9 +14,9 @@
 #include "sim/host/DocumentView.h"
 #include "tests/support/EngineJob.h"
 #include "toolkit/RVADM_Tracker.h"
-#include "viewer/CanvasCursor.h"
-#include "viewer/CanvasViewListener.h"
-#include "viewer/ToolBase.h"
+#include "viewer/canvas/CanvasCursor.h"
+#include "viewer/canvas/CanvasViewListener.h"
+#include "viewer/model/ToolBase.h"
 
 #include <QGuiApplication>
 #include <QScreen>

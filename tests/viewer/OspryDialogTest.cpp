@@ -5,11 +5,11 @@
 
 #include "plugin/ScopedHostSuite.h"
 #include "plugin/suites/AIDocumentSuite.h"
-#include "viewer/JobViewFrame.h"
-#include "viewer/JobViewSection.h"
-#include "viewer/OspryDialog.h"
-#include "viewer/UpdateGenButton.h"
-#include "viewer/UpdateGenSection.h"
+#include "viewer/canvas/JobViewFrame.h"
+#include "viewer/panel/JobViewSection.h"
+#include "viewer/panel/OspryDialog.h"
+#include "viewer/panel/UpdateGenButton.h"
+#include "viewer/panel/UpdateGenSection.h"
 
 #include <QCoreApplication>
 

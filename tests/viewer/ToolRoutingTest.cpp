@@ -1,6 +1,6 @@
 // The canvas's tool choice, played as key and button sequences.
 
-#include "viewer/ToolRouting.h"
+#include "viewer/model/ToolRouting.h"
 
 #include <gtest/gtest.h>
 

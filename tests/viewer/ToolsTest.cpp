@@ -2,10 +2,10 @@
 // 200 x 100 pixels showing (y 0..100, x 0..200) millimetres, one millimetre a pixel.
 
 #include "toolkit/TrackerCodes.h"
-#include "viewer/JobViewGeometry.h"
-#include "viewer/PanTool.h"
-#include "viewer/ZoomInTool.h"
-#include "viewer/ZoomOutTool.h"
+#include "viewer/model/JobViewGeometry.h"
+#include "viewer/model/PanTool.h"
+#include "viewer/model/ZoomInTool.h"
+#include "viewer/model/ZoomOutTool.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The Generate/Update table on its own: the state each event leads to, and how each state shows.
 
-#include "viewer/UpdateGenTable.h"
+#include "viewer/model/UpdateGenTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,0 @@
-// Viewer.aip: the plug-in file of the viewer.
-
-#include "plugin/OspryPlugin.h"
-#include "plugin/PluginMain.h"
-
-std::unique_ptr<TKW_AIPlugin> CreatePlugin(SPMessageData* message)
-{
-    return std::make_unique<OspryPlugin>(message);
-}

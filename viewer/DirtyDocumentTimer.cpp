@@ -1,6 +1,0 @@
-#include "viewer/DirtyDocumentTimer.h"
-
-DirtyDocumentTimer::DirtyDocumentTimer(PanelOwner& owner, Handler handler)
-    : PanelTimer(owner, "TKOYUpdateGenSectionDirtyTester", kPeriod, handler)
-{
-}

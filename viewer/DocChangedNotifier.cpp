@@ -1,6 +1,0 @@
-#include "viewer/DocChangedNotifier.h"
-
-DocChangedNotifier::DocChangedNotifier(PanelOwner& owner, Handler handler)
-    : PanelNotifier(owner, "TKOYUpdateGenSectionDocChanged", "AI Document Changed Notifier", handler)
-{
-}

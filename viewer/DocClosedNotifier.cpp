@@ -1,6 +1,0 @@
-#include "viewer/DocClosedNotifier.h"
-
-DocClosedNotifier::DocClosedNotifier(PanelOwner& owner, Handler handler)
-    : PanelNotifier(owner, "TKOYUpdateGenSectionDocChanged", "AI Document Closed Notifier", handler)
-{
-}

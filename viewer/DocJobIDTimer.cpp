@@ -1,6 +1,0 @@
-#include "viewer/DocJobIDTimer.h"
-
-DocJobIDTimer::DocJobIDTimer(TKW_AIPlugin* plugin) : TKW_AITimer(plugin, "TKOYDocJobIDTimer", 1)
-{
-    SetActive(false);
-}

@@ -1,8 +1,0 @@
-#include "viewer/KilnODLLoadTypeQueryNotifier.h"
-
-#include "plugin/suites/HLKilnODLSuite.h"
-
-KilnODLLoadTypeQueryNotifier::KilnODLLoadTypeQueryNotifier(PanelOwner& owner, Handler handler)
-    : PanelNotifier(owner, "TKOY KilnLoadType", kHLLoadTypeQueryNotifier, handler)
-{
-}
