@@ -146,6 +146,13 @@ void RVADM_NonModalDialog::SetMinimumWidth(std::int32_t width)
     panels->SetMinimumSize(m_panel, &minimum);
 }
 
+void RVADM_NonModalDialog::SetVerticalResizeIncrement(std::int32_t pixels)
+{
+    const AIPanelSuite* panels = RVADM_Host::Get().panel;
+    if (m_panel != nullptr && panels != nullptr)
+        panels->SetVerticalResizeIncrement(m_panel, pixels);
+}
+
 void RVADM_NonModalDialog::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

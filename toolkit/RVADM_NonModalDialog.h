@@ -69,6 +69,8 @@ public:
     void SetSize(std::int32_t width, std::int32_t height) override;
     // The narrowest the user can make the host panel; the minimum height stays the toolkit's.
     void SetMinimumWidth(std::int32_t width);
+    // The host panel grows and shrinks in steps of `pixels` when the user drags its height.
+    void SetVerticalResizeIncrement(std::int32_t pixels);
     // The host panel was resized, closed with its close box, shown or hidden. The base follows
     // the panel's size (resized, shown) and takes the keyboard focus out of a closed panel; an
     // override calls it first.

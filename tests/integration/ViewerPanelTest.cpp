@@ -173,6 +173,7 @@ TEST_F(ViewerPanelTest, ThePanelFollowsTheMenuTheEnginesConnectionAndTheDocument
     EXPECT_TRUE(recorded);
     // The panel widens when its bottom bar needs more than 480 pixels.
     EXPECT_EQ(PanelWindow().height(), 494);
+    EXPECT_EQ(Panel().verticalResizeIncrement, 20);
     EXPECT_GE(PanelWindow().width(), 480);
     // Collapsed, the panel keeps its bottom bar; other heights move it.
     const QRect light = Light().geometry();

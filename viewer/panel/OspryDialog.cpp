@@ -32,6 +32,8 @@ constexpr ModeSize kModeSizes[] = {
 constexpr std::uint32_t kSeparatorAlignment = qRVADM::kAlignNone | qRVADM::kAlignMoveTop;
 static_assert(kSeparatorAlignment == 1056);
 constexpr std::int32_t kSeparatorHeight = 2;
+// The preview's height changes in whole steps of this many pixels.
+constexpr std::int32_t kResizeStep = 20;
 
 // Calls `method` of `section` with `args` while the section exists.
 template <class Section, class... Parameters, class... Args>
@@ -90,6 +92,7 @@ void OspryDialog::CreateItems()
 {
     RVADM_NonModalDialog::CreateItems();
     ApplyModeSize();
+    SetVerticalResizeIncrement(kResizeStep);
     m_jobViewSection = std::make_unique<JobViewSection>(*this);
     m_jobViewSection->Create();
     m_separator = new qRVADM::RVADM_Frame(this);
