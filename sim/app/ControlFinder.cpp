@@ -38,14 +38,6 @@ bool IsDropDown(const QWidget& widget)
     return qobject_cast<const QComboBox*>(&widget) != nullptr;
 }
 
-// Line edits inside spin boxes and drop-downs belong to those; they are not controls of their own.
-bool IsPartOfControl(const QWidget& widget)
-{
-    const QWidget* parent = widget.parentWidget();
-    return qobject_cast<const QLineEdit*>(&widget) && parent &&
-           (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent));
-}
-
 // How far `input` lies from `label` for a person reading left to right, then down; lower is
 // nearer, max() for an input in neither place.
 double Distance(const QWidget& label, const QWidget& input)
@@ -87,6 +79,13 @@ QString ControlFinder::TextOf(const QWidget& widget)
     if (const auto* group = qobject_cast<const QGroupBox*>(&widget))
         return WithoutMnemonics(group->title());
     return QString();
+}
+
+bool ControlFinder::IsPartOfControl(const QWidget& widget)
+{
+    const QWidget* parent = widget.parentWidget();
+    return qobject_cast<const QLineEdit*>(&widget) && parent &&
+           (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent));
 }
 
 std::optional<int> ControlFinder::Position(const QString& word)

@@ -24,6 +24,8 @@ public:
     // The place a script word "nth:N" names (N from 1) as an index from 0, so that a script can name
     // an entry or control by its place whatever the language; nullopt for any other word.
     static std::optional<int> Position(const QString& word);
+    // Line edits inside spin boxes and drop-downs belong to those; they are not controls of their own.
+    static bool IsPartOfControl(const QWidget& widget);
 
     // The first visible control showing exactly `text` or whose picture name is `text`, or null.
     QWidget* Find(const QString& text) const;

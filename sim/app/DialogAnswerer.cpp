@@ -26,7 +26,7 @@ AnsweredDialog Contents(QDialog& dialog)
     seen.title = dialog.windowTitle().toStdString();
     for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
         const std::string text = ControlFinder::TextOf(*widget).toStdString();
-        if (text.empty() || !widget->isVisible())
+        if (text.empty() || !widget->isVisible() || ControlFinder::IsPartOfControl(*widget))
             continue;
         (qobject_cast<const QAbstractButton*>(widget) ? seen.buttons : seen.texts).push_back(text);
     }

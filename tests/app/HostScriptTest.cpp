@@ -201,6 +201,8 @@ TEST_F(HostScriptTest, TheDotGainDialogsMakeEditCopyAndRemoveSettingFiles)
                             list + " answered Copy ...", "\"Copy Dot Gain Settings\" answered Create", list + " answered Close",
                             list + " answered Remove", "untitled answered Remove", list + " answered Close"}))
         << run.out;
+    // Each field once, with its label and unit.
+    EXPECT_NE(run.out.find("\"25 % prints as\" \"30\" \"%\" \"50 % prints as\""), std::string::npos) << run.out;
 
     // A step the dialog cannot take fails the line that opened it; a file that differs fails its check.
     m_folder.Write("missing.hls", "menu \"Window/Hueline/Viewer/Viewer\"\nanswer select \"Press Z\"\nanswer \"Edit ...\"\n"
