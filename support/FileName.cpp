@@ -71,10 +71,17 @@ bool IsDeviceOrStream(std::string_view name)
 
 } // namespace
 
-bool FileName::IsPlainName(std::string_view name)
+FileName::Fault FileName::PlainNameFault(std::string_view name)
 {
-    return !name.empty() && name.front() != '.' && name.back() != '.' && name.back() != ' '
-        && !HasForbiddenCharacter(name) && Utf16Text::IsValidUtf8(name) && !IsDeviceName(name);
+    if (name.empty())
+        return Fault::Empty;
+    if (name.front() == '.')
+        return Fault::LeadingDot;
+    if (name.back() == '.' || name.back() == ' ')
+        return Fault::TrailingBlankOrDot;
+    if (HasForbiddenCharacter(name) || !Utf16Text::IsValidUtf8(name))
+        return Fault::ForbiddenCharacter;
+    return IsDeviceName(name) ? Fault::DeviceName : Fault::None;
 }
 
 bool FileName::IsEntryName(std::string_view name)

@@ -26,26 +26,38 @@ constexpr std::size_t kNameBufferSize = 512;
 // The curve of a new setting: each point prints as itself.
 constexpr PressDotGain kNewCurve = {0.0, 25.0, 50.0, 75.0, 100.0};
 
-// Settings folders are shared with systems whose file names ignore letter case, so a name that
-// differs from a listed one only in case is taken as well.
-bool IsNameTaken(const std::string& name)
+// The listed setting whose name equals `name` but perhaps for letter case: settings folders are
+// shared with systems whose file names ignore it. Nothing when there is none.
+std::optional<std::string> ListedAs(const std::string& name)
 {
     const QString wanted = QString::fromStdString(name);
     for (const std::string& listed : PressStore::Names()) {
         if (QString::fromStdString(listed).compare(wanted, Qt::CaseInsensitive) == 0)
-            return true;
+            return listed;
     }
-    return false;
+    return std::nullopt;
 }
 
-// Stores `record` as the new setting `name`; throws, with nothing written and the record's name
-// unchanged, when the name is taken, the store refuses it or the folder cannot take it. A typed
-// name must also be one that every workstation sharing the folder can store, Windows ones included.
-void SaveAsNew(PressSettings& record, const std::string& name)
+// Stores `record` as the new setting `name`. False, with nothing written, after telling the user
+// why the name cannot be used: it differs from a listed one only in letter case, or not every
+// workstation sharing the folder can keep it (Windows ones included). Throws, with nothing
+// written and the record's name unchanged, when the name is taken or the store or the folder
+// refuses it.
+bool SaveAsNew(PressSettings& record, const std::string& name)
 {
-    if (!FileName::IsPlainName(name) || IsNameTaken(name))
+    const std::optional<std::string> listed = ListedAs(name);
+    if (listed == name)
         throw PressError();
+    if (listed) {
+        DotGainMessages::ShowNameInUse(name, *listed);
+        return false;
+    }
+    if (const FileName::Fault fault = FileName::PlainNameFault(name); fault != FileName::Fault::None) {
+        DotGainMessages::ShowNameRefused(fault, name);
+        return false;
+    }
     PressStore::Save(record, name, false);
+    return true;
 }
 
 // Why a setting did not load: its folder went away, or the file itself.
@@ -193,10 +205,11 @@ void DotGainDialog::CreateSetting()
     std::string name = record->Name;
     while (RunEditor(*record, name, true, "New Dot Gain Settings")) {
         try {
-            SaveAsNew(*record, name);
-            Fill(record->Name);
-            UpdateButtons();
-            return;
+            if (SaveAsNew(*record, name)) {
+                Fill(record->Name);
+                UpdateButtons();
+                return;
+            }
         } catch (const PressError& error) {
             DotGainMessages::ShowProblem(error.Problem(), Message::NameExists);
         }

@@ -45,6 +45,27 @@ constexpr FolderTexts kFolderTexts[] = {
       "The disk of the folder %s is full, so nothing was changed. The stored Dot Gain Settings are intact.", "Close"}},
 };
 
+struct FaultText
+{
+    FileName::Fault fault;
+    const char* text;
+};
+
+// Each text takes the name typed.
+constexpr const char* kNameRefused = "Name Not Allowed";
+constexpr FaultText kFaultTexts[] = {
+    {FileName::Fault::LeadingDot,
+     "The name '%s' begins with a dot. Such files are hidden on many workstations, so the Dot Gain Settings could never be listed."},
+    {FileName::Fault::TrailingBlankOrDot,
+     "The name '%s' ends with a blank or a dot, which Windows workstations sharing the settings folder cannot keep in a file name."},
+    {FileName::Fault::ForbiddenCharacter,
+     "The name '%s' contains a character that workstations sharing the settings folder cannot keep in a file name, such as a slash, a colon, a question mark, an asterisk or a control character."},
+    {FileName::Fault::DeviceName,
+     "The name '%s' is reserved for a device on Windows workstations sharing the settings folder."},
+};
+constexpr const char* kNameInUse =
+    "The name '%s' differs from the Dot Gain Settings '%s' only in letter case. Workstations sharing the settings folder would take both for one file.";
+
 std::string AboutFolder(const Texts& texts)
 {
     return FormatLocalized(texts.text, PressStore::FolderPath().c_str());
@@ -87,6 +108,22 @@ void ShowProblem(PressProblem problem, Message otherwise)
         }
     }
     Show(otherwise);
+}
+
+void ShowNameRefused(FileName::Fault fault, const std::string& name)
+{
+    for (const FaultText& refused : kFaultTexts) {
+        if (refused.fault == fault) {
+            Run({kNameRefused, refused.text, "Close"}, FormatLocalized(refused.text, name.c_str()), false);
+            return;
+        }
+    }
+    Show(Message::EmptyName);
+}
+
+void ShowNameInUse(const std::string& name, const std::string& listed)
+{
+    Show(Message::NameExists, FormatLocalized(kNameInUse, name.c_str(), listed.c_str()));
 }
 
 std::string FolderMissingText()

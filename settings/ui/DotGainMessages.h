@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/PressError.h"
+#include "support/FileName.h"
 
 #include <string>
 
@@ -30,6 +31,10 @@ void ShowCouldNotLoad(const std::string& name);
 // The folder's own message, naming it, when it vanished, turned read-only or is full;
 // `otherwise` for every other problem.
 void ShowProblem(PressProblem problem, Message otherwise);
+// That `name` cannot name a setting because its file name breaks the rule `fault` names.
+void ShowNameRefused(FileName::Fault fault, const std::string& name);
+// That `name` differs from the listed setting `listed` only in letter case.
+void ShowNameInUse(const std::string& name, const std::string& listed);
 // The translated text that the settings folder cannot be found, naming it.
 std::string FolderMissingText();
 // False after telling the user that `name` is empty and putting the focus back into `field`.

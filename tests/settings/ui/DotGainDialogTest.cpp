@@ -27,6 +27,7 @@ constexpr const char* kNew = "New Dot Gain Settings";
 constexpr const char* kEdit = "Edit Dot Gain Settings";
 constexpr const char* kCopy = "Copy Dot Gain Settings";
 constexpr const char* kNameExists = "The new Dot Gain Settings could not be created. Probably the name already exists.";
+constexpr const char* kNameRefused = "Name Not Allowed";
 constexpr const char* kEnterName = "Please enter some name for the new Dot Gain Settings.";
 constexpr const char* kFolderMissing = "Settings Folder Not Found";
 constexpr const char* kFolderReadOnly = "Settings Folder Read-Only";
@@ -79,8 +80,11 @@ TEST_F(DotGainDialogTest, NewStartsFromTheDefaultsReopensUnderATakenNameAndRemov
          {kNew, [&](QDialog& d) { seen << Shown(d); All({Type(-1, PressStore::DefaultPressName().c_str()), Press("Save")})(d); }},
          {kList, [&](QDialog& d) { seen << State(d); Press("New ...")(d); }},
          {kNew, All({Type(-1, "dEFAULT"), Type(2, "55"), Press("Save")})},
+         {"The name 'dEFAULT' differs from the Dot Gain Settings 'Default' only in letter case. Workstations sharing "
+          "the settings folder would take both for one file.", Press("Close")},
+         {kNew, [&](QDialog& d) { seen << Shown(d); All({Type(-1, "Default"), Press("Save")})(d); }},
          {kNameExists, Press("Close")},
-         {kNew, [&](QDialog& d) { seen << Shown(d); All({Type(-1, ""), Press("Save")})(d); }},
+         {kNew, All({Type(-1, ""), Press("Save")})},
          {kEnterName, Press("OK")},
          {kNew, [&](QDialog& d) { seen << (d.focusWidget() == NameEdit(d) ? "focus on the name" : "focus lost");
                                   All({Type(-1, "Offset"), Press("Save")})(d); }},
@@ -95,9 +99,10 @@ TEST_F(DotGainDialogTest, NewStartsFromTheDefaultsReopensUnderATakenNameAndRemov
     EXPECT_EQ(Entries(), 1);
 }
 
-// Names a person may type or paste that no setting may have, taken ones in any letter case
-// included; 255 bytes pass the store but not the file system once ".press" is added; 256 bytes,
-// also when the last character is cut in two there, do not pass the store.
+// Names a person may type or paste that no setting may have, each refused with its reason: taken
+// ones in another letter case, names some workstation sharing the folder cannot keep; 255 bytes
+// pass the store but not the file system once ".press" is added; 256 bytes, also when the last
+// character is cut in two there, do not pass the store.
 TEST_F(DotGainDialogTest, CopyRefusesEmptyTakenAndUnstorableNamesThenStoresTheWholeSetting)
 {
     Store("Offset");
@@ -106,12 +111,29 @@ TEST_F(DotGainDialogTest, CopyRefusesEmptyTakenAndUnstorableNamesThenStoresTheWh
                                {kCopy, All({Type(-1, ""), Press("Create")})},
                                {kEnterName, Press("OK")},
                                {kCopy, Press("Cancel")}};
-    for (const std::string& name :
-         std::vector<std::string> {"oFFSET", "\xC3\x9C" "ber", std::string(255, 'a'), std::string(256, 'a'),
-                                   std::string(254, 'a') + "\xC3\xA9", "a/b", "a\\b", "..", "CON", "tab\there"})
+    const std::string character = "contains a character that workstations sharing the settings folder cannot keep in a "
+                                  "file name, such as a slash, a colon, a question mark, an asterisk or a control character.";
+    const std::pair<std::string, std::string> refused[] = {
+        {"oFFSET", "The name 'oFFSET' differs from the Dot Gain Settings 'Offset' only in letter case. Workstations "
+                   "sharing the settings folder would take both for one file."},
+        {"\xC3\x9C" "ber", "The name '\xC3\x9C" "ber' differs from the Dot Gain Settings '\xC3\xBC" "ber' only in letter "
+                           "case. Workstations sharing the settings folder would take both for one file."},
+        {std::string(255, 'a'), kNameExists},
+        {std::string(256, 'a'), kNameExists},
+        {std::string(254, 'a') + "\xC3\xA9", kNameExists},
+        {"a/b", "The name 'a/b' " + character},
+        {"a\\b", "The name 'a\\b' " + character},
+        {"tab\there", kNameRefused},
+        {"..", "The name '..' begins with a dot. Such files are hidden on many workstations, so the Dot Gain Settings "
+               "could never be listed."},
+        {"Offset.", "The name 'Offset.' ends with a blank or a dot, which Windows workstations sharing the settings "
+                    "folder cannot keep in a file name."},
+        {"CON", "The name 'CON' is reserved for a device on Windows workstations sharing the settings folder."},
+    };
+    for (const auto& [name, message] : refused)
         steps.insert(steps.end(), {{kList, Press("Copy ...")},
-                                   {kCopy, [name](QDialog& d) { NameEdit(d)->setText(QString::fromStdString(name)); Press("Create")(d); }},
-                                   {kNameExists, Press("Close")}});
+                                   {kCopy, [name = name](QDialog& d) { NameEdit(d)->setText(QString::fromStdString(name)); Press("Create")(d); }},
+                                   {QString::fromStdString(message), Press("Close")}});
     QStringList seen;
     steps.insert(steps.end(), {{kList, Press("Copy ...")},
                                {kCopy, [&](QDialog& d) { seen << Shown(d); All({Type(-1, "Offset copy"), Press("Create")})(d); }},
