@@ -2,7 +2,7 @@
 
 #include "plugin/TKW_AIPlugin.h"
 #include "plugin/suites/FourCC.h"
-#include "viewer/panel/PanelOwner.h"
+#include "viewer/PanelOwner.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "viewer/events/PanelNotifier.h"
 
 #include "plugin/TKW_AIPlugin.h"
-#include "viewer/panel/PanelOwner.h"
+#include "viewer/PanelOwner.h"
 
 PanelNotifier::PanelNotifier(PanelOwner& owner, const char* name, const char* type, Handler handler)
     : TKW_AINotifier(&owner.Registries(), name, type), m_owner(owner), m_handler(handler)

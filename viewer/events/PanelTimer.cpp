@@ -1,7 +1,7 @@
 #include "viewer/events/PanelTimer.h"
 
 #include "plugin/TKW_AIPlugin.h"
-#include "viewer/panel/PanelOwner.h"
+#include "viewer/PanelOwner.h"
 
 PanelTimer::PanelTimer(PanelOwner& owner, const char* name, ASInt32 period, Handler handler)
     : TKW_AITimer(&owner.Registries(), name, period), m_owner(owner), m_handler(handler)

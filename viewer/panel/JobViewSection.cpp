@@ -3,6 +3,7 @@
 #include "plugin/EngineSuites.h"
 #include "plugin/TKW_AIPlugin.h"
 #include "plugin/suites/HLKilnSuite.h"
+#include "viewer/PanelOwner.h"
 #include "viewer/canvas/HostDocument.h"
 #include "viewer/canvas/HostView.h"
 #include "viewer/canvas/JobViewFrame.h"
@@ -11,7 +12,6 @@
 #include "viewer/model/JobCoordinates.h"
 #include "viewer/model/ZoomFit.h"
 #include "viewer/panel/OspryDialog.h"
-#include "viewer/panel/PanelOwner.h"
 
 #include <cmath>
 

@@ -3,9 +3,9 @@
 #include "plugin/TKW_AIPlugin.h"
 #include "settings/ui/BottomBarMetrics.h"
 #include "toolkit/RVADM_Frame.h"
+#include "viewer/PanelOwner.h"
 #include "viewer/events/LinkSectionViewChangeNTFY.h"
 #include "viewer/panel/OspryDialog.h"
-#include "viewer/panel/PanelOwner.h"
 #include "viewer/panel/SyncViewButton.h"
 
 LinkSection::LinkSection(OspryDialog& panel) : m_panel(panel) {}

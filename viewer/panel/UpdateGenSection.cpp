@@ -10,6 +10,7 @@
 #include "support/Localization.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
 #include "toolkit/RVADM_Frame.h"
+#include "viewer/PanelOwner.h"
 #include "viewer/canvas/HostDocument.h"
 #include "viewer/events/DirtyDocumentTimer.h"
 #include "viewer/events/DocChangedNotifier.h"
@@ -19,7 +20,6 @@
 #include "viewer/events/SyncWithKilnNotifier.h"
 #include "viewer/model/UpdateGenTable.h"
 #include "viewer/panel/OspryDialog.h"
-#include "viewer/panel/PanelOwner.h"
 #include "viewer/panel/PreviewJob.h"
 #include "viewer/panel/UpdateGenButton.h"
 
