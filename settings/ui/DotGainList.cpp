@@ -95,6 +95,12 @@ void DotGainList::Notify(std::int32_t code)
 {
     if (code != qRVADM::kNotifyUserChanged)
         return;
+    m_choice = SelectedName();
+    ApplyAndRefresh();
+}
+
+void DotGainList::ApplyAndRefresh()
+{
     ApplySelection();
     if (m_refreshPreview)
         m_refreshPreview();
@@ -103,8 +109,8 @@ void DotGainList::Notify(std::int32_t code)
 void DotGainList::showPopup()
 {
     if (m_folderMissing) {
-        Fill(SelectedName());
-        Notify(qRVADM::kNotifyUserChanged);
+        Fill(m_choice);
+        ApplyAndRefresh();
     }
     RVADM_DropDownList::showPopup();
 }

@@ -32,10 +32,11 @@ public:
     // The user's choice (code 2) is applied and the preview redrawn; other codes do nothing.
     void Notify(std::int32_t code) override;
     // While the settings folder is missing, every opening of the list looks for it again, so
-    // the settings come back with it.
+    // the settings come back with it, the person's last choice selected and applied again.
     void showPopup() override;
 
 private:
+    void ApplyAndRefresh();
     void SendCurve(double minimum, double at25, double at50, double at75, double maximum) const;
 
     std::vector<std::unique_ptr<qRVADM::RVADM_ComboEntry>> m_entries;
@@ -44,4 +45,7 @@ private:
     std::function<void()> m_refreshPreview;
     // The folder was not there at the last fill or apply; the tool tip says so.
     bool m_folderMissing = false;
+    // The setting the person last chose, kept while a missing folder leaves only "Automatic";
+    // empty for "Automatic".
+    std::string m_choice;
 };
