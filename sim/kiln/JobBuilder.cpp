@@ -2,6 +2,7 @@
 
 #include "sim/host/ArtworkOutline.h"
 #include "sim/host/HostSimDocumentAccessSuite.h"
+#include "sim/kiln/GlyphOutlineCache.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -30,7 +31,7 @@ QTransform ArtworkToJob(const HostSimDocumentInfo& info)
 
 // The outlines of the text's glyphs in artwork points, one path per glyph, so that a rendering
 // of a small area handles only the glyphs that reach it.
-std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item)
+std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item, GlyphOutlineCache& cache)
 {
     QFont font(QString::fromUtf8(item.font));
     font.setPixelSize(kGlyphEmPixels);
@@ -49,7 +50,7 @@ std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item)
         const QVector<quint32> indexes = run.glyphIndexes();
         const QVector<QPointF> positions = run.positions();
         for (int i = 0; i < indexes.size(); ++i) {
-            QPainterPath glyph = run.rawFont().pathForGlyph(indexes[i]);
+            const QPainterPath& glyph = cache.Outline(run.rawFont(), indexes[i]);
             if (!glyph.isEmpty())
                 glyphs.push_back(toArtwork.map(glyph.translated(positions[i])));
         }
@@ -147,6 +148,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
     }
     const QTransform toJob = ArtworkToJob(info);
     const int inkCount = static_cast<int>(job->inks.size());
+    GlyphOutlineCache glyphOutlines;
     for (ASInt32 i = 0; i < info.artworkCount; ++i) {
         HostSimArtwork item{};
         if (m_access.GetArtwork(document, i, &item) != kNoErr) {
@@ -164,7 +166,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
             return nullptr;
         }
         if (item.kind == kHostSimText) {
-            for (const QPainterPath& glyph : GlyphOutlines(item))
+            for (const QPainterPath& glyph : GlyphOutlines(item, glyphOutlines))
                 job->marks.push_back(MakeMark(toJob.map(glyph), fill, true));
             continue;
         }
