@@ -1,0 +1,65 @@
+#pragma once
+
+#include "support/FileFailure.h"
+#include "viewer/export/ProofRequest.h"
+#include "viewer/export/TilePlan.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class Folder;
+class ImageWriter;
+class TileSource;
+
+// Writes a proof file: the request's area at its resolution, rendered tile by tile by the tile
+// source and streamed row by row into a PNG or TIFF file, so that memory stays bounded by one
+// row of tiles whatever the resolution. The file is written under a temporary name in the target
+// folder and takes its name only when complete: a cancelled or failed export leaves neither.
+// Widget-free; runs on the caller's thread.
+class ProofExporter
+{
+public:
+    static constexpr int kTileSide = 256;
+
+    enum class Outcome
+    {
+        Written,
+        Cancelled,
+        InvalidRequest,  // resolution outside 72..2400 ppi, an empty area or one too large
+        TargetExists,    // only when replacing was not allowed
+        RenderFailed,
+        OutOfMemory,
+        FileFailed,      // `file` says why
+    };
+    struct Result
+    {
+        Outcome outcome;
+        FileFailure file = FileFailure::Other;
+    };
+    // Called after every tile with the tiles done and their total; false cancels the export.
+    using Progress = std::function<bool(int done, int total)>;
+
+    // The source is referenced and must outlive the exporter; the tile sizes are above 0.
+    explicit ProofExporter(TileSource& source, int tileWidth = kTileSide, int tileHeight = kTileSide);
+
+    // Writes `name` in `folder`. An existing file of that name is replaced only when `replace` is
+    // true; it stays untouched by every outcome but Written.
+    Result Export(const ProofRequest& request, const Folder& folder, std::string_view name, bool replace,
+                  const Progress& progress);
+
+private:
+    // Renders and writes every band; Written when all went through.
+    Result WriteBands(const TilePlan& plan, int ppi, ImageWriter& writer, const Progress& progress);
+    // Renders the tile into its place in m_band, whose rows are `bandWidth` pixels; false when the
+    // source failed.
+    bool RenderTile(const TilePlan::Tile& tile, int bandWidth);
+
+    TileSource& m_source;
+    int m_tileWidth;
+    int m_tileHeight;
+    std::vector<std::uint32_t> m_band;
+    std::vector<std::uint32_t> m_tile;
+};
