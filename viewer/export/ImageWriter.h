@@ -13,8 +13,8 @@ public:
 
     // `ppi` goes into the file as its resolution.
     virtual bool Begin(int width, int height, int ppi) = 0;
-    // `row` holds width pixels, 0xffRRGGBB.
-    virtual bool WriteRow(const std::uint32_t* row) = 0;
+    // `rgb` holds width pixels of 8-bit R, G and B.
+    virtual bool WriteRow(const std::uint8_t* rgb) = 0;
     virtual bool Finish() = 0;
     virtual int Error() const = 0;
 };

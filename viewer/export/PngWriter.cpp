@@ -1,7 +1,5 @@
 #include "viewer/export/PngWriter.h"
 
-#include "viewer/export/PackRgb.h"
-
 #include <zlib.h>
 
 #include <cerrno>
@@ -41,8 +39,6 @@ bool PngWriter::Begin(int width, int height, int ppi)
 {
     if (m_info == nullptr)
         return false;
-    m_width = width;
-    m_row.resize(static_cast<size_t>(width) * 3);
     if (setjmp(png_jmpbuf(m_png)))
         return false;
     png_set_write_fn(m_png, this, WriteData, Flush);
@@ -51,19 +47,17 @@ bool PngWriter::Begin(int width, int height, int ppi)
     png_set_sRGB(m_png, m_info, PNG_sRGB_INTENT_PERCEPTUAL);
     const auto perMetre = static_cast<png_uint_32>(std::lround(ppi / kMetresPerInch));
     png_set_pHYs(m_png, m_info, perMetre, perMetre, PNG_RESOLUTION_METER);
-    png_set_filter(m_png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_filter(m_png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_compression_level(m_png, Z_BEST_SPEED);
-    png_set_compression_strategy(m_png, Z_RLE);
     png_write_info(m_png, m_info);
     return true;
 }
 
-bool PngWriter::WriteRow(const std::uint32_t* row)
+bool PngWriter::WriteRow(const std::uint8_t* rgb)
 {
-    PackRgb(row, m_width, m_row.data());
     if (setjmp(png_jmpbuf(m_png)))
         return false;
-    png_write_row(m_png, m_row.data());
+    png_write_row(m_png, rgb);
     return true;
 }
 

@@ -5,11 +5,10 @@
 #include <png.h>
 
 #include <cstdio>
-#include <vector>
 
-// 8-bit RGB PNG through libpng, row by row: sRGB and the resolution in pHYs, fast compression
-// (each row's bytes minus the pixel before, run-length matches), as a proof is mostly flat
-// colour and writing must keep pace with the rendering.
+// 8-bit RGB PNG through libpng, row by row: sRGB and the resolution in pHYs, zlib's fastest
+// level on unfiltered rows, as a proof is mostly flat colour and writing must keep pace with the
+// rendering.
 class PngWriter : public ImageWriter
 {
 public:
@@ -20,7 +19,7 @@ public:
     PngWriter& operator=(const PngWriter&) = delete;
 
     bool Begin(int width, int height, int ppi) override;
-    bool WriteRow(const std::uint32_t* row) override;
+    bool WriteRow(const std::uint8_t* rgb) override;
     bool Finish() override;
     int Error() const override { return m_error; }
 
@@ -31,7 +30,5 @@ private:
     std::FILE* m_file;
     png_structp m_png = nullptr;
     png_infop m_info = nullptr;
-    std::vector<png_byte> m_row;
-    int m_width = 0;
     int m_error = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "support/Folder.h"
 #include "support/TemporaryFile.h"
+#include "viewer/export/PackRgb.h"
 #include "viewer/export/PngWriter.h"
 #include "viewer/export/TiffWriter.h"
 #include "viewer/export/TilePlan.h"
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
+#include <future>
 #include <new>
 
 namespace {
@@ -34,6 +37,30 @@ Result FileFailedWith(int error)
     return {Outcome::FileFailed, FileFailureOf(error)};
 }
 
+// Where a tile's pixels start in its band: the band's tiles lie one after the other, each
+// rendered whole, so that the engine writes straight into the band.
+std::size_t OffsetInBand(const TilePlan::Tile& tile)
+{
+    return static_cast<std::size_t>(tile.left) * tile.height;
+}
+
+// Packs each row of the band from its tiles into `rgb` and writes it. Runs beside the rendering:
+// the writer, the band and `rgb` are touched by one thread at a time, handed over through the
+// future.
+bool WriteBand(ImageWriter& writer, const TilePlan& plan, int band, const std::uint32_t* pixels, std::uint8_t* rgb)
+{
+    for (int y = 0; y < plan.BandHeight(band); ++y) {
+        for (int column = 0; column < plan.Columns(); ++column) {
+            const TilePlan::Tile tile = plan.At(band, column);
+            PackRgb(pixels + OffsetInBand(tile) + static_cast<std::size_t>(y) * tile.width, tile.width,
+                    rgb + static_cast<std::size_t>(tile.left) * 3);
+        }
+        if (!writer.WriteRow(rgb))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ProofExporter::ProofExporter(TileSource& source, int tileWidth, int tileHeight)
@@ -47,12 +74,13 @@ ProofExporter::Result ProofExporter::Export(const ProofRequest& request, const F
     if (!IsValid(request))
         return {Outcome::InvalidRequest};
     const TilePlan plan(request.area, request.ppi, m_tileWidth, m_tileHeight);
-    try {
-        m_band.resize(static_cast<std::size_t>(plan.Width()) * plan.BandHeight(0));
-        m_tile.resize(static_cast<std::size_t>(m_tileWidth) * m_tileHeight);
-    } catch (const std::bad_alloc&) {
+    // Not cleared: every pixel is rendered before it is read.
+    const std::size_t bandPixels = static_cast<std::size_t>(plan.Width()) * plan.BandHeight(0);
+    for (auto& band : m_bands)
+        band.reset(new (std::nothrow) std::uint32_t[bandPixels]);
+    m_rgb.reset(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(plan.Width()) * 3]);
+    if (!m_bands[0] || !m_bands[1] || !m_rgb)
         return {Outcome::OutOfMemory};
-    }
     TemporaryFile file(folder, platform::FileMode::Binary);
     if (file.Stream() == nullptr)
         return FileFailedWith(errno);
@@ -76,30 +104,25 @@ ProofExporter::Result ProofExporter::WriteBands(const TilePlan& plan, int ppi, I
 {
     if (!writer.Begin(plan.Width(), plan.Height(), ppi))
         return FileFailedWith(writer.Error());
+    // The band before, on its way into the file while the next one renders. Declared after
+    // everything it uses, so that an early return waits for it.
+    std::future<bool> writing;
     int done = 0;
     for (int band = 0; band < plan.Bands(); ++band) {
+        std::uint32_t* const pixels = m_bands[band % 2].get();
         for (int column = 0; column < plan.Columns(); ++column) {
-            if (!RenderTile(plan.At(band, column), plan.Width()))
+            const TilePlan::Tile tile = plan.At(band, column);
+            if (!m_source.Render(tile.area.data(), tile.width, tile.height, pixels + OffsetInBand(tile)))
                 return {Outcome::RenderFailed};
             if (!progress(++done, plan.TileCount()))
                 return {Outcome::Cancelled};
         }
-        for (int row = 0; row < plan.BandHeight(band); ++row)
-            if (!writer.WriteRow(m_band.data() + static_cast<std::size_t>(row) * plan.Width()))
-                return FileFailedWith(writer.Error());
+        if (writing.valid() && !writing.get())
+            return FileFailedWith(writer.Error());
+        writing = std::async(std::launch::async, WriteBand, std::ref(writer), std::cref(plan), band, pixels,
+                             m_rgb.get());
     }
-    if (!writer.Finish())
+    if (!writing.get() || !writer.Finish())
         return FileFailedWith(writer.Error());
     return {Outcome::Written};
-}
-
-bool ProofExporter::RenderTile(const TilePlan::Tile& tile, int bandWidth)
-{
-    if (!m_source.Render(tile.area.data(), tile.width, tile.height, m_tile.data()))
-        return false;
-    for (int row = 0; row < tile.height; ++row) {
-        const std::uint32_t* from = m_tile.data() + static_cast<std::size_t>(row) * tile.width;
-        std::copy(from, from + tile.width, m_band.data() + static_cast<std::size_t>(row) * bandWidth + tile.left);
-    }
-    return true;
 }

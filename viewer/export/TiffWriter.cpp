@@ -1,15 +1,16 @@
 #include "viewer/export/TiffWriter.h"
 
-#include "viewer/export/PackRgb.h"
-
 #include <tiffio.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
 constexpr int kSamples = 3;
+constexpr std::size_t kTileRowBytes = std::size_t{TiffWriter::kTileSide} * kSamples;
+constexpr std::size_t kTileBytes = kTileRowBytes * TiffWriter::kTileSide;
 constexpr int kFastestDeflate = 1;
 constexpr unsigned long long kClassicLimit = 0xffffffffull;
 
@@ -112,18 +113,20 @@ bool TiffWriter::Begin(int width, int height, int ppi)
 {
     m_width = width;
     m_height = height;
-    const std::size_t paddedRow = static_cast<std::size_t>(WholeTiles(width)) * kTileSide * kSamples;
-    m_rows.assign(paddedRow * kTileSide, 0);
-    m_tile.resize(static_cast<std::size_t>(kTileSide) * kTileSide * kSamples);
+    m_tiles.assign(static_cast<std::size_t>(WholeTiles(width)) * kTileBytes, 0);
     const unsigned long long samples = 1ull * width * height * kSamples;
     m_tiff = OpenTiff(*this, samples > kClassicLimit);
     return m_tiff != nullptr && SetTags(m_tiff, width, height, ppi);
 }
 
-bool TiffWriter::WriteRow(const std::uint32_t* row)
+bool TiffWriter::WriteRow(const std::uint8_t* rgb)
 {
-    const std::size_t paddedRow = m_rows.size() / kTileSide;
-    PackRgb(row, m_width, m_rows.data() + static_cast<std::size_t>(m_row % kTileSide) * paddedRow);
+    const std::size_t y = static_cast<std::size_t>(m_row % kTileSide);
+    for (int column = 0; column < WholeTiles(m_width); ++column) {
+        const int left = column * kTileSide;
+        const std::size_t bytes = static_cast<std::size_t>(std::min(kTileSide, m_width - left)) * kSamples;
+        std::memcpy(Tile(column) + y * kTileRowBytes, rgb + static_cast<std::size_t>(left) * kSamples, bytes);
+    }
     ++m_row;
     return (m_row % kTileSide != 0 && m_row != m_height) || WriteTileRow();
 }
@@ -135,22 +138,23 @@ bool TiffWriter::Finish()
 
 bool TiffWriter::WriteTileRow()
 {
-    const std::size_t paddedRow = m_rows.size() / kTileSide;
     const int gathered = (m_row - 1) % kTileSide + 1;
     const int top = m_row - gathered;
-    // Rows below the image's last pad the last row of tiles with zeros.
-    std::memset(m_rows.data() + static_cast<std::size_t>(gathered) * paddedRow, 0,
-                static_cast<std::size_t>(kTileSide - gathered) * paddedRow);
-    const std::size_t tileRow = static_cast<std::size_t>(kTileSide) * kSamples;
     for (int column = 0; column < WholeTiles(m_width); ++column) {
-        for (int y = 0; y < kTileSide; ++y)
-            std::memcpy(m_tile.data() + y * tileRow, m_rows.data() + y * paddedRow + column * tileRow, tileRow);
+        // Rows below the image's last pad the last row of tiles with zeros.
+        std::memset(Tile(column) + static_cast<std::size_t>(gathered) * kTileRowBytes, 0,
+                    static_cast<std::size_t>(kTileSide - gathered) * kTileRowBytes);
         const uint32_t tile = TIFFComputeTile(m_tiff, static_cast<uint32_t>(column * kTileSide),
                                               static_cast<uint32_t>(top), 0, 0);
-        if (TIFFWriteEncodedTile(m_tiff, tile, m_tile.data(), static_cast<tmsize_t>(m_tile.size())) < 0)
+        if (TIFFWriteEncodedTile(m_tiff, tile, Tile(column), static_cast<tmsize_t>(kTileBytes)) < 0)
             return false;
     }
     return true;
+}
+
+std::uint8_t* TiffWriter::Tile(int column)
+{
+    return m_tiles.data() + static_cast<std::size_t>(column) * kTileBytes;
 }
 
 std::size_t TiffWriter::Read(void* data, std::size_t size)

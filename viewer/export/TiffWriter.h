@@ -23,7 +23,7 @@ public:
     TiffWriter& operator=(const TiffWriter&) = delete;
 
     bool Begin(int width, int height, int ppi) override;
-    bool WriteRow(const std::uint32_t* row) override;
+    bool WriteRow(const std::uint8_t* rgb) override;
     bool Finish() override;
     int Error() const override { return m_error; }
 
@@ -36,13 +36,14 @@ public:
 private:
     // Writes the gathered rows as one row of tiles.
     bool WriteTileRow();
+    std::uint8_t* Tile(int column);
 
     std::FILE* m_file;
     tiff* m_tiff = nullptr;
     int m_width = 0;
     int m_height = 0;
     int m_row = 0;  // rows written
-    std::vector<std::uint8_t> m_rows;  // kTileSide rows, each padded to whole tiles
-    std::vector<std::uint8_t> m_tile;
+    // One row of tiles, packed tile by tile as libtiff takes them; zeros past the image's edges.
+    std::vector<std::uint8_t> m_tiles;
     int m_error = 0;
 };

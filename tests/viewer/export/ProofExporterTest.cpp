@@ -185,16 +185,17 @@ protected:
     TemporaryFolder m_folder;
 };
 
+// The cancel comes in the second band, while the first is being written.
 TEST_F(ProofExporterTest, CancelStopsAfterTheTileInHandAndLeavesNothing)
 {
     int asked = 0;
-    const auto cancelAtThird = [&](int done, int) {
+    const auto cancelAtEighth = [&](int done, int) {
         asked = done;
-        return done < 3;
+        return done < 8;
     };
-    EXPECT_EQ(Export(PixelsAt72(100, 100, ProofFormat::Png), false, cancelAtThird).outcome, Outcome::Cancelled);
-    EXPECT_EQ(asked, 3);
-    EXPECT_EQ(m_source.calls, 3);
+    EXPECT_EQ(Export(PixelsAt72(100, 100, ProofFormat::Png), false, cancelAtEighth).outcome, Outcome::Cancelled);
+    EXPECT_EQ(asked, 8);
+    EXPECT_EQ(m_source.calls, 8);
     EXPECT_EQ(m_folder.Entries(), Names{});
 }
 
