@@ -73,10 +73,7 @@ void Export(benchmark::State& state)
         state.SkipWithError(error.c_str());
         return;
     }
-    g_kiln->SetTrapLayerVisible(1);
-    g_kiln->SetImageQuality(1);
-    g_kiln->SetAntialiasingMode(0);
-    g_kiln->SetDotGainCurve(0.0, 0.0, 0.0, 0.0, 0.0);
+    SetUpRenderingAsViewer(*g_kiln);
     ProofRequest request;
     request.area = {0.0, 0.0, 0.0, 0.0};
     g_kiln->GetJobSize(&request.area.y1, &request.area.x1);

@@ -90,10 +90,7 @@ public:
             state.SkipWithError(error.c_str());
             return;
         }
-        g_kiln->SetTrapLayerVisible(1);
-        g_kiln->SetImageQuality(1);
-        g_kiln->SetAntialiasingMode(0);
-        g_kiln->SetDotGainCurve(0.0, 0.0, 0.0, 0.0, 0.0);
+        SetUpRenderingAsViewer(*g_kiln);
         g_kiln->GetJobSize(&m_height, &m_width);
     }
     ~OpenJob()

@@ -96,10 +96,7 @@ protected:
     {
         EXPECT_NE(m_document, nullptr) << m_error;
         m_kiln = AcquireHostSuite<HLKilnSuite>(m_host);
-        m_kiln->SetTrapLayerVisible(1);
-        m_kiln->SetImageQuality(1);
-        m_kiln->SetAntialiasingMode(0);
-        m_kiln->SetDotGainCurve(0.0, 0.0, 0.0, 0.0, 0.0);
+        SetUpRenderingAsViewer(*m_kiln);
         m_kiln->GetJobSize(&m_page.y1, &m_page.x1);
     }
 
