@@ -13,6 +13,7 @@
 #include <functional>
 #include <future>
 #include <new>
+#include <system_error>
 
 namespace {
 
@@ -59,6 +60,17 @@ bool WriteBand(ImageWriter& writer, const TilePlan& plan, int band, const std::u
             return false;
     }
     return true;
+}
+
+// WriteBand on a thread of its own; on this one, when the get() comes, if no thread can be had.
+std::future<bool> WriteBeside(ImageWriter& writer, const TilePlan& plan, int band, const std::uint32_t* pixels,
+                              std::uint8_t* rgb)
+{
+    try {
+        return std::async(std::launch::async, WriteBand, std::ref(writer), std::cref(plan), band, pixels, rgb);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, WriteBand, std::ref(writer), std::cref(plan), band, pixels, rgb);
+    }
 }
 
 }  // namespace
@@ -119,8 +131,7 @@ ProofExporter::Result ProofExporter::WriteBands(const TilePlan& plan, int ppi, I
         }
         if (writing.valid() && !writing.get())
             return FileFailedWith(writer.Error());
-        writing = std::async(std::launch::async, WriteBand, std::ref(writer), std::cref(plan), band, pixels,
-                             m_rgb.get());
+        writing = WriteBeside(writer, plan, band, pixels, m_rgb.get());
     }
     if (!writing.get() || !writer.Finish())
         return FileFailedWith(writer.Error());

@@ -44,7 +44,8 @@ public:
         Outcome outcome;
         FileFailure file = FileFailure::Other;
     };
-    // Called after every tile with the tiles done and their total; false cancels the export.
+    // Called on the caller's thread after every tile with the tiles done and their total; false
+    // cancels the export. Must be callable.
     using Progress = std::function<bool(int done, int total)>;
 
     // The source is referenced and must outlive the exporter; the tile sizes are above 0.

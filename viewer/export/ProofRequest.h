@@ -16,7 +16,7 @@ struct ProofRequest
     static constexpr int kMaximumPpi = 2400;
     static constexpr int kDefaultPpi = 300;
 
-    JobRect area;  // job millimetres
+    JobRect area{};  // job millimetres
     int ppi = kDefaultPpi;
     ProofFormat format = ProofFormat::Png;
 };
