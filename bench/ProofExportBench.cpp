@@ -13,6 +13,7 @@
 // the export (the kernel's high-water mark, cleared before it; goal at most 64 at 2400 ppi),
 // file_MiB and the image's width, height and tiles.
 
+#include "bench/EngineBenchMain.h"
 #include "bench/PeakMemory.h"
 #include "bench/Stopwatch.h"
 #include "plugin/suites/HLKilnSuite.h"
@@ -23,13 +24,10 @@
 #include "viewer/export/ProofExporter.h"
 #include "viewer/export/TilePlan.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <ctime>
 #include <filesystem>
-#include <iostream>
 
 namespace {
 
@@ -126,24 +124,5 @@ BENCHMARK(Export)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    hostsim::Host host;
-    std::string error;
-    if (!host.LoadPlugin(KILN_PLUGIN, error)) {
-        std::cerr << error << "\n";
-        return 1;
-    }
-    host.Startup();
-    g_host = &host;
-    g_kiln = AcquireHostSuite<HLKilnSuite>(host);
-    if (!g_kiln)
-        return 1;
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    host.Shutdown();
-    return 0;
+    return RunEngineBenchmarks(argc, argv, g_host, g_kiln);
 }
