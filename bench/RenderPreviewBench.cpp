@@ -15,12 +15,11 @@
 // the machine is shared; baseline_ms the median CPU time of filling the same pixels with one
 // colour, measured just before them; ratio = cpu_median_ms / baseline_ms.
 
+#include "bench/EngineBenchMain.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "tests/support/EngineJob.h"
 #include "tests/support/LargeDocument.h"
 #include "tests/support/TemporaryFolder.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +28,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <iostream>
 #include <map>
 #include <vector>
 
@@ -47,7 +45,6 @@ const char* const kSamples[] = {SAMPLES_DIR "/label.json", SAMPLES_DIR "/fine-de
 
 hostsim::Host* g_host = nullptr;
 const HLKilnSuite* g_kiln = nullptr;
-TemporaryFolder* g_folder = nullptr;
 
 double Milliseconds(Clock::duration duration)
 {
@@ -70,10 +67,11 @@ double Median(std::vector<double> values)
 // The large document of that many objects, written once per run.
 std::string LargeDocumentFile(int objects)
 {
+    static const TemporaryFolder folder;
     static std::map<int, std::string> files;
     std::string& file = files[objects];
     if (file.empty())
-        file = g_folder->Write("large-" + std::to_string(objects) + ".json", large_document::Json(objects, 1));
+        file = folder.Write("large-" + std::to_string(objects) + ".json", large_document::Json(objects, 1));
     return file;
 }
 
@@ -90,10 +88,7 @@ public:
             state.SkipWithError(error.c_str());
             return;
         }
-        g_kiln->SetTrapLayerVisible(1);
-        g_kiln->SetImageQuality(1);
-        g_kiln->SetAntialiasingMode(0);
-        g_kiln->SetDotGainCurve(0.0, 0.0, 0.0, 0.0, 0.0);
+        SetUpRenderingAsViewer(*g_kiln);
         g_kiln->GetJobSize(&m_height, &m_width);
     }
     ~OpenJob()
@@ -219,26 +214,5 @@ BENCHMARK(Generate)->Arg(100)->Arg(1000)->Arg(10000)->ArgName("objects")->Unit(b
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    hostsim::Host host;
-    TemporaryFolder folder;
-    std::string error;
-    if (!host.LoadPlugin(KILN_PLUGIN, error)) {
-        std::cerr << error << "\n";
-        return 1;
-    }
-    host.Startup();
-    g_host = &host;
-    g_folder = &folder;
-    g_kiln = AcquireHostSuite<HLKilnSuite>(host);
-    if (!g_kiln)
-        return 1;
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    host.Shutdown();
-    return 0;
+    return RunEngineBenchmarks(argc, argv, g_host, g_kiln);
 }

@@ -33,9 +33,12 @@ bool CreateFolder(const std::string& path);
 
 bool RemoveFile(const std::string& path);
 
-// Creates `path` for writing in text mode, failing when anything of that name exists, so that
-// of several creators exactly one succeeds.
-std::FILE* CreateNewFile(const std::string& path);
+enum class FileMode { Text, Binary };
+
+// Creates `path`, failing when anything of that name exists, so that of several creators exactly
+// one succeeds. A text file is opened for writing; a binary one for writing and reading back, as
+// image libraries that seek over what they wrote need.
+std::FILE* CreateNewFile(const std::string& path, FileMode mode = FileMode::Text);
 
 // Pushes the stream's buffered and cached data to the disk; false on any write error.
 bool FlushToDisk(std::FILE* file);

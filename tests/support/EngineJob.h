@@ -4,6 +4,7 @@
 // do: suites acquired through the host's basic suite, and a document's job generated.
 
 #include "plugin/suites/HLKilnODLSuite.h"
+#include "plugin/suites/HLKilnSuite.h"
 #include "plugin/suites/SPBasicSuite.h"
 #include "sim/host/Host.h"
 
@@ -35,6 +36,16 @@ inline bool GenerateJob(const hostsim::Host& host, std::string& error)
     odl->ReleaseResult(result);
     error = message;
     return generated;
+}
+
+// Sets the engine's rendering up as the viewer does at start: trap layer shown, normal quality,
+// antialiased, automatic dot gain.
+inline void SetUpRenderingAsViewer(const HLKilnSuite& kiln)
+{
+    kiln.SetTrapLayerVisible(1);
+    kiln.SetImageQuality(1);
+    kiln.SetAntialiasingMode(0);
+    kiln.SetDotGainCurve(0.0, 0.0, 0.0, 0.0, 0.0);
 }
 
 // Loads the engine's plug-in file, opens the document file, starts the host and generates the

@@ -106,6 +106,25 @@ TEST(SharedFolders, WithoutOverrideTheUsersDataHomeIsGiven)
 }
 #endif
 
+// Image files are binary: no line end may be translated, and libraries seek back over what they
+// wrote and read it.
+TEST(FileSystem, BinaryFilesKeepEveryByteAndReadBack)
+{
+    TemporaryFolder root;
+    const std::string file = root.File("image.bin");
+    const std::string bytes("\n\r\n\x1a\0end", 8);
+    UniqueFile created(platform::CreateNewFile(file, platform::FileMode::Binary));
+    ASSERT_TRUE(created);
+    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), created.get()), bytes.size());
+    ASSERT_EQ(std::fseek(created.get(), 1, SEEK_SET), 0);
+    std::array<char, 7> back{};
+    ASSERT_EQ(std::fread(back.data(), 1, back.size(), created.get()), back.size());
+    EXPECT_EQ(std::string(back.data(), back.size()), bytes.substr(1));
+    EXPECT_EQ(platform::CreateNewFile(file, platform::FileMode::Binary), nullptr);
+    created.reset();
+    EXPECT_EQ(root.Read("image.bin"), bytes);
+}
+
 // The names on disk are checked through std::filesystem, so names mangled by a narrow (ANSI)
 // call would show.
 TEST(FileSystem, NonAsciiNamesReachTheDiskUnchanged)

@@ -89,12 +89,13 @@ bool RemoveFile(const std::string& path)
     return unlink(path.c_str()) == 0;
 }
 
-std::FILE* CreateNewFile(const std::string& path)
+std::FILE* CreateNewFile(const std::string& path, FileMode mode)
 {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const bool binary = mode == FileMode::Binary;
+    const int fd = open(path.c_str(), (binary ? O_RDWR : O_WRONLY) | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return nullptr;
-    std::FILE* file = fdopen(fd, "w");
+    std::FILE* file = fdopen(fd, binary ? "w+b" : "w");
     if (!file) {
         close(fd);
         unlink(path.c_str());

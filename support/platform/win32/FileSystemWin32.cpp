@@ -121,24 +121,25 @@ bool RemoveFile(const std::string& path)
     return false;
 }
 
-std::FILE* CreateNewFile(const std::string& path)
+std::FILE* CreateNewFile(const std::string& path, FileMode mode)
 {
+    const bool binary = mode == FileMode::Binary;
     std::wstring wide;
     if (!NativePath(path, wide))
         return nullptr;
-    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(wide.c_str(), binary ? GENERIC_READ | GENERIC_WRITE : GENERIC_WRITE, 0,
+                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         SetErrnoFromSystem();
         return nullptr;
     }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_WRONLY | _O_TEXT);
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), binary ? _O_RDWR | _O_BINARY : _O_WRONLY | _O_TEXT);
     if (fd == -1) {
         CloseHandle(handle);
         DeleteFileW(wide.c_str());
         return nullptr;
     }
-    std::FILE* file = _fdopen(fd, "w");
+    std::FILE* file = _fdopen(fd, binary ? "w+b" : "w");
     if (!file) {
         _close(fd);
         DeleteFileW(wide.c_str());
