@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace qRVADM {
@@ -44,29 +45,35 @@ protected:
     std::vector<std::unique_ptr<RVADM_ComboEntry>> entries;
 };
 
-// Pictures are images, an owner-drawn item a canvas; a list is named by the row it shows, or by
-// its placeholder when it shows none, which Qt's own combo box leaves nameless.
+// Pictures are images, an owner-drawn item a canvas. A list is named by the row it shows, or by
+// its placeholder when it shows none, which Qt's own combo box leaves nameless; its own name
+// names it while it shows nothing and else describes what it shows, unless it has a tip.
 TEST_F(AccessibilityTest, PicturesCanvasesAndListsHaveTheirRolesAndListsTheNameTheyShow)
 {
     light->SetAccessibleName("Connected");
     light->SetTipString("The service answers.");
     canvas->SetAccessibleName("Preview");
-    canvas->SetAccessibleDescription("label.json at 200%");
-    list->SetPlaceholderText(" 96000%");
+    canvas->SetAccessibleDescription("At 200%");
+    list->SetAccessibleName("Zoom");
     toggle->SetChecked(true);
     EXPECT_EQ(hostapp::DescribeAccessibleTree(dialog), "Client \"\"\n"
                                                        "  Graphic \"Connected\": The service answers.\n"
-                                                       "  Canvas \"Preview\": label.json at 200%\n"
-                                                       "  ComboBox \" 96000%\"\n"
+                                                       "  Canvas \"Preview\": At 200%\n"
+                                                       "  ComboBox \"Zoom\"\n"
                                                        "  CheckBox \"Link\" checked\n");
-    entries[1]->Select(true);
+    list->SetPlaceholderText(" 96000%");
     toggle->SetChecked(false);
     light->Enable(false);
     EXPECT_EQ(hostapp::DescribeAccessibleTree(dialog), "Client \"\"\n"
                                                        "  Graphic \"Connected\" disabled: The service answers.\n"
-                                                       "  Canvas \"Preview\": label.json at 200%\n"
-                                                       "  ComboBox \"200%\"\n"
+                                                       "  Canvas \"Preview\": At 200%\n"
+                                                       "  ComboBox \" 96000%\": Zoom\n"
                                                        "  CheckBox \"Link\" unchecked\n");
+    entries[1]->Select(true);
+    const std::string withRow = hostapp::DescribeAccessibleTree(dialog);
+    list->SetTipString("Levels");
+    EXPECT_NE(withRow.find("  ComboBox \"200%\": Zoom\n"), std::string::npos) << withRow;
+    EXPECT_NE(hostapp::DescribeAccessibleTree(dialog).find("  ComboBox \"200%\": Levels\n"), std::string::npos);
 }
 
 } // namespace

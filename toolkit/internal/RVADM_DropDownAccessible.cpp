@@ -11,9 +11,19 @@ RVADM_DropDownAccessible::RVADM_DropDownAccessible(QComboBox& list)
 
 QString RVADM_DropDownAccessible::text(QAccessible::Text kind) const
 {
-    if (kind == QAccessible::Name || kind == QAccessible::Value)
-        return Shown();
-    return QAccessibleWidget::text(kind);
+    const QString shown = Shown();
+    switch (kind) {
+    case QAccessible::Name:
+        return shown.isEmpty() ? widget()->accessibleName() : shown;
+    case QAccessible::Value:
+        return shown;
+    case QAccessible::Description:
+        if (const QString description = QAccessibleWidget::text(kind); !description.isEmpty() || shown.isEmpty())
+            return description;
+        return widget()->accessibleName();
+    default:
+        return QAccessibleWidget::text(kind);
+    }
 }
 
 QString RVADM_DropDownAccessible::Shown() const
