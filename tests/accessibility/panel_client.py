@@ -268,6 +268,18 @@ def wait_closed(host, what, beside=None):
                                               for dialog in dialogs(host)))
 
 
+def check_inner_dialog(host, where, listing, opener, roles, answer):
+    """Opens a dialog over the settings list with `opener`, checks its controls and closes it with
+    the control at `answer`; returns its tree."""
+    press(opener)
+    dialog, found = dialog_controls(host, len(roles), listing)
+    check_controls(where, found, roles)
+    lines = tree(dialog)
+    press(found[answer])
+    wait_closed(host, where, listing)
+    return lines
+
+
 def check_dialogs(host, language, titlebar):
     """Opens the dot gain settings from the panel's flyout menu, a new setting's editor and the
     copy dialog, and checks the controls of each; returns their trees."""
@@ -291,20 +303,9 @@ def check_dialogs(host, language, titlebar):
     trees = [tree(listing)]
 
     # A new setting saved under the name proposed, so that there is one to copy.
-    press(new)
-    editor, found = dialog_controls(host, len(EDITOR_ROLES), listing)
-    check_controls(f"{language}: new dot gain settings", found, EDITOR_ROLES)
-    trees.append(tree(editor))
-    press(found[0])  # Save
-    wait_closed(host, "the editor", listing)
-
+    trees.append(check_inner_dialog(host, f"{language}: new dot gain settings", listing, new, EDITOR_ROLES, 0))
     wait_for("Copy to be offered for the new setting", lambda: copy.getState().contains(pyatspi.STATE_ENABLED))
-    press(copy)
-    copier, found = dialog_controls(host, len(COPY_ROLES), listing)
-    check_controls(f"{language}: copy dot gain settings", found, COPY_ROLES)
-    trees.append(tree(copier))
-    press(found[3])  # Cancel
-    wait_closed(host, "the copy dialog", listing)
+    trees.append(check_inner_dialog(host, f"{language}: copy dot gain settings", listing, copy, COPY_ROLES, 3))
     press(close)
     wait_closed(host, "the dot gain settings")
     return trees
