@@ -5,6 +5,7 @@
 #include "RVADMQtManager.h"
 #include "support/Localization.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QEvent>
 #include <QSignalBlocker>
@@ -52,7 +53,15 @@ void RVADM_DropDownList::SelectIndex(int index)
 void RVADM_DropDownList::SetPlaceholderText(const char* text, bool localize)
 {
     const char* given = text != nullptr ? text : "";
-    setPlaceholderText(QString::fromUtf8(localize ? LocalizeKey(given) : given));
+    const QString placeholder = QString::fromUtf8(localize ? LocalizeKey(given) : given);
+    if (placeholder == placeholderText())
+        return;
+    setPlaceholderText(placeholder);
+    // Shown in place of a row, the placeholder is the list's accessible name.
+    if (currentIndex() < 0) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 void RVADM_DropDownList::itemHighlighted(int index)

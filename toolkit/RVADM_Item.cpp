@@ -7,6 +7,7 @@
 #include "toolkit/RVADM_ItemParent.h"
 #include "toolkit/RVADM_RadioGroup.h"
 #include "toolkit/RVADM_Tracker.h"
+#include "toolkit/internal/RVADM_AccessibleFactory.h"
 #include "toolkit/internal/RVADM_NumericEditAccess.h"
 #include "toolkit/internal/Utf8Buffer.h"
 #include "toolkit/internal/WidgetText.h"
@@ -15,6 +16,7 @@
 #include "support/Localization.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -86,6 +88,7 @@ RVADM_Item::RVADM_Item(RVADM_ItemParent* parent, std::uint32_t kind)
     , m_radioGroup(dynamic_cast<RVADM_RadioGroup*>(parent))
     , m_kind(kind)
 {
+    internal::InstallAccessibleFactory();
 }
 
 RVADM_Item::~RVADM_Item() = default;
@@ -132,6 +135,30 @@ void RVADM_Item::SetTipString(const char* text, bool localize, bool richText)
     if (!richText && Qt::mightBeRichText(tip))
         tip = Qt::convertFromPlainText(tip, Qt::WhiteSpacePre);
     m_widget->setToolTip(tip);
+}
+
+void RVADM_Item::SetAccessibleName(const char* text, bool localize)
+{
+    const QString name = QString::fromUtf8(text == nullptr ? "" : localize ? LocalizeKey(text) : text);
+    // Qt announces every setting; a section refreshed by a timer must not repeat itself.
+    if (m_widget != nullptr && m_widget->accessibleName() != name)
+        m_widget->setAccessibleName(name);
+}
+
+void RVADM_Item::SetAccessibleDescription(const char* text, bool localize)
+{
+    const QString description = QString::fromUtf8(text == nullptr ? "" : localize ? LocalizeKey(text) : text);
+    if (m_widget != nullptr && m_widget->accessibleDescription() != description)
+        m_widget->setAccessibleDescription(description);
+}
+
+void RVADM_Item::Announce()
+{
+    // Nobody can read what is not shown.
+    if (m_widget == nullptr || !m_widget->isVisible())
+        return;
+    QAccessibleEvent alert(m_widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void RVADM_Item::SetText(const char* text, bool localize, bool fit)

@@ -37,6 +37,12 @@ public:
     // Shows `text` (translated when `localize`) and caches `text` itself; `fit` resizes the item
     // to its best size, top-left kept. A null text counts as empty.
     virtual void SetText(const char* text, bool localize = false, bool fit = false);
+    // What a screen reader calls the item and says about it (translated when `localize`; null
+    // clears it). Setting a different text announces the change; setting the same one does not.
+    void SetAccessibleName(const char* text, bool localize = false);
+    void SetAccessibleDescription(const char* text, bool localize = false);
+    // Asks screen readers to speak the shown item now, for a change a person must not miss.
+    void Announce();
     // As `SetText` for UTF-16, without translation and leaving the cached text alone.
     virtual void SetTextW(const char16_t* text, bool unused = false, bool fit = false);
     // `fromWidget`: the widget's text; otherwise the cached text ("" when none). Always terminated,

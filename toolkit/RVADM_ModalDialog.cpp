@@ -119,6 +119,19 @@ void RVADM_ModalDialog::SetCancelItem(RVADM_Item* item)
         button->setProperty("_rvadm_ismodalbutton", true);
 }
 
+void RVADM_ModalDialog::SetTabOrder(const std::vector<RVADM_Item*>& items)
+{
+    QWidget* previous = nullptr;
+    for (RVADM_Item* item : items) {
+        QWidget* widget = item != nullptr ? item->GetWidget() : nullptr;
+        if (widget == nullptr)
+            continue;
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 void RVADM_ModalDialog::StartTimer(int milliseconds)
 {
     if (m_timerActive)

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QSize>
 
+#include <vector>
+
 class QTimerEvent;
 
 namespace qRVADM {
@@ -38,6 +40,8 @@ public:
     void SetDefaultItem(RVADM_Item* item);
     // Escape and closing the window deliver code 2 to this item.
     void SetCancelItem(RVADM_Item* item);
+    // Tab moves through the items in this order (Shift+Tab back); null items are left out.
+    void SetTabOrder(const std::vector<RVADM_Item*>& items);
 
     // One coarse timer; each tick calls `OnTimer`, which stops it by returning false.
     void StartTimer(int milliseconds);

@@ -26,6 +26,7 @@ void DotGainCopyDialog::CreateItems()
 {
     m_label = new RVADM_Label(this, "Dot Gain Settings Name:", true);
     m_nameEdit = new RVADM_TextEdit(this, nullptr);
+    m_label->SetBuddy(m_nameEdit);
     m_create = new RVADM_TextPushButton(this, "Create", true);
     m_cancel = new RVADM_TextPushButton(this, "Cancel", true);
     SetDefaultItem(m_create);

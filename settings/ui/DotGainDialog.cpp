@@ -111,6 +111,7 @@ DotGainDialog::DotGainDialog()
 void DotGainDialog::CreateItems()
 {
     m_list = new RVADM_ListBox(this, false);
+    m_list->SetAccessibleName("Dot Gain Settings", true);
     m_close = new RVADM_TextPushButton(this, "Close", true);
     m_new = new RVADM_TextPushButton(this, "New ...", true);
     m_copy = new RVADM_TextPushButton(this, "Copy ...", true);
@@ -120,6 +121,7 @@ void DotGainDialog::CreateItems()
         button->setAutoDefault(false);
     SetCancelItem(m_close);
     m_list->SetDoubleClickItem(m_edit);
+    SetTabOrder({m_list, m_new, m_copy, m_edit, m_remove, m_close});
 }
 
 void DotGainDialog::InitItems()

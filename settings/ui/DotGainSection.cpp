@@ -28,6 +28,8 @@ void DotGainSection::Create(bool shown)
     m_frame = new DotGainFrame(&m_panel);
     m_label = new qRVADM::RVADM_Label(&m_panel, "Dot Gain Curve:", true);
     m_list = new DotGainList(&m_panel, m_refreshPreview);
+    // A screen reader names the list by its label.
+    m_label->SetBuddy(m_list);
     for (RVADM_Item* item : {static_cast<RVADM_Item*>(m_frame), static_cast<RVADM_Item*>(m_label),
                              static_cast<RVADM_Item*>(m_list)})
         item->Show(shown);

@@ -57,6 +57,7 @@ void DotGainSettingsDialog::CreateItems()
     if (m_isNew) {
         m_nameEdit = new RVADM_TextEdit(this, nullptr);
         m_nameField = m_nameEdit;
+        m_nameLabel->SetBuddy(m_nameEdit);
     } else {
         m_nameField = new RVADM_Label(this, nullptr);
     }
@@ -67,6 +68,7 @@ void DotGainSettingsDialog::CreateItems()
         row.label = new RVADM_Label(this, DotGainPoints::kPoints[i].label, true);
         row.label->SetJustify(Qt::AlignRight | Qt::AlignVCenter);
         row.field = new RVADM_NumericEdit(this, kFieldMinimum, kFieldMaximum, kFieldResolution, false, kFieldPrecision);
+        row.label->SetBuddy(row.field);
         row.percent = new RVADM_Label(this, "%", true);
     }
 }
@@ -77,10 +79,10 @@ void DotGainSettingsDialog::InitItems()
     const PressDotGain curve = m_record.GetDotGain();
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i].field->SetFloatValue(static_cast<float>(curve.*DotGainPoints::kPoints[i].value), UnitNone);
-    if (m_nameEdit != nullptr) {
+    // The keyboard starts at the first thing to type: the name of a new setting, else the curve.
+    if (m_nameEdit != nullptr)
         m_nameEdit->SelectAll();
-        m_nameEdit->SetFocus(true);
-    }
+    (m_nameEdit != nullptr ? static_cast<RVADM_Item*>(m_nameEdit) : m_rows[0].field)->SetFocus(true);
 }
 
 void DotGainSettingsDialog::CommitItems()

@@ -138,9 +138,14 @@ void HuelineSection::ShowStatus()
     const std::int32_t titleWidth = m_title->GetWidth();
     m_title->SetText(m_titleText, true, true);
     m_title->SetTipString(m_message, true);
-    m_lightId = LightId(m_lightName);
-    m_light->SetPicture(m_lightId);
+    const std::int32_t lightId = LightId(m_lightName);
+    m_light->SetPicture(lightId);
     m_light->SetTipString(m_message, true);
+    // The light says in words what its colour shows.
+    m_light->SetAccessibleName(m_titleText, true);
+    if (lightId != m_lightId)
+        m_light->Announce();
+    m_lightId = lightId;
     if (m_title->GetWidth() != titleWidth)
         m_panel.OnResize();
 }

@@ -56,8 +56,12 @@ void InkWarningSection::Refresh()
     if (m_icon == nullptr)
         return;
     const bool warn = g_inkBookSuite != nullptr && g_inkSuite != nullptr && HasCurrentDocument() && HasForeignInk();
+    const bool appeared = warn && !m_icon->IsEnabled();
     m_icon->Enable(warn);
     m_icon->SetTipString(warn ? kWarningText : nullptr, true);
+    m_icon->SetAccessibleName(warn ? kWarningName : kNoWarningName, true);
+    if (appeared)
+        m_icon->Announce();
 }
 
 bool InkWarningSection::HasForeignInk()

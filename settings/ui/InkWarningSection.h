@@ -23,6 +23,10 @@ public:
         "These colors may not be accurately displayed.\n"
         "You can open the Hueline Color Manager to see a complete list of colors and\n"
         "remap them appropriately to colors which are part of Hueline.";
+    // What a screen reader calls the icon, lit and grey (resource keys); lit, the tool tip is
+    // its description.
+    static constexpr const char* kWarningName = "Ink warning";
+    static constexpr const char* kNoWarningName = "No ink warning";
 
     // Acquires the engine's ink suites for the process when they are not held yet; without them
     // the warning stays off.

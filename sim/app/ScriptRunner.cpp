@@ -1,5 +1,6 @@
 #include "sim/app/ScriptRunner.h"
 
+#include "sim/app/AccessibleTree.h"
 #include "sim/app/ControlFinder.h"
 #include "sim/app/DialogAnswerer.h"
 #include "sim/app/DialogShot.h"
@@ -68,6 +69,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
      "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog|press ..."},
     {"calls", 1, 2, &ScriptRunner::Calls, "calls [clear]"},
     {"describe", 1, 1, &ScriptRunner::Describe, "describe"},
+    {"accessible", 2, 2, &ScriptRunner::Accessible, "accessible PANEL"},
     {"echo", 1, 64, &ScriptRunner::Echo, "echo TEXT..."},
     {"canvas", 4, 6, &ScriptRunner::Canvas, "canvas press|release|click X Y [left|right] | move X Y | drag X0 Y0 X1 Y1"},
     {"key", 3, 4, &ScriptRunner::Key, "key press|release space|control|alt|shift [canvas]"},
@@ -563,6 +565,15 @@ void ScriptRunner::Calls(const Words& words)
 void ScriptRunner::Describe(const Words&)
 {
     m_out << DescribeHost(m_host, m_engine, m_dialogs.Answered());
+}
+
+void ScriptRunner::Accessible(const Words& words)
+{
+    const PanelDock* dock = PanelDockNamed(words[1]);
+    Require(dock != nullptr && dock->Container(), "no panel " + Quoted(words[1]));
+    Require(dock->isVisible(), "panel " + Quoted(words[1]) + " is hidden");
+    Settle();
+    m_out << DescribeAccessibleTree(*dock->Container());
 }
 
 void ScriptRunner::Echo(const Words& words)

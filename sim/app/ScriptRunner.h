@@ -66,6 +66,7 @@ private:
     void ExpectPress(const Words& words);
     void Calls(const Words& words);
     void Describe(const Words& words);
+    void Accessible(const Words& words);
     void Echo(const Words& words);
     void Canvas(const Words& words);
     void Key(const Words& words);

@@ -184,6 +184,82 @@ TEST_F(HostScriptTest, TheEngineStatusFollowsWhatTheHostLoaded)
     }
 }
 
+// What a screen reader finds on the panel as the proof, the connection and the document change:
+// the canvas's description follows the job, its zoom and whether it is up to date; the light
+// says its state in words; the warning sign is named lit for a document with a foreign ink.
+TEST_F(HostScriptTest, TheAccessibleTreeFollowsTheProofTheConnectionAndTheInkWarning)
+{
+    m_folder.Write("tree.hls", "menu \"Window/Hueline/Viewer/Viewer\"\n"
+                               "accessible \"Hueline Viewer\"\n"
+                               "menu \"Window/Hueline/Viewer/Generate_HL\"\n"
+                               "echo --\n"
+                               "accessible \"Hueline Viewer\"\n"
+                               "zoom 400\n"
+                               "edit move 1 10 0\n"
+                               "ticks 120\n"
+                               "engine connection disconnected\n"
+                               "echo --\n"
+                               "accessible \"Hueline Viewer\"\n"
+                               "open " + Sample("unknown-spot.json") + "\n"
+                               "echo --\n"
+                               "accessible \"Hueline Viewer\"\n");
+    const HostRun run = Run("--script tree.hls " + Sample("label.json"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string tree = "Client \"\"\n"
+                             "  Client \"\"\n"
+                             "    Canvas \"Proof preview\": Proof at 198.3%, up to date\n"
+                             "    Border \"\"\n"
+                             "    Border \"\"\n"
+                             "    Graphic \"No ink warning\" disabled\n"
+                             "    Border \"\"\n"
+                             "    Graphic \"Connected\": Hueline is connected to its colour service.\n"
+                             "    StaticText \"Connected\": Hueline is connected to its colour service.\n"
+                             "    Border \"\"\n"
+                             "    StaticText \"Dot Gain Curve:\"\n"
+                             "    ComboBox \"Automatic\": Automatic\n"
+                             "    Border \"\"\n"
+                             "      ComboBox \"198.3%\": Zoom\n"
+                             "      Button \"Zoom in\"\n"
+                             "      Button \"Zoom out\"\n"
+                             "    Border \"\"\n"
+                             "      CheckBox \"Link the preview with the document view\" checked\n"
+                             "    Button \"Generate\" disabled\n";
+    std::vector<std::string> states;
+    for (std::size_t at = 0, next = 0; next != std::string::npos; at = next + 3) {
+        next = run.out.find("--\n", at);
+        states.push_back(run.out.substr(at, next == std::string::npos ? next : next - at));
+    }
+    ASSERT_EQ(states.size(), 4u) << run.out;
+    const std::pair<std::string, std::string> before[] = {
+        {"Canvas \"Proof preview\": Proof at 198.3%, up to date", "Canvas \"Proof preview\" disabled: No proof"},
+        {"Border \"\"\n      ComboBox \"198.3%\": Zoom\n      Button \"Zoom in\"\n      Button \"Zoom out\"",
+         "Border \"\" disabled\n      ComboBox \"Zoom\" disabled\n      Button \"Zoom in\" disabled\n"
+         "      Button \"Zoom out\" disabled"},
+        {"Button \"Generate\" disabled", "Button \"Generate\""},
+    };
+    const std::pair<std::string, std::string> changed[] = {
+        {"Proof at 198.3%, up to date", "Proof at 400.0%, not up to date"},
+        {"Graphic \"Connected\": Hueline is connected to its colour service.\n"
+         "    StaticText \"Connected\": Hueline is connected to its colour service.",
+         "Graphic \"Not Connected\": The colour service cannot be reached.\n"
+         "    StaticText \"Not Connected\": The colour service cannot be reached."},
+        {"ComboBox \"198.3%\"", "ComboBox \"400%\""},
+        {"Button \"Generate\" disabled", "Button \"Update\""},
+    };
+    const auto replaced = [](std::string text, const auto& rows) {
+        for (const auto& [from, to] : rows)
+            text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    EXPECT_EQ(states[0], replaced(tree, before));
+    EXPECT_EQ(states[1], tree);
+    EXPECT_EQ(states[2], replaced(tree, changed));
+    EXPECT_NE(states[3].find("Canvas \"Proof preview\" disabled: No proof\n"), std::string::npos) << states[3];
+    EXPECT_NE(states[3].find("Graphic \"Ink warning\": Some colors in this document are not part of Hueline.\\n"),
+              std::string::npos)
+        << states[3];
+}
+
 // The script makes, edits, copies and removes a setting through the dialogs and checks the
 // files itself; the dialogs answered show each step went through the real dialogs.
 TEST_F(HostScriptTest, TheDotGainDialogsMakeEditCopyAndRemoveSettingFiles)

@@ -3,6 +3,7 @@
 #include "plugin/EngineSuites.h"
 #include "plugin/TKW_AIPlugin.h"
 #include "plugin/suites/HLKilnSuite.h"
+#include "support/Localization.h"
 #include "viewer/PanelOwner.h"
 #include "viewer/canvas/HostDocument.h"
 #include "viewer/canvas/HostView.h"
@@ -11,9 +12,11 @@
 #include "viewer/events/EventExtensionNotifier.h"
 #include "viewer/model/JobCoordinates.h"
 #include "viewer/model/ZoomFit.h"
+#include "viewer/model/ZoomMenuModel.h"
 #include "viewer/panel/OspryDialog.h"
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -26,6 +29,10 @@ const HLKilnSuite* Kiln()
     return EngineSuitePointers().kiln;
 }
 
+constexpr const char* kNoProof = "No proof";
+constexpr const char* kProofUpToDate = "Proof at %s, up to date";
+constexpr const char* kProofChanged = "Proof at %s, not up to date";
+
 }  // namespace
 
 JobViewSection::JobViewSection(OspryDialog& panel) : m_panel(panel) {}
@@ -36,6 +43,8 @@ void JobViewSection::Create()
     m_canvas->SetViewListener(this);
     m_canvas->setMouseTracking(true);
     m_canvas->Enable(false);
+    m_canvas->SetAccessibleName("Proof preview", true);
+    DescribeCanvas();
     PanelOwner* owner = m_panel.GetOwner();
     if (owner == nullptr)
         return;
@@ -102,6 +111,7 @@ void JobViewSection::SyncJob(bool fit)
     SetTrapLayerVisible(m_trapLayerShown);
     m_canvas->Invalidate();
     m_canvas->Enable(true);
+    DescribeCanvas();
     m_panel.SetMode(m_panel.GetMode(), true);
     PullHostView(nullptr);
 }
@@ -139,6 +149,29 @@ void JobViewSection::DisableCanvas()
     m_panel.EnableZoom(false);
     m_canvas->Invalidate();
     m_canvas->Enable(false);
+    DescribeCanvas();
+}
+
+void JobViewSection::SetUpToDate(bool upToDate)
+{
+    m_upToDate = upToDate;
+    DescribeCanvas();
+}
+
+void JobViewSection::AnnounceProof()
+{
+    m_canvas->Announce();
+}
+
+void JobViewSection::DescribeCanvas()
+{
+    if (!m_canvas->IsEnabled()) {
+        m_canvas->SetAccessibleDescription(kNoProof, true);
+        return;
+    }
+    const std::string percent = ZoomMenuModel::FormatPercent(m_shownZoom * 100.0);
+    const char* zoom = percent.c_str() + percent.find_first_not_of(' ');
+    m_canvas->SetAccessibleDescription(FormatLocalized(m_upToDate ? kProofUpToDate : kProofChanged, zoom));
 }
 
 AIDocumentViewHandle JobViewSection::LinkedView() const
@@ -225,4 +258,6 @@ void JobViewSection::ShowArtworkRect(const ArtworkRect& rect)
 void JobViewSection::ShowZoom(double factor)
 {
     m_panel.ShowZoom(factor);
+    m_shownZoom = factor;
+    DescribeCanvas();
 }

@@ -44,6 +44,8 @@ public:
     void ReleaseJob(ReleaseReason reason) override;
     bool ReloadIfSameDocument() override;
     bool IsCanvasEnabled() const override;
+    void SetUpToDate(bool upToDate) override;
+    void AnnounceProof() override;
 
     void FitArtBoard() override;
     void FitGraphics() override;
@@ -71,6 +73,9 @@ public:
 private:
     void ReadPageOrigin();
     void DisableCanvas();
+    // What a screen reader hears of the canvas besides its name: "No proof", or the zoom and
+    // whether the proof is up to date.
+    void DescribeCanvas();
     // The host's first view while the link is on; null otherwise.
     AIDocumentViewHandle LinkedView() const;
     void ZoomHostView(AIDocumentViewHandle view, double factor, bool asPush);
@@ -80,6 +85,8 @@ private:
     bool m_pushing = false;
     OspryDialog& m_panel;
     bool m_trapLayerShown = true;
+    bool m_upToDate = false;
+    double m_shownZoom = 0.0;  // as the zoom section shows it
     double m_jobHeight = 0.0;
     double m_jobWidth = 0.0;
     double m_originX = 0.0;

@@ -24,6 +24,11 @@ public:
     virtual bool ReloadIfSameDocument() = 0;
     // Whether a preview is shown.
     virtual bool IsCanvasEnabled() const = 0;
+    // Whether the shown preview is that of the document as it is now; a screen reader hears it
+    // with the zoom in the canvas's description.
+    virtual void SetUpToDate(bool upToDate) = 0;
+    // Asks screen readers to speak the canvas: a generation has ended.
+    virtual void AnnounceProof() = 0;
 
 protected:
     ~PreviewJob() = default;

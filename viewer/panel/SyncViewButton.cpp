@@ -6,6 +6,7 @@ SyncViewButton::SyncViewButton(qRVADM::RVADM_ItemParent* parent, std::function<v
     : RVADM_PictureToggle(parent, kLinkedPicture), m_pullHostView(std::move(pullHostView))
 {
     SetAutoRaise(true);
+    SetAccessibleName("Link the preview with the document view", true);
     SetLinked(true);
 }
 

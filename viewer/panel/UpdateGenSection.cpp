@@ -167,6 +167,7 @@ void UpdateGenSection::SetState(UpdateGenState state)
         return;
     }
     Apply(UpdateGenTable::Look(state, m_preview.IsCanvasEnabled()));
+    m_preview.SetUpToDate(state == UpdateGenState::UpToDate);
 }
 
 void UpdateGenSection::On(UpdateGenEvent event, std::int32_t loadType)
@@ -233,10 +234,12 @@ void UpdateGenSection::Generate()
         ShowCritical(kFailedHeading, message, false);
         m_preview.ReleaseJob(PreviewJob::ReleaseReason::GenerationFailed);
         On(UpdateGenEvent::JobDropped);
+        m_preview.AnnounceProof();
         return;
     }
     m_preview.SyncJob(fit);
     On(UpdateGenEvent::JobTaken);
+    m_preview.AnnounceProof();
 }
 
 void UpdateGenSection::OnDocumentChanged()

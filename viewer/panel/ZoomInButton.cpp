@@ -5,4 +5,5 @@
 ZoomInButton::ZoomInButton(qRVADM::RVADM_ItemParent* parent, ZoomMenu* menu)
     : ZoomButton(parent, kPicture, menu, &ZoomMenu::ZoomIn)
 {
+    SetAccessibleName("Zoom in", true);
 }

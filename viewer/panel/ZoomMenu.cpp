@@ -16,6 +16,8 @@ ZoomMenu::ZoomMenu(qRVADM::RVADM_ItemParent* parent, std::function<void(double v
         else
             m_entries.push_back(std::make_unique<qRVADM::RVADM_ComboEntrySeparator>(this));
     }
+    // A screen reader names the list by the zoom it shows, and says what that number is.
+    SetAccessibleName("Zoom", true);
 }
 
 ZoomMenu::~ZoomMenu() = default;

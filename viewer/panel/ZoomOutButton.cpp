@@ -5,4 +5,5 @@
 ZoomOutButton::ZoomOutButton(qRVADM::RVADM_ItemParent* parent, ZoomMenu* menu)
     : ZoomButton(parent, kPicture, menu, &ZoomMenu::ZoomOut)
 {
+    SetAccessibleName("Zoom out", true);
 }

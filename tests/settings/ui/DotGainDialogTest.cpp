@@ -245,6 +245,83 @@ TEST_F(DotGainDialogTest, AVanishedFolderSaysSoAndItsSettingsAreBackWithIt)
     EXPECT_EQ(seen, QStringList({" [] ---", "Offset,Untitled [Untitled] +++"}));
 }
 
+// What has the keyboard focus: a button by its text, an edit by its place.
+QString Focused(QDialog& d)
+{
+    QWidget* focus = d.focusWidget();
+    if (const auto* button = qobject_cast<QPushButton*>(focus))
+        return button->text();
+    if (focus == NameEdit(d))
+        return "name";
+    if (const int field = Items<QAbstractSpinBox>(d).indexOf(qobject_cast<QAbstractSpinBox*>(focus)); field >= 0)
+        return QString("field %1").arg(field + 1);
+    return focus == &List(d) ? "list" : "elsewhere";
+}
+
+// Where the focus goes from `start` on `count` presses of Tab.
+QStringList TabChain(QDialog& d, QWidget* start, int count)
+{
+    QApplication::setActiveWindow(&d);
+    start->setFocus(Qt::OtherFocusReason);
+    QStringList chain(Focused(d));
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+        chain << Focused(d);
+    }
+    return chain;
+}
+
+Action Key(Qt::Key key)
+{
+    return [key](QDialog& d) {
+        QApplication::setActiveWindow(&d);
+        QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, key);
+    };
+}
+
+// A button pressed from the keyboard: focused, then the space bar.
+Action KeyPress(const QString& text)
+{
+    return [text](QDialog& d) {
+        ASSERT_NE(Button(d, text), nullptr) << text.toStdString();
+        QApplication::setActiveWindow(&d);
+        Button(d, text)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Button(d, text), Qt::Key_Space);
+    };
+}
+
+TEST_F(DotGainDialogTest, TheKeyboardAloneReachesEveryFieldReturnPressesTheDefaultAndEscapeCancels)
+{
+    Store("Offset");
+    QStringList chains;
+    Run({{kList, [&](QDialog& d) {
+              Pick("Offset")(d);
+              chains << TabChain(d, &List(d), 6).join(" > ");
+              KeyPress("New ...")(d);
+          }},
+         {kNew, [&](QDialog& d) {
+              chains << Focused(d) + ": " + TabChain(d, NameEdit(d), 8).join(" > ");
+              // A value typed and Return at once: the field commits it before Save validates.
+              All({Type(-1, "Keyed"), Type(2, "60")})(d);
+              QWidget* field = Items<QAbstractSpinBox>(d).at(2);
+              field->setFocus(Qt::OtherFocusReason);
+              QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+              QTest::keyClicks(field, "55");
+              QTest::keyClick(field, Qt::Key_Return);
+          }},
+         {kList, [&](QDialog& d) { chains << State(d); KeyPress("Copy ...")(d); }},
+         {kCopy, [&](QDialog& d) { chains << TabChain(d, NameEdit(d), 3).join(" > "); Key(Qt::Key_Escape)(d); }},
+         {kList, [&](QDialog& d) { chains << State(d); KeyPress("Edit ...")(d); }},
+         {kEdit, [&](QDialog& d) { chains << Focused(d); Key(Qt::Key_Escape)(d); }},
+         {kList, Key(Qt::Key_Escape)}});
+    EXPECT_EQ(chains, QStringList({"list > New ... > Copy ... > Edit ... > Remove > Close > list",
+                                   "name: name > field 1 > field 2 > field 3 > field 4 > field 5 > Save > Cancel > name",
+                                   "Keyed,Offset [Keyed] +++", "name > Create > Cancel > name",
+                                   "Keyed,Offset [Keyed] +++", "field 1"}));
+    EXPECT_NE(Text("Keyed").find("50 Dot Gain: 55.000000"), std::string::npos) << Text("Keyed");
+    EXPECT_EQ(Entries(), 2);
+}
+
 const std::pair<const char*, const char*> kLanguages[] = {{"en", "English.lproj"}, {"de", "German.lproj"}, {"fr", "French.lproj"}};
 
 class DotGainLanguageTest : public DotGainDialogTest, public testing::WithParamInterface<std::pair<const char*, const char*>>
