@@ -1,9 +1,10 @@
-// The save dialog of the proof driven as a person does, and the message of every outcome of an
-// export.
+// The save dialog of the proof driven as a person does, the progress window's Cancel and the
+// message of every outcome of an export.
 
 #include "tests/settings/ui/ModalScript.h"
 #include "tests/toolkit/HostPanelFixture.h"
 #include "viewer/panel/ProofMessages.h"
+#include "viewer/panel/ProofProgress.h"
 #include "viewer/panel/SaveProofDialog.h"
 
 namespace {
@@ -97,6 +98,28 @@ TEST_F(SaveProofDialogTest, EveryOutcomeHasItsMessage)
     ProofMessages::ShowOutcome({Outcome::RenderFailed}, "/p/a.png");
     EXPECT_FALSE(ProofMessages::ConfirmReplace("/p/a.png"));
     EXPECT_TRUE(ProofMessages::ConfirmReplace("/p/a.png"));
+}
+
+// The window counts the tiles; Cancel, Escape and closing the window each make the next update
+// answer false, which stops the export.
+TEST_F(SaveProofDialogTest, TheProgressCountsTilesAndCancelStopsAtTheNextUpdate)
+{
+    const std::vector<std::function<void(ProofProgress&)>> cancels = {
+        [](ProofProgress& progress) { QTest::mouseClick(progress.findChild<QPushButton*>(), Qt::LeftButton); },
+        [](ProofProgress& progress) { QTest::keyClick(&progress, Qt::Key_Escape); },
+        [](ProofProgress& progress) { progress.close(); },
+    };
+    for (const auto& cancel : cancels) {
+        ProofProgress progress(12);
+        EXPECT_TRUE(progress.isVisible());
+        EXPECT_TRUE(progress.isModal());
+        ASSERT_TRUE(progress.Update(3));
+        EXPECT_EQ(progress.findChild<QLabel*>()->text(), "Tile 3 of 12");
+        EXPECT_EQ(progress.findChild<QProgressBar*>()->value(), 3);
+        cancel(progress);
+        EXPECT_FALSE(progress.Update(4));
+        EXPECT_TRUE(progress.IsCancelled());
+    }
 }
 
 }  // namespace
