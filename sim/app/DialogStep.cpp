@@ -1,10 +1,12 @@
 #include "sim/app/DialogStep.h"
 
 #include "sim/app/ControlFinder.h"
+#include "sim/app/DropDownChoice.h"
 #include "sim/app/TextEntry.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QItemSelectionModel>
 #include <QtTest/QTest>
@@ -70,13 +72,30 @@ std::string Select(QDialog& dialog, const std::string& text)
     return std::string();
 }
 
+std::string Choose(QDialog& dialog, const std::string& control, const std::string& entry)
+{
+    QComboBox* list = ControlFinder({&dialog}).FindDropDown(QString::fromStdString(control));
+    if (list == nullptr)
+        return In(dialog) + " has no drop-down list for " + Quoted(control);
+    const std::string problem = ChooseDropDownEntry(*list, control, entry);
+    return problem.empty() ? problem : In(dialog) + ": " + problem;
+}
+
 }  // namespace
 
 std::string DialogStep::Perform(QDialog& dialog) const
 {
     // The dialog a person works in is the active window: the focus moves between its edits.
     QApplication::setActiveWindow(&dialog);
-    return action == Action::Type ? Type(dialog, control, text) : Select(dialog, text);
+    switch (action) {
+    case Action::Type:
+        return Type(dialog, control, text);
+    case Action::Select:
+        return Select(dialog, text);
+    case Action::Choose:
+        break;
+    }
+    return Choose(dialog, control, text);
 }
 
 }  // namespace hostapp

@@ -6,6 +6,7 @@
 #include "sim/app/DialogShot.h"
 #include "sim/app/DialogStep.h"
 #include "sim/app/DocumentWidget.h"
+#include "sim/app/DropDownChoice.h"
 #include "sim/app/EngineControl.h"
 #include "sim/app/HostSummary.h"
 #include "sim/app/MainWindow.h"
@@ -63,7 +64,7 @@ const ScriptRunner::Command ScriptRunner::kCommands[] = {
     {"window", 3, 3, &ScriptRunner::Window, "window WIDTH HEIGHT"},
     {"theme", 2, 2, &ScriptRunner::Theme, "theme dark|light"},
     {"engine", 2, 4, &ScriptRunner::Engine, "engine ready|not-ready|connection STATE [MESSAGE]"},
-    {"answer", 2, 4, &ScriptRunner::Answer, "answer BUTTON | type FIELD VALUE | select ROW"},
+    {"answer", 2, 4, &ScriptRunner::Answer, "answer BUTTON | type FIELD VALUE | select ROW | choose LIST ENTRY"},
     {"screenshot", 2, 6, &ScriptRunner::Screenshot, "screenshot FILE [panel PANEL [tip TEXT] | dialog]"},
     {"expect", 3, 8, &ScriptRunner::Expect,
      "expect control|field|state|tip|menu|document|zoom|revision|cursor|dialog|press ..."},
@@ -160,13 +161,6 @@ const hostsim::FlyoutMenu::Item* FindFlyoutItem(const hostsim::FlyoutMenu& menu,
 }
 
 // The row of `list` showing `text`, or with "nth:N" its Nth row; -1 when there is none.
-int FindEntry(const QComboBox& list, const QString& text)
-{
-    if (const std::optional<int> position = ControlFinder::Position(text))
-        return *position < list.count() ? *position : -1;
-    return list.findText(text, Qt::MatchExactly);
-}
-
 void Settle()
 {
     for (int pass = 0; pass < kIdlePasses; ++pass) {
@@ -329,13 +323,8 @@ void ScriptRunner::Choose(const Words& words)
 {
     QComboBox* list = ControlFinder(Roots(words, 3)).FindDropDown(QString::fromStdString(words[1]));
     Require(list != nullptr, "no drop-down list for " + Quoted(words[1]));
-    Require(list->isEnabled(), "drop-down list " + Quoted(words[1]) + " is disabled");
-    const int row = FindEntry(*list, QString::fromStdString(words[2]));
-    Require(row >= 0, "drop-down list " + Quoted(words[1]) + " has no entry " + Quoted(words[2]));
-    Require(list->model()->flags(list->model()->index(row, list->modelColumn())).testFlag(Qt::ItemIsEnabled),
-            "entry " + Quoted(words[2]) + " is disabled");
-    list->setCurrentIndex(row);
-    emit list->activated(row);
+    const std::string problem = ChooseDropDownEntry(*list, words[1], words[2]);
+    Require(problem.empty(), problem);
 }
 
 void ScriptRunner::Tip(const Words& words)
@@ -424,10 +413,12 @@ void ScriptRunner::Answer(const Words& words)
         m_dialogs.ArrangeStep(DialogStep{DialogStep::Action::Type, words[2], words[3]});
     else if (words[1] == "select" && words.size() == 3)
         m_dialogs.ArrangeStep(DialogStep{DialogStep::Action::Select, std::string(), words[2]});
+    else if (words[1] == "choose" && words.size() == 4)
+        m_dialogs.ArrangeStep(DialogStep{DialogStep::Action::Choose, words[2], words[3]});
     else if (words.size() == 2)
         m_dialogs.Arrange(words[1]);
     else
-        throw ScriptError("usage: answer BUTTON | type FIELD VALUE | select ROW");
+        throw ScriptError("usage: answer BUTTON | type FIELD VALUE | select ROW | choose LIST ENTRY");
 }
 
 void ScriptRunner::Screenshot(const Words& words)

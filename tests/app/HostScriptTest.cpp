@@ -2,6 +2,7 @@
 // is a process of its own, so each test plays one whole scenario.
 
 #include "tests/support/TemporaryFolder.h"
+#include "tests/viewer/export/ProofFile.h"
 
 #include <QImage>
 
@@ -306,6 +307,65 @@ TEST_F(HostScriptTest, TheDotGainDialogsMakeEditCopyAndRemoveSettingFiles)
     EXPECT_EQ(places.status, 1);
     EXPECT_NE(places.err.find("places.hls:10: drop-down list \"nth:1\" has no entry \"nth:3\""), std::string::npos)
         << places.err;
+}
+
+
+// The sample saves the label's proof through the flyout entry and its dialogs into the file
+// dialog's first folder, the home folder: the whole job as PNG at 150 ppi, the canvas's view at
+// 800 % as TIFF at 300 ppi, then the artwork bounds as PNG over the first once the replacing is
+// confirmed.
+TEST_F(HostScriptTest, SaveProofAsWritesTheAreaResolutionAndFormatChosen)
+{
+    const std::string home = "env HOME='" + m_folder.Utf8() + "'";
+    const HostRun run = Run("--script " + Sample("save-proof.hls") + " --describe " + Sample("label.json"), home);
+
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> answered;
+    for (const std::string& dialog : Section(run.out, "Dialogs:"))
+        answered.push_back(dialog.substr(0, dialog.find(':')) + dialog.substr(dialog.rfind(" answered ")));
+    const std::string ask = "\"Save Proof As...\" answered ";
+    EXPECT_EQ(answered, (std::vector<std::string>{ask + "Save...", ask + "Save", ask + "Save...", ask + "Save",
+                                                  ask + "Save...", ask + "Save", "untitled answered Replace"}))
+        << run.out;
+    // The label's page is 100 x 60 mm: 590.6 x 354.3 pixels at 150 ppi, rounded; its background
+    // fills it, so the artwork bounds are the page. The view at 800 % is a part of the page (which
+    // would be 1181 x 709 pixels at 300 ppi) of the canvas's shape, nearly square.
+    const ProofFile png = ReadPng(m_folder.File("label-proof.png"));
+    const ProofFile tiff = ReadTiff(m_folder.File("label-proof.tif"));
+    ASSERT_TRUE(png.read && tiff.read);
+    EXPECT_EQ(png.width, 591);
+    EXPECT_EQ(png.height, 354);
+    EXPECT_NEAR(png.ppi, 150.0, 0.02);
+    EXPECT_NEAR(tiff.ppi, 300.0, 0.02);
+    EXPECT_GT(tiff.width, 0);
+    EXPECT_LT(tiff.width, 1181 / 3);
+    EXPECT_LT(tiff.height, 709);
+    EXPECT_NEAR(tiff.height, tiff.width, tiff.width / 5);
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
+        EXPECT_NE(entry.path().filename().string().rfind(".~", 0), 0u) << entry.path();
+
+    // Before a proof is shown the entry is disabled; a folder that is not there gets its message
+    // and no file; declining the confirmation leaves the file as it was.
+    m_folder.Write("early.hls", "menu \"Window/Hueline/Viewer/Viewer\"\nflyout \"Hueline Viewer\" \"Save Proof As...\"\n");
+    m_folder.Write("refused.hls", "menu \"Window/Hueline/Viewer/Viewer\"\nmenu \"Window/Hueline/Viewer/Generate\"\n"
+                                  "answer Save...\nanswer type \"File name:\" " + m_folder.File("gone/label.png") + "\n"
+                                  "answer Save\nanswer OK\nflyout \"Hueline Viewer\" \"Save Proof As...\"\n"
+                                  "expect dialog \"Proof Not Saved\"\n"
+                                  "answer Save...\nanswer type \"File name:\" label-proof.tif\nanswer Save\n"
+                                  "answer Cancel\nflyout \"Hueline Viewer\" \"Save Proof As...\"\n");
+    const auto tiffTime = std::filesystem::last_write_time(m_folder.Path() / "label-proof.tif");
+    const HostRun early = Run("--script early.hls " + Sample("label.json"), home);
+    const HostRun refused = Run("--script refused.hls --describe " + Sample("label.json"), home);
+
+    EXPECT_EQ(early.status, 1);
+    EXPECT_NE(early.err.find("early.hls:2: flyout entry \"Save Proof As...\" is disabled"), std::string::npos) << early.err;
+    ASSERT_EQ(refused.status, 0) << refused.err;
+    EXPECT_NE(refused.out.find("\"The folder of " + m_folder.File("gone/label.png") + " cannot be found. No file was written.\""),
+              std::string::npos)
+        << refused.out;
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "gone"));
+    EXPECT_EQ(std::filesystem::last_write_time(m_folder.Path() / "label-proof.tif"), tiffTime);
+    EXPECT_EQ(ReadTiff(m_folder.File("label-proof.tif")).ppi, tiff.ppi);
 }
 
 

@@ -107,6 +107,7 @@ void JobViewSection::SyncJob(bool fit)
     m_panel.SetGenerateState(UpdateGenState::UpToDate);
     // The menu shows the new view's zoom also while unlinked, where no pull follows.
     m_panel.EnableZoom(true);
+    m_panel.EnableSaveProof(true);
     ShowZoom(m_canvas->GetZoom());
     SetTrapLayerVisible(m_trapLayerShown);
     m_canvas->Invalidate();
@@ -147,6 +148,7 @@ bool JobViewSection::ReloadIfSameDocument()
 void JobViewSection::DisableCanvas()
 {
     m_panel.EnableZoom(false);
+    m_panel.EnableSaveProof(false);
     m_canvas->Invalidate();
     m_canvas->Enable(false);
     DescribeCanvas();
@@ -218,13 +220,29 @@ void JobViewSection::FitArtBoard()
 
 void JobViewSection::FitGraphics()
 {
+    const std::optional<JobRect> bounds = AreaOf(ProofArea::ArtworkBounds);
+    if (!bounds)
+        return;
+    m_canvas->ShowRect(ZoomFit::GraphicsRect(*bounds));
+    ShowZoom(m_canvas->GetZoom());
+    PushViewToHost();
+}
+
+std::optional<JobRect> JobViewSection::AreaOf(ProofArea area) const
+{
+    switch (area) {
+    case ProofArea::WholeJob:
+        return JobRect{0.0, m_jobHeight, 0.0, m_jobWidth};
+    case ProofArea::ArtworkBounds:
+        break;
+    case ProofArea::ShownView:
+        return m_canvas->Geometry().ViewRect();
+    }
     const HLKilnSuite* kiln = Kiln();
     double bounds[4] = {};
     if (kiln == nullptr || kiln->GetArtworkBounds(bounds) != kNoErr)
-        return;
-    m_canvas->ShowRect(ZoomFit::GraphicsRect(JobRect{bounds[2], bounds[3], bounds[0], bounds[1]}));
-    ShowZoom(m_canvas->GetZoom());
-    PushViewToHost();
+        return std::nullopt;
+    return JobRect{bounds[2], bounds[3], bounds[0], bounds[1]};
 }
 
 void JobViewSection::ZoomTo(double factor, bool asPush)

@@ -4,13 +4,16 @@
 #include "viewer/canvas/CanvasViewListener.h"
 #include "viewer/panel/CanvasZoom.h"
 #include "viewer/panel/PreviewJob.h"
+#include "viewer/panel/ProofArea.h"
 
 #include <cstdint>
+#include <optional>
 
 class AIViewSyncTimer;
 class JobViewFrame;
 class OspryDialog;
 struct ArtworkRect;
+struct JobRect;
 
 // The panel's preview area: owns the canvas, takes the engine's job into it or lets it go, and
 // keeps the canvas and the host's view together while the view link is on. Job coordinates are
@@ -66,6 +69,9 @@ public:
     // Shows the rectangle (artwork points, any order of edges) in the canvas, fitted to its
     // aspect ratio, and the resulting zoom in the zoom section.
     void ShowArtworkRect(const ArtworkRect& rect);
+
+    // The job rectangle (millimetres) of `area`; none when the engine gives no artwork bounds.
+    std::optional<JobRect> AreaOf(ProofArea area) const;
 
     // Null before `Create`.
     JobViewFrame* GetCanvas() const { return m_canvas; }

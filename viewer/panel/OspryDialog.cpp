@@ -10,6 +10,7 @@
 #include "viewer/canvas/JobViewFrame.h"
 #include "viewer/panel/JobViewSection.h"
 #include "viewer/panel/LinkSection.h"
+#include "viewer/panel/ProofSaver.h"
 #include "viewer/panel/SideBar.h"
 #include "viewer/panel/UpdateGenSection.h"
 #include "viewer/panel/ZoomSection.h"
@@ -111,6 +112,7 @@ void OspryDialog::CreateItems()
     m_updateGenSection = std::make_unique<UpdateGenSection>(*this, *m_jobViewSection);
     m_updateGenSection->Create();
     m_sideBar = std::make_unique<SideBar>(*this);
+    m_proofSaver = std::make_unique<ProofSaver>(*m_jobViewSection);
     m_itemsCreated = true;
 }
 
@@ -189,9 +191,11 @@ void OspryDialog::OnPanelEvent(std::int32_t code)
 
 void OspryDialog::OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry)
 {
-    if (m_sideBar != nullptr && &entry == m_sideBar->GetEntry()) {
+    if (m_sideBar != nullptr && &entry == m_sideBar->GetDotGainEntry()) {
         DotGainDialog::Run();
         m_dotGainSection->Reload();
+    } else if (m_sideBar != nullptr && &entry == m_sideBar->GetSaveProofEntry()) {
+        m_proofSaver->Run();
     } else {
         RVADM_NonModalDialog::OnFlyoutMenu(entry);
     }
@@ -260,6 +264,11 @@ void OspryDialog::ShowZoom(double factor)
 void OspryDialog::EnableZoom(bool enable)
 {
     Tell(m_zoomSection, &ZoomSection::Enable, enable);
+}
+
+void OspryDialog::EnableSaveProof(bool enable)
+{
+    Tell(m_sideBar, &SideBar::EnableSaveProof, enable);
 }
 
 void OspryDialog::SetGenerateState(UpdateGenState state)

@@ -15,6 +15,7 @@ class InkWarningSection;
 class JobViewSection;
 class LinkSection;
 class PanelOwner;
+class ProofSaver;
 class SideBar;
 class UpdateGenSection;
 class ZoomSection;
@@ -26,7 +27,7 @@ class RVADM_MenuEntry;
 
 // The viewer's one panel, "Hueline Viewer": the preview canvas above, the bottom bar below (ink
 // warning, connection status, dot gain curve, zoom, view link; the Generate/Update button at the
-// right) and the flyout-menu entry for the dot gain settings.
+// right) and the flyout-menu entries for the dot gain settings and for saving the proof.
 // Created by its owner, the plug-in, once the host has started, owned through its owned-panels
 // list and deleted at application shut-down. The panel owns its sections and is their only
 // go-between; the owner reaches the panel only through its intent operations (ClickGenerate,
@@ -83,6 +84,8 @@ public:
     bool IsLinked() const;
     void ShowZoom(double factor);
     void EnableZoom(bool enable);
+    // "Save Proof As..." is enabled while a proof of the current document is shown.
+    void EnableSaveProof(bool enable);
     void SetGenerateState(UpdateGenState state);
     void RefreshInkWarning();
 
@@ -103,7 +106,8 @@ public:
     // shown re-evaluates the current document at once.
     void OnPanelEvent(std::int32_t code) override;
     // "Dot Gain Settings..." opens the dot gain settings dialog, then the dot gain list is reloaded
-    // keeping its choice; other entries run as usual.
+    // keeping its choice; "Save Proof As..." saves the proof shown to a file; other entries run as
+    // usual.
     void OnFlyoutMenu(qRVADM::RVADM_MenuEntry& entry) override;
 
 private:
@@ -121,6 +125,7 @@ private:
     std::unique_ptr<LinkSection> m_linkSection;
     std::unique_ptr<ZoomSection> m_zoomSection;
     std::unique_ptr<SideBar> m_sideBar;
+    std::unique_ptr<ProofSaver> m_proofSaver;
     bool m_itemsCreated = false;
     std::int32_t m_bottomGap = kBottomGap;
     PanelMode m_mode = PanelMode::Expanded;

@@ -7,11 +7,22 @@
 namespace {
 
 constexpr const char* kDotGainSettingsEntry = "Dot Gain Settings...";
+constexpr const char* kSaveProofEntry = "Save Proof As...";
 
 }  // namespace
 
 SideBar::SideBar(OspryDialog& panel) : m_panel(panel)
 {
-    if (qRVADM::RVADM_Menu* menu = m_panel.GetFlyoutMenu())
-        m_entry = new qRVADM::RVADM_MenuEntry(menu, kDotGainSettingsEntry, true);
+    qRVADM::RVADM_Menu* menu = m_panel.GetFlyoutMenu();
+    if (menu == nullptr)
+        return;
+    m_dotGainEntry = new qRVADM::RVADM_MenuEntry(menu, kDotGainSettingsEntry, true);
+    m_saveProofEntry = new qRVADM::RVADM_MenuEntry(menu, kSaveProofEntry, true);
+    m_saveProofEntry->Enable(false);
+}
+
+void SideBar::EnableSaveProof(bool enable)
+{
+    if (m_saveProofEntry != nullptr)
+        m_saveProofEntry->Enable(enable);
 }
