@@ -64,6 +64,36 @@ TEST_F(SaveProofDialogTest, SaveTakesTheListsAndTheFieldCancelKeepsTheChoices)
     EXPECT_EQ(cancelled.GetChoice().ppi, 600);
 }
 
+// Tab reads down the dialog: area, resolution, format, then the buttons.
+TEST_F(SaveProofDialogTest, TabMovesThroughTheFieldsInReadingOrder)
+{
+    QStringList chain;
+    const auto focused = [](QDialog& dialog) -> QString {
+        for (QWidget* owner = dialog.focusWidget(); owner != nullptr; owner = owner->parentWidget()) {
+            if (const auto* list = qobject_cast<QComboBox*>(owner))
+                return list->currentText();
+            if (qobject_cast<QAbstractSpinBox*>(owner))
+                return "resolution";
+            if (const auto* button = qobject_cast<QAbstractButton*>(owner))
+                return button->text();
+        }
+        return "elsewhere";
+    };
+    SaveProofDialog dialog(kShown);
+    Script script({{kTitle, [&](QDialog& d) {
+                        QApplication::setActiveWindow(&d);
+                        Items<QComboBox>(d).at(0)->setFocus(Qt::OtherFocusReason);
+                        chain << focused(d);
+                        for (int i = 0; i < 4; ++i) {
+                            QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+                            chain << focused(d);
+                        }
+                        Press("Cancel")(d);
+                    }}});
+    dialog.Modal(kTitle, true);
+    EXPECT_EQ(chain, (QStringList{"Shown View", "resolution", "TIFF", "Save...", "Cancel"}));
+}
+
 // Each failure has a text of its own, naming the file where the file is the trouble; a written or
 // cancelled export says nothing.
 TEST_F(SaveProofDialogTest, EveryOutcomeHasItsMessage)

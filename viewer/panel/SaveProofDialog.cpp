@@ -57,6 +57,10 @@ void SaveProofDialog::CreateItems()
     m_cancel = new RVADM_TextPushButton(this, "Cancel", true);
     SetDefaultItem(m_save);
     SetCancelItem(m_cancel);
+    // Each field is labelled for a screen reader; Tab follows the order of creation, down the dialog.
+    m_areaLabel->SetBuddy(m_area);
+    m_ppiLabel->SetBuddy(m_ppi);
+    m_formatLabel->SetBuddy(m_format);
 }
 
 void SaveProofDialog::InitItems()
