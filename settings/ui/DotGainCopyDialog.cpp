@@ -1,7 +1,7 @@
 #include "settings/ui/DotGainCopyDialog.h"
 
-#include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainMessages.h"
+#include "settings/ui/ModalItemSizes.h"
 #include "toolkit/RVADM_Label.h"
 #include "toolkit/RVADM_TextEdit.h"
 #include "toolkit/RVADM_TextPushButton.h"
@@ -47,10 +47,10 @@ void DotGainCopyDialog::CommitItems()
 
 void DotGainCopyDialog::Layout()
 {
-    DotGainItemSizes::FitToBest(*m_label);
-    DotGainItemSizes::SizeEdit(*m_nameEdit, kNameEditWidth);
-    DotGainItemSizes::SizeButton(*m_create);
-    DotGainItemSizes::SizeButton(*m_cancel);
+    ModalItemSizes::FitToBest(*m_label);
+    ModalItemSizes::SizeEdit(*m_nameEdit, kNameEditWidth);
+    ModalItemSizes::SizeButton(*m_create);
+    ModalItemSizes::SizeButton(*m_cancel);
 
     RVADM_Item::PlaceInParent(m_label, kAlignNone | kAlignMoveTop | kAlignMoveLeft);
     RVADM_Item::MoveRightOf(m_label, m_nameEdit, kAlignNone | kAlignCenterVertical);

@@ -3,9 +3,9 @@
 #include "settings/PressError.h"
 #include "settings/PressStore.h"
 #include "settings/ui/DotGainCopyDialog.h"
-#include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainMessages.h"
 #include "settings/ui/DotGainSettingsDialog.h"
+#include "settings/ui/ModalItemSizes.h"
 #include "support/FileName.h"
 #include "toolkit/RVADM_CriticalMessageDialog.h"
 #include "toolkit/RVADM_ListBox.h"
@@ -135,7 +135,7 @@ void DotGainDialog::Layout()
 {
     RVADM_Item* const buttons[] = {m_new, m_copy, m_edit, m_remove, m_close};
     for (RVADM_Item* button : buttons)
-        DotGainItemSizes::SizeButton(*button);
+        ModalItemSizes::SizeButton(*button);
     m_list->SetSize(kListSize, kListSize);
 
     RVADM_Item::PlaceInParent(m_list, kAlignNone | kAlignMoveTop | kAlignMoveLeft);

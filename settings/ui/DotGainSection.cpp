@@ -2,8 +2,8 @@
 
 #include "settings/ui/BottomBarMetrics.h"
 #include "settings/ui/DotGainFrame.h"
-#include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainList.h"
+#include "settings/ui/ModalItemSizes.h"
 #include "toolkit/RVADM_Dialog.h"
 #include "toolkit/RVADM_Label.h"
 
@@ -44,7 +44,7 @@ void DotGainSection::Layout(RVADM_Item& leftNeighbour)
 {
     if (m_frame == nullptr)
         return;
-    DotGainItemSizes::FitToBest(*m_label);
+    ModalItemSizes::FitToBest(*m_label);
     m_frame->SetSize(m_list->GetWidth() + m_label->GetWidth() + kFramePadding, BottomBarMetrics::kFrameHeight);
     RVADM_Item::MoveRightOf(&leftNeighbour, m_frame, qRVADM::kAlignNone | qRVADM::kAlignCenterVertical,
                             BottomBarMetrics::kNeighbourSpacing);

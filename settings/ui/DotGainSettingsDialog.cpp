@@ -1,9 +1,9 @@
 #include "settings/ui/DotGainSettingsDialog.h"
 
 #include "settings/PressSettings.h"
-#include "settings/ui/DotGainItemSizes.h"
 #include "settings/ui/DotGainMessages.h"
 #include "settings/ui/DotGainPoints.h"
+#include "settings/ui/ModalItemSizes.h"
 #include "toolkit/RVADM_Frame.h"
 #include "toolkit/RVADM_Label.h"
 #include "toolkit/RVADM_NumericEdit.h"
@@ -122,13 +122,13 @@ PressDotGain DotGainSettingsDialog::TypedCurve() const
 
 void DotGainSettingsDialog::Layout()
 {
-    DotGainItemSizes::SizeButton(*m_save);
-    DotGainItemSizes::SizeButton(*m_cancel);
-    DotGainItemSizes::FitToBest(*m_nameLabel);
+    ModalItemSizes::SizeButton(*m_save);
+    ModalItemSizes::SizeButton(*m_cancel);
+    ModalItemSizes::FitToBest(*m_nameLabel);
     if (m_nameEdit != nullptr)
-        DotGainItemSizes::SizeEdit(*m_nameEdit, DotGainItemSizes::BestWidth(*m_nameEdit));
+        ModalItemSizes::SizeEdit(*m_nameEdit, ModalItemSizes::BestWidth(*m_nameEdit));
     else
-        DotGainItemSizes::FitToBest(*m_nameField);
+        ModalItemSizes::FitToBest(*m_nameField);
     m_separator->SetSize(1, kSeparatorHeight);
 
     RVADM_Item::PlaceInParent(m_nameLabel, kTopLeft);
@@ -149,14 +149,14 @@ void DotGainSettingsDialog::LayoutRows()
 {
     std::int32_t labelWidth = 0;
     for (const Row& row : m_rows)
-        labelWidth = std::max(labelWidth, DotGainItemSizes::BestWidth(*row.label));
+        labelWidth = std::max(labelWidth, ModalItemSizes::BestWidth(*row.label));
     RVADM_Item* above = m_separator;
     std::int32_t spacing = kFirstRowBelowSeparator;
     for (const Row& row : m_rows) {
-        DotGainItemSizes::FitToBest(*row.label);
+        ModalItemSizes::FitToBest(*row.label);
         row.label->SetWidth(labelWidth);
-        DotGainItemSizes::SizeEdit(*row.field, DotGainItemSizes::BestWidth(*row.field));
-        DotGainItemSizes::FitToBest(*row.percent);
+        ModalItemSizes::SizeEdit(*row.field, ModalItemSizes::BestWidth(*row.field));
+        ModalItemSizes::FitToBest(*row.percent);
         RVADM_Item::MoveBelow(above, row.label, kLeftEdges, spacing);
         RVADM_Item::MoveRightOf(row.label, row.field, kCentred);
         RVADM_Item::MoveRightOf(row.field, row.percent, kCentred);

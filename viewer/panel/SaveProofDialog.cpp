@@ -1,6 +1,6 @@
 #include "viewer/panel/SaveProofDialog.h"
 
-#include "settings/ui/DotGainItemSizes.h"
+#include "settings/ui/ModalItemSizes.h"
 #include "toolkit/RVADM_ComboEntry.h"
 #include "toolkit/RVADM_DropDownList.h"
 #include "toolkit/RVADM_Label.h"
@@ -82,18 +82,18 @@ void SaveProofDialog::Layout()
 {
     std::int32_t labelWidth = 0;
     for (RVADM_Label* label : {m_areaLabel, m_ppiLabel, m_formatLabel, m_ppiUnit}) {
-        DotGainItemSizes::FitToBest(*label);
+        ModalItemSizes::FitToBest(*label);
         label->SetJustify(Qt::AlignRight | Qt::AlignVCenter);
         if (label != m_ppiUnit)
             labelWidth = std::max(labelWidth, label->GetWidth());
     }
     for (RVADM_Label* label : {m_areaLabel, m_ppiLabel, m_formatLabel})
         label->SetWidth(labelWidth);
-    DotGainItemSizes::SizeEdit(*m_area, kListWidth);
-    DotGainItemSizes::SizeEdit(*m_ppi, kPpiWidth);
-    DotGainItemSizes::SizeEdit(*m_format, kListWidth);
-    DotGainItemSizes::SizeButton(*m_save);
-    DotGainItemSizes::SizeButton(*m_cancel);
+    ModalItemSizes::SizeEdit(*m_area, kListWidth);
+    ModalItemSizes::SizeEdit(*m_ppi, kPpiWidth);
+    ModalItemSizes::SizeEdit(*m_format, kListWidth);
+    ModalItemSizes::SizeButton(*m_save);
+    ModalItemSizes::SizeButton(*m_cancel);
 
     RVADM_Item::PlaceInParent(m_areaLabel, kAlignNone | kAlignMoveTop | kAlignMoveLeft);
     RVADM_Item::MoveRightOf(m_areaLabel, m_area, kAlignNone | kAlignCenterVertical);

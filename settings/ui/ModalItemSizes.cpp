@@ -1,11 +1,11 @@
-#include "settings/ui/DotGainItemSizes.h"
+#include "settings/ui/ModalItemSizes.h"
 
 #include "toolkit/DialogMetrics.h"
 #include "toolkit/RVADM_Item.h"
 
 #include <algorithm>
 
-namespace DotGainItemSizes {
+namespace ModalItemSizes {
 namespace {
 
 const qRVADM::DialogMetrics& Metrics()
@@ -42,4 +42,4 @@ std::int32_t BestWidth(const qRVADM::RVADM_Item& item)
     return best.h;
 }
 
-} // namespace DotGainItemSizes
+} // namespace ModalItemSizes
