@@ -1,5 +1,7 @@
 #include "bench/BenchApplication.h"
 
+#include "bench/BenchRun.h"
+
 #include <QEvent>
 
 namespace {
@@ -7,8 +9,7 @@ namespace {
 // Before the application exists, so that the platform is chosen by then.
 int& ChooseOffscreen(int& argc)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     return argc;
 }
 

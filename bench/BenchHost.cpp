@@ -1,6 +1,7 @@
 #include "bench/BenchHost.h"
 
 #include "bench/BenchApplication.h"
+#include "bench/BenchRun.h"
 #include "plugin/suites/AIFoldersSuite.h"
 #include "sim/app/CanvasInput.h"
 #include "sim/app/DialogAnswerer.h"
@@ -15,8 +16,6 @@
 
 #include <QEvent>
 
-#include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <iostream>
 #include <stdexcept>
@@ -29,9 +28,7 @@ int BenchHost::RunBenchmarks(int argc, char** argv, const Files& files, const st
         host.Run("window 1280 820");
         host.Run("menu Window/Hueline/Viewer/Viewer");
         ready(host);
-        benchmark::Initialize(&argc, argv);
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
+        ::RunBenchmarks(argc, argv);
     } catch (const std::exception& failure) {
         std::cerr << failure.what() << "\n";
         return 1;

@@ -3,6 +3,7 @@
 // The dialog's fill is one folder enumeration and no file read; the panel's is one enumeration and
 // one load per file.
 
+#include "bench/BenchRun.h"
 #include "settings/PressStore.h"
 #include "settings/ui/DotGainDialog.h"
 #include "settings/ui/DotGainList.h"
@@ -86,10 +87,7 @@ BENCHMARK(RefillPanelList)->Arg(0)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

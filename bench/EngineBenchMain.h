@@ -3,12 +3,12 @@
 // The main of a benchmark program that drives the engine plug-in (KILN_PLUGIN) directly in a
 // simulated host, on Qt's offscreen platform unless QT_QPA_PLATFORM chooses another.
 
+#include "bench/BenchRun.h"
 #include "plugin/suites/HLKilnSuite.h"
 #include "tests/support/EngineJob.h"
 
 #include <QGuiApplication>
 
-#include <benchmark/benchmark.h>
 
 #include <iostream>
 #include <string>
@@ -17,8 +17,7 @@
 // and returns the program's exit status.
 inline int RunEngineBenchmarks(int argc, char** argv, hostsim::Host*& host, const HLKilnSuite*& kiln)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     QGuiApplication app(argc, argv);
     hostsim::Host started;
     std::string error;
@@ -31,9 +30,7 @@ inline int RunEngineBenchmarks(int argc, char** argv, hostsim::Host*& host, cons
     if (kiln == nullptr)
         return 1;
     host = &started;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarks(argc, argv);
     started.Shutdown();
     host = nullptr;
     kiln = nullptr;

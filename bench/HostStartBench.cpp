@@ -5,6 +5,7 @@
 // only that sequence is timed. Reported: the start with settings (the benchmark's time), the empty
 // start, the extra milliseconds and the ratio, by the wall clock and by the process's CPU time.
 
+#include "bench/BenchRun.h"
 #include "plugin/suites/AIFoldersSuite.h"
 #include "settings/PressStore.h"
 #include "sim/kiln/KilnControlSuite.h"
@@ -103,13 +104,9 @@ BENCHMARK(HostStartWithSettings)->UseManualTime()->Unit(benchmark::kMillisecond)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     QApplication app(argc, argv);
     const TemporaryFolder preferences;
     g_preferences = &preferences;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -10,6 +10,7 @@
 // colours, bounds), once per revision at its first paint. Counter bytes_per_object: the heap it
 // holds over the document's items (glibc's mallinfo2).
 
+#include "bench/BenchRun.h"
 #include "sim/app/ArtworkPainter.h"
 #include "sim/app/DocumentWidget.h"
 #include "sim/host/Host.h"
@@ -121,8 +122,7 @@ bool AddView(hostsim::Host& host, const std::string& path)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     QApplication app(argc, argv);
     hostsim::Host host;
     g_bench.host = &host;
@@ -139,9 +139,7 @@ int main(int argc, char** argv)
     if (!ready)
         return 1;
     QApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    RunBenchmarks(argc, argv);
     g_bench.views.clear();
     return 0;
 }

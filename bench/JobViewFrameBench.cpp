@@ -20,6 +20,7 @@
 //
 // The counter engine_calls is the engine calls per iteration (RenderPreview is the only one).
 
+#include "bench/BenchRun.h"
 #include "plugin/EngineSuites.h"
 #include "plugin/ScopedHostSuite.h"
 #include "plugin/suites/AIDocumentSuite.h"
@@ -266,8 +267,7 @@ BENCHMARK(ZoomStep)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
         qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
@@ -295,9 +295,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         g_bench.host = &host;
         g_bench.frame = &frame;
-        benchmark::Initialize(&argc, argv);
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
+        RunBenchmarks(argc, argv);
     }
     EngineSuitePointers().kiln = nullptr;
     return 0;

@@ -3,6 +3,7 @@
 // the engine plug-in, KilnKernel.aip, in the same start-up. Each iteration is a fresh host loading
 // both plug-ins and quitting afterwards; only the one message is timed.
 
+#include "bench/BenchRun.h"
 #include "plugin/suites/AIFoldersSuite.h"
 #include "plugin/suites/AIMenuSuite.h"
 #include "sim/host/Host.h"
@@ -79,14 +80,10 @@ BENCHMARK(EngineStartup)->Unit(benchmark::kMillisecond)->Iterations(kStartups);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ChooseOffscreenPlatform();
     QApplication app(argc, argv);
     const TemporaryFolder folder;
     g_folder = &folder;
     const EnvironmentGuard sharedDocuments(platform::kSharedDocumentsVariable, folder.Utf8());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
