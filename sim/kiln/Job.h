@@ -5,8 +5,8 @@
 
 #include "plugin/suites/SPTypes.h"
 #include "sim/kiln/InkAppearance.h"
+#include "sim/kiln/Outline.h"
 
-#include <QPainterPath>
 #include <QRectF>
 
 #include <cstdint>
@@ -35,9 +35,9 @@ struct MarkInk
 // that it does not print itself.
 struct Mark
 {
-    QPainterPath shape;          // mm, non-zero winding
+    Outline shape;               // mm, non-zero winding
     std::vector<MarkInk> inks;
-    QPainterPath trap;           // the band the mark's inks spread into; empty for strokes
+    Outline trap;                // the band the mark's inks spread into; empty for strokes
     QRectF reach;                // mm: everything the shape and its trap may touch
     QRectF solid;                // mm: a rectangle the shape covers whole; empty when not known
 };

@@ -97,11 +97,10 @@ QRectF SolidPart(ASInt32 kind, const QRectF& box)
 Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped, ASInt32 kind = kHostSimText)
 {
     shape.setFillRule(Qt::WindingFill);
-    Mark mark{std::move(shape), std::move(inks), {}, {}, {}};
-    mark.solid = SolidPart(kind, mark.shape.boundingRect());
-    if (trapped)
-        mark.trap = Stroked(mark.shape, 2.0 * kTrapWidthMm);
-    mark.reach = mark.shape.boundingRect().united(mark.trap.boundingRect());
+    const QPainterPath trap = trapped ? Stroked(shape, 2.0 * kTrapWidthMm) : QPainterPath();
+    Mark mark{Outline(shape), std::move(inks), Outline(trap), {}, {}};
+    mark.solid = SolidPart(kind, mark.shape.Bounds());
+    mark.reach = mark.shape.Bounds().united(mark.trap.Bounds());
     return mark;
 }
 
@@ -178,7 +177,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
             job->marks.push_back(MakeMark(toJob.map(Stroked(outline, item.strokeWidth)), std::move(stroke), false));
     }
     for (const Mark& mark : job->marks)
-        job->artwork = job->artwork.united(mark.shape.boundingRect());
+        job->artwork = job->artwork.united(mark.shape.Bounds());
     return job;
 }
 

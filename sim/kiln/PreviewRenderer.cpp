@@ -1,7 +1,5 @@
 #include "sim/kiln/PreviewRenderer.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QTransform>
 
 #include <algorithm>
@@ -14,18 +12,6 @@ namespace kiln {
 namespace {
 
 constexpr float kPasteboard = 180.0f / 255.0f;
-
-// 8-bit coverage, 0 none to 255 full, in the renderer's plane bytes; rows padded to 32 bits so
-// that Qt can paint into them.
-struct Plane
-{
-    std::uint8_t* Row(int y) const { return bytes + static_cast<std::size_t>(y) * stride; }
-
-    std::uint8_t* bytes;
-    int width;
-    int height;
-    int stride;
-};
 
 // Planes of one size laid out one after the other.
 struct PlaneSet
@@ -41,42 +27,38 @@ struct PlaneSet
     int stride;
 };
 
-// Rasterises job shapes into one plane, each shape replacing what the last one left.
+using Span = CoverageRasterizer::Span;
+
+// The rows of the mask a painting wrote, from `top` on: one span each.
+struct PaintedRows
+{
+    int top;
+    const std::vector<Span>& spans;
+};
+
+// Paints job outlines into the mask plane, each replacing, within its reach, what the last one
+// left there.
 class MaskPainter
 {
 public:
-    MaskPainter(const Plane& mask, const QTransform& toPlane, bool antialiasing)
-        : m_mask(mask),
-          m_image(mask.bytes, mask.width, mask.height, mask.stride, QImage::Format_Alpha8),
-          m_toPlane(toPlane)
+    MaskPainter(CoverageRasterizer& rasterizer, const Plane& mask, const QTransform& toPlane, bool antialiasing)
+        : m_rasterizer(rasterizer), m_mask(mask), m_toPlane(toPlane), m_antialiasing(antialiasing)
     {
-        if (m_image.isNull() || !m_painter.begin(&m_image))
-            throw std::bad_alloc();
-        m_painter.setRenderHint(QPainter::Antialiasing, antialiasing);
-        m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(Qt::black);
-        m_painter.setTransform(toPlane);
     }
 
-    // The part of the plane the shape may cover, cleared and painted; empty when the shape
-    // cannot reach the plane.
-    QRect Paint(const QPainterPath& shape, const QRectF& reach)
+    // The rows of the plane the outline covers, painted; none when it cannot reach the plane.
+    PaintedRows Paint(const Outline& outline, const QRectF& reach)
     {
         const QRect box =
             m_toPlane.mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(0, 0, m_mask.width, m_mask.height);
-        if (box.isEmpty())
-            return box;
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            std::memset(m_mask.Row(y) + box.left(), 0, static_cast<std::size_t>(box.width()));
-        m_painter.drawPath(shape);
-        return box;
+        return {box.top(), m_rasterizer.Paint(outline, m_toPlane, m_antialiasing, m_mask, box)};
     }
 
 private:
+    CoverageRasterizer& m_rasterizer;
     Plane m_mask;
-    QImage m_image;
-    QPainter m_painter;
     QTransform m_toPlane;
+    bool m_antialiasing;
 };
 
 constexpr int kRun = 8;
@@ -92,13 +74,14 @@ bool ReadRun(const std::uint8_t* mask, int x, int end, std::uint64_t& run)
 
 // Where the mask covers the planes, each plane takes its level in proportion to the coverage.
 // Spans of empty or fully covered mask pixels, in runs of eight, are skipped or filled whole.
-void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const QRect& box)
+void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const PaintedRows& rows)
 {
     constexpr std::uint64_t kFull = ~std::uint64_t{0};
-    const int end = box.right() + 1;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (std::size_t i = 0; i < rows.spans.size(); ++i) {
+        const int y = rows.top + static_cast<int>(i);
         const std::uint8_t* m = mask.Row(y);
-        for (int x = box.left(); x < end;) {
+        const int end = rows.spans[i].right;
+        for (int x = rows.spans[i].left; x < end;) {
             std::uint64_t run = 0;
             if (ReadRun(m, x, end, run) && (run == 0 || run == kFull)) {
                 const std::uint64_t same = run;
@@ -123,14 +106,16 @@ void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, cons
 
 // Where the mask covers the plane, the plane keeps at least `level` times the coverage. A trap's
 // band is mostly empty, so runs of eight empty mask pixels are skipped.
-void Spread(const Plane& plane, const Plane& mask, const QRect& box, std::uint8_t level)
+void Spread(const Plane& plane, const Plane& mask, const PaintedRows& rows, std::uint8_t level)
 {
-    for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (std::size_t i = 0; i < rows.spans.size(); ++i) {
+        const int y = rows.top + static_cast<int>(i);
         std::uint8_t* p = plane.Row(y);
         const std::uint8_t* m = mask.Row(y);
-        for (int x = box.left(); x <= box.right();) {
+        const int end = rows.spans[i].right;
+        for (int x = rows.spans[i].left; x < end;) {
             std::uint64_t run = 0;
-            if (ReadRun(m, x, box.right() + 1, run) && run == 0) {
+            if (ReadRun(m, x, end, run) && run == 0) {
                 x += kRun;
                 continue;
             }
@@ -202,6 +187,14 @@ void LightTables(const Job& job, const DotGainCurve& curve, std::vector<float>& 
                     static_cast<float>(1.0 - printed * (1.0 - channels[c]));
         }
     }
+}
+
+// The page, as an outline.
+Outline SheetOutline(const Job& job)
+{
+    QPainterPath sheet;
+    sheet.addRect(QRectF(0.0, 0.0, job.width, job.height));
+    return Outline(sheet);
 }
 
 // The reach of every mark, for the index.
@@ -295,9 +288,9 @@ bool Holds(const QRectF& solid, double inset, const QRectF& area)
 // Where the mark's trap reaches the planes, each of its inks spreads into them.
 void SpreadTrap(const Mark& mark, MaskPainter& painter, const PlaneSet& inks, const Plane& mask)
 {
-    if (mark.trap.isEmpty())
+    if (mark.trap.IsEmpty())
         return;
-    const QRect band = painter.Paint(mark.trap, mark.reach);
+    const PaintedRows band = painter.Paint(mark.trap, mark.reach);
     for (const MarkInk& used : mark.inks)
         Spread(inks[static_cast<std::size_t>(used.ink)], mask, band, used.level);
 }
@@ -305,7 +298,7 @@ void SpreadTrap(const Mark& mark, MaskPainter& painter, const PlaneSet& inks, co
 }  // namespace
 
 PreviewRenderer::PreviewRenderer(const Job& job, const RenderSettings& settings)
-    : m_job(job), m_settings(settings), m_index(Reaches(job))
+    : m_job(job), m_settings(settings), m_index(Reaches(job)), m_sheet(SheetOutline(job))
 {
 }
 
@@ -330,11 +323,7 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
     const Plane mask{m_planeBytes.data() + inkCount * planeBytes, planeWidth, planeHeight, stride};
     const Plane page{mask.bytes + planeBytes, planeWidth, planeHeight, stride};
     std::memset(page.bytes, 0, planeBytes);
-    {
-        QPainterPath sheet;
-        sheet.addRect(QRectF(0.0, 0.0, m_job.width, m_job.height));
-        MaskPainter(page, toPlane, m_settings.antialiasing).Paint(sheet, sheet.boundingRect());
-    }
+    MaskPainter(m_rasterizer, page, toPlane, m_settings.antialiasing).Paint(m_sheet, m_sheet.Bounds());
 
     // Marks whose reach misses the planes by more than the painter's margin leave them as they
     // are. The last mark that covers every plane pixel whole sets every ink there, whatever lay
@@ -350,7 +339,7 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
     if (covering == m_found.rend())
         std::memset(inks.bytes, 0, inkCount * planeBytes);
     m_levels.resize(inkCount);
-    MaskPainter painter(mask, toPlane, m_settings.antialiasing);
+    MaskPainter painter(m_rasterizer, mask, toPlane, m_settings.antialiasing);
     for (auto next = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base()); next != m_found.end();
          ++next) {
         const Mark& mark = m_job.marks[static_cast<std::size_t>(*next)];
@@ -359,10 +348,10 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
             for (std::size_t k = 0; k < inkCount; ++k)
                 std::memset(inks[k].bytes, m_levels[k], planeBytes);
         } else {
-            const QRect box = painter.Paint(mark.shape, mark.reach);
-            if (box.isEmpty())
+            const PaintedRows rows = painter.Paint(mark.shape, mark.reach);
+            if (rows.spans.empty())
                 continue;
-            Cover(inks, m_levels, mask, box);
+            Cover(inks, m_levels, mask, rows);
         }
         // The band reaches kTrapWidthMm into the shape, so a solid part wider than that on every
         // side of the planes keeps it off them.

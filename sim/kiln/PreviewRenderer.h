@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/kiln/CoverageRasterizer.h"
 #include "sim/kiln/Job.h"
 #include "sim/kiln/MarkIndex.h"
 #include "sim/kiln/RenderSettings.h"
@@ -37,6 +38,8 @@ private:
     const Job& m_job;
     const RenderSettings& m_settings;
     const MarkIndex m_index;
+    const Outline m_sheet;  // the page
+    CoverageRasterizer m_rasterizer;
     // Kept between renderings: the planes (one per ink, then the shape mask and the page), the
     // marks found, one mark's ink levels, the light tables and the device rows of the planes.
     std::vector<std::uint8_t> m_planeBytes;

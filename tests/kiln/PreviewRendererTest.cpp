@@ -32,7 +32,7 @@ protected:
     {
         QPainterPath shape;
         ellipse ? shape.addEllipse(rectangle) : shape.addRect(rectangle);
-        job.marks.push_back(kiln::Mark{shape, std::move(inks), {}, shape.boundingRect(), {}});
+        job.marks.push_back(kiln::Mark{kiln::Outline(shape), std::move(inks), {}, shape.boundingRect(), {}});
     }
 
     // A rectangle with its trap, as the job builder makes it; `solid` says the renderer may
@@ -45,7 +45,7 @@ protected:
         stroker.setWidth(2.0 * kiln::kTrapWidthMm);
         stroker.setJoinStyle(Qt::MiterJoin);
         const QPainterPath trap = stroker.createStroke(shape);
-        job.marks.push_back(kiln::Mark{shape, std::move(inks), trap, trap.boundingRect().united(rectangle),
+        job.marks.push_back(kiln::Mark{kiln::Outline(shape), std::move(inks), kiln::Outline(trap), trap.boundingRect().united(rectangle),
                                        solid ? rectangle : QRectF()});
     }
 

@@ -1,0 +1,348 @@
+#include "sim/kiln/CoverageRasterizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace kiln {
+namespace {
+
+// Subpixels along a pixel's side; a fully covered pixel sums to kFull.
+constexpr std::int64_t kSide = 256;
+constexpr std::int64_t kFull = 2 * kSide * kSide;
+// Lines are cut this many pixels around the box: far enough that no rendering the engine is asked
+// for reaches it, near enough that products of subpixel lengths stay within 64 bits.
+constexpr double kGuardPixels = 1 << 20;
+// The farthest, in pixels, a flattened curve may stray from the curve.
+constexpr double kFlatness = 1.0 / 32;
+// Document coordinates are often round numbers whose positions fall exactly on a rounding point:
+// halfway between two subpixels, or a whole number of pieces. There the least difference between
+// the transforms of two renderings, a tile and the whole, would round them apart; rounding points
+// moved by this much keep such positions together.
+constexpr double kTieBreak = 1e-6;
+// Curves needing more pieces are halved first.
+constexpr double kMostPieces = 16;
+
+constexpr int kRun = 8;
+
+// Whether the kRun sums from `sums` are all zero.
+bool Zeros(const std::int32_t* sums)
+{
+    std::uint64_t words[kRun / 2];
+    std::memcpy(words, sums, sizeof words);
+    return (words[0] | words[1] | words[2] | words[3]) == 0;
+}
+
+// The floor of a / b, whatever their signs (b is not 0).
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    if (b < 0) {
+        a = -a;
+        b = -b;
+    }
+    const std::int64_t q = a / b;
+    return a % b != 0 && a < 0 ? q - 1 : q;
+}
+
+std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
+{
+    return -FloorDiv(-a, b);
+}
+
+// The point a fraction `t` of the way from `from` to `to`.
+QPointF Between(const QPointF& from, const QPointF& to, double t)
+{
+    return from + (to - from) * t;
+}
+
+double Length(const QPointF& p)
+{
+    return std::hypot(p.x(), p.y());
+}
+
+}  // namespace
+
+const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Outline& outline,
+                                                                       const QTransform& toPlane, bool antialiasing,
+                                                                       const Plane& mask, const QRect& box)
+{
+    m_spans.assign(static_cast<std::size_t>(std::max(box.height(), 0)), Span{box.width(), 0});
+    if (box.isEmpty())
+        return m_spans;
+    m_box = box;
+    m_area = QRectF(box.left(), box.top(), box.width(), box.height());
+    m_guard = m_area.adjusted(-kGuardPixels, -kGuardPixels, kGuardPixels, kGuardPixels);
+    m_antialiasing = antialiasing;
+    m_stride = box.width() + 1;
+    const std::size_t size = static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(box.height());
+    if (m_sums.size() < size)
+        m_sums.resize(size, 0);
+
+    const std::vector<Outline::Step>& steps = outline.Steps();
+    const std::vector<QPointF>& points = outline.Points();
+    QPointF start;
+    QPointF last;
+    std::size_t p = 0;
+    for (const Outline::Step step : steps) {
+        if (step == Outline::Step::Cubic) {
+            const QPointF first = toPlane.map(points[p]);
+            const QPointF second = toPlane.map(points[p + 1]);
+            const QPointF end = toPlane.map(points[p + 2]);
+            AddCubic(last, first, second, end);
+            last = end;
+            p += 3;
+            continue;
+        }
+        const QPointF point = toPlane.map(points[p++]);
+        if (step == Outline::Step::Move) {
+            AddLine(last, start);
+            start = point;
+        } else {
+            AddLine(last, point);
+        }
+        last = point;
+    }
+    AddLine(last, start);
+    Sweep(mask);
+    return m_spans;
+}
+
+// Curves that miss the box are drawn as their chord: left of it only the rows they span count,
+// elsewhere nothing. Long curves are halved until each half takes a few pieces, so that only the
+// halves that reach the box are flattened, the same halves whatever the box.
+void CoverageRasterizer::AddCubic(const QPointF& from, const QPointF& first, const QPointF& second, const QPointF& to)
+{
+    const double left = std::min({from.x(), first.x(), second.x(), to.x()});
+    const double right = std::max({from.x(), first.x(), second.x(), to.x()});
+    const double top = std::min({from.y(), first.y(), second.y(), to.y()});
+    const double bottom = std::max({from.y(), first.y(), second.y(), to.y()});
+    if (right <= m_area.left() || left >= m_area.right() || bottom <= m_area.top() || top >= m_area.bottom()) {
+        AddLine(from, to);
+        return;
+    }
+    // A cubic's second derivative bounds how far its chords stray.
+    const double bend = std::max(Length(from - 2.0 * first + second), Length(first - 2.0 * second + to));
+    const double pieces = std::ceil(std::sqrt(0.75 * bend / kFlatness) - kTieBreak);
+    if (pieces > kMostPieces) {
+        const QPointF a = Between(from, first, 0.5);
+        const QPointF b = Between(first, second, 0.5);
+        const QPointF c = Between(second, to, 0.5);
+        const QPointF ab = Between(a, b, 0.5);
+        const QPointF bc = Between(b, c, 0.5);
+        const QPointF middle = Between(ab, bc, 0.5);
+        AddCubic(from, a, ab, middle);
+        AddCubic(middle, bc, c, to);
+        return;
+    }
+    const int count = std::max(1, static_cast<int>(pieces));
+    QPointF previous = from;
+    for (int i = 1; i < count; ++i) {
+        const double t = static_cast<double>(i) / count;
+        const QPointF a = Between(from, first, t);
+        const QPointF b = Between(first, second, t);
+        const QPointF c = Between(second, to, t);
+        const QPointF point = Between(Between(a, b, t), Between(b, c, t), t);
+        AddLine(previous, point);
+        previous = point;
+    }
+    AddLine(previous, to);
+}
+
+// Cuts the line at the guard: beyond its top or bottom, or right of it, nothing in the box
+// changes; left of it only the rows the line spans count, so that part runs down its left side.
+void CoverageRasterizer::AddLine(QPointF from, QPointF to)
+{
+    const QRectF& g = m_guard;
+    if (from.y() == to.y() || std::max(from.y(), to.y()) <= g.top() || std::min(from.y(), to.y()) >= g.bottom() ||
+        std::min(from.x(), to.x()) >= g.right())
+        return;
+    for (QPointF* point : {&from, &to}) {
+        const QPointF& other = point == &from ? to : from;
+        const double y = std::clamp(point->y(), g.top(), g.bottom());
+        if (y != point->y())
+            *point = QPointF(Between(*point, other, (y - point->y()) / (other.y() - point->y())).x(), y);
+    }
+    if (std::max(from.x(), to.x()) <= g.left()) {
+        from.setX(g.left());
+        to.setX(g.left());
+    }
+    for (QPointF* point : {&from, &to}) {
+        const QPointF& other = point == &from ? to : from;
+        const double x = std::clamp(point->x(), g.left(), g.right());
+        if (x == point->x())
+            continue;
+        const QPointF cut(x, Between(*point, other, (x - point->x()) / (other.x() - point->x())).y());
+        if (x == g.left())
+            point == &from ? AddLine(QPointF(x, from.y()), cut) : AddLine(cut, QPointF(x, to.y()));
+        *point = cut;
+    }
+    const auto subpixel = [](const QPointF& p) {
+        const auto rounded = [](double v) { return static_cast<std::int64_t>(std::floor(v * kSide + 0.5 + kTieBreak)); };
+        return Subpixel{rounded(p.x()), rounded(p.y())};
+    };
+    if (m_antialiasing)
+        AddEdge(subpixel(from), subpixel(to));
+    else
+        AddCentres(subpixel(from), subpixel(to));
+}
+
+// Adds the edge's share to every cell it crosses, row by row. Where it leaves a row the edge is
+// placed at the floor of its exact position, so every rendering places it the same.
+void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
+{
+    const std::int64_t low = std::max(std::min(from.y, to.y), m_box.top() * kSide);
+    const std::int64_t high = std::min(std::max(from.y, to.y), (m_box.bottom() + 1) * kSide);
+    if (low >= high)
+        return;
+    const std::int64_t dx = to.x - from.x;
+    const std::int64_t dy = to.y - from.y;
+    const auto xAt = [&](std::int64_t y) {
+        return y == from.y ? from.x : y == to.y ? to.x : from.x + FloorDiv(dx * (y - from.y), dy);
+    };
+    for (std::int64_t row = FloorDiv(low, kSide); row * kSide < high; ++row) {
+        const std::int64_t top = std::max(low, row * kSide);
+        const std::int64_t bottom = std::min(high, (row + 1) * kSide);
+        const std::int64_t startY = dy > 0 ? top : bottom;
+        const std::int64_t endY = dy > 0 ? bottom : top;
+        AddRowPiece(from, to, row, xAt(startY), startY - row * kSide, xAt(endY), endY - row * kSide);
+    }
+}
+
+// The part of the edge within one row, from (startX, startY) to (endX, endY), the y relative to
+// the row. Cells left of the box add their cover to its first column; cells right of it nothing.
+void CoverageRasterizer::AddRowPiece(const Subpixel& from, const Subpixel& to, std::int64_t row, std::int64_t startX,
+                                     std::int64_t startY, std::int64_t endX, std::int64_t endY)
+{
+    const std::int64_t dx = to.x - from.x;
+    const std::int64_t dy = to.y - from.y;
+    const auto yAt = [&](std::int64_t x) { return from.y + FloorDiv(dy * (x - from.x), dx) - row * kSide; };
+    const std::int64_t leftEdge = m_box.left() * kSide;
+    const std::int64_t rightEdge = (m_box.right() + 1) * kSide;
+    const int step = endX > startX ? 1 : endX < startX ? -1 : 0;
+    std::int64_t x = startX;
+    std::int64_t y = startY;
+    for (;;) {
+        const std::int64_t cell = step < 0 ? CeilDiv(x, kSide) - 1 : FloorDiv(x, kSide);
+        std::int64_t nextX = step > 0 ? (cell + 1) * kSide : cell * kSide;
+        if (cell < m_box.left()) {
+            if (step <= 0 || leftEdge >= endX) {
+                AddCell(row, m_box.left() - 1, 0, y, 0, endY);
+                return;
+            }
+            nextX = leftEdge;
+        } else if (cell > m_box.right()) {
+            if (step >= 0 || rightEdge <= endX)
+                return;
+            x = rightEdge;
+            y = yAt(x);
+            continue;
+        }
+        if (step == 0 || (step > 0 ? nextX >= endX : nextX <= endX)) {
+            AddCell(row, std::max<std::int64_t>(cell, m_box.left() - 1), x - cell * kSide, y, endX - cell * kSide, endY);
+            return;
+        }
+        const std::int64_t nextY = yAt(nextX);
+        AddCell(row, std::max<std::int64_t>(cell, m_box.left() - 1), x - cell * kSide, y, nextX - cell * kSide, nextY);
+        x = nextX;
+        y = nextY;
+    }
+}
+
+// One piece of an edge inside one cell, x and y relative to the cell's corner. The sums of a row
+// add up, left to right, to twice the area of each pixel the outline covers (kFull when whole):
+// the piece's cover counts whole for every pixel right of the cell, and for the cell less the
+// area left of the piece. Cell left - 1 stands for every cell left of the box: only its cover
+// counts.
+void CoverageRasterizer::AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1,
+                                 std::int64_t x2, std::int64_t y2)
+{
+    const std::int64_t cover = y2 - y1;
+    std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride;
+    if (cell < m_box.left()) {
+        sums[0] += static_cast<std::int32_t>(2 * kSide * cover);
+        Touch(row, 0);
+        return;
+    }
+    const std::int64_t area = cover * (x1 + x2);
+    const int column = static_cast<int>(cell - m_box.left());
+    sums[column] += static_cast<std::int32_t>(2 * kSide * cover - area);
+    sums[column + 1] += static_cast<std::int32_t>(area);
+    Touch(row, column);
+}
+
+// Without antialiasing: where the edge crosses the centre line of a row, the winding changes from
+// the first pixel whose centre lies on or right of the crossing.
+void CoverageRasterizer::AddCentres(const Subpixel& from, const Subpixel& to)
+{
+    const Subpixel& upper = from.y < to.y ? from : to;
+    const Subpixel& lower = from.y < to.y ? to : from;
+    const std::int32_t winding = from.y < to.y ? static_cast<std::int32_t>(kFull) : -static_cast<std::int32_t>(kFull);
+    const std::int64_t dx = lower.x - upper.x;
+    const std::int64_t dy = lower.y - upper.y;
+    const std::int64_t half = kSide / 2;
+    const std::int64_t first = std::max<std::int64_t>(m_box.top(), CeilDiv(upper.y - half, kSide));
+    const std::int64_t last = std::min<std::int64_t>(m_box.bottom(), CeilDiv(lower.y - half, kSide) - 1);
+    for (std::int64_t row = first; row <= last; ++row) {
+        const std::int64_t across = dx * (row * kSide + half - upper.y);
+        const std::int64_t whole = FloorDiv(across, dy);
+        const std::int64_t left = upper.x - half + whole;
+        const std::int64_t column = (across - whole * dy == 0 ? CeilDiv(left, kSide) : FloorDiv(left, kSide) + 1);
+        if (column > m_box.right())
+            continue;
+        const int touched = static_cast<int>(std::max<std::int64_t>(column - m_box.left(), 0));
+        m_sums[static_cast<std::size_t>((row - m_box.top()) * m_stride + touched)] += winding;
+        Touch(row, touched);
+    }
+}
+
+// The sum of `column` of the box in that row changes, and the pixel right of it may too.
+void CoverageRasterizer::Touch(std::int64_t row, int column)
+{
+    Span& span = m_spans[static_cast<std::size_t>(row - m_box.top())];
+    span.left = std::min(span.left, column);
+    span.right = std::max(span.right, column + 2);
+}
+
+// Turns each row's running sums into coverage, from its first touched sum on, and clears them for
+// the next outline. Past the last touched sum the coverage stays as it is: nothing where the
+// outline closed within the box, all the way to the box's edge where it did not. Runs of eight
+// untouched sums within a row are filled whole.
+void CoverageRasterizer::Sweep(const Plane& mask)
+{
+    const int width = m_box.width();
+    for (int y = 0; y < m_box.height(); ++y) {
+        Span& span = m_spans[static_cast<std::size_t>(y)];
+        if (span.left >= span.right)
+            continue;
+        std::int32_t* sums = m_sums.data() + static_cast<std::size_t>(y) * m_stride;
+        std::uint8_t* out = mask.Row(m_box.top() + y) + m_box.left();
+        const int end = std::min(span.right, width);
+        std::int32_t sum = 0;
+        std::uint8_t coverage = 0;
+        for (int x = span.left; x < end;) {
+            int past = x;
+            while (past + kRun <= end && Zeros(sums + past))
+                past += kRun;
+            if (past > x) {
+                std::memset(out + x, coverage, static_cast<std::size_t>(past - x));
+                x = past;
+                continue;
+            }
+            sum += sums[x];
+            sums[x] = 0;
+            const std::int64_t v = std::abs(static_cast<std::int64_t>(sum));
+            coverage = static_cast<std::uint8_t>(v >= kFull ? 255 : (v * 255 + kFull / 2) / kFull);
+            out[x++] = coverage;
+        }
+        sums[width] = 0;
+        if (coverage != 0) {
+            std::memset(out + end, coverage, static_cast<std::size_t>(width - end));
+            span.right = width;
+        }
+        span.left += m_box.left();
+        span.right = std::min(span.right, width) + m_box.left();
+    }
+}
+
+}  // namespace kiln

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "sim/kiln/Outline.h"
+#include "sim/kiln/Plane.h"
+
+#include <QRect>
+#include <QRectF>
+#include <QTransform>
+
+#include <cstdint>
+#include <vector>
+
+namespace kiln {
+
+// Turns outlines into 8-bit coverage of plane pixels under the non-zero winding rule. With
+// antialiasing a pixel takes the share of its area the outline covers, edges placed to 1/256 of
+// a pixel; without, full coverage where its centre lies inside. The sums are kept in integers,
+// so a pixel comes out the same whichever rectangle of the plane is painted around it: a tile of
+// a larger rendering matches it exactly. Keeps its sums between outlines, so that painting
+// allocates only when a larger rectangle than ever before is painted.
+class CoverageRasterizer
+{
+public:
+    // The columns [left, right) of one row of the mask that a painting wrote; the rest of the row
+    // is not covered, and was left as it was.
+    struct Span
+    {
+        int left;
+        int right;
+    };
+
+    // Paints the coverage of `outline`, mapped by `toPlane` (which scales and moves only), into
+    // the pixels of `box` (inside the mask) and returns the span written in each row of the box,
+    // valid until the next painting. A large outline's rows are mostly outside its edges: only
+    // the part between its first and last edge is written.
+    const std::vector<Span>& Paint(const Outline& outline, const QTransform& toPlane, bool antialiasing,
+                                   const Plane& mask, const QRect& box);
+
+private:
+    struct Subpixel
+    {
+        std::int64_t x;
+        std::int64_t y;
+    };
+
+    void AddCubic(const QPointF& from, const QPointF& first, const QPointF& second, const QPointF& to);
+    void AddLine(QPointF from, QPointF to);
+    void AddEdge(const Subpixel& from, const Subpixel& to);
+    void AddCentres(const Subpixel& from, const Subpixel& to);
+    void AddRowPiece(const Subpixel& from, const Subpixel& to, std::int64_t row, std::int64_t startX,
+                     std::int64_t startY, std::int64_t endX, std::int64_t endY);
+    void AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                 std::int64_t y2);
+    void Touch(std::int64_t row, int column);
+    void Sweep(const Plane& mask);
+
+    QRect m_box;
+    QRectF m_area;   // the box in plane pixels
+    QRectF m_guard;  // lines are cut at this rectangle, far around the box, to keep the sums in range
+    bool m_antialiasing = true;
+    int m_stride = 0;
+    // Per row of the box, box width + 1 sums; zero between paintings.
+    std::vector<std::int32_t> m_sums;
+    // Per row of the box, the columns of the box whose sums were touched; then the span written.
+    std::vector<Span> m_spans;
+};
+
+}  // namespace kiln
