@@ -11,7 +11,8 @@
 //
 // Every figure opens its document and generates its job afresh, then renders its request a few
 // times before timing, so that no figure depends on what ran before it. Counters: median_ms and
-// worst_ms of the renderings (wall time); cpu_median_ms the same in this thread's CPU time, as
+// worst_ms of the renderings (wall time); cpu_median_ms the same in the process's CPU time (the
+// engine renders a canvas-sized rectangle on two threads), as
 // the machine is shared; baseline_ms the median CPU time of filling the same pixels with one
 // colour, measured just before them; ratio = cpu_median_ms / baseline_ms.
 
@@ -54,7 +55,7 @@ double Milliseconds(Clock::duration duration)
 double CpuMilliseconds()
 {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 

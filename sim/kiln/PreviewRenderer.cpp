@@ -1,177 +1,22 @@
 #include "sim/kiln/PreviewRenderer.h"
 
-#include <QTransform>
+#include <QPainterPath>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <iterator>
-#include <new>
+#include <atomic>
+#include <functional>
+#include <future>
+#include <system_error>
+#include <thread>
 
 namespace kiln {
 namespace {
 
-constexpr float kPasteboard = 180.0f / 255.0f;
-
-// Planes of one size laid out one after the other.
-struct PlaneSet
-{
-    std::size_t Size() const { return count; }
-    Plane operator[](std::size_t k) const { return {bytes + k * PlaneBytes(), width, height, stride}; }
-    std::size_t PlaneBytes() const { return static_cast<std::size_t>(stride) * height; }
-
-    std::uint8_t* bytes;
-    std::size_t count;
-    int width;
-    int height;
-    int stride;
-};
-
-using Span = CoverageRasterizer::Span;
-
-// The rows of the mask a painting wrote, from `top` on: one span each.
-struct PaintedRows
-{
-    int top;
-    const std::vector<Span>& spans;
-};
-
-// Paints job outlines into the mask plane, each replacing, within its reach, what the last one
-// left there.
-class MaskPainter
-{
-public:
-    MaskPainter(CoverageRasterizer& rasterizer, const Plane& mask, const QTransform& toPlane, bool antialiasing)
-        : m_rasterizer(rasterizer), m_mask(mask), m_toPlane(toPlane), m_antialiasing(antialiasing)
-    {
-    }
-
-    // The rows of the plane the outline covers, painted; none when it cannot reach the plane.
-    PaintedRows Paint(const Outline& outline, const QRectF& reach)
-    {
-        const QRect box =
-            m_toPlane.mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(0, 0, m_mask.width, m_mask.height);
-        return {box.top(), m_rasterizer.Paint(outline, m_toPlane, m_antialiasing, m_mask, box)};
-    }
-
-private:
-    CoverageRasterizer& m_rasterizer;
-    Plane m_mask;
-    QTransform m_toPlane;
-    bool m_antialiasing;
-};
-
-constexpr int kRun = 8;
-
-// Whether the row holds a run of kRun mask pixels at x before `end`; if so `run` gets them.
-bool ReadRun(const std::uint8_t* mask, int x, int end, std::uint64_t& run)
-{
-    if (end - x < kRun)
-        return false;
-    std::memcpy(&run, mask + x, kRun);
-    return true;
-}
-
-// Where the mask covers the planes, each plane takes its level in proportion to the coverage.
-// Spans of empty or fully covered mask pixels, in runs of eight, are skipped or filled whole.
-void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const PaintedRows& rows)
-{
-    constexpr std::uint64_t kFull = ~std::uint64_t{0};
-    for (std::size_t i = 0; i < rows.spans.size(); ++i) {
-        const int y = rows.top + static_cast<int>(i);
-        const std::uint8_t* m = mask.Row(y);
-        const int end = rows.spans[i].right;
-        for (int x = rows.spans[i].left; x < end;) {
-            std::uint64_t run = 0;
-            if (ReadRun(m, x, end, run) && (run == 0 || run == kFull)) {
-                const std::uint64_t same = run;
-                int past = x + kRun;
-                while (ReadRun(m, past, end, run) && run == same)
-                    past += kRun;
-                if (same == kFull)
-                    for (std::size_t k = 0; k < planes.Size(); ++k)
-                        std::memset(planes[k].Row(y) + x, levels[k], static_cast<std::size_t>(past - x));
-                x = past;
-                continue;
-            }
-            if (m[x])
-                for (std::size_t k = 0; k < planes.Size(); ++k) {
-                    std::uint8_t& p = planes[k].Row(y)[x];
-                    p = static_cast<std::uint8_t>((p * (255 - m[x]) + levels[k] * m[x] + 127) / 255);
-                }
-            ++x;
-        }
-    }
-}
-
-// Where the mask covers the plane, the plane keeps at least `level` times the coverage. A trap's
-// band is mostly empty, so runs of eight empty mask pixels are skipped.
-void Spread(const Plane& plane, const Plane& mask, const PaintedRows& rows, std::uint8_t level)
-{
-    for (std::size_t i = 0; i < rows.spans.size(); ++i) {
-        const int y = rows.top + static_cast<int>(i);
-        std::uint8_t* p = plane.Row(y);
-        const std::uint8_t* m = mask.Row(y);
-        const int end = rows.spans[i].right;
-        for (int x = rows.spans[i].left; x < end;) {
-            std::uint64_t run = 0;
-            if (ReadRun(m, x, end, run) && run == 0) {
-                x += kRun;
-                continue;
-            }
-            p[x] = std::max(p[x], static_cast<std::uint8_t>((level * m[x] + 127) / 255));
-            ++x;
-        }
-    }
-}
-
-// The level of every ink of the job under the mark: its tint, or 0 where it is knocked out.
-void LevelsOf(const Mark& mark, std::vector<std::uint8_t>& levels)
-{
-    std::fill(levels.begin(), levels.end(), 0);
-    for (const MarkInk& used : mark.inks)
-        levels[static_cast<std::size_t>(used.ink)] = used.level;
-}
-
-// The device pixels asked for and how the planes sample them: `over` plane pixels per device
-// pixel, or one plane pixel per `under` device pixels.
-struct DeviceSampling
-{
-    int width;
-    int height;
-    int over;
-    int under;
-};
-
-// Plane pixels per device pixel for an image quality.
-int Oversampling(int quality)
-{
-    return quality >= kFineQuality ? 2 : 1;
-}
-
-int Undersampling(int quality)
-{
-    return quality <= kDraftQuality ? 2 : 1;
-}
-
-// One device row of a plane at the device's resolution, in `scratch` unless the plane already
-// has it.
-const std::uint8_t* DeviceRow(const Plane& plane, int y, const DeviceSampling& device, std::uint8_t* scratch)
-{
-    if (device.over == 1 && device.under == 1)
-        return plane.Row(y);
-    if (device.under == 2) {
-        const std::uint8_t* row = plane.Row(y / 2);
-        for (int x = 0; x < device.width; ++x)
-            scratch[x] = row[x / 2];
-        return scratch;
-    }
-    const std::uint8_t* upper = plane.Row(2 * y);
-    const std::uint8_t* lower = plane.Row(2 * y + 1);
-    for (int x = 0; x < device.width; ++x)
-        scratch[x] = static_cast<std::uint8_t>((upper[2 * x] + upper[2 * x + 1] + lower[2 * x] + lower[2 * x + 1] + 2) / 4);
-    return scratch;
-}
+// A rendering of at least this many pixels is cut into kStrips strips, rendered by two threads:
+// the viewer's canvas (311,520 pixels at 649 × 480), not the proof exporter's tiles (65,536),
+// whose writing already keeps a second core busy.
+constexpr int kSplitPixels = 1 << 17;
+constexpr int kStrips = 8;
 
 // For each ink and coverage, the light each channel keeps after the dot gain: 256 × 3 per ink.
 void LightTables(const Job& job, const DotGainCurve& curve, std::vector<float>& tables)
@@ -207,92 +52,20 @@ std::vector<QRectF> Reaches(const Job& job)
     return reaches;
 }
 
-// Marks in `changes` every pixel of the row whose coverage differs from the pixel before it.
-void MarkChanges(const std::uint8_t* row, int width, std::uint8_t* changes)
+// How many strips a rendering is cut into: one when small, else enough that two threads taking
+// the next strip as they finish share the work evenly, whatever part of it is busy.
+int StripCount(int width, int height)
 {
-    int x = 1;
-    for (; x + kRun <= width; x += kRun) {
-        std::uint64_t here = 0;
-        std::uint64_t before = 0;
-        std::uint64_t seen = 0;
-        std::memcpy(&here, row + x, kRun);
-        std::memcpy(&before, row + x - 1, kRun);
-        std::memcpy(&seen, changes + x, kRun);
-        seen |= here ^ before;
-        std::memcpy(changes + x, &seen, kRun);
-    }
-    for (; x < width; ++x)
-        changes[x] |= row[x] ^ row[x - 1];
+    if (static_cast<long long>(width) * height < kSplitPixels || std::thread::hardware_concurrency() < 2)
+        return 1;
+    return std::min(kStrips, height / 2);
 }
 
-ASUInt32 Channel(float paper, float page)
+// The first row of a strip. Even, so that draft quality, which samples two rows at once, samples
+// the same rows whatever the strips.
+int StripTop(int strip, int strips, int height)
 {
-    const float value = kPasteboard + (paper - kPasteboard) * page;
-    return static_cast<ASUInt32>(value * 255.0f + 0.5f);
-}
-
-// The light kept by paper under the inks of one pixel (`light` from LightTables), on the page
-// or the pasteboard as the page plane says.
-ASUInt32 Pixel(const std::vector<float>& light, const std::vector<const std::uint8_t*>& rows, int x, std::uint8_t page)
-{
-    float kept[3] = {1.0f, 1.0f, 1.0f};
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const float* ink = &light[(k * 256 + rows[k][x]) * 3];
-        kept[0] *= ink[0];
-        kept[1] *= ink[1];
-        kept[2] *= ink[2];
-    }
-    const float onPage = page / 255.0f;
-    return 0xff000000u | Channel(kept[0], onPage) << 16 | Channel(kept[1], onPage) << 8 | Channel(kept[2], onPage);
-}
-
-// Device pixels from the ink planes and the page plane; a pixel whose coverage equals that of the
-// pixel before it copies its colour. `rowBytes` holds a device row for every plane and one for
-// the changes; `rows` one pointer per ink.
-void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& light, const DeviceSampling& device,
-             std::uint8_t* rowBytes, std::vector<const std::uint8_t*>& rows, ASUInt32* pixels)
-{
-    const int width = device.width;
-    std::uint8_t* const sheetScratch = rowBytes + inks.Size() * static_cast<std::size_t>(width);
-    std::uint8_t* const changes = sheetScratch + width;
-    for (int y = 0; y < device.height; ++y) {
-        std::memset(changes, 0, static_cast<std::size_t>(width));
-        changes[0] = 1;
-        for (std::size_t k = 0; k < inks.Size(); ++k) {
-            rows[k] = DeviceRow(inks[k], y, device, rowBytes + k * static_cast<std::size_t>(width));
-            MarkChanges(rows[k], width, changes);
-        }
-        const std::uint8_t* sheet = DeviceRow(page, y, device, sheetScratch);
-        MarkChanges(sheet, width, changes);
-        ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width;) {
-            std::uint64_t run = 0;
-            if (ReadRun(changes, x, width, run) && run == 0) {
-                std::fill(out + x, out + x + kRun, out[x - 1]);
-                x += kRun;
-                continue;
-            }
-            out[x] = changes[x] ? Pixel(light, rows, x, sheet[x]) : out[x - 1];
-            ++x;
-        }
-    }
-}
-
-// Whether `solid`, less `inset` on every side, still holds `area`.
-bool Holds(const QRectF& solid, double inset, const QRectF& area)
-{
-    return solid.width() > 2.0 * inset && solid.height() > 2.0 * inset &&
-           solid.adjusted(inset, inset, -inset, -inset).contains(area);
-}
-
-// Where the mark's trap reaches the planes, each of its inks spreads into them.
-void SpreadTrap(const Mark& mark, MaskPainter& painter, const PlaneSet& inks, const Plane& mask)
-{
-    if (mark.trap.IsEmpty())
-        return;
-    const PaintedRows band = painter.Paint(mark.trap, mark.reach);
-    for (const MarkInk& used : mark.inks)
-        Spread(inks[static_cast<std::size_t>(used.ink)], mask, band, used.level);
+    return strip == strips ? height : static_cast<int>(static_cast<long long>(height) * strip / strips) & ~1;
 }
 
 }  // namespace
@@ -304,64 +77,32 @@ PreviewRenderer::PreviewRenderer(const Job& job, const RenderSettings& settings)
 
 void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt32* pixels)
 {
-    const int over = Oversampling(m_settings.quality);
-    const int under = Undersampling(m_settings.quality);
-    const int planeWidth = (width * over + under - 1) / under;
-    const int planeHeight = (height * over + under - 1) / under;
-    const double sx = static_cast<double>(width) * over / under / (area[1] - area[0]);
-    const double sy = static_cast<double>(height) * over / under / (area[3] - area[2]);
-    const QTransform toPlane(sx, 0.0, 0.0, sy, -area[0] * sx, -area[2] * sy);
-
-    // The ink planes, then the shape mask, then the page.
-    const std::size_t inkCount = m_job.inks.size();
-    const int stride = (planeWidth + 3) & ~3;
-    const std::size_t planeBytes = static_cast<std::size_t>(stride) * planeHeight;
-    if (planeBytes > m_planeBytes.max_size() / (inkCount + 2))
-        throw std::bad_alloc();
-    m_planeBytes.resize(planeBytes * (inkCount + 2));
-    const PlaneSet inks{m_planeBytes.data(), inkCount, planeWidth, planeHeight, stride};
-    const Plane mask{m_planeBytes.data() + inkCount * planeBytes, planeWidth, planeHeight, stride};
-    const Plane page{mask.bytes + planeBytes, planeWidth, planeHeight, stride};
-    std::memset(page.bytes, 0, planeBytes);
-    MaskPainter(m_rasterizer, page, toPlane, m_settings.antialiasing).Paint(m_sheet, m_sheet.Bounds());
-
-    // Marks whose reach misses the planes by more than the painter's margin leave them as they
-    // are. The last mark that covers every plane pixel whole sets every ink there, whatever lay
-    // beneath; the margin keeps the pixels clear of its edge even where Qt flattens a curve.
-    const double margin = 2.0;
-    const QRectF planeArea(QPointF(area[0] - margin / sx, area[2] - margin / sy),
-                           QPointF(area[0] + (planeWidth + margin) / sx, area[2] + (planeHeight + margin) / sy));
-    m_index.Find(planeArea, m_found);
-    const auto covers = [&](const Mark& mark) { return Holds(mark.solid, 0.0, planeArea); };
-    const auto covering = std::find_if(m_found.rbegin(), m_found.rend(), [&](int found) {
-        return covers(m_job.marks[static_cast<std::size_t>(found)]);
-    });
-    if (covering == m_found.rend())
-        std::memset(inks.bytes, 0, inkCount * planeBytes);
-    m_levels.resize(inkCount);
-    MaskPainter painter(m_rasterizer, mask, toPlane, m_settings.antialiasing);
-    for (auto next = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base()); next != m_found.end();
-         ++next) {
-        const Mark& mark = m_job.marks[static_cast<std::size_t>(*next)];
-        LevelsOf(mark, m_levels);
-        if (covers(mark)) {
-            for (std::size_t k = 0; k < inkCount; ++k)
-                std::memset(inks[k].bytes, m_levels[k], planeBytes);
-        } else {
-            const PaintedRows rows = painter.Paint(mark.shape, mark.reach);
-            if (rows.spans.empty())
-                continue;
-            Cover(inks, m_levels, mask, rows);
-        }
-        // The band reaches kTrapWidthMm into the shape, so a solid part wider than that on every
-        // side of the planes keeps it off them.
-        if (m_settings.trapsVisible && !Holds(mark.solid, kTrapWidthMm, planeArea))
-            SpreadTrap(mark, painter, inks, mask);
-    }
     LightTables(m_job, m_settings.dotGain, m_light);
-    m_rowBytes.resize((inkCount + 2) * static_cast<std::size_t>(width));
-    m_rows.resize(inkCount);
-    Compose(inks, page, m_light, {width, height, over, under}, m_rowBytes.data(), m_rows, pixels);
+    const PreviewStrip::Shared shared{m_job, m_settings, m_index, m_sheet, m_light};
+    const int strips = StripCount(width, height);
+    std::atomic<int> taken{0};
+    const auto render = [&](PreviewStrip& renderer) {
+        for (int strip = taken++; strip < strips; strip = taken++) {
+            const int top = StripTop(strip, strips, height);
+            const int bottom = StripTop(strip + 1, strips, height);
+            const double span = area[3] - area[2];
+            const double part[4] = {area[0], area[1], area[2] + span * top / height,
+                                    bottom == height ? area[3] : area[2] + span * bottom / height};
+            renderer.Render(shared, part, width, bottom - top, pixels + static_cast<std::size_t>(top) * width);
+        }
+    };
+    std::future<void> helper;
+    if (strips > 1) {
+        try {
+            helper = std::async(std::launch::async, render, std::ref(m_strips[1]));
+        } catch (const std::system_error&) {
+            // No thread to be had: this one renders every strip.
+        }
+    }
+    // Should this thread's strip throw, the helper's future still waits for it when destroyed.
+    render(m_strips[0]);
+    if (helper.valid())
+        helper.get();
 }
 
 }  // namespace kiln

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
-#include "sim/kiln/CoverageRasterizer.h"
 #include "sim/kiln/Job.h"
 #include "sim/kiln/MarkIndex.h"
+#include "sim/kiln/PreviewStrip.h"
 #include "sim/kiln/RenderSettings.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace kiln {
@@ -19,7 +18,9 @@ namespace kiln {
 // Made once per job: it indexes the job's marks, so that the work of a rendering is proportional
 // to the pixels asked for and to the marks that reach them, whatever the zoom and the size of the
 // job, and it keeps its planes between renderings, so that a rendering of a size rendered before
-// allocates nothing.
+// allocates nothing. A large rendering is cut into strips that two threads render, the second
+// one ending before Render returns; the strips read the job and write pixels of their own, and a
+// strip's pixels equal those of the whole rendering.
 class PreviewRenderer
 {
 public:
@@ -39,15 +40,9 @@ private:
     const RenderSettings& m_settings;
     const MarkIndex m_index;
     const Outline m_sheet;  // the page
-    CoverageRasterizer m_rasterizer;
-    // Kept between renderings: the planes (one per ink, then the shape mask and the page), the
-    // marks found, one mark's ink levels, the light tables and the device rows of the planes.
-    std::vector<std::uint8_t> m_planeBytes;
-    std::vector<int> m_found;
-    std::vector<std::uint8_t> m_levels;
     std::vector<float> m_light;
-    std::vector<std::uint8_t> m_rowBytes;
-    std::vector<const std::uint8_t*> m_rows;
+    // One per thread rendering: this one and a helper for a large rendering.
+    PreviewStrip m_strips[2];
 };
 
 }  // namespace kiln

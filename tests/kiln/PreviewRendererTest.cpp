@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -127,6 +128,29 @@ TEST_F(PreviewRendererTest, AMarkFillingTheWholeRectangleIsFilledAsItWouldBePain
         return all;
     };
     EXPECT_EQ(renderings(true), renderings(false));
+}
+
+TEST_F(PreviewRendererTest, ALargeRenderingCutIntoStripsEqualsItsRowsRenderedApart)
+{
+    settings.trapsVisible = true;
+    AddTrapped(QRectF(0.7, 0.9, 8.1, 7.3), {{kRed, 140}}, true);
+    Add(QRectF(2.2, 1.3, 6.1, 8.4), {{kBlue, 255}}, true);
+    AddTrapped(QRectF(4.1, 3.3, 1.9, 2.6), {{kBlue, 60}, {kRed, 255}}, false);
+    constexpr int kWidth = 320;
+    constexpr int kHeight = 302;
+    // Bands of 38 rows: few enough pixels to render in one strip; even, as draft quality samples
+    // two rows at once from a rendering's top.
+    constexpr int kBand = 38;
+    for (const int quality : {kiln::kDraftQuality, kiln::kNormalQuality, kiln::kFineQuality}) {
+        settings.quality = quality;
+        const std::vector<ASUInt32> whole = Render(0.0, 10.0, 0.0, 9.5, kWidth, kHeight);
+        for (int top = 0; top < kHeight; top += kBand) {
+            const int rows = std::min(kBand, kHeight - top);
+            const std::vector<ASUInt32> band =
+                Render(0.0, 10.0, 9.5 * top / kHeight, 9.5 * (top + rows) / kHeight, kWidth, rows);
+            ASSERT_TRUE(std::equal(band.begin(), band.end(), whole.begin() + top * kWidth)) << quality << ", " << top;
+        }
+    }
 }
 
 }  // namespace
