@@ -58,7 +58,7 @@ QPointF Between(const QPointF& from, const QPointF& to, double t)
 
 double Length(const QPointF& p)
 {
-    return std::hypot(p.x(), p.y());
+    return std::sqrt(p.x() * p.x() + p.y() * p.y());
 }
 
 }  // namespace
@@ -79,6 +79,10 @@ const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Out
     if (m_sums.size() < size)
         m_sums.resize(size, 0);
 
+    // Scales and moves only: each coordinate on its own.
+    const auto map = [&toPlane](const QPointF& p) {
+        return QPointF(p.x() * toPlane.m11() + toPlane.dx(), p.y() * toPlane.m22() + toPlane.dy());
+    };
     const std::vector<Outline::Step>& steps = outline.Steps();
     const std::vector<QPointF>& points = outline.Points();
     QPointF start;
@@ -86,15 +90,15 @@ const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Out
     std::size_t p = 0;
     for (const Outline::Step step : steps) {
         if (step == Outline::Step::Cubic) {
-            const QPointF first = toPlane.map(points[p]);
-            const QPointF second = toPlane.map(points[p + 1]);
-            const QPointF end = toPlane.map(points[p + 2]);
+            const QPointF first = map(points[p]);
+            const QPointF second = map(points[p + 1]);
+            const QPointF end = map(points[p + 2]);
             AddCubic(last, first, second, end);
             last = end;
             p += 3;
             continue;
         }
-        const QPointF point = toPlane.map(points[p++]);
+        const QPointF point = map(points[p++]);
         if (step == Outline::Step::Move) {
             AddLine(last, start);
             start = point;
@@ -149,14 +153,30 @@ void CoverageRasterizer::AddCubic(const QPointF& from, const QPointF& first, con
     AddLine(previous, to);
 }
 
-// Cuts the line at the guard: beyond its top or bottom, or right of it, nothing in the box
-// changes; left of it only the rows the line spans count, so that part runs down its left side.
 void CoverageRasterizer::AddLine(QPointF from, QPointF to)
 {
     const QRectF& g = m_guard;
     if (from.y() == to.y() || std::max(from.y(), to.y()) <= g.top() || std::min(from.y(), to.y()) >= g.bottom() ||
         std::min(from.x(), to.x()) >= g.right())
         return;
+    if (!g.contains(from) || !g.contains(to))
+        CutAtGuard(from, to);
+    const auto subpixel = [](const QPointF& p) {
+        const auto rounded = [](double v) { return static_cast<std::int64_t>(std::floor(v * kSide + 0.5 + kTieBreak)); };
+        return Subpixel{rounded(p.x()), rounded(p.y())};
+    };
+    if (m_antialiasing)
+        AddEdge(subpixel(from), subpixel(to));
+    else
+        AddCentres(subpixel(from), subpixel(to));
+}
+
+// Cuts a line reaching past the guard at it: beyond its top or bottom, or right of it, nothing in
+// the box changes; left of it only the rows the line spans count, so that part runs down its left
+// side.
+void CoverageRasterizer::CutAtGuard(QPointF& from, QPointF& to)
+{
+    const QRectF& g = m_guard;
     for (QPointF* point : {&from, &to}) {
         const QPointF& other = point == &from ? to : from;
         const double y = std::clamp(point->y(), g.top(), g.bottom());
@@ -177,14 +197,6 @@ void CoverageRasterizer::AddLine(QPointF from, QPointF to)
             point == &from ? AddLine(QPointF(x, from.y()), cut) : AddLine(cut, QPointF(x, to.y()));
         *point = cut;
     }
-    const auto subpixel = [](const QPointF& p) {
-        const auto rounded = [](double v) { return static_cast<std::int64_t>(std::floor(v * kSide + 0.5 + kTieBreak)); };
-        return Subpixel{rounded(p.x()), rounded(p.y())};
-    };
-    if (m_antialiasing)
-        AddEdge(subpixel(from), subpixel(to));
-    else
-        AddCentres(subpixel(from), subpixel(to));
 }
 
 // Adds the edge's share to every cell it crosses, row by row. Where it leaves a row the edge is
@@ -195,17 +207,25 @@ void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
     const std::int64_t high = std::min(std::max(from.y, to.y), (m_box.bottom() + 1) * kSide);
     if (low >= high)
         return;
+    const std::int64_t row = FloorDiv(low, kSide);
+    const std::int64_t cell = FloorDiv(std::min(from.x, to.x), kSide);
+    if (high <= (row + 1) * kSide && std::max(from.x, to.x) <= (cell + 1) * kSide && cell >= m_box.left() &&
+        cell <= m_box.right() && low == std::min(from.y, to.y) && high == std::max(from.y, to.y)) {
+        // Most pieces of a flattened curve stay in one cell.
+        AddCell(row, cell, from.x - cell * kSide, from.y - row * kSide, to.x - cell * kSide, to.y - row * kSide);
+        return;
+    }
     const std::int64_t dx = to.x - from.x;
     const std::int64_t dy = to.y - from.y;
     const auto xAt = [&](std::int64_t y) {
         return y == from.y ? from.x : y == to.y ? to.x : from.x + FloorDiv(dx * (y - from.y), dy);
     };
-    for (std::int64_t row = FloorDiv(low, kSide); row * kSide < high; ++row) {
-        const std::int64_t top = std::max(low, row * kSide);
-        const std::int64_t bottom = std::min(high, (row + 1) * kSide);
+    for (std::int64_t r = row; r * kSide < high; ++r) {
+        const std::int64_t top = std::max(low, r * kSide);
+        const std::int64_t bottom = std::min(high, (r + 1) * kSide);
         const std::int64_t startY = dy > 0 ? top : bottom;
         const std::int64_t endY = dy > 0 ? bottom : top;
-        AddRowPiece(from, to, row, xAt(startY), startY - row * kSide, xAt(endY), endY - row * kSide);
+        AddRowPiece(from, to, r, xAt(startY), startY - r * kSide, xAt(endY), endY - r * kSide);
     }
 }
 

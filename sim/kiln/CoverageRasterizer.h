@@ -45,6 +45,7 @@ private:
 
     void AddCubic(const QPointF& from, const QPointF& first, const QPointF& second, const QPointF& to);
     void AddLine(QPointF from, QPointF to);
+    void CutAtGuard(QPointF& from, QPointF& to);
     void AddEdge(const Subpixel& from, const Subpixel& to);
     void AddCentres(const Subpixel& from, const Subpixel& to);
     void AddRowPiece(const Subpixel& from, const Subpixel& to, std::int64_t row, std::int64_t startX,
