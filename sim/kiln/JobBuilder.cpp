@@ -3,11 +3,11 @@
 #include "sim/host/ArtworkOutline.h"
 #include "sim/host/HostSimDocumentAccessSuite.h"
 #include "sim/kiln/GlyphOutlineCache.h"
+#include "sim/kiln/MarkBatch.h"
 
 #include <QFont>
 #include <QGuiApplication>
 #include <QGlyphRun>
-#include <QPainterPathStroker>
 #include <QRawFont>
 #include <QTextLayout>
 #include <QTransform>
@@ -20,7 +20,6 @@ namespace {
 constexpr double kMillimetresPerPoint = 25.4 / 72.0;
 // Glyph outlines are taken at this many pixels to the em, then scaled to the text's size.
 constexpr int kGlyphEmPixels = 1000;
-constexpr double kMiterLimit = 4.0;
 
 // Artwork points (y upwards, origin where the page origin puts it) to job millimetres.
 QTransform ArtworkToJob(const HostSimDocumentInfo& info)
@@ -58,16 +57,6 @@ std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item, GlyphOutline
     return glyphs;
 }
 
-QPainterPath Stroked(const QPainterPath& outline, double width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::FlatCap);
-    stroker.setJoinStyle(Qt::MiterJoin);
-    stroker.setMiterLimit(kMiterLimit);
-    return stroker.createStroke(outline);
-}
-
 // False when the paint names an ink the document does not hold.
 bool ReadPaint(const HostSimPaint& paint, int inkCount, std::vector<MarkInk>& inks)
 {
@@ -78,30 +67,6 @@ bool ReadPaint(const HostSimPaint& paint, int inkCount, std::vector<MarkInk>& in
         inks.push_back({tint.ink, static_cast<std::uint8_t>(std::lround(tint.tint * 255.0))});
     }
     return true;
-}
-
-// A rectangle inside the filled outline of an item of that kind with that bounding box: the box
-// of a rectangle, the largest rectangle within an ellipse; empty for other kinds.
-QRectF SolidPart(ASInt32 kind, const QRectF& box)
-{
-    if (kind == kHostSimRectangle)
-        return box;
-    if (kind != kHostSimEllipse)
-        return {};
-    const double inside = 1.0 / std::sqrt(2.0);
-    QRectF part(0.0, 0.0, box.width() * inside, box.height() * inside);
-    part.moveCenter(box.center());
-    return part;
-}
-
-Mark MakeMark(QPainterPath shape, std::vector<MarkInk> inks, bool trapped, ASInt32 kind = kHostSimText)
-{
-    shape.setFillRule(Qt::WindingFill);
-    const QPainterPath trap = trapped ? Stroked(shape, 2.0 * kTrapWidthMm) : QPainterPath();
-    Mark mark{Outline(shape), std::move(inks), Outline(trap), {}, {}};
-    mark.solid = SolidPart(kind, mark.shape.Bounds());
-    mark.reach = mark.shape.Bounds().united(mark.trap.Bounds());
-    return mark;
 }
 
 std::string ItemError(const std::string& document, ASInt32 index, const char* problem)
@@ -148,6 +113,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
     const QTransform toJob = ArtworkToJob(info);
     const int inkCount = static_cast<int>(job->inks.size());
     GlyphOutlineCache glyphOutlines;
+    MarkBatch marks(job->marks);
     for (ASInt32 i = 0; i < info.artworkCount; ++i) {
         HostSimArtwork item{};
         if (m_access.GetArtwork(document, i, &item) != kNoErr) {
@@ -166,16 +132,17 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
         }
         if (item.kind == kHostSimText) {
             for (const QPainterPath& glyph : GlyphOutlines(item, glyphOutlines))
-                job->marks.push_back(MakeMark(toJob.map(glyph), fill, true));
+                marks.AddFill(toJob.map(glyph), fill, item.kind);
             continue;
         }
         const QPainterPath outline = hostsim::ArtworkOutline(item.kind, item.bounds, item.points,
                                                             static_cast<std::size_t>(item.pointCount), item.closed != 0);
         if (!fill.empty())
-            job->marks.push_back(MakeMark(toJob.map(outline), std::move(fill), true, item.kind));
+            marks.AddFill(toJob.map(outline), std::move(fill), item.kind);
         if (!stroke.empty() && item.strokeWidth > 0.0)
-            job->marks.push_back(MakeMark(toJob.map(Stroked(outline, item.strokeWidth)), std::move(stroke), false));
+            marks.AddStroke(outline, item.strokeWidth, toJob, std::move(stroke));
     }
+    marks.Finish();
     for (const Mark& mark : job->marks)
         job->artwork = job->artwork.united(mark.shape.Bounds());
     return job;
