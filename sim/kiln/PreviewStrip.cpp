@@ -173,22 +173,34 @@ const std::uint8_t* DeviceRow(const Plane& plane, int y, const DeviceSampling& d
     return scratch;
 }
 
-// Marks in `changes` every pixel of the row whose coverage differs from the pixel before it.
-void MarkChanges(const std::uint8_t* row, int width, std::uint8_t* changes)
+// The bits of the kRun pixels of the row from x that differ from the pixel before each.
+std::uint64_t Differences(const std::uint8_t* row, int x)
 {
-    int x = 1;
-    for (; x + kRun <= width; x += kRun) {
-        std::uint64_t here = 0;
-        std::uint64_t before = 0;
-        std::uint64_t seen = 0;
-        std::memcpy(&here, row + x, kRun);
-        std::memcpy(&before, row + x - 1, kRun);
-        std::memcpy(&seen, changes + x, kRun);
-        seen |= here ^ before;
-        std::memcpy(changes + x, &seen, kRun);
-    }
-    for (; x < width; ++x)
-        changes[x] |= row[x] ^ row[x - 1];
+    std::uint64_t here = 0;
+    std::uint64_t before = 0;
+    std::memcpy(&here, row + x, kRun);
+    std::memcpy(&before, row + x - 1, kRun);
+    return here ^ before;
+}
+
+// Whether the ink rows and the sheet row hold at x what they hold at x - 1.
+bool SameAsBefore(const std::vector<const std::uint8_t*>& rows, const std::uint8_t* sheet, int x)
+{
+    if (sheet[x] != sheet[x - 1])
+        return false;
+    for (const std::uint8_t* row : rows)
+        if (row[x] != row[x - 1])
+            return false;
+    return true;
+}
+
+// Whether the same holds for the kRun pixels from x.
+bool RunSameAsBefore(const std::vector<const std::uint8_t*>& rows, const std::uint8_t* sheet, int x)
+{
+    std::uint64_t differences = Differences(sheet, x);
+    for (const std::uint8_t* row : rows)
+        differences |= Differences(row, x);
+    return differences == 0;
 }
 
 ASUInt32 Channel(float paper, float page)
@@ -213,32 +225,26 @@ ASUInt32 Pixel(const std::vector<float>& light, const std::vector<const std::uin
 }
 
 // Device pixels from the ink planes and the page plane; a pixel whose coverage equals that of the
-// pixel before it copies its colour. `rowBytes` holds a device row for every plane and one for
-// the changes; `rows` one pointer per ink.
+// pixel before it copies its colour. `rowBytes` holds a device row for every plane; `rows` one
+// pointer per ink.
 void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& light, const DeviceSampling& device,
              std::uint8_t* rowBytes, std::vector<const std::uint8_t*>& rows, ASUInt32* pixels)
 {
     const int width = device.width;
     std::uint8_t* const sheetScratch = rowBytes + inks.Size() * static_cast<std::size_t>(width);
-    std::uint8_t* const changes = sheetScratch + width;
     for (int y = 0; y < device.height; ++y) {
-        std::memset(changes, 0, static_cast<std::size_t>(width));
-        changes[0] = 1;
-        for (std::size_t k = 0; k < inks.Size(); ++k) {
+        for (std::size_t k = 0; k < inks.Size(); ++k)
             rows[k] = DeviceRow(inks[k], y, device, rowBytes + k * static_cast<std::size_t>(width));
-            MarkChanges(rows[k], width, changes);
-        }
         const std::uint8_t* sheet = DeviceRow(page, y, device, sheetScratch);
-        MarkChanges(sheet, width, changes);
         ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width;) {
-            std::uint64_t run = 0;
-            if (ReadRun(changes, x, width, run) && run == 0) {
+        out[0] = Pixel(light, rows, 0, sheet[0]);
+        for (int x = 1; x < width;) {
+            if (x + kRun <= width && RunSameAsBefore(rows, sheet, x)) {
                 std::fill(out + x, out + x + kRun, out[x - 1]);
                 x += kRun;
                 continue;
             }
-            out[x] = changes[x] ? Pixel(light, rows, x, sheet[x]) : out[x - 1];
+            out[x] = SameAsBefore(rows, sheet, x) ? out[x - 1] : Pixel(light, rows, x, sheet[x]);
             ++x;
         }
     }
@@ -321,7 +327,7 @@ void PreviewStrip::Render(const Shared& shared, const double area[4], int width,
         if (settings.trapsVisible && !Holds(mark.solid, kTrapWidthMm, planeArea))
             SpreadTrap(mark, painter, inks, mask);
     }
-    m_rowBytes.resize((inkCount + 2) * static_cast<std::size_t>(width));
+    m_rowBytes.resize((inkCount + 1) * static_cast<std::size_t>(width));
     m_rows.resize(inkCount);
     Compose(inks, page, shared.light, {width, height, over, under}, m_rowBytes.data(), m_rows, pixels);
 }
