@@ -9,7 +9,8 @@ namespace kiln {
 namespace {
 
 // Subpixels along a pixel's side; a fully covered pixel sums to kFull.
-constexpr std::int64_t kSide = 256;
+constexpr int kSideBits = 8;
+constexpr std::int64_t kSide = std::int64_t{1} << kSideBits;
 constexpr std::int64_t kFull = 2 * kSide * kSide;
 // Lines are cut this many pixels around the box: far enough that no rendering the engine is asked
 // for reaches it, near enough that products of subpixel lengths stay within 64 bits.
@@ -45,9 +46,16 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
     return a % b != 0 && a < 0 ? q - 1 : q;
 }
 
-std::int64_t CeilDiv(std::int64_t a, std::int64_t b)
+// The cell (pixel) a subpixel coordinate lies in, and the first cell at or past it: a shift, as
+// kSide is a power of two, where a division would cost tenfold.
+std::int64_t Cell(std::int64_t v)
 {
-    return -FloorDiv(-a, b);
+    return v >> kSideBits;
+}
+
+std::int64_t CeilCell(std::int64_t v)
+{
+    return -(-v >> kSideBits);
 }
 
 // The point a fraction `t` of the way from `from` to `to`.
@@ -56,9 +64,9 @@ QPointF Between(const QPointF& from, const QPointF& to, double t)
     return from + (to - from) * t;
 }
 
-double Length(const QPointF& p)
+double SquaredLength(const QPointF& p)
 {
-    return std::sqrt(p.x() * p.x() + p.y() * p.y());
+    return p.x() * p.x() + p.y() * p.y();
 }
 
 }  // namespace
@@ -126,7 +134,7 @@ void CoverageRasterizer::AddCubic(const QPointF& from, const QPointF& first, con
         return;
     }
     // A cubic's second derivative bounds how far its chords stray.
-    const double bend = std::max(Length(from - 2.0 * first + second), Length(first - 2.0 * second + to));
+    const double bend = std::sqrt(std::max(SquaredLength(from - 2.0 * first + second), SquaredLength(first - 2.0 * second + to)));
     const double pieces = std::ceil(std::sqrt(0.75 * bend / kFlatness) - kTieBreak);
     if (pieces > kMostPieces) {
         const QPointF a = Between(from, first, 0.5);
@@ -207,8 +215,8 @@ void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
     const std::int64_t high = std::min(std::max(from.y, to.y), (m_box.bottom() + 1) * kSide);
     if (low >= high)
         return;
-    const std::int64_t row = FloorDiv(low, kSide);
-    const std::int64_t cell = FloorDiv(std::min(from.x, to.x), kSide);
+    const std::int64_t row = Cell(low);
+    const std::int64_t cell = Cell(std::min(from.x, to.x));
     if (high <= (row + 1) * kSide && std::max(from.x, to.x) <= (cell + 1) * kSide && cell >= m_box.left() &&
         cell <= m_box.right() && low == std::min(from.y, to.y) && high == std::max(from.y, to.y)) {
         // Most pieces of a flattened curve stay in one cell.
@@ -243,7 +251,7 @@ void CoverageRasterizer::AddRowPiece(const Subpixel& from, const Subpixel& to, s
     std::int64_t x = startX;
     std::int64_t y = startY;
     for (;;) {
-        const std::int64_t cell = step < 0 ? CeilDiv(x, kSide) - 1 : FloorDiv(x, kSide);
+        const std::int64_t cell = step < 0 ? CeilCell(x) - 1 : Cell(x);
         std::int64_t nextX = step > 0 ? (cell + 1) * kSide : cell * kSide;
         if (cell < m_box.left()) {
             if (step <= 0 || leftEdge >= endX) {
@@ -301,13 +309,13 @@ void CoverageRasterizer::AddCentres(const Subpixel& from, const Subpixel& to)
     const std::int64_t dx = lower.x - upper.x;
     const std::int64_t dy = lower.y - upper.y;
     const std::int64_t half = kSide / 2;
-    const std::int64_t first = std::max<std::int64_t>(m_box.top(), CeilDiv(upper.y - half, kSide));
-    const std::int64_t last = std::min<std::int64_t>(m_box.bottom(), CeilDiv(lower.y - half, kSide) - 1);
+    const std::int64_t first = std::max<std::int64_t>(m_box.top(), CeilCell(upper.y - half));
+    const std::int64_t last = std::min<std::int64_t>(m_box.bottom(), CeilCell(lower.y - half) - 1);
     for (std::int64_t row = first; row <= last; ++row) {
         const std::int64_t across = dx * (row * kSide + half - upper.y);
         const std::int64_t whole = FloorDiv(across, dy);
         const std::int64_t left = upper.x - half + whole;
-        const std::int64_t column = (across - whole * dy == 0 ? CeilDiv(left, kSide) : FloorDiv(left, kSide) + 1);
+        const std::int64_t column = (across - whole * dy == 0 ? CeilCell(left) : Cell(left) + 1);
         if (column > m_box.right())
             continue;
         const int touched = static_cast<int>(std::max<std::int64_t>(column - m_box.left(), 0));
