@@ -5,7 +5,9 @@
 #include "sim/host/DocumentView.h"
 
 #include <QPainter>
+#include <QRegion>
 
+#include <cmath>
 #include <map>
 #include <string>
 #include <utility>
@@ -18,30 +20,94 @@ namespace {
 constexpr int kOutlinePixelSize = 256;
 const QColor kPageShadow(0, 0, 0, 60);
 
-// Glyph outlines by font and text: made once per document revision, shared by equal text items.
+// Like QRectF::intersects, but a rectangle without width or height (a level hairline's) counts.
+bool Meets(const QRectF& a, const QRectF& b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+// The closed figures of `path`, each a path of its own with the path's fill rule.
+std::vector<QPainterPath> Contours(const QPainterPath& path)
+{
+    std::vector<QPainterPath> contours;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        if (element.isMoveTo() || contours.empty()) {
+            contours.emplace_back();
+            contours.back().setFillRule(path.fillRule());
+            contours.back().moveTo(element);
+        } else if (element.isLineTo()) {
+            contours.back().lineTo(element);
+        } else if (element.isCurveTo() && i + 2 < path.elementCount()) {
+            contours.back().cubicTo(element, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    return contours;
+}
+
+// `path` in pieces whose control-point rectangles do not meet, so that each piece fills alone as
+// it does within the whole: a glyph with its holes stays one piece. The rasteriser's work for one
+// path grows far faster than its width, so a line of text filled glyph by glyph costs a fraction
+// of the line filled at once.
+std::vector<QPainterPath> Apart(const QPainterPath& path)
+{
+    std::vector<QPainterPath> pieces;
+    for (QPainterPath& piece : Contours(path)) {
+        for (auto met = pieces.begin(); met != pieces.end();) {
+            if (!Meets(met->controlPointRect(), piece.controlPointRect())) {
+                ++met;
+                continue;
+            }
+            // The grown piece may now meet pieces already passed.
+            piece.addPath(*met);
+            pieces.erase(met);
+            met = pieces.begin();
+        }
+        pieces.push_back(std::move(piece));
+    }
+    return pieces;
+}
+
+// Glyph outlines by font and text, in pieces apart from each other: made once per document
+// revision, shared by equal text items.
 class GlyphOutlines
 {
 public:
-    const QPainterPath& Of(const hostsim::ArtworkItem& item)
+    const std::vector<QPainterPath>& Of(const hostsim::ArtworkItem& item)
     {
         auto [at, made] = m_outlines.try_emplace({item.font, item.text});
         if (made) {
             QFont font(QString::fromStdString(item.font));
             font.setPixelSize(kOutlinePixelSize);
             font.setHintingPreference(QFont::PreferNoHinting);
-            at->second.addText(0.0, 0.0, font, QString::fromStdString(item.text));
+            QPainterPath outline;
+            outline.addText(0.0, 0.0, font, QString::fromStdString(item.text));
+            at->second = Apart(outline);
         }
         return at->second;
     }
 
 private:
-    std::map<std::pair<std::string, std::string>, QPainterPath> m_outlines;
+    std::map<std::pair<std::string, std::string>, std::vector<QPainterPath>> m_outlines;
 };
 
-// Like QRectF::intersects, but a rectangle without width or height (a level hairline's) counts.
-bool Meets(const QRectF& a, const QRectF& b)
+QRectF ControlPointRect(const std::vector<QPainterPath>& pieces)
 {
-    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+    QRectF rect;
+    for (const QPainterPath& piece : pieces)
+        rect |= piece.controlPointRect();
+    return rect;
+}
+
+// The whole pixels inside `rect`, less a margin of one pixel, which the rounding of a fill of
+// `rect` may leave out.
+QRect Inside(const QRectF& rect)
+{
+    if (rect.isEmpty())
+        return QRect();
+    return QRect(QPoint(static_cast<int>(std::ceil(rect.left())) + 1, static_cast<int>(std::ceil(rect.top())) + 1),
+                 QPoint(static_cast<int>(std::floor(rect.right())) - 2, static_cast<int>(std::floor(rect.bottom())) - 2));
 }
 
 }  // namespace
@@ -63,12 +129,12 @@ ArtworkPainter::ArtworkPainter(const hostsim::DocumentContent& content)
         if (!item.fill.empty())
             shape.fill = PaintColour(content, item.fill);
         if (item.kind == hostsim::ArtworkKind::Text) {
-            shape.outline = glyphs.Of(item);
+            shape.glyphs = glyphs.Of(item);
             shape.baseline = QPointF(item.baseline.h, item.baseline.v);
             shape.textScale = item.fontSize / kOutlinePixelSize;
             const QTransform toArtwork = QTransform::fromTranslate(item.baseline.h, item.baseline.v)
                                              .scale(shape.textScale, -shape.textScale);
-            shape.bounds = toArtwork.mapRect(shape.outline.controlPointRect());
+            shape.bounds = toArtwork.mapRect(ControlPointRect(shape.glyphs));
         } else {
             shape.outline = hostsim::ArtworkOutline(static_cast<ASInt32>(item.kind), item.bounds, item.points.data(),
                                                     item.points.size(), item.closed);
@@ -84,12 +150,23 @@ ArtworkPainter::ArtworkPainter(const hostsim::DocumentContent& content)
     }
 }
 
-void ArtworkPainter::PaintPage(QPainter& painter) const
+void ArtworkPainter::PaintPage(QPainter& painter, const QRect& window, const QColor& pasteboard) const
 {
+    const QTransform toWindow = painter.transform();
     const QRectF sheet(-m_page.origin.h, -m_page.origin.v, m_page.width, m_page.height);
-    // The shadow keeps its size in window pixels whatever the zoom.
-    const double shadow = 3.0 / painter.transform().m11();
-    painter.fillRect(sheet.translated(shadow, -shadow), kPageShadow);
+    // Each pixel is filled once but for the page's edges: the pasteboard around the page's
+    // inside, the shadow right of the page and below it, the page.
+    const QRegion around = QRegion(window) - Inside(toWindow.mapRect(sheet) & QRectF(window));
+    painter.resetTransform();
+    for (const QRect& part : around)
+        painter.fillRect(part, pasteboard);
+    painter.setTransform(toWindow);
+    // The shadow keeps its size in window pixels whatever the zoom; y is upwards here.
+    const double shadow = 3.0 / toWindow.m11();
+    const double below = sheet.top() - shadow;
+    painter.fillRect(QRectF(QPointF(sheet.right(), below), QPointF(sheet.right() + shadow, sheet.bottom() - shadow)),
+                     kPageShadow);
+    painter.fillRect(QRectF(QPointF(sheet.left() + shadow, below), QPointF(sheet.right(), sheet.top())), kPageShadow);
     painter.fillRect(sheet, Qt::white);
 }
 
@@ -114,7 +191,8 @@ void ArtworkPainter::PaintShape(QPainter& painter, const Shape& shape) const
         painter.save();
         painter.translate(shape.baseline);
         painter.scale(shape.textScale, -shape.textScale);  // glyph outlines have y downwards
-        painter.fillPath(shape.outline, shape.fill);
+        for (const QPainterPath& glyph : shape.glyphs)
+            painter.fillPath(glyph, shape.fill);
         painter.restore();
         return;
     }

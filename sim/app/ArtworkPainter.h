@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QTransform>
 
@@ -31,14 +32,19 @@ class ArtworkPainter
 public:
     explicit ArtworkPainter(const hostsim::DocumentContent& content);
 
-    void PaintPage(QPainter& painter) const;
+    // Paints the pasteboard over `window` (window pixels, which the painter's device shows
+    // untransformed), the page's shadow and the page.
+    void PaintPage(QPainter& painter, const QRect& window, const QColor& pasteboard) const;
     // Paints the items whose bounds meet `area` (artwork points); returns how many.
     std::size_t PaintArtwork(QPainter& painter, const QRectF& area) const;
 
 private:
     struct Shape
     {
-        QPainterPath outline;  // artwork points; text: glyph outlines, y downwards, shared by equal texts
+        QPainterPath outline;  // artwork points; empty for text
+        // Text: the glyph outlines in pieces apart from each other (glyph units, y downwards),
+        // shared by equal texts.
+        std::vector<QPainterPath> glyphs;
         QRectF bounds;         // artwork points, with the stroke and the glyphs' extent
         QColor fill;           // invalid: no fill
         QColor stroke;         // invalid: no stroke

@@ -163,14 +163,16 @@ const ArtworkPainter& DocumentWidget::ArtworkOf(const hostsim::Document& documen
 void DocumentWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), palette().color(QPalette::Mid));
+    const QColor pasteboard = palette().color(QPalette::Mid);
     const hostsim::Document* document = m_host.Documents().Find(m_document);
-    if (!document)
+    if (!document) {
+        painter.fillRect(viewport()->rect(), pasteboard);
         return;
+    }
     const ArtworkPainter& artwork = ArtworkOf(*document);
     const QTransform toWindow = ArtworkToWindow(document->View());
     painter.setTransform(toWindow);
-    artwork.PaintPage(painter);
+    artwork.PaintPage(painter, viewport()->rect(), pasteboard);
     const QRectF area = QRectF(event->rect()).adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin);
     artwork.PaintArtwork(painter, toWindow.inverted().mapRect(area));
 }

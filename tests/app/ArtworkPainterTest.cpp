@@ -3,6 +3,7 @@
 
 #include "sim/app/ArtworkPainter.h"
 #include "sim/app/DocumentWidget.h"
+#include "sim/app/PaintColour.h"
 #include "sim/host/DocumentReader.h"
 #include "sim/host/Host.h"
 
@@ -10,9 +11,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -28,14 +31,19 @@ struct View
     QPointF topLeft;   // artwork point at the window's top-left corner
 };
 
+QTransform ToWindow(const View& view)
+{
+    return QTransform(view.zoom, 0.0, 0.0, -view.zoom, -view.topLeft.x() * view.zoom, view.topLeft.y() * view.zoom);
+}
+
 QImage Paint(const hostapp::ArtworkPainter& artwork, const View& view, bool cull, std::size_t& painted)
 {
     QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::gray);
     QPainter painter(&image);
-    const QTransform toWindow(view.zoom, 0.0, 0.0, -view.zoom, -view.topLeft.x() * view.zoom, view.topLeft.y() * view.zoom);
+    const QTransform toWindow = ToWindow(view);;
     painter.setTransform(toWindow);
-    artwork.PaintPage(painter);
+    artwork.PaintPage(painter, image.rect(), Qt::gray);
     const QRectF window = QRectF(0, 0, kWidth, kHeight).adjusted(-kMargin, -kMargin, kMargin, kMargin);
     const QRectF everything(-1e6, -1e6, 2e6, 2e6);
     painted = artwork.PaintArtwork(painter, cull ? toWindow.inverted().mapRect(window) : everything);
@@ -98,6 +106,104 @@ TEST(ArtworkPainterTest, PaintingOnlyTheItemsInTheWindowChangesNoPixel)
         if (row.fewPainted) {
             EXPECT_LT(culled * 4, all);
         }
+    }
+}
+
+// The page over a grey pasteboard, as painted one over the other: the pasteboard, the whole
+// shadow three window pixels right of the page and below it, the page.
+QImage PageOneOverAnother(const hostsim::Page& page, const View& view, double ratio)
+{
+    QImage image(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    painter.setTransform(ToWindow(view));
+    const QRectF sheet(-page.origin.h, -page.origin.v, page.width, page.height);
+    const double shadow = 3.0 / view.zoom;
+    painter.fillRect(sheet.translated(shadow, -shadow), QColor(0, 0, 0, 60));
+    painter.fillRect(sheet, Qt::white);
+    return image;
+}
+
+// Each pixel of the pasteboard, the shadow and the page is filled once, but for the page's edges,
+// and the window shows what filling one over the other shows: the page inside the window, across
+// its edges, around it, beyond it, at whole and fractional zooms and device pixel ratios.
+TEST(ArtworkPainterTest, ThePageAndItsShadowShowAsPaintedOneOverAnother)
+{
+    hostsim::DocumentContent content;
+    content.page = hostsim::Page{200.0, 120.0, {10.0, 20.0}};
+    const hostapp::ArtworkPainter artwork(content);
+    const View views[] = {
+        {1.0, {-40, 130}},       // inside
+        {1.37, {-60.3, 110.7}},  // across the bottom and right edges
+        {0.5, {-300, 200}},      // small in the middle
+        {8.0, {40.1, 60.2}},     // over all the window
+        {2.0, {400, 100}},       // beyond the right edge
+        {3.3, {-97.2, 110.6}},   // the corner with the shadow
+    };
+    for (const double ratio : {1.0, 1.5, 2.0}) {
+        for (const View& view : views) {
+            SCOPED_TRACE("zoom " + std::to_string(view.zoom) + " at ratio " + std::to_string(ratio));
+            QImage image(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::red);
+            QPainter painter(&image);
+            painter.setTransform(ToWindow(view));
+            artwork.PaintPage(painter, QRect(0, 0, kWidth, kHeight), Qt::gray);
+            painter.end();
+            EXPECT_TRUE(image == PageOneOverAnother(content.page, view, ratio));
+        }
+    }
+}
+
+// Text is filled glyph by glyph, and shows as the whole line filled at once: the same pixels
+// where its glyphs lie a pixel apart or more, nearly the same where smaller ones nearly touch.
+TEST(ArtworkPainterTest, TextShowsAsItsOutlineFilledAtOnce)
+{
+    const TemporaryFolder folder;
+    const std::string text = "Hob 8% \u00e9\u00c4 ffi AVAW @&";
+    const std::string file = folder.Write("text.json", R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
+        "page": {"width": 200, "height": 200},
+        "artwork": [{"type": "text", "at": [4, 40], "size": 24, "text": ")" + text + R"(", "fill": {"Black": 100}}]})");
+    std::string error;
+    const auto content = hostsim::ReadDocument(file, error);
+    ASSERT_TRUE(content) << error;
+    const hostapp::ArtworkPainter artwork(*content);
+    const hostsim::ArtworkItem& item = content->artwork.front();
+    QFont font(QString::fromStdString(item.font));
+    font.setPixelSize(256);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QPainterPath outline;
+    outline.addText(0.0, 0.0, font, QString::fromStdString(item.text));
+    struct Row
+    {
+        View view;
+        int tolerance;  // colour levels
+    };
+    const Row rows[] = {{{1.0, {0, 60}}, 0}, {{4.3, {3.2, 50.1}}, 0}, {{0.2, {0, 100}}, 8}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("zoom " + std::to_string(row.view.zoom));
+        std::size_t painted = 0;
+        const QImage image = Paint(artwork, row.view, true, painted);
+        QImage bare(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&bare);
+        painter.setTransform(ToWindow(row.view));
+        artwork.PaintPage(painter, bare.rect(), Qt::gray);
+        painter.end();
+        QImage expected = bare.copy();
+        painter.begin(&expected);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(ToWindow(row.view));
+        painter.translate(item.baseline.h, item.baseline.v);
+        painter.scale(item.fontSize / 256.0, -item.fontSize / 256.0);
+        painter.fillPath(outline, hostapp::PaintColour(*content, item.fill));
+        painter.end();
+        int worst = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                worst = std::max(worst, std::abs(qGray(image.pixel(x, y)) - qGray(expected.pixel(x, y))));
+        EXPECT_LE(worst, row.tolerance);
+        EXPECT_FALSE(image == bare) << "the text is in the window";
     }
 }
 
