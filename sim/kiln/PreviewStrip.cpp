@@ -224,8 +224,31 @@ ASUInt32 Pixel(const std::vector<float>& light, const std::vector<const std::uin
     return 0xff000000u | Channel(kept[0], onPage) << 16 | Channel(kept[1], onPage) << 8 | Channel(kept[2], onPage);
 }
 
-// Device pixels from the ink planes and the page plane; a pixel whose coverage equals that of the
-// pixel before it copies its colour. `rowBytes` holds a device row for every plane; `rows` one
+// Whether device row y is made of plane rows that hold, in every plane, what those of row y - 1
+// hold: most rows of a flat page repeat the one above them.
+bool SameSourceAsRowBefore(const PlaneSet& inks, const Plane& page, const DeviceSampling& device, int y)
+{
+    const int row = y * device.over / device.under;
+    const int before = (y - 1) * device.over / device.under;
+    if (row == before)
+        return true;
+    const auto same = [&](const Plane& plane) {
+        for (int i = 0; i < device.over; ++i)
+            if (std::memcmp(plane.Row(row + i), plane.Row(before + i), static_cast<std::size_t>(plane.width)) != 0)
+                return false;
+        return true;
+    };
+    if (!same(page))
+        return false;
+    for (std::size_t k = 0; k < inks.Size(); ++k)
+        if (!same(inks[k]))
+            return false;
+    return true;
+}
+
+// Device pixels from the ink planes and the page plane; a row made of the same coverage as the row
+// before it copies its colours, and so does a pixel whose coverage equals that of the pixel before
+// it. `rowBytes` holds a device row for every plane; `rows` one
 // pointer per ink.
 void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& light, const DeviceSampling& device,
              std::uint8_t* rowBytes, std::vector<const std::uint8_t*>& rows, ASUInt32* pixels)
@@ -233,10 +256,14 @@ void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& 
     const int width = device.width;
     std::uint8_t* const sheetScratch = rowBytes + inks.Size() * static_cast<std::size_t>(width);
     for (int y = 0; y < device.height; ++y) {
+        ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
+        if (y > 0 && SameSourceAsRowBefore(inks, page, device, y)) {
+            std::memcpy(out, out - width, static_cast<std::size_t>(width) * sizeof *out);
+            continue;
+        }
         for (std::size_t k = 0; k < inks.Size(); ++k)
             rows[k] = DeviceRow(inks[k], y, device, rowBytes + k * static_cast<std::size_t>(width));
         const std::uint8_t* sheet = DeviceRow(page, y, device, sheetScratch);
-        ASUInt32* out = pixels + static_cast<std::size_t>(y) * width;
         out[0] = Pixel(light, rows, 0, sheet[0]);
         for (int x = 1; x < width;) {
             if (x + kRun <= width && RunSameAsBefore(rows, sheet, x)) {
