@@ -248,8 +248,7 @@ bool SameSourceAsRowBefore(const PlaneSet& inks, const Plane& page, const Device
 
 // Device pixels from the ink planes and the page plane; a row made of the same coverage as the row
 // before it copies its colours, and so does a pixel whose coverage equals that of the pixel before
-// it. `rowBytes` holds a device row for every plane; `rows` one
-// pointer per ink.
+// it. `rowBytes` holds a device row for every plane; `rows` one pointer per ink.
 void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& light, const DeviceSampling& device,
              std::uint8_t* rowBytes, std::vector<const std::uint8_t*>& rows, ASUInt32* pixels)
 {
