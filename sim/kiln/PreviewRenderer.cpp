@@ -16,7 +16,7 @@ namespace {
 // the viewer's canvas (311,520 pixels at 649 × 480), not the proof exporter's tiles (65,536),
 // whose writing already keeps a second core busy.
 constexpr int kSplitPixels = 1 << 17;
-constexpr int kStrips = 8;
+constexpr int kStrips = 16;
 
 // For each ink and coverage, the light each channel keeps after the dot gain: 256 × 3 per ink.
 void LightTables(const Job& job, const DotGainCurve& curve, std::vector<float>& tables)
