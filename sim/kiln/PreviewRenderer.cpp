@@ -3,9 +3,6 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <atomic>
-#include <functional>
-#include <future>
 #include <system_error>
 #include <thread>
 
@@ -80,29 +77,32 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
     LightTables(m_job, m_settings.dotGain, m_light);
     const PreviewStrip::Shared shared{m_job, m_settings, m_index, m_sheet, m_light};
     const int strips = StripCount(width, height);
-    std::atomic<int> taken{0};
-    const auto render = [&](PreviewStrip& renderer) {
-        for (int strip = taken++; strip < strips; strip = taken++) {
-            const int top = StripTop(strip, strips, height);
-            const int bottom = StripTop(strip + 1, strips, height);
-            const double span = area[3] - area[2];
-            const double part[4] = {area[0], area[1], area[2] + span * top / height,
-                                    bottom == height ? area[3] : area[2] + span * bottom / height};
-            renderer.Render(shared, part, width, bottom - top, pixels + static_cast<std::size_t>(top) * width);
-        }
+    const auto render = [&](int strip, int worker) {
+        const int top = StripTop(strip, strips, height);
+        const int bottom = StripTop(strip + 1, strips, height);
+        const double span = area[3] - area[2];
+        const double part[4] = {area[0], area[1], area[2] + span * top / height,
+                                bottom == height ? area[3] : area[2] + span * bottom / height};
+        m_strips[worker].Render(shared, part, width, bottom - top, pixels + static_cast<std::size_t>(top) * width);
     };
-    std::future<void> helper;
-    if (strips > 1) {
+    if (strips > 1 && Helper() != nullptr) {
+        Helper()->Run(strips, render);
+        return;
+    }
+    for (int strip = 0; strip < strips; ++strip)
+        render(strip, 0);
+}
+
+StripHelper* PreviewRenderer::Helper()
+{
+    if (!m_helper) {
         try {
-            helper = std::async(std::launch::async, render, std::ref(m_strips[1]));
+            m_helper = std::make_unique<StripHelper>();
         } catch (const std::system_error&) {
             // No thread to be had: this one renders every strip.
         }
     }
-    // Should this thread's strip throw, the helper's future still waits for it when destroyed.
-    render(m_strips[0]);
-    if (helper.valid())
-        helper.get();
+    return m_helper.get();
 }
 
 }  // namespace kiln
