@@ -3,7 +3,6 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <iterator>
 #include <new>
