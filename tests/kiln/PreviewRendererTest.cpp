@@ -136,7 +136,8 @@ TEST_F(PreviewRendererTest, ALargeRenderingCutIntoStripsEqualsItsRowsRenderedApa
     AddTrapped(QRectF(0.7, 0.9, 8.1, 7.3), {{kRed, 140}}, true);
     Add(QRectF(2.2, 1.3, 6.1, 8.4), {{kBlue, 255}}, true);
     AddTrapped(QRectF(4.1, 3.3, 1.9, 2.6), {{kBlue, 60}, {kRed, 255}}, false);
-    constexpr int kWidth = 320;
+    // Enough pixels to be cut into strips (131,072), in rows that do not split evenly.
+    constexpr int kWidth = 440;
     constexpr int kHeight = 302;
     // Bands of 38 rows: few enough pixels to render in one strip; even, as draft quality samples
     // two rows at once from a rendering's top.
