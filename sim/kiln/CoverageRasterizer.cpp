@@ -87,16 +87,23 @@ const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Out
     if (m_sums.size() < size)
         m_sums.resize(size, 0);
 
+    AddOutline(outline, toPlane);
+    Sweep(mask);
+    return m_spans;
+}
+
+// Adds the edges of every subpath of the outline, each closed by a line back to its start.
+void CoverageRasterizer::AddOutline(const Outline& outline, const QTransform& toPlane)
+{
     // Scales and moves only: each coordinate on its own.
     const auto map = [&toPlane](const QPointF& p) {
         return QPointF(p.x() * toPlane.m11() + toPlane.dx(), p.y() * toPlane.m22() + toPlane.dy());
     };
-    const std::vector<Outline::Step>& steps = outline.Steps();
     const std::vector<QPointF>& points = outline.Points();
     QPointF start;
     QPointF last;
     std::size_t p = 0;
-    for (const Outline::Step step : steps) {
+    for (const Outline::Step step : outline.Steps()) {
         if (step == Outline::Step::Cubic) {
             const QPointF first = map(points[p]);
             const QPointF second = map(points[p + 1]);
@@ -116,8 +123,6 @@ const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Out
         last = point;
     }
     AddLine(last, start);
-    Sweep(mask);
-    return m_spans;
 }
 
 // Curves that miss the box are drawn as their chord: left of it only the rows they span count,

@@ -43,6 +43,7 @@ private:
         std::int64_t y;
     };
 
+    void AddOutline(const Outline& outline, const QTransform& toPlane);
     void AddCubic(const QPointF& from, const QPointF& first, const QPointF& second, const QPointF& to);
     void AddLine(QPointF from, QPointF to);
     void CutAtGuard(QPointF& from, QPointF& to);
