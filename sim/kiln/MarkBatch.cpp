@@ -5,13 +5,13 @@
 #include <QPainterPathStroker>
 
 #include <cmath>
-#include <future>
-#include <system_error>
 
 namespace kiln {
 namespace {
 
 constexpr std::size_t kBatch = 512;
+// Parts of a batch that the two threads take in turn.
+constexpr int kParts = 8;
 constexpr double kMiterLimit = 4.0;
 
 QPainterPath Stroked(const QPainterPath& outline, double width)
@@ -64,8 +64,9 @@ void MarkBatch::Finish()
     const std::size_t first = m_marks.size();
     const std::size_t count = m_waiting.size();
     m_marks.resize(first + count);
-    const auto make = [&](std::size_t begin, std::size_t end) {
-        for (std::size_t i = begin; i < end; ++i) {
+    const auto make = [&](int part, int) {
+        const std::size_t end = count * static_cast<std::size_t>(part + 1) / kParts;
+        for (std::size_t i = count * static_cast<std::size_t>(part) / kParts; i < end; ++i) {
             Shape& waiting = m_waiting[i];
             const bool stroke = waiting.strokeWidth > 0.0;
             QPainterPath shape =
@@ -79,16 +80,7 @@ void MarkBatch::Finish()
             mark.reach = mark.shape.Bounds().united(mark.trap.Bounds());
         }
     };
-    std::future<void> half;
-    try {
-        half = std::async(std::launch::async, make, count / 2, count);
-    } catch (const std::system_error&) {
-        make(count / 2, count);  // no thread to be had
-    }
-    // Should this half throw, the future's destructor still waits for the other.
-    make(0, count / 2);
-    if (half.valid())
-        half.get();
+    m_helper.Run(kParts, make);
     m_waiting.clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/kiln/HelperThread.h"
 #include "sim/kiln/Job.h"
 
 #include <QPainterPath>
@@ -11,9 +12,9 @@
 namespace kiln {
 
 // Turns the shapes of a generation into marks: strokes and trap bands stroked, outlines made.
-// That is most of a generation's work, so shapes wait in batches that two threads make into
-// marks, each taking half; a batch is done before the next shape is added past it and before
-// Finish returns. The marks are appended in the order their shapes were added.
+// That is most of a generation's work, so shapes wait in batches whose parts the caller's thread
+// and a HelperThread make into marks; a batch is done before the next shape is added past it and
+// before Finish returns. The marks are appended in the order their shapes were added.
 class MarkBatch
 {
 public:
@@ -42,6 +43,7 @@ private:
 
     std::vector<Mark>& m_marks;
     std::vector<Shape> m_waiting;
+    HelperThread m_helper;
 };
 
 }  // namespace kiln

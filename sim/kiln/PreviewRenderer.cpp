@@ -3,7 +3,6 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <system_error>
 #include <thread>
 
 namespace kiln {
@@ -85,24 +84,7 @@ void PreviewRenderer::Render(const double area[4], int width, int height, ASUInt
                                 bottom == height ? area[3] : area[2] + span * bottom / height};
         m_strips[worker].Render(shared, part, width, bottom - top, pixels + static_cast<std::size_t>(top) * width);
     };
-    if (strips > 1 && Helper() != nullptr) {
-        Helper()->Run(strips, render);
-        return;
-    }
-    for (int strip = 0; strip < strips; ++strip)
-        render(strip, 0);
-}
-
-StripHelper* PreviewRenderer::Helper()
-{
-    if (!m_helper) {
-        try {
-            m_helper = std::make_unique<StripHelper>();
-        } catch (const std::system_error&) {
-            // No thread to be had: this one renders every strip.
-        }
-    }
-    return m_helper.get();
+    m_helper.Run(strips, render);
 }
 
 }  // namespace kiln

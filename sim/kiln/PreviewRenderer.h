@@ -1,13 +1,12 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/kiln/HelperThread.h"
 #include "sim/kiln/Job.h"
 #include "sim/kiln/MarkIndex.h"
 #include "sim/kiln/PreviewStrip.h"
 #include "sim/kiln/RenderSettings.h"
-#include "sim/kiln/StripHelper.h"
 
-#include <memory>
 #include <vector>
 
 namespace kiln {
@@ -21,7 +20,7 @@ namespace kiln {
 // to the pixels asked for and to the marks that reach them, whatever the zoom and the size of the
 // job, and it keeps its planes between renderings, so that a rendering of a size rendered before
 // allocates nothing. A large rendering is cut into strips that two threads render: the caller's
-// and a helper (StripHelper) that waits between renderings and lives as long as the renderer;
+// and a helper (HelperThread) that waits between renderings and lives as long as the renderer;
 // the strips read the job and write pixels of their own, and a strip's pixels equal those of the
 // whole rendering.
 class PreviewRenderer
@@ -39,9 +38,6 @@ public:
     void Render(const double area[4], int width, int height, ASUInt32* pixels);
 
 private:
-    // The helper, started at the first large rendering; null when no thread can be had.
-    StripHelper* Helper();
-
     const Job& m_job;
     const RenderSettings& m_settings;
     const MarkIndex m_index;
@@ -49,7 +45,7 @@ private:
     std::vector<float> m_light;
     // One per thread rendering: the caller's and the helper's.
     PreviewStrip m_strips[2];
-    std::unique_ptr<StripHelper> m_helper;  // last: its thread renders into the members above
+    HelperThread m_helper;  // last: its thread renders into the members above
 };
 
 }  // namespace kiln

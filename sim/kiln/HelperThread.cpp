@@ -1,11 +1,13 @@
-#include "sim/kiln/StripHelper.h"
+#include "sim/kiln/HelperThread.h"
+
+#include <system_error>
 
 namespace kiln {
 
-StripHelper::StripHelper() : m_thread(&StripHelper::Serve, this) {}
-
-StripHelper::~StripHelper()
+HelperThread::~HelperThread()
 {
+    if (!m_thread.joinable())
+        return;
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_stop = true;
@@ -14,8 +16,13 @@ StripHelper::~StripHelper()
     m_thread.join();
 }
 
-void StripHelper::Run(int count, const Work& work)
+void HelperThread::Run(int count, const Work& work)
 {
+    if (count < 2 || !Started()) {
+        for (int part = 0; part < count; ++part)
+            work(part, 0);
+        return;
+    }
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_work = &work;
@@ -25,46 +32,59 @@ void StripHelper::Run(int count, const Work& work)
     }
     m_wake.notify_one();
     {
-        // Closed however this thread leaves: the helper may hold a strip of `work`.
+        // Closed however this thread leaves: the helper may hold a part of `work`.
         struct Closing
         {
             ~Closing() { helper.Close(); }
-            StripHelper& helper;
+            HelperThread& helper;
         } closing{*this};
-        for (int strip = Take(); strip >= 0; strip = Take())
-            work(strip, 0);
+        for (int part = Take(); part >= 0; part = Take())
+            work(part, 0);
     }
     const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_failure)
         std::rethrow_exception(m_failure);
 }
 
-int StripHelper::Take()
+bool HelperThread::Started()
+{
+    if (!m_tried) {
+        m_tried = true;
+        try {
+            m_thread = std::thread(&HelperThread::Serve, this);
+        } catch (const std::system_error&) {
+            // No thread to be had: the caller does every part.
+        }
+    }
+    return m_thread.joinable();
+}
+
+int HelperThread::Take()
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
     return m_next < m_count ? m_next++ : -1;
 }
 
-void StripHelper::Close()
+void HelperThread::Close()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_work = nullptr;
     m_done.wait(lock, [this] { return !m_busy; });
 }
 
-void StripHelper::Serve()
+void HelperThread::Serve()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_stop || (m_work != nullptr && m_next < m_count); });
         if (m_stop)
             return;
-        const int strip = m_next++;
+        const int part = m_next++;
         const Work& work = *m_work;
         m_busy = true;
         lock.unlock();
         try {
-            work(strip, 1);
+            work(part, 1);
         } catch (...) {
             lock.lock();
             m_failure = std::current_exception();

@@ -1,7 +1,7 @@
-// The helper thread of large renderings: every strip once, failures on either thread thrown to
-// the caller only once the other thread is done with its strip.
+// The engine's helper thread: every part once, failures on either thread thrown to the caller
+// only once the other thread is done with its part.
 
-#include "sim/kiln/StripHelper.h"
+#include "sim/kiln/HelperThread.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +14,21 @@
 
 namespace {
 
-TEST(StripHelperTest, EveryStripIsRenderedOnceWhicheverThreadTakesIt)
+TEST(HelperThreadTest, EveryPartIsDoneOnceWhicheverThreadTakesIt)
 {
-    kiln::StripHelper helper;
+    kiln::HelperThread helper;
     for (const int count : {1, 2, 16, 300}) {
         std::vector<std::atomic<int>> done(static_cast<std::size_t>(count));
-        helper.Run(count, [&](int strip, int) { ++done[static_cast<std::size_t>(strip)]; });
-        for (int strip = 0; strip < count; ++strip)
-            ASSERT_EQ(done[static_cast<std::size_t>(strip)], 1) << count << ": " << strip;
+        helper.Run(count, [&](int part, int) { ++done[static_cast<std::size_t>(part)]; });
+        for (int part = 0; part < count; ++part)
+            ASSERT_EQ(done[static_cast<std::size_t>(part)], 1) << count << ": " << part;
     }
 }
 
-TEST(StripHelperTest, AFailureOnEitherThreadIsThrownOnceTheOtherStripIsDone)
+TEST(HelperThreadTest, AFailureOnEitherThreadIsThrownOnceTheOtherPartIsDone)
 {
-    kiln::StripHelper helper;
-    // The helper's strip fails: the caller (which waits for it to take one) stops taking strips
+    kiln::HelperThread helper;
+    // The helper's part fails: the caller (which waits for it to take one) stops taking parts
     // and throws it.
     std::atomic<bool> helperTook{false};
     std::atomic<int> rendered{0};
@@ -45,7 +45,7 @@ TEST(StripHelperTest, AFailureOnEitherThreadIsThrownOnceTheOtherStripIsDone)
                             }),
                  std::bad_alloc);
     EXPECT_LT(rendered, 1000);
-    // The caller's strip fails while the helper still works on one: Run returns only after it.
+    // The caller's part fails while the helper still works on one: Run returns only after it.
     std::atomic<bool> helperWorking{false};
     std::atomic<bool> helperDone{false};
     EXPECT_THROW(helper.Run(2,
@@ -58,7 +58,7 @@ TEST(StripHelperTest, AFailureOnEitherThreadIsThrownOnceTheOtherStripIsDone)
                                 }
                                 while (!helperWorking)
                                     std::this_thread::yield();
-                                throw std::runtime_error("caller's strip");
+                                throw std::runtime_error("caller's part");
                             }),
                  std::runtime_error);
     EXPECT_TRUE(helperDone);
