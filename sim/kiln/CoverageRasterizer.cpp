@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace kiln {
 namespace {
@@ -26,14 +27,6 @@ constexpr double kTieBreak = 1e-6;
 constexpr double kMostPieces = 16;
 
 constexpr int kRun = 8;
-
-// Whether the kRun sums from `sums` are all zero.
-bool Zeros(const std::int32_t* sums)
-{
-    std::uint64_t words[kRun / 2];
-    std::memcpy(words, sums, sizeof words);
-    return (words[0] | words[1] | words[2] | words[3]) == 0;
-}
 
 // The floor of a / b, whatever their signs (b is not 0).
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
@@ -64,6 +57,12 @@ QPointF Between(const QPointF& from, const QPointF& to, double t)
     return from + (to - from) * t;
 }
 
+// Like QRectF::contains for a rectangle of positive size, inline: it runs for every line.
+bool Inside(const QRectF& rect, const QPointF& p)
+{
+    return p.x() >= rect.left() && p.x() <= rect.right() && p.y() >= rect.top() && p.y() <= rect.bottom();
+}
+
 double SquaredLength(const QPointF& p)
 {
     return p.x() * p.x() + p.y() * p.y();
@@ -71,11 +70,63 @@ double SquaredLength(const QPointF& p)
 
 }  // namespace
 
+// floor(n × t / d) for one edge's n and d as t moves along the edge: asked next at t + step, it
+// adds where it would divide (a 64-bit division costs as much as a cell's whole share), and stays
+// exact. Asked only where d ≠ 0.
+class CoverageRasterizer::FloorRatio
+{
+public:
+    FloorRatio(std::int64_t n, std::int64_t d, std::int64_t step)
+        : m_n(d < 0 ? -n : n), m_d(d < 0 ? -d : d), m_step(step)
+    {
+    }
+
+    std::int64_t At(std::int64_t t)
+    {
+        if (m_known && t == m_t + m_step) {
+            if (!m_stepKnown) {
+                Split(m_n * m_step, m_stepQuotient, m_stepRemainder);
+                m_stepKnown = true;
+            }
+            m_quotient += m_stepQuotient;
+            m_remainder += m_stepRemainder;
+            if (m_remainder >= m_d) {
+                m_remainder -= m_d;
+                ++m_quotient;
+            }
+        } else if (!m_known || t != m_t) {
+            Split(m_n * t, m_quotient, m_remainder);
+        }
+        m_known = true;
+        m_t = t;
+        return m_quotient;
+    }
+
+private:
+    // a = quotient × d + remainder, with 0 ≤ remainder < d.
+    void Split(std::int64_t a, std::int64_t& quotient, std::int64_t& remainder) const
+    {
+        quotient = FloorDiv(a, m_d);
+        remainder = a - quotient * m_d;
+    }
+
+    std::int64_t m_n;
+    std::int64_t m_d;
+    std::int64_t m_step;
+    bool m_stepKnown = false;  // the step's quotient and remainder, worked out at the first step
+    std::int64_t m_stepQuotient = 0;
+    std::int64_t m_stepRemainder = 0;
+    bool m_known = false;  // t and floor(n × t / d) = quotient, with the remainder
+    std::int64_t m_t = 0;
+    std::int64_t m_quotient = 0;
+    std::int64_t m_remainder = 0;
+};
+
 const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Outline& outline,
                                                                        const QTransform& toPlane, bool antialiasing,
                                                                        const Plane& mask, const QRect& box)
 {
-    m_spans.assign(static_cast<std::size_t>(std::max(box.height(), 0)), Span{box.width(), 0});
+    m_spans.clear();
     if (box.isEmpty())
         return m_spans;
     m_box = box;
@@ -83,9 +134,12 @@ const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Out
     m_guard = m_area.adjusted(-kGuardPixels, -kGuardPixels, kGuardPixels, kGuardPixels);
     m_antialiasing = antialiasing;
     m_stride = box.width() + 1;
-    const std::size_t size = static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(box.height());
-    if (m_sums.size() < size)
-        m_sums.resize(size, 0);
+    m_groupWords = (box.width() / kRun + 64) / 64;
+    const std::size_t rows = static_cast<std::size_t>(box.height());
+    if (m_sums.size() < static_cast<std::size_t>(m_stride) * rows)
+        m_sums.resize(static_cast<std::size_t>(m_stride) * rows, 0);
+    if (m_touched.size() < m_groupWords * rows)
+        m_touched.resize(m_groupWords * rows, 0);
 
     AddOutline(outline, toPlane);
     Sweep(mask);
@@ -172,7 +226,7 @@ void CoverageRasterizer::AddLine(QPointF from, QPointF to)
     if (from.y() == to.y() || std::max(from.y(), to.y()) <= g.top() || std::min(from.y(), to.y()) >= g.bottom() ||
         std::min(from.x(), to.x()) >= g.right())
         return;
-    if (!g.contains(from) || !g.contains(to))
+    if (!Inside(g, from) || !Inside(g, to))
         CutAtGuard(from, to);
     const auto subpixel = [](const QPointF& p) {
         const auto rounded = [](double v) { return static_cast<std::int64_t>(std::floor(v * kSide + 0.5 + kTieBreak)); };
@@ -212,8 +266,9 @@ void CoverageRasterizer::CutAtGuard(QPointF& from, QPointF& to)
     }
 }
 
-// Adds the edge's share to every cell it crosses, row by row. Where it leaves a row the edge is
-// placed at the floor of its exact position, so every rendering places it the same.
+// Adds the edge's share to every cell it crosses, row by row along the edge. Where it leaves a row
+// or a column the edge is placed at the floor of its exact position, so every rendering places it
+// the same.
 void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
 {
     const std::int64_t low = std::max(std::min(from.y, to.y), m_box.top() * kSide);
@@ -230,26 +285,32 @@ void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
     }
     const std::int64_t dx = to.x - from.x;
     const std::int64_t dy = to.y - from.y;
+    const bool down = dy > 0;
+    FloorRatio rowCrossing(dx, dy, down ? kSide : -kSide);
+    FloorRatio columnCrossing(dy, dx, dx > 0 ? kSide : -kSide);
     const auto xAt = [&](std::int64_t y) {
-        return y == from.y ? from.x : y == to.y ? to.x : from.x + FloorDiv(dx * (y - from.y), dy);
+        return y == from.y ? from.x : y == to.y ? to.x : from.x + rowCrossing.At(y - from.y);
     };
-    for (std::int64_t r = row; r * kSide < high; ++r) {
-        const std::int64_t top = std::max(low, r * kSide);
-        const std::int64_t bottom = std::min(high, (r + 1) * kSide);
-        const std::int64_t startY = dy > 0 ? top : bottom;
-        const std::int64_t endY = dy > 0 ? bottom : top;
-        AddRowPiece(from, to, r, xAt(startY), startY - r * kSide, xAt(endY), endY - r * kSide);
+    const std::int64_t end = down ? high : low;
+    std::int64_t y = down ? low : high;
+    std::int64_t x = xAt(y);
+    while (y != end) {
+        const std::int64_t r = down ? Cell(y) : CeilCell(y) - 1;
+        const std::int64_t nextY = down ? std::min(end, (r + 1) * kSide) : std::max(end, r * kSide);
+        const std::int64_t nextX = xAt(nextY);
+        AddRowPiece(from, columnCrossing, r, x, y - r * kSide, nextX, nextY - r * kSide);
+        x = nextX;
+        y = nextY;
     }
 }
 
 // The part of the edge within one row, from (startX, startY) to (endX, endY), the y relative to
-// the row. Cells left of the box add their cover to its first column; cells right of it nothing.
-void CoverageRasterizer::AddRowPiece(const Subpixel& from, const Subpixel& to, std::int64_t row, std::int64_t startX,
-                                     std::int64_t startY, std::int64_t endX, std::int64_t endY)
+// the row; `columnCrossing` gives the edge's y where it meets a column. Cells left of the box add
+// their cover to its first column; cells right of it nothing.
+void CoverageRasterizer::AddRowPiece(const Subpixel& from, FloorRatio& columnCrossing, std::int64_t row,
+                                     std::int64_t startX, std::int64_t startY, std::int64_t endX, std::int64_t endY)
 {
-    const std::int64_t dx = to.x - from.x;
-    const std::int64_t dy = to.y - from.y;
-    const auto yAt = [&](std::int64_t x) { return from.y + FloorDiv(dy * (x - from.x), dx) - row * kSide; };
+    const auto yAt = [&](std::int64_t x) { return from.y + columnCrossing.At(x - from.x) - row * kSide; };
     const std::int64_t leftEdge = m_box.left() * kSide;
     const std::int64_t rightEdge = (m_box.right() + 1) * kSide;
     const int step = endX > startX ? 1 : endX < startX ? -1 : 0;
@@ -329,53 +390,65 @@ void CoverageRasterizer::AddCentres(const Subpixel& from, const Subpixel& to)
     }
 }
 
-// The sum of `column` of the box in that row changes, and the pixel right of it may too.
+// The sum of `column` of the box in that row changes, and the pixel right of it may too: their
+// groups of kRun columns are marked.
 void CoverageRasterizer::Touch(std::int64_t row, int column)
 {
-    Span& span = m_spans[static_cast<std::size_t>(row - m_box.top())];
-    span.left = std::min(span.left, column);
-    span.right = std::max(span.right, column + 2);
+    std::uint64_t* words = m_touched.data() + static_cast<std::size_t>(row - m_box.top()) * m_groupWords;
+    for (const int group : {column / kRun, (column + 1) / kRun})
+        words[group / 64] |= std::uint64_t{1} << (group % 64);
 }
 
-// Turns each row's running sums into coverage, from its first touched sum on, and clears them for
-// the next outline. Past the last touched sum the coverage stays as it is: nothing where the
-// outline closed within the box, all the way to the box's edge where it did not. Runs of eight
-// untouched sums within a row are filled whole.
+// Turns each row's running sums into coverage and clears them for the next outline.
 void CoverageRasterizer::Sweep(const Plane& mask)
 {
+    for (int y = 0; y < m_box.height(); ++y)
+        SweepRow(m_box.top() + y, mask.Row(m_box.top() + y) + m_box.left());
+}
+
+// Only the groups of columns whose sums were touched are summed pixel by pixel; between them the
+// coverage stays as it is, written whole where the outline covers the pixels and left out of the
+// spans where it does not, unless the gap is short. Past the last touched group the coverage
+// stays too: nothing where the outline closed within the box, to the box's edge where it did not.
+void CoverageRasterizer::SweepRow(int row, std::uint8_t* out)
+{
     const int width = m_box.width();
-    for (int y = 0; y < m_box.height(); ++y) {
-        Span& span = m_spans[static_cast<std::size_t>(y)];
-        if (span.left >= span.right)
-            continue;
-        std::int32_t* sums = m_sums.data() + static_cast<std::size_t>(y) * m_stride;
-        std::uint8_t* out = mask.Row(m_box.top() + y) + m_box.left();
-        const int end = std::min(span.right, width);
-        std::int32_t sum = 0;
-        std::uint8_t coverage = 0;
-        for (int x = span.left; x < end;) {
-            int past = x;
-            while (past + kRun <= end && Zeros(sums + past))
-                past += kRun;
-            if (past > x) {
-                std::memset(out + x, coverage, static_cast<std::size_t>(past - x));
-                x = past;
-                continue;
+    const std::size_t y = static_cast<std::size_t>(row - m_box.top());
+    std::int32_t* sums = m_sums.data() + y * m_stride;
+    std::uint64_t* words = m_touched.data() + y * m_groupWords;
+    std::int32_t sum = 0;
+    std::uint8_t coverage = 0;
+    int left = -1;  // where the open span starts; -1 when none is open
+    int x = 0;      // the pixels before x are done
+    const auto coverUpTo = [&](int end) {
+        if (coverage != 0 || (left >= 0 && end - x <= kRun)) {
+            std::memset(out + x, coverage, static_cast<std::size_t>(end - x));
+            left = left < 0 ? x : left;
+        } else if (left >= 0) {
+            m_spans.push_back({row, left + m_box.left(), x + m_box.left()});
+            left = -1;
+        }
+        x = end;
+    };
+    for (int word = 0; word < m_groupWords; ++word) {
+        for (std::uint64_t bits = std::exchange(words[word], 0); bits != 0; bits &= bits - 1) {
+            const int start = (word * 64 + __builtin_ctzll(bits)) * kRun;
+            coverUpTo(start);
+            left = left < 0 ? start : left;
+            for (const int end = std::min(start + kRun, width); x < end; ++x) {
+                sum += sums[x];
+                sums[x] = 0;
+                const std::uint64_t v = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(sum)));
+                coverage = static_cast<std::uint8_t>(v >= kFull ? 255 : (v * 255 + kFull / 2) / kFull);
+                out[x] = coverage;
             }
-            sum += sums[x];
-            sums[x] = 0;
-            const std::int64_t v = std::abs(static_cast<std::int64_t>(sum));
-            coverage = static_cast<std::uint8_t>(v >= kFull ? 255 : (v * 255 + kFull / 2) / kFull);
-            out[x++] = coverage;
         }
-        sums[width] = 0;
-        if (coverage != 0) {
-            std::memset(out + end, coverage, static_cast<std::size_t>(width - end));
-            span.right = width;
-        }
-        span.left += m_box.left();
-        span.right = std::min(span.right, width) + m_box.left();
     }
+    sums[width] = 0;  // touched by edges at the box's right edge, never summed
+    if (coverage != 0)
+        coverUpTo(width);
+    if (left >= 0 && x > left)
+        m_spans.push_back({row, left + m_box.left(), x + m_box.left()});
 }
 
 }  // namespace kiln

@@ -21,18 +21,19 @@ namespace kiln {
 class CoverageRasterizer
 {
 public:
-    // The columns [left, right) of one row of the mask that a painting wrote; the rest of the row
-    // is not covered, and was left as it was.
+    // The columns [left, right) of a row of the mask that a painting wrote. What no span of a
+    // painting holds is not covered, and was left as it was.
     struct Span
     {
+        int row;
         int left;
         int right;
     };
 
     // Paints the coverage of `outline`, mapped by `toPlane` (which scales and moves only), into
-    // the pixels of `box` (inside the mask) and returns the span written in each row of the box,
-    // valid until the next painting. A large outline's rows are mostly outside its edges: only
-    // the part between its first and last edge is written.
+    // the pixels of `box` (inside the mask) and returns the spans written, row by row and left to
+    // right, valid until the next painting. A large outline's rows are mostly outside or inside
+    // its edges: wide stretches of a row that it does not cover are left out.
     const std::vector<Span>& Paint(const Outline& outline, const QTransform& toPlane, bool antialiasing,
                                    const Plane& mask, const QRect& box);
 
@@ -47,14 +48,17 @@ private:
     void AddCubic(const QPointF& from, const QPointF& first, const QPointF& second, const QPointF& to);
     void AddLine(QPointF from, QPointF to);
     void CutAtGuard(QPointF& from, QPointF& to);
+    class FloorRatio;
+
     void AddEdge(const Subpixel& from, const Subpixel& to);
     void AddCentres(const Subpixel& from, const Subpixel& to);
-    void AddRowPiece(const Subpixel& from, const Subpixel& to, std::int64_t row, std::int64_t startX,
+    void AddRowPiece(const Subpixel& from, FloorRatio& columnCrossing, std::int64_t row, std::int64_t startX,
                      std::int64_t startY, std::int64_t endX, std::int64_t endY);
     void AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                  std::int64_t y2);
     void Touch(std::int64_t row, int column);
     void Sweep(const Plane& mask);
+    void SweepRow(int row, std::uint8_t* out);
 
     QRect m_box;
     QRectF m_area;   // the box in plane pixels
@@ -63,7 +67,10 @@ private:
     int m_stride = 0;
     // Per row of the box, box width + 1 sums; zero between paintings.
     std::vector<std::int32_t> m_sums;
-    // Per row of the box, the columns of the box whose sums were touched; then the span written.
+    // Per row of the box, m_groupWords words of bits, one per group of eight columns whose sums
+    // were touched; zero between paintings.
+    std::vector<std::uint64_t> m_touched;
+    int m_groupWords = 0;
     std::vector<Span> m_spans;
 };
 

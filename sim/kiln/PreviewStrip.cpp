@@ -28,13 +28,6 @@ struct PlaneSet
 
 using Span = CoverageRasterizer::Span;
 
-// The rows of the mask a painting wrote, from `top` on: one span each.
-struct PaintedRows
-{
-    int top;
-    const std::vector<Span>& spans;
-};
-
 // Paints job outlines into the mask plane, each replacing, within its reach, what the last one
 // left there.
 class MaskPainter
@@ -45,12 +38,12 @@ public:
     {
     }
 
-    // The rows of the plane the outline covers, painted; none when it cannot reach the plane.
-    PaintedRows Paint(const Outline& outline, const QRectF& reach)
+    // The spans of the plane the outline covers, painted; none when it cannot reach the plane.
+    const std::vector<Span>& Paint(const Outline& outline, const QRectF& reach)
     {
         const QRect box =
             m_toPlane.mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(0, 0, m_mask.width, m_mask.height);
-        return {box.top(), m_rasterizer.Paint(outline, m_toPlane, m_antialiasing, m_mask, box)};
+        return m_rasterizer.Paint(outline, m_toPlane, m_antialiasing, m_mask, box);
     }
 
 private:
@@ -73,14 +66,14 @@ bool ReadRun(const std::uint8_t* mask, int x, int end, std::uint64_t& run)
 
 // Where the mask covers the planes, each plane takes its level in proportion to the coverage.
 // Spans of empty or fully covered mask pixels, in runs of eight, are skipped or filled whole.
-void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const PaintedRows& rows)
+void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const std::vector<Span>& spans)
 {
     constexpr std::uint64_t kFull = ~std::uint64_t{0};
-    for (std::size_t i = 0; i < rows.spans.size(); ++i) {
-        const int y = rows.top + static_cast<int>(i);
+    for (const Span& span : spans) {
+        const int y = span.row;
         const std::uint8_t* m = mask.Row(y);
-        const int end = rows.spans[i].right;
-        for (int x = rows.spans[i].left; x < end;) {
+        const int end = span.right;
+        for (int x = span.left; x < end;) {
             std::uint64_t run = 0;
             if (ReadRun(m, x, end, run) && (run == 0 || run == kFull)) {
                 const std::uint64_t same = run;
@@ -105,14 +98,13 @@ void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, cons
 
 // Where the mask covers the plane, the plane keeps at least `level` times the coverage. A trap's
 // band is mostly empty, so runs of eight empty mask pixels are skipped.
-void Spread(const Plane& plane, const Plane& mask, const PaintedRows& rows, std::uint8_t level)
+void Spread(const Plane& plane, const Plane& mask, const std::vector<Span>& spans, std::uint8_t level)
 {
-    for (std::size_t i = 0; i < rows.spans.size(); ++i) {
-        const int y = rows.top + static_cast<int>(i);
-        std::uint8_t* p = plane.Row(y);
-        const std::uint8_t* m = mask.Row(y);
-        const int end = rows.spans[i].right;
-        for (int x = rows.spans[i].left; x < end;) {
+    for (const Span& span : spans) {
+        std::uint8_t* p = plane.Row(span.row);
+        const std::uint8_t* m = mask.Row(span.row);
+        const int end = span.right;
+        for (int x = span.left; x < end;) {
             std::uint64_t run = 0;
             if (ReadRun(m, x, end, run) && run == 0) {
                 x += kRun;
@@ -182,6 +174,16 @@ std::uint64_t Differences(const std::uint8_t* row, int x)
     return here ^ before;
 }
 
+// For the kRun pixels from x, a byte each: zero where the ink rows and the sheet row hold what
+// they hold at the pixel before.
+std::uint64_t RunDifferences(const std::vector<const std::uint8_t*>& rows, const std::uint8_t* sheet, int x)
+{
+    std::uint64_t differences = Differences(sheet, x);
+    for (const std::uint8_t* row : rows)
+        differences |= Differences(row, x);
+    return differences;
+}
+
 // Whether the ink rows and the sheet row hold at x what they hold at x - 1.
 bool SameAsBefore(const std::vector<const std::uint8_t*>& rows, const std::uint8_t* sheet, int x)
 {
@@ -191,15 +193,6 @@ bool SameAsBefore(const std::vector<const std::uint8_t*>& rows, const std::uint8
         if (row[x] != row[x - 1])
             return false;
     return true;
-}
-
-// Whether the same holds for the kRun pixels from x.
-bool RunSameAsBefore(const std::vector<const std::uint8_t*>& rows, const std::uint8_t* sheet, int x)
-{
-    std::uint64_t differences = Differences(sheet, x);
-    for (const std::uint8_t* row : rows)
-        differences |= Differences(row, x);
-    return differences == 0;
 }
 
 ASUInt32 Channel(float paper, float page)
@@ -263,15 +256,19 @@ void Compose(const PlaneSet& inks, const Plane& page, const std::vector<float>& 
             rows[k] = DeviceRow(inks[k], y, device, rowBytes + k * static_cast<std::size_t>(width));
         const std::uint8_t* sheet = DeviceRow(page, y, device, sheetScratch);
         out[0] = Pixel(light, rows, 0, sheet[0]);
-        for (int x = 1; x < width;) {
-            if (x + kRun <= width && RunSameAsBefore(rows, sheet, x)) {
+        int x = 1;
+        for (; x + kRun <= width; x += kRun) {
+            std::uint64_t differences = RunDifferences(rows, sheet, x);
+            if (differences == 0) {
                 std::fill(out + x, out + x + kRun, out[x - 1]);
-                x += kRun;
                 continue;
             }
-            out[x] = SameAsBefore(rows, sheet, x) ? out[x - 1] : Pixel(light, rows, x, sheet[x]);
-            ++x;
+            // Byte i of the word is pixel x + i: every target is little-endian.
+            for (int i = x; i < x + kRun; ++i, differences >>= 8)
+                out[i] = differences & 0xff ? Pixel(light, rows, i, sheet[i]) : out[i - 1];
         }
+        for (; x < width; ++x)
+            out[x] = SameAsBefore(rows, sheet, x) ? out[x - 1] : Pixel(light, rows, x, sheet[x]);
     }
 }
 
@@ -287,7 +284,7 @@ void SpreadTrap(const Mark& mark, MaskPainter& painter, const PlaneSet& inks, co
 {
     if (mark.trap.IsEmpty())
         return;
-    const PaintedRows band = painter.Paint(mark.trap, mark.reach);
+    const std::vector<Span>& band = painter.Paint(mark.trap, mark.reach);
     for (const MarkInk& used : mark.inks)
         Spread(inks[static_cast<std::size_t>(used.ink)], mask, band, used.level);
 }
@@ -342,10 +339,7 @@ void PreviewStrip::Render(const Shared& shared, const double area[4], int width,
             for (std::size_t k = 0; k < inkCount; ++k)
                 std::memset(inks[k].bytes, m_levels[k], planeBytes);
         } else {
-            const PaintedRows rows = painter.Paint(mark.shape, mark.reach);
-            if (rows.spans.empty())
-                continue;
-            Cover(inks, m_levels, mask, rows);
+            Cover(inks, m_levels, mask, painter.Paint(mark.shape, mark.reach));
         }
         // The band reaches kTrapWidthMm into the shape, so a solid part wider than that on every
         // side of the planes keeps it off them.

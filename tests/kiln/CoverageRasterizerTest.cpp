@@ -30,20 +30,26 @@ struct TestPlane
 };
 
 // The outline painted into the box of a fresh plane, the box's pixels outside the spans written
-// set to 0, as they are not covered.
+// set to 0, as they are not covered. The spans must lie in the box, row by row, left to right.
 TestPlane Painted(const QPainterPath& path, const QRect& box = QRect(0, 0, kSize, kSize), bool antialiasing = true,
                   const QTransform& toPlane = QTransform())
 {
     TestPlane plane;
     kiln::CoverageRasterizer rasterizer;
-    const auto& spans = rasterizer.Paint(kiln::Outline(path), toPlane, antialiasing, plane.Plane(), box);
-    EXPECT_EQ(spans.size(), static_cast<std::size_t>(box.height()));
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        const kiln::CoverageRasterizer::Span& span = spans[static_cast<std::size_t>(y - box.top())];
-        for (int x = box.left(); x <= box.right(); ++x)
-            if (x < span.left || x >= span.right)
-                plane.bytes[static_cast<std::size_t>(y * kSize + x)] = 0;
+    std::vector<bool> written(plane.bytes.size(), false);
+    QPoint last(box.left(), box.top());
+    for (const kiln::CoverageRasterizer::Span& span :
+         rasterizer.Paint(kiln::Outline(path), toPlane, antialiasing, plane.Plane(), box)) {
+        EXPECT_TRUE(span.row > last.y() || (span.row == last.y() && span.left >= last.x()));
+        EXPECT_TRUE(box.contains(QPoint(span.left, span.row)) && span.left < span.right && span.right <= box.right() + 1);
+        last = QPoint(span.right, span.row);
+        for (int x = span.left; x < span.right; ++x)
+            written[static_cast<std::size_t>(span.row * kSize + x)] = true;
     }
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (!written[static_cast<std::size_t>(y * kSize + x)])
+                plane.bytes[static_cast<std::size_t>(y * kSize + x)] = 0;
     return plane;
 }
 
