@@ -146,6 +146,39 @@ const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Out
     return m_spans;
 }
 
+// The sum of `column` of the box in that row changes, and the pixel right of it may too: their
+// groups of kRun columns are marked.
+inline void CoverageRasterizer::Touch(std::int64_t row, int column)
+{
+    std::uint64_t* words = m_touched.data() + static_cast<std::size_t>(row - m_box.top()) * m_groupWords;
+    const int first = column / kRun;
+    const int second = (column + 1) / kRun;
+    words[first / 64] |= std::uint64_t{1} << (first % 64);
+    words[second / 64] |= std::uint64_t{1} << (second % 64);
+}
+
+// One piece of an edge inside one cell, x and y relative to the cell's corner. The sums of a row
+// add up, left to right, to twice the area of each pixel the outline covers (kFull when whole):
+// the piece's cover counts whole for every pixel right of the cell, and for the cell less the
+// area left of the piece. Cell left - 1 stands for every cell left of the box: only its cover
+// counts.
+inline void CoverageRasterizer::AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1,
+                                 std::int64_t x2, std::int64_t y2)
+{
+    const std::int64_t cover = y2 - y1;
+    std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride;
+    if (cell < m_box.left()) {
+        sums[0] += static_cast<std::int32_t>(2 * kSide * cover);
+        Touch(row, 0);
+        return;
+    }
+    const std::int64_t area = cover * (x1 + x2);
+    const int column = static_cast<int>(cell - m_box.left());
+    sums[column] += static_cast<std::int32_t>(2 * kSide * cover - area);
+    sums[column + 1] += static_cast<std::int32_t>(area);
+    Touch(row, column);
+}
+
 // Adds the edges of every subpath of the outline, each closed by a line back to its start.
 void CoverageRasterizer::AddOutline(const Outline& outline, const QTransform& toPlane)
 {
@@ -343,28 +376,6 @@ void CoverageRasterizer::AddRowPiece(const Subpixel& from, FloorRatio& columnCro
     }
 }
 
-// One piece of an edge inside one cell, x and y relative to the cell's corner. The sums of a row
-// add up, left to right, to twice the area of each pixel the outline covers (kFull when whole):
-// the piece's cover counts whole for every pixel right of the cell, and for the cell less the
-// area left of the piece. Cell left - 1 stands for every cell left of the box: only its cover
-// counts.
-void CoverageRasterizer::AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1,
-                                 std::int64_t x2, std::int64_t y2)
-{
-    const std::int64_t cover = y2 - y1;
-    std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride;
-    if (cell < m_box.left()) {
-        sums[0] += static_cast<std::int32_t>(2 * kSide * cover);
-        Touch(row, 0);
-        return;
-    }
-    const std::int64_t area = cover * (x1 + x2);
-    const int column = static_cast<int>(cell - m_box.left());
-    sums[column] += static_cast<std::int32_t>(2 * kSide * cover - area);
-    sums[column + 1] += static_cast<std::int32_t>(area);
-    Touch(row, column);
-}
-
 // Without antialiasing: where the edge crosses the centre line of a row, the winding changes from
 // the first pixel whose centre lies on or right of the crossing.
 void CoverageRasterizer::AddCentres(const Subpixel& from, const Subpixel& to)
@@ -388,15 +399,6 @@ void CoverageRasterizer::AddCentres(const Subpixel& from, const Subpixel& to)
         m_sums[static_cast<std::size_t>((row - m_box.top()) * m_stride + touched)] += winding;
         Touch(row, touched);
     }
-}
-
-// The sum of `column` of the box in that row changes, and the pixel right of it may too: their
-// groups of kRun columns are marked.
-void CoverageRasterizer::Touch(std::int64_t row, int column)
-{
-    std::uint64_t* words = m_touched.data() + static_cast<std::size_t>(row - m_box.top()) * m_groupWords;
-    for (const int group : {column / kRun, (column + 1) / kRun})
-        words[group / 64] |= std::uint64_t{1} << (group % 64);
 }
 
 // Turns each row's running sums into coverage and clears them for the next outline.

@@ -14,17 +14,18 @@ namespace {
 constexpr int kSplitPixels = 1 << 17;
 constexpr int kStrips = 16;
 
-// For each ink and coverage, the light each channel keeps after the dot gain: 256 × 3 per ink.
+// For each ink and coverage, the light each channel keeps after the dot gain: 256 × 4 per ink,
+// red, green, blue and a fourth that keeps all, so that a pixel multiplies four at once.
 void LightTables(const Job& job, const DotGainCurve& curve, std::vector<float>& tables)
 {
-    tables.resize(job.inks.size() * 256 * 3);
+    tables.resize(job.inks.size() * 256 * 4);
     for (std::size_t k = 0; k < job.inks.size(); ++k) {
         const InkRgb& solid = job.inks[k].solid;
-        const double channels[3] = {solid.red, solid.green, solid.blue};
+        const double channels[4] = {solid.red, solid.green, solid.blue, 1.0};
         for (int v = 0; v < 256; ++v) {
             const double printed = curve.Table()[static_cast<std::size_t>(v)] / 255.0;
-            for (int c = 0; c < 3; ++c)
-                tables[(k * 256 + static_cast<std::size_t>(v)) * 3 + static_cast<std::size_t>(c)] =
+            for (int c = 0; c < 4; ++c)
+                tables[(k * 256 + static_cast<std::size_t>(v)) * 4 + static_cast<std::size_t>(c)] =
                     static_cast<float>(1.0 - printed * (1.0 - channels[c]));
         }
     }

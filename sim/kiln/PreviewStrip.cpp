@@ -195,25 +195,23 @@ bool SameAsBefore(const std::vector<const std::uint8_t*>& rows, const std::uint8
     return true;
 }
 
-ASUInt32 Channel(float paper, float page)
-{
-    const float value = kPasteboard + (paper - kPasteboard) * page;
-    return static_cast<ASUInt32>(value * 255.0f + 0.5f);
-}
-
 // The light kept by paper under the inks of one pixel (`light` from LightTables), on the page
 // or the pasteboard as the page plane says.
 ASUInt32 Pixel(const std::vector<float>& light, const std::vector<const std::uint8_t*>& rows, int x, std::uint8_t page)
 {
-    float kept[3] = {1.0f, 1.0f, 1.0f};
+    float kept[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const float* ink = &light[(k * 256 + rows[k][x]) * 3];
-        kept[0] *= ink[0];
-        kept[1] *= ink[1];
-        kept[2] *= ink[2];
+        const float* ink = &light[(k * 256 + rows[k][x]) * 4];
+        for (int c = 0; c < 4; ++c)
+            kept[c] *= ink[c];
     }
+    // Four channels at once, as with the light, the fourth unused.
     const float onPage = page / 255.0f;
-    return 0xff000000u | Channel(kept[0], onPage) << 16 | Channel(kept[1], onPage) << 8 | Channel(kept[2], onPage);
+    std::int32_t channels[4];
+    for (int c = 0; c < 4; ++c)
+        channels[c] = static_cast<std::int32_t>((kPasteboard + (kept[c] - kPasteboard) * onPage) * 255.0f + 0.5f);
+    return 0xff000000u | static_cast<ASUInt32>(channels[0]) << 16 | static_cast<ASUInt32>(channels[1]) << 8 |
+           static_cast<ASUInt32>(channels[2]);
 }
 
 // Whether device row y is made of plane rows that hold, in every plane, what those of row y - 1
