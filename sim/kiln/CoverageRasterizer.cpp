@@ -163,7 +163,7 @@ inline void CoverageRasterizer::Touch(std::int64_t row, int column)
 // area left of the piece. Cell left - 1 stands for every cell left of the box: only its cover
 // counts.
 inline void CoverageRasterizer::AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1,
-                                 std::int64_t x2, std::int64_t y2)
+                                        std::int64_t x2, std::int64_t y2)
 {
     const std::int64_t cover = y2 - y1;
     std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride;
