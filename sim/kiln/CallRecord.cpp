@@ -8,7 +8,9 @@ void CallRecord::Add(const std::string& line)
         m_lines.push_back(line);
         return;
     }
-    m_lines[m_oldest] = line;  // within the slot's capacity, no allocation
+    // A copy of the line's own size: assigned into the slot, the slot would keep the capacity of
+    // the longest line it ever held, and the record would creep up to that over days.
+    m_lines[m_oldest] = std::string(line);
     m_oldest = (m_oldest + 1) % kKept;
     ++m_forgotten;
 }

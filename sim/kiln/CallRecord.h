@@ -9,8 +9,7 @@ namespace kiln {
 // The engine's record of the calls it received, one line each, oldest first. It keeps the latest
 // kKept lines and counts those it let go, so that an engine left running for days stays the
 // same size while a test or a host script still reads everything since its last clearing. Once
-// full, a new line takes the place (and the memory) of the oldest, so the record stops
-// allocating.
+// full, a new line takes the place of the oldest, so the record holds what its lines need.
 class CallRecord
 {
 public:

@@ -350,7 +350,8 @@ TEST_F(SoakTest, RandomActionsKeepTheStateTableAndTheMemory)
             return;
         if ((index + 1) % kMemoryMark == 0 || index + 1 == actions) {
             samples.push_back(MemoryAtRest());
-            std::printf("soak: seed %ld, %ld actions, heap in use %zu bytes\n", seed, index + 1, samples.back());
+            std::printf("soak: seed %ld, %ld actions, heap in use %zu bytes, call record %d lines\n", seed, index + 1,
+                        samples.back(), Control().CountCalls());
         }
     }
     EXPECT_LE(samples.back(), samples.front() + samples.front() * kMemoryGrowthPercent / 100);
