@@ -327,10 +327,13 @@ void PreviewStrip::Render(const Shared& shared, const double area[4], int width,
     });
     if (covering == m_found.rend())
         std::memset(inks.bytes, 0, inkCount * planeBytes);
+    const auto first = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base());
+    DropHidden(job, toPlane, planeWidth, planeHeight, first == m_found.end() ? first : std::next(first));
     m_levels.resize(inkCount);
     MaskPainter painter(m_rasterizer, mask, toPlane, settings.antialiasing);
-    for (auto next = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base()); next != m_found.end();
-         ++next) {
+    for (auto next = first; next != m_found.end(); ++next) {
+        if (*next == kHidden)
+            continue;
         const Mark& mark = job.marks[static_cast<std::size_t>(*next)];
         LevelsOf(mark, m_levels);
         if (covers(mark)) {
@@ -347,6 +350,22 @@ void PreviewStrip::Render(const Shared& shared, const double area[4], int width,
     m_rowBytes.resize((inkCount + 1) * static_cast<std::size_t>(width));
     m_rows.resize(inkCount);
     Compose(inks, page, shared.light, {width, height, over, under}, m_rowBytes.data(), m_rows, pixels);
+}
+
+// Top-down, from the last mark found to `from`: a mark that those above it hide is dropped, the
+// solid part of one that shows covers what lies beneath.
+void PreviewStrip::DropHidden(const Job& job, const QTransform& toPlane, int width, int height,
+                              std::vector<int>::iterator from)
+{
+    m_grid.Reset(width, height, toPlane);
+    for (auto next = m_found.end(); next != from;) {
+        --next;
+        const Mark& mark = job.marks[static_cast<std::size_t>(*next)];
+        if (m_grid.Hides(mark.reach))
+            *next = kHidden;
+        else
+            m_grid.Cover(mark.solid);
+    }
 }
 
 }  // namespace kiln

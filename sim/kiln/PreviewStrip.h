@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugin/suites/SPTypes.h"
+#include "sim/kiln/CoverGrid.h"
 #include "sim/kiln/CoverageRasterizer.h"
 #include "sim/kiln/Job.h"
 #include "sim/kiln/MarkIndex.h"
@@ -32,6 +33,11 @@ public:
     void Render(const Shared& shared, const double area[4], int width, int height, ASUInt32* pixels);
 
 private:
+    // In m_found, a mark that those above it hide.
+    static constexpr int kHidden = -1;
+
+    void DropHidden(const Job& job, const QTransform& toPlane, int width, int height, std::vector<int>::iterator from);
+
     // The planes (one per ink, then the shape mask and the page), the marks found, one mark's ink
     // levels and the device rows of the planes.
     std::vector<std::uint8_t> m_planeBytes;
@@ -40,6 +46,7 @@ private:
     std::vector<std::uint8_t> m_rowBytes;
     std::vector<const std::uint8_t*> m_rows;
     CoverageRasterizer m_rasterizer;
+    CoverGrid m_grid;
 };
 
 }  // namespace kiln

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 namespace {
@@ -125,6 +126,36 @@ TEST_F(PreviewRendererTest, AMarkFillingTheWholeRectangleIsFilledAsItWouldBePain
         for (const auto& a : areas)
             for (const int size : {3, 17, 64})
                 all.push_back(Render(a[0], a[1], a[2], a[3], size, size));
+        return all;
+    };
+    EXPECT_EQ(renderings(true), renderings(false));
+}
+
+// Small marks under larger solid ones, some hidden whole, some whose shape or trap band passes a
+// solid's edge by less than a pixel: what the solid parts let the renderer skip changes nothing.
+TEST_F(PreviewRendererTest, MarksHiddenBySolidOnesAboveThemChangeNothingWhereverTheyPeekOut)
+{
+    settings.trapsVisible = true;
+    const auto renderings = [&](bool solid) {
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> at(0.0, 9.0);
+        std::uniform_real_distribution<double> size(0.05, 3.0);
+        std::uniform_int_distribution<int> level(1, 255);
+        job.marks.clear();
+        for (int i = 0; i < 120; ++i) {
+            const QRectF rectangle(at(random), at(random), size(random), size(random));
+            AddTrapped(rectangle, {{i % 2 ? kRed : kBlue, static_cast<std::uint8_t>(level(random))}}, solid);
+            // Under every other one, a mark well inside it or one whose band peeks out by 0.01 mm.
+            const double inset = i % 4 == 1 ? kiln::kTrapWidthMm - 0.01 : 0.5;
+            if (i % 2 == 0 || rectangle.width() <= 2 * inset || rectangle.height() <= 2 * inset)
+                continue;
+            AddTrapped(rectangle.adjusted(inset, inset, -inset, -inset), {{kRed, 90}, {kBlue, 30}}, solid);
+            std::swap(job.marks[job.marks.size() - 1], job.marks[job.marks.size() - 2]);
+        }
+        std::vector<std::vector<ASUInt32>> all;
+        for (const int pixels : {37, 200, 333})
+            for (const double x0 : {0.0, 1.3})
+                all.push_back(Render(x0, 10.0, 0.0, 10.0 - x0, pixels, pixels));
         return all;
     };
     EXPECT_EQ(renderings(true), renderings(false));
