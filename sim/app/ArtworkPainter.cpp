@@ -3,6 +3,7 @@
 #include "sim/app/OutlineCut.h"
 #include "sim/app/PaintColour.h"
 #include "sim/app/ShapeGrid.h"
+#include "sim/app/TileCover.h"
 #include "sim/host/ArtworkOutline.h"
 #include "sim/host/DocumentView.h"
 
@@ -184,21 +185,30 @@ std::size_t ArtworkPainter::PaintArtwork(QPainter& painter, const QRectF& area) 
     for (const std::uint32_t i : m_grid.Meeting(area))
         met.push_back(&m_shapes[i]);
     const Device device(painter.transform(), area);
-    // From the top down to the first opaque fill that covers the area: nothing below it shows.
+    // From the top down: an item under opaque fills above it in every tile it meets does not show.
+    TileCover cover(device.area);
     std::vector<Outlines> outlines(met.size());
-    std::size_t bottom = met.size();
-    while (bottom > 0) {
-        --bottom;
-        outlines[bottom] = OutlinesOf(*met[bottom], device);
-        if (Covers(*met[bottom], outlines[bottom], area, device))
-            break;
+    std::vector<bool> shows(met.size(), false);
+    for (std::size_t i = met.size(); i-- > 0;) {
+        const Shape& shape = *met[i];
+        if (cover.Hides(device.toDevice.mapRect(shape.bounds).adjusted(-1.0, -1.0, 1.0, 1.0)))
+            continue;
+        shows[i] = true;
+        outlines[i] = OutlinesOf(shape, device);
+        if (outlines[i].inDevice && shape.fill.isValid() && shape.fill.alpha() == 255)
+            cover.Add(outlines[i].fill);
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = bottom; i < met.size(); ++i)
-        PaintShape(painter, *met[i], outlines[i], device);
+    std::size_t painted = 0;
+    for (std::size_t i = 0; i < met.size(); ++i) {
+        if (shows[i]) {
+            PaintShape(painter, *met[i], outlines[i], device);
+            ++painted;
+        }
+    }
     painter.restore();
-    return met.size() - bottom;
+    return painted;
 }
 
 ArtworkPainter::Device::Device(const QTransform& transform, const QRectF& area)
@@ -215,22 +225,17 @@ ArtworkPainter::Outlines ArtworkPainter::OutlinesOf(const Shape& shape, const De
     const QRectF bounds = device.toDevice.mapRect(shape.outline.controlPointRect());
     if (std::max(bounds.width(), bounds.height()) <= kLargeShape)
         return Outlines{shape.outline, shape.outline, false};
-    // Antialiasing spreads an edge over the pixel beside it; the stroke reaches further.
+    // Antialiasing spreads an edge over the pixel beside it (and TileCover looks a pixel beyond
+    // its tiles); the stroke reaches further.
     const QPainterPath outline = device.toDevice.map(shape.outline);
     Outlines outlines{QPainterPath(), QPainterPath(), true};
     if (shape.fill.isValid())
-        outlines.fill = OutlineCut(device.area.adjusted(-1.0, -1.0, 1.0, 1.0)).ForFill(outline);
+        outlines.fill = OutlineCut(device.area.adjusted(-2.0, -2.0, 2.0, 2.0)).ForFill(outline);
     if (shape.stroke.isValid()) {
         const double reach = kStrokeReach * shape.strokeWidth * device.scale + 1.0;
         outlines.stroke = OutlineCut(device.area.adjusted(-reach, -reach, reach, reach)).ForStroke(outline);
     }
     return outlines;
-}
-
-bool ArtworkPainter::Covers(const Shape& shape, const Outlines& outlines, const QRectF& area, const Device& device)
-{
-    return shape.fill.isValid() && shape.fill.alpha() == 255 &&
-           outlines.fill.contains(outlines.inDevice ? device.area : area);
 }
 
 void ArtworkPainter::PaintShape(QPainter& painter, const Shape& shape, const Outlines& outlines,

@@ -36,9 +36,9 @@ public:
     // Paints the pasteboard over `window` (window pixels, which the painter's device shows
     // untransformed), the page's shadow and the page.
     void PaintPage(QPainter& painter, const QRect& window, const QColor& pasteboard) const;
-    // Paints the items whose bounds meet `area` (artwork points) from the topmost one whose
-    // opaque fill covers it; returns how many. Shapes far larger than the area are given to
-    // the painter cut to it.
+    // Paints the items whose bounds meet `area` (artwork points) but those under opaque fills of
+    // large shapes above them (TileCover); returns how many. Shapes far larger than the area are
+    // given to the painter cut to it.
     std::size_t PaintArtwork(QPainter& painter, const QRectF& area) const;
 
 private:
@@ -77,8 +77,6 @@ private:
     // A large shape's outline in device pixels, cut to what can show in the area; a small one's
     // as it is.
     static Outlines OutlinesOf(const Shape& shape, const Device& device);
-    // Whether the shape's fill hides everything below it in the area.
-    static bool Covers(const Shape& shape, const Outlines& outlines, const QRectF& area, const Device& device);
     void PaintShape(QPainter& painter, const Shape& shape, const Outlines& outlines, const Device& device) const;
     // The glyphs that meet the area; large ones as the large shapes.
     static void PaintText(QPainter& painter, const Shape& shape, const Device& device);

@@ -187,8 +187,10 @@ TEST(ArtworkPainterTest, PaintingOnlyTheItemsInTheWindowShowsTheSame)
 // Shapes many times the window at deep zooms, given to the painter cut to the window: an ellipse
 // across its edges; a spike whose outline stays outside but whose mitre reaches in; a star whose
 // fill has a hole; a thick open line starting inside; a triangle starting inside whose other
-// corners lie far away; large text. Below a triangle that covers the window, a rectangle and an
-// ellipse; above it, spot and overprinting inks.
+// corners lie far away; large text. Below a triangle that covers the window, a rectangle and two
+// ellipses (one beside its corner, in a tile whose middle it covers); above it, spot and
+// overprinting inks. An ellipse under two fills that cover the window
+// together, neither alone.
 constexpr const char* kLarge = R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
     "page": {"width": 200, "height": 200},
     "inks": [{"name": "PANTONE 186 C", "lab": [43, 68, 38]}],
@@ -202,13 +204,17 @@ constexpr const char* kLarge = R"({"format": "Hueline document", "version": 1, "
       {"type": "text", "at": [99, 96.5], "size": 12, "text": "Og8", "fill": {"PANTONE 186 C": 100}},
       {"type": "rectangle", "bounds": [30, 80, 100, 20], "fill": {"Yellow": 100}},
       {"type": "ellipse", "bounds": [45, 55, 60, 40], "fill": {"Magenta": 100}, "stroke": {"width": 2, "inks": {"Black": 100}}},
+      {"type": "ellipse", "bounds": [88.7, 50.7, 89.6, 50.58], "fill": {"Black": 100}},
       {"type": "path", "points": [[20, 20], [90, 50], [20, 90]], "fill": {"Cyan": 100}},
       {"type": "ellipse", "bounds": [50, 49, 53, 47], "fill": {"PANTONE 186 C": 40, "Yellow": 30}, "stroke": {"width": 0.3, "inks": {"PANTONE 186 C": 100}}},
-      {"type": "path", "points": [[48, 46], [55, 51]], "closed": false, "stroke": {"width": 0.4, "inks": {"Black": 50}}}
+      {"type": "path", "points": [[48, 46], [55, 51]], "closed": false, "stroke": {"width": 0.4, "inks": {"Black": 50}}},
+      {"type": "ellipse", "bounds": [140, 60, 160, 40], "fill": {"Black": 100}},
+      {"type": "path", "points": [[100, 20], [153.5, 20], [153.5, 80], [100, 80]], "fill": {"Cyan": 40}},
+      {"type": "path", "points": [[151.5, 20], [200, 20], [200, 80], [151.5, 80]], "fill": {"Magenta": 40}}
     ]})";
 
 // What the window shows of shapes far larger than it is what painting them whole shows, but for
-// antialiasing; beneath a shape that covers the window nothing is painted.
+// antialiasing; beneath fills that cover the window nothing is painted.
 TEST(ArtworkPainterTest, LargeShapesCutToTheWindowShowAsPaintedWhole)
 {
     const TemporaryFolder folder;
@@ -227,6 +233,7 @@ TEST(ArtworkPainterTest, LargeShapesCutToTheWindowShowAsPaintedWhole)
         {{250.0, {101.9, 101.3}}, 0},
         {{64.0, {49.0, 50.0}}, 3},  // the covering triangle and the two items above it
         {{64.0, {86.0, 52.0}}, 0},  // the triangle's corner: the rectangle below shows
+        {{64.0, {150.0, 50.0}}, 2},  // the two fills
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("zoom " + std::to_string(row.view.zoom) + " at " + std::to_string(row.view.topLeft.x()));
