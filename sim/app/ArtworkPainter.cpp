@@ -272,8 +272,9 @@ void ArtworkPainter::PaintText(QPainter& painter, const Shape& shape, const Devi
             painter.fillPath(glyph, shape.fill);
             continue;
         }
+        const OutlineCut cut(device.area.adjusted(-1.0, -1.0, 1.0, 1.0));
         painter.resetTransform();
-        painter.fillPath(OutlineCut(device.area.adjusted(-1.0, -1.0, 1.0, 1.0)).ForFill(toDevice.map(glyph)), shape.fill);
+        painter.fillPath(cut.ForFill(toDevice.map(glyph)), shape.fill);
         painter.setTransform(toDevice);
     }
     painter.setTransform(device.toDevice);

@@ -143,6 +143,19 @@ std::pair<OutlineCut::Curve, OutlineCut::Curve> Halves(const OutlineCut::Curve& 
     return {{c[0], ab, abc, middle}, {middle, bcd, cd, c[3]}};
 }
 
+// The rectangle around elements [begin, end) of `path` (QRectF's union passes over points).
+QRectF ControlPointRect(const QPainterPath& path, int begin, int end)
+{
+    QPointF low = path.elementAt(begin);
+    QPointF high = low;
+    for (int i = begin + 1; i < end; ++i) {
+        const QPainterPath::Element element = path.elementAt(i);
+        low = QPointF(std::min(low.x(), element.x), std::min(low.y(), element.y));
+        high = QPointF(std::max(high.x(), element.x), std::max(high.y(), element.y));
+    }
+    return QRectF(low, high);
+}
+
 // Elements [begin, end) of `from`, one figure, as they are.
 void AddElements(QPainterPath& path, const QPainterPath& from, int begin, int end)
 {
@@ -181,10 +194,9 @@ QPainterPath OutlineCut::Cut(const QPainterPath& path, CutFigure cutFigure) cons
     cut.setFillRule(path.fillRule());
     for (int begin = 0; begin < path.elementCount();) {
         int end = begin + 1;
-        QRectF bounds(path.elementAt(begin), QSizeF());
-        for (; end < path.elementCount() && !path.elementAt(end).isMoveTo(); ++end)
-            bounds |= QRectF(path.elementAt(end), QSizeF());
-        if (m_keep.contains(bounds))
+        while (end < path.elementCount() && !path.elementAt(end).isMoveTo())
+            ++end;
+        if (m_keep.contains(ControlPointRect(path, begin, end)))
             AddElements(cut, path, begin, end);
         else
             (this->*cutFigure)(cut, path, begin, end);
