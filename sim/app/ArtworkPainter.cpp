@@ -1,6 +1,9 @@
 #include "sim/app/ArtworkPainter.h"
 
+#include "sim/app/OutlineCut.h"
 #include "sim/app/PaintColour.h"
+#include "sim/app/ShapeGrid.h"
+#include "sim/app/TileCover.h"
 #include "sim/host/ArtworkOutline.h"
 #include "sim/host/DocumentView.h"
 
@@ -19,12 +22,13 @@ namespace {
 // shape (no hinting, no rounding to whole pixels).
 constexpr int kOutlinePixelSize = 256;
 const QColor kPageShadow(0, 0, 0, 60);
-
-// Like QRectF::intersects, but a rectangle without width or height (a level hairline's) counts.
-bool Meets(const QRectF& a, const QRectF& b)
-{
-    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
-}
+// How far a stroke reaches from its outline, in stroke widths: a mitre is cut off two widths
+// along the edge from its corner on the stroke's side, half a width from the outline
+// (sqrt(2 * 2 + 0.5 * 0.5) = 2.06); a square cap reaches less.
+constexpr double kStrokeReach = 2.07;
+// Shapes larger than this in device pixels are given to the painter in device pixels, cut to the
+// area painted: Qt flattens curves far more finely than a pixel when its transform scales them up.
+constexpr double kLargeShape = 64.0;
 
 // The closed figures of `path`, each a path of its own with the path's fill rule.
 std::vector<QPainterPath> Contours(const QPainterPath& path)
@@ -55,7 +59,7 @@ std::vector<QPainterPath> Apart(const QPainterPath& path)
     std::vector<QPainterPath> pieces;
     for (QPainterPath& piece : Contours(path)) {
         for (auto met = pieces.begin(); met != pieces.end();) {
-            if (!Meets(met->controlPointRect(), piece.controlPointRect())) {
+            if (!ShapeGrid::Meets(met->controlPointRect(), piece.controlPointRect())) {
                 ++met;
                 continue;
             }
@@ -143,11 +147,16 @@ ArtworkPainter::ArtworkPainter(const hostsim::DocumentContent& content)
         if (!item.stroke.empty()) {
             shape.stroke = PaintColour(content, item.stroke);
             shape.strokeWidth = item.strokeWidth;
-            // Miter joins (limit 2) and square caps reach at most one stroke width past the outline.
-            shape.bounds.adjust(-item.strokeWidth, -item.strokeWidth, item.strokeWidth, item.strokeWidth);
+            const double reach = kStrokeReach * item.strokeWidth;
+            shape.bounds.adjust(-reach, -reach, reach, reach);
         }
         m_shapes.push_back(std::move(shape));
     }
+    std::vector<QRectF> bounds;
+    bounds.reserve(m_shapes.size());
+    for (const Shape& shape : m_shapes)
+        bounds.push_back(shape.bounds);
+    m_grid = ShapeGrid(bounds);
 }
 
 void ArtworkPainter::PaintPage(QPainter& painter, const QRect& window, const QColor& pasteboard) const
@@ -172,37 +181,103 @@ void ArtworkPainter::PaintPage(QPainter& painter, const QRect& window, const QCo
 
 std::size_t ArtworkPainter::PaintArtwork(QPainter& painter, const QRectF& area) const
 {
+    std::vector<const Shape*> met;
+    for (const std::uint32_t i : m_grid.Meeting(area))
+        met.push_back(&m_shapes[i]);
+    const Device device(painter.transform(), area);
+    // From the top down: an item under opaque fills above it in every tile it meets does not show.
+    TileCover cover(device.area);
+    std::vector<Outlines> outlines(met.size());
+    std::vector<bool> shows(met.size(), false);
+    for (std::size_t i = met.size(); i-- > 0;) {
+        const Shape& shape = *met[i];
+        if (cover.Hides(device.toDevice.mapRect(shape.bounds).adjusted(-1.0, -1.0, 1.0, 1.0)))
+            continue;
+        shows[i] = true;
+        outlines[i] = OutlinesOf(shape, device);
+        if (outlines[i].inDevice && shape.fill.isValid() && shape.fill.alpha() == 255)
+            cover.Add(outlines[i].fill);
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     std::size_t painted = 0;
-    for (const Shape& shape : m_shapes) {
-        if (!Meets(shape.bounds, area))
-            continue;
-        PaintShape(painter, shape);
-        ++painted;
+    for (std::size_t i = 0; i < met.size(); ++i) {
+        if (shows[i]) {
+            PaintShape(painter, *met[i], outlines[i], device);
+            ++painted;
+        }
     }
     painter.restore();
     return painted;
 }
 
-void ArtworkPainter::PaintShape(QPainter& painter, const Shape& shape) const
+ArtworkPainter::Device::Device(const QTransform& transform, const QRectF& area)
+    : toDevice(transform)
+    , scale(std::sqrt(std::abs(transform.determinant())))
+    , area(transform.mapRect(area))
+{
+}
+
+ArtworkPainter::Outlines ArtworkPainter::OutlinesOf(const Shape& shape, const Device& device)
+{
+    if (shape.textScale > 0.0)
+        return Outlines{};
+    const QRectF bounds = device.toDevice.mapRect(shape.outline.controlPointRect());
+    if (std::max(bounds.width(), bounds.height()) <= kLargeShape)
+        return Outlines{shape.outline, shape.outline, false};
+    // Antialiasing spreads an edge over the pixel beside it (and TileCover looks a pixel beyond
+    // its tiles); the stroke reaches further.
+    const QPainterPath outline = device.toDevice.map(shape.outline);
+    Outlines outlines{QPainterPath(), QPainterPath(), true};
+    if (shape.fill.isValid())
+        outlines.fill = OutlineCut(device.area.adjusted(-2.0, -2.0, 2.0, 2.0)).ForFill(outline);
+    if (shape.stroke.isValid()) {
+        const double reach = kStrokeReach * shape.strokeWidth * device.scale + 1.0;
+        outlines.stroke = OutlineCut(device.area.adjusted(-reach, -reach, reach, reach)).ForStroke(outline);
+    }
+    return outlines;
+}
+
+void ArtworkPainter::PaintShape(QPainter& painter, const Shape& shape, const Outlines& outlines,
+                                const Device& device) const
 {
     if (shape.textScale > 0.0) {
-        painter.save();
-        painter.translate(shape.baseline);
-        painter.scale(shape.textScale, -shape.textScale);  // glyph outlines have y downwards
-        for (const QPainterPath& glyph : shape.glyphs)
-            painter.fillPath(glyph, shape.fill);
-        painter.restore();
+        PaintText(painter, shape, device);
         return;
     }
+    if (outlines.inDevice)
+        painter.resetTransform();
     if (shape.fill.isValid())
-        painter.fillPath(shape.outline, shape.fill);
+        painter.fillPath(outlines.fill, shape.fill);
     if (shape.stroke.isValid()) {
-        QPen pen(shape.stroke, shape.strokeWidth);
+        QPen pen(shape.stroke, shape.strokeWidth * (outlines.inDevice ? device.scale : 1.0));
         pen.setJoinStyle(Qt::MiterJoin);
-        painter.strokePath(shape.outline, pen);
+        painter.strokePath(outlines.stroke, pen);
     }
+    if (outlines.inDevice)
+        painter.setTransform(device.toDevice);
+}
+
+void ArtworkPainter::PaintText(QPainter& painter, const Shape& shape, const Device& device)
+{
+    // Glyph outlines have y downwards.
+    const QTransform toDevice = QTransform::fromScale(shape.textScale, -shape.textScale) *
+                                QTransform::fromTranslate(shape.baseline.x(), shape.baseline.y()) * device.toDevice;
+    painter.setTransform(toDevice);
+    for (const QPainterPath& glyph : shape.glyphs) {
+        const QRectF bounds = toDevice.mapRect(glyph.controlPointRect());
+        if (!ShapeGrid::Meets(bounds, device.area))
+            continue;
+        if (std::max(bounds.width(), bounds.height()) <= kLargeShape) {
+            painter.fillPath(glyph, shape.fill);
+            continue;
+        }
+        const OutlineCut cut(device.area.adjusted(-1.0, -1.0, 1.0, 1.0));
+        painter.resetTransform();
+        painter.fillPath(cut.ForFill(toDevice.map(glyph)), shape.fill);
+        painter.setTransform(toDevice);
+    }
+    painter.setTransform(device.toDevice);
 }
 
 }  // namespace hostapp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/app/ShapeGrid.h"
 #include "sim/host/DocumentContent.h"
 
 #include <QColor>
@@ -35,7 +36,9 @@ public:
     // Paints the pasteboard over `window` (window pixels, which the painter's device shows
     // untransformed), the page's shadow and the page.
     void PaintPage(QPainter& painter, const QRect& window, const QColor& pasteboard) const;
-    // Paints the items whose bounds meet `area` (artwork points); returns how many.
+    // Paints the items whose bounds meet `area` (artwork points) but those under opaque fills of
+    // large shapes above them (TileCover); returns how many. Shapes far larger than the area are
+    // given to the painter cut to it.
     std::size_t PaintArtwork(QPainter& painter, const QRectF& area) const;
 
 private:
@@ -53,10 +56,34 @@ private:
         double textScale = 0.0;  // text: artwork points per glyph unit; 0 for other items
     };
 
-    void PaintShape(QPainter& painter, const Shape& shape) const;
+    // The painter's transform, the device pixels per artwork point it scales by (alike in x and
+    // y, as ArtworkToWindow does) and the area painted in device pixels.
+    struct Device
+    {
+        Device(const QTransform& transform, const QRectF& area);
+        QTransform toDevice;
+        double scale;
+        QRectF area;
+    };
+
+    // What of a shape's outline the painter is given for its fill and its stroke.
+    struct Outlines
+    {
+        QPainterPath fill;
+        QPainterPath stroke;
+        bool inDevice = false;  // device pixels, cut to the area; else artwork points
+    };
+
+    // A large shape's outline in device pixels, cut to what can show in the area; a small one's
+    // as it is.
+    static Outlines OutlinesOf(const Shape& shape, const Device& device);
+    void PaintShape(QPainter& painter, const Shape& shape, const Outlines& outlines, const Device& device) const;
+    // The glyphs that meet the area; large ones as the large shapes.
+    static void PaintText(QPainter& painter, const Shape& shape, const Device& device);
 
     hostsim::Page m_page;
     std::vector<Shape> m_shapes;
+    ShapeGrid m_grid;
 };
 
 }  // namespace hostapp
