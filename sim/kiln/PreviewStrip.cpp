@@ -325,10 +325,12 @@ void PreviewStrip::Render(const Shared& shared, const double area[4], int width,
     const auto covering = std::find_if(m_found.rbegin(), m_found.rend(), [&](int found) {
         return covers(job.marks[static_cast<std::size_t>(found)]);
     });
-    if (covering == m_found.rend())
+    const bool covered = covering != m_found.rend();
+    const auto first = covered ? std::prev(covering.base()) : m_found.begin();
+    // The covering mark fills the planes without being painted; any mark above it may be hidden.
+    DropHidden(job, toPlane, planeWidth, planeHeight, covered ? std::next(first) : first);
+    if (!covered)
         std::memset(inks.bytes, 0, inkCount * planeBytes);
-    const auto first = covering == m_found.rend() ? m_found.begin() : std::prev(covering.base());
-    DropHidden(job, toPlane, planeWidth, planeHeight, first == m_found.end() ? first : std::next(first));
     m_levels.resize(inkCount);
     MaskPainter painter(m_rasterizer, mask, toPlane, settings.antialiasing);
     for (auto next = first; next != m_found.end(); ++next) {
