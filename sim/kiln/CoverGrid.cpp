@@ -1,5 +1,7 @@
 #include "sim/kiln/CoverGrid.h"
 
+#include "sim/kiln/CoverageRasterizer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,10 +35,10 @@ void CoverGrid::Reset(int width, int height, const QTransform& toPlane)
 
 bool CoverGrid::Hides(const QRectF& reach) const
 {
-    // What the mask painter may write for the mark, as it sizes its box.
-    const QRect box =
-        m_toPlane.mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(0, 0, m_width, m_height);
-    for (int row = box.top() / kTile; row <= box.bottom() / kTile && !box.isEmpty(); ++row)
+    const QRect box = CoverageRasterizer::PaintBox(m_toPlane, reach, m_width, m_height);
+    if (box.isEmpty())
+        return true;  // the mark paints nothing here
+    for (int row = box.top() / kTile; row <= box.bottom() / kTile; ++row)
         for (int column = box.left() / kTile; column <= box.right() / kTile; ++column)
             if (!m_covered[static_cast<std::size_t>(row) * m_columns + column])
                 return false;

@@ -122,6 +122,11 @@ private:
     std::int64_t m_remainder = 0;
 };
 
+QRect CoverageRasterizer::PaintBox(const QTransform& toPlane, const QRectF& reach, int width, int height)
+{
+    return toPlane.mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(0, 0, width, height);
+}
+
 const std::vector<CoverageRasterizer::Span>& CoverageRasterizer::Paint(const Outline& outline,
                                                                        const QTransform& toPlane, bool antialiasing,
                                                                        const Plane& mask, const QRect& box)

@@ -30,6 +30,11 @@ public:
         int right;
     };
 
+    // The pixels of a `width` × `height` plane that painting an outline lying within `reach`,
+    // mapped by `toPlane`, may write: its box with a pixel to spare, for antialiasing and for
+    // rounding, within the plane.
+    static QRect PaintBox(const QTransform& toPlane, const QRectF& reach, int width, int height);
+
     // Paints the coverage of `outline`, mapped by `toPlane` (which scales and moves only), into
     // the pixels of `box` (inside the mask) and returns the spans written, row by row and left to
     // right, valid until the next painting. A large outline's rows are mostly outside or inside

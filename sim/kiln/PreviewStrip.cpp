@@ -41,8 +41,7 @@ public:
     // The spans of the plane the outline covers, painted; none when it cannot reach the plane.
     const std::vector<Span>& Paint(const Outline& outline, const QRectF& reach)
     {
-        const QRect box =
-            m_toPlane.mapRect(reach).toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(0, 0, m_mask.width, m_mask.height);
+        const QRect box = CoverageRasterizer::PaintBox(m_toPlane, reach, m_mask.width, m_mask.height);
         return m_rasterizer.Paint(outline, m_toPlane, m_antialiasing, m_mask, box);
     }
 
