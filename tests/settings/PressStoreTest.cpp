@@ -3,6 +3,7 @@
 #include "settings/PressError.h"
 #include "settings/PressFileWriter.h"
 #include "settings/PressListing.h"
+#include "support/platform/InputFile.h"
 #include "support/platform/SharedFolders.h"
 #include "tests/settings/PressTestText.h"
 #include "tests/support/LineEnds.h"
@@ -226,6 +227,18 @@ TEST_F(PressStoreTest, FullPathsOverFiveHundredElevenBytesAreRefused)
     EXPECT_TRUE(PressStore::Load(std::string(room, 'n')));
     EXPECT_THROW(PressStore::Save(record, std::string(room + 1, 'n'), false), PressError);
     EXPECT_FALSE(PressStore::Load(std::string(room + 1, 'n')));
+}
+
+// Blanks poured into a FIFO for ever would keep a reader that skips any run of blanks between
+// lines, so no file is read past its first MiB.
+TEST_F(PressStoreTest, NothingPastTheFirstMebibyteOfAFileIsRead)
+{
+    const std::string blanks(platform::InputFile::kReadLimit, ' ');
+    const size_t firstLine = kDefaultRecordText.find('\n') + 1;
+    Write("Padded.press", kDefaultRecordText.substr(0, firstLine) + blanks + kDefaultRecordText.substr(firstLine));
+    Write("Trailing.press", kDefaultRecordText + blanks);
+    EXPECT_FALSE(PressStore::Load("Padded"));
+    EXPECT_EQ(PressStore::LoadableNames(), Names {"Trailing"});
 }
 
 TEST_F(PressStoreTest, OfTwoConcurrentCreatorsExactlyOneSucceeds)

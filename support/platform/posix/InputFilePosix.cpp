@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -30,11 +29,8 @@ InputFile::InputFile(const InputFolder& folder, const std::string& name)
 void InputFile::Take(intptr_t handle)
 {
     m_handle = handle;
-    struct stat info {};
-    if (m_handle < 0 || fstat(static_cast<int>(m_handle), &info) != 0)
-        return;
-    m_open = S_ISREG(info.st_mode);
-    m_left = m_open ? static_cast<uint64_t>(info.st_size) : 0;
+    m_open = m_handle >= 0;
+    m_left = m_open ? kReadLimit : 0;
 }
 
 InputFile::~InputFile()
@@ -56,7 +52,8 @@ size_t InputFile::Read(char* buffer, size_t size)
         m_left = 0;
         return 0;
     }
-    m_left -= static_cast<uint64_t>(count);
+    // A regular file gives all it has; a FIFO or a device is not waited for.
+    m_left = static_cast<size_t>(count) < wanted ? 0 : m_left - static_cast<uint64_t>(count);
     return static_cast<size_t>(count);
 }
 

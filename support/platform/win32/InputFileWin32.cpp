@@ -46,7 +46,7 @@ void InputFile::Take(intptr_t handle)
         || (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0)
         return;
     m_open = true;
-    m_left = (uint64_t {info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+    m_left = std::min((uint64_t {info.nFileSizeHigh} << 32) | info.nFileSizeLow, kReadLimit);
 }
 
 InputFile::~InputFile()
