@@ -32,18 +32,21 @@ QIcon IconFor(const QComboBox& combo, std::int32_t id)
 
 } // namespace
 
-// The row comes with its text and address in one insertion: a list of thousands of rows is
-// filled at host start.
+// The row comes with its text, address and picture id in one insertion: a list of thousands
+// of rows is filled at host start, and each later change of a row is a signal the combo handles.
 RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, const char* text, bool localize)
     : m_combo(combo)
 {
-    if (m_combo == nullptr)
+    auto* model = m_combo != nullptr ? qobject_cast<QStandardItemModel*>(m_combo->model()) : nullptr;
+    if (model == nullptr)
         return;
     const char* given = text != nullptr ? text : "";
+    auto* row = new QStandardItem(QString::fromUtf8(localize ? LocalizeKey(given) : given));
+    row->setData(AddressOf(this), kEntryRole);
+    row->setData(0, kPictureRole);
     const QSignalBlocker block(m_combo.data());
-    m_combo->addItem(QString::fromUtf8(localize ? LocalizeKey(given) : given), AddressOf(this));
+    model->appendRow(row);
     m_row = m_combo->count() - 1;
-    m_combo->setItemData(m_row, 0, kPictureRole);
 }
 
 RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, SeparatorRow)
