@@ -63,6 +63,14 @@ bool Inside(const QRectF& rect, const QPointF& p)
     return p.x() >= rect.left() && p.x() <= rect.right() && p.y() >= rect.top() && p.y() <= rect.bottom();
 }
 
+// std::floor for values far within 64 bits (lines are cut at the guard first), without a call
+// into the maths library: four per line.
+std::int64_t Floor(double v)
+{
+    const auto truncated = static_cast<std::int64_t>(v);
+    return static_cast<double>(truncated) > v ? truncated - 1 : truncated;
+}
+
 double SquaredLength(const QPointF& p)
 {
     return p.x() * p.x() + p.y() * p.y();
@@ -162,26 +170,30 @@ inline void CoverageRasterizer::Touch(std::int64_t row, int column)
     words[second / 64] |= std::uint64_t{1} << (second % 64);
 }
 
-// One piece of an edge inside one cell, x and y relative to the cell's corner. The sums of a row
-// add up, left to right, to twice the area of each pixel the outline covers (kFull when whole):
-// the piece's cover counts whole for every pixel right of the cell, and for the cell less the
-// area left of the piece. Cell left - 1 stands for every cell left of the box: only its cover
-// counts.
+// One piece of an edge inside one cell, x and y relative to the cell's corner, as what it adds to
+// its row's sums. The sums of a row add up, left to right, to twice the area of each pixel the
+// outline covers (kFull when whole): the piece's cover counts whole for every pixel right of the
+// cell, and for the cell less the area left of the piece. Cell left - 1 stands for every cell
+// left of the box: only its cover counts, in the first column.
+inline CoverageRasterizer::CellShare CoverageRasterizer::ShareOf(std::int64_t cell, std::int64_t x1, std::int64_t y1,
+                                                                 std::int64_t x2, std::int64_t y2) const
+{
+    const std::int64_t cover = y2 - y1;
+    if (cell < m_box.left())
+        return {0, static_cast<std::int32_t>(2 * kSide * cover), 0};
+    const std::int64_t area = cover * (x1 + x2);
+    return {static_cast<int>(cell - m_box.left()), static_cast<std::int32_t>(2 * kSide * cover - area),
+            static_cast<std::int32_t>(area)};
+}
+
 inline void CoverageRasterizer::AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1,
                                         std::int64_t x2, std::int64_t y2)
 {
-    const std::int64_t cover = y2 - y1;
-    std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride;
-    if (cell < m_box.left()) {
-        sums[0] += static_cast<std::int32_t>(2 * kSide * cover);
-        Touch(row, 0);
-        return;
-    }
-    const std::int64_t area = cover * (x1 + x2);
-    const int column = static_cast<int>(cell - m_box.left());
-    sums[column] += static_cast<std::int32_t>(2 * kSide * cover - area);
-    sums[column + 1] += static_cast<std::int32_t>(area);
-    Touch(row, column);
+    const CellShare share = ShareOf(cell, x1, y1, x2, y2);
+    std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride + share.column;
+    sums[0] += share.here;
+    sums[1] += share.right;
+    Touch(row, share.column);
 }
 
 // Adds the edges of every subpath of the outline, each closed by a line back to its start.
@@ -258,16 +270,18 @@ void CoverageRasterizer::AddCubic(const QPointF& from, const QPointF& first, con
     AddLine(previous, to);
 }
 
+// A line above or below the box's rows, or right of it, changes nothing in it: such lines are
+// most of an outline that reaches into a strip from others.
 void CoverageRasterizer::AddLine(QPointF from, QPointF to)
 {
     const QRectF& g = m_guard;
-    if (from.y() == to.y() || std::max(from.y(), to.y()) <= g.top() || std::min(from.y(), to.y()) >= g.bottom() ||
-        std::min(from.x(), to.x()) >= g.right())
+    if (from.y() == to.y() || std::max(from.y(), to.y()) <= m_area.top() ||
+        std::min(from.y(), to.y()) >= m_area.bottom() || std::min(from.x(), to.x()) >= g.right())
         return;
     if (!Inside(g, from) || !Inside(g, to))
         CutAtGuard(from, to);
     const auto subpixel = [](const QPointF& p) {
-        const auto rounded = [](double v) { return static_cast<std::int64_t>(std::floor(v * kSide + 0.5 + kTieBreak)); };
+        const auto rounded = [](double v) { return Floor(v * kSide + 0.5 + kTieBreak); };
         return Subpixel{rounded(p.x()), rounded(p.y())};
     };
     if (m_antialiasing)
@@ -321,6 +335,10 @@ void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
         AddCell(row, cell, from.x - cell * kSide, from.y - row * kSide, to.x - cell * kSide, to.y - row * kSide);
         return;
     }
+    if (from.x == to.x) {
+        AddColumn(from.x, from.y < to.y, low, high);
+        return;
+    }
     const std::int64_t dx = to.x - from.x;
     const std::int64_t dy = to.y - from.y;
     const bool down = dy > 0;
@@ -339,6 +357,36 @@ void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
         AddRowPiece(from, columnCrossing, r, x, y - r * kSide, nextX, nextY - r * kSide);
         x = nextX;
         y = nextY;
+    }
+}
+
+// A vertical edge at x from `low` to `high` (within the box's rows) stays in one cell of each row
+// it spans, and every row but its first and last takes the same whole piece. Stems, rules and
+// boxes are mostly such edges.
+void CoverageRasterizer::AddColumn(std::int64_t x, bool down, std::int64_t low, std::int64_t high)
+{
+    if (Cell(x) > m_box.right())
+        return;
+    const std::int64_t cell = std::max(Cell(x), std::int64_t {m_box.left()} - 1);
+    const std::int64_t across = cell < m_box.left() ? 0 : x - cell * kSide;
+    const auto piece = [&](std::int64_t row, std::int64_t top, std::int64_t bottom) {
+        if (down)
+            AddCell(row, cell, across, top, across, bottom);
+        else
+            AddCell(row, cell, across, bottom, across, top);
+    };
+    const std::int64_t first = Cell(low);
+    const std::int64_t last = CeilCell(high) - 1;
+    piece(first, low - first * kSide, std::min(high - first * kSide, kSide));
+    if (last == first)
+        return;
+    piece(last, 0, high - last * kSide);
+    const CellShare whole = down ? ShareOf(cell, across, 0, across, kSide) : ShareOf(cell, across, kSide, across, 0);
+    std::int32_t* sums = m_sums.data() + (first + 1 - m_box.top()) * m_stride + whole.column;
+    for (std::int64_t row = first + 1; row < last; ++row, sums += m_stride) {
+        sums[0] += whole.here;
+        sums[1] += whole.right;
+        Touch(row, whole.column);
     }
 }
 

@@ -56,9 +56,19 @@ private:
     class FloorRatio;
 
     void AddEdge(const Subpixel& from, const Subpixel& to);
+    void AddColumn(std::int64_t x, bool down, std::int64_t low, std::int64_t high);
     void AddCentres(const Subpixel& from, const Subpixel& to);
     void AddRowPiece(const Subpixel& from, FloorRatio& columnCrossing, std::int64_t row, std::int64_t startX,
                      std::int64_t startY, std::int64_t endX, std::int64_t endY);
+    // What a piece of an edge in one cell adds to its row's sums: `here` to the column's,
+    // `right` to the next one's.
+    struct CellShare
+    {
+        int column;
+        std::int32_t here;
+        std::int32_t right;
+    };
+    CellShare ShareOf(std::int64_t cell, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const;
     void AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                  std::int64_t y2);
     void Touch(std::int64_t row, int column);

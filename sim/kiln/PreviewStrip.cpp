@@ -63,55 +63,76 @@ bool ReadRun(const std::uint8_t* mask, int x, int end, std::uint64_t& run)
     return true;
 }
 
+// The top bit of each byte of `run` that is not zero.
+std::uint64_t NonZeroBytes(std::uint64_t run)
+{
+    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7full;
+    return (((run & kLow7) + kLow7) | run) & ~kLow7;
+}
+
+// Walks the mask pixels of a span that hold coverage: `whole` (x, past) for each stretch of
+// runs of kRun fully covered pixels, `part` (x) for every other pixel with coverage. Runs of
+// empty pixels are skipped: a painting's spans are mostly its edges' groups of eight columns,
+// with only a pixel or two covered in each.
+template <typename Whole, typename Part>
+void WalkCovered(const std::uint8_t* mask, const Span& span, Whole whole, Part part)
+{
+    constexpr std::uint64_t kFull = ~std::uint64_t {0};
+    const int end = span.right;
+    int x = span.left;
+    for (std::uint64_t run = 0; ReadRun(mask, x, end, run);) {
+        if (run == 0 || run == kFull) {
+            const std::uint64_t same = run;
+            int past = x + kRun;
+            while (ReadRun(mask, past, end, run) && run == same)
+                past += kRun;
+            if (same == kFull)
+                whole(x, past);
+            x = past;
+            continue;
+        }
+        // Byte i of the word is pixel x + i: every target is little-endian.
+        for (std::uint64_t bytes = NonZeroBytes(run); bytes != 0; bytes &= bytes - 1)
+            part(x + __builtin_ctzll(bytes) / 8);
+        x += kRun;
+    }
+    for (; x < end; ++x)
+        if (mask[x] != 0)
+            part(x);
+}
+
 // Where the mask covers the planes, each plane takes its level in proportion to the coverage.
-// Spans of empty or fully covered mask pixels, in runs of eight, are skipped or filled whole.
 void Cover(const PlaneSet& planes, const std::vector<std::uint8_t>& levels, const Plane& mask, const std::vector<Span>& spans)
 {
-    constexpr std::uint64_t kFull = ~std::uint64_t{0};
     for (const Span& span : spans) {
         const int y = span.row;
         const std::uint8_t* m = mask.Row(y);
-        const int end = span.right;
-        for (int x = span.left; x < end;) {
-            std::uint64_t run = 0;
-            if (ReadRun(m, x, end, run) && (run == 0 || run == kFull)) {
-                const std::uint64_t same = run;
-                int past = x + kRun;
-                while (ReadRun(m, past, end, run) && run == same)
-                    past += kRun;
-                if (same == kFull)
-                    for (std::size_t k = 0; k < planes.Size(); ++k)
-                        std::memset(planes[k].Row(y) + x, levels[k], static_cast<std::size_t>(past - x));
-                x = past;
-                continue;
+        const auto whole = [&](int x, int past) {
+            for (std::size_t k = 0; k < planes.Size(); ++k)
+                std::memset(planes[k].Row(y) + x, levels[k], static_cast<std::size_t>(past - x));
+        };
+        const auto part = [&](int x) {
+            for (std::size_t k = 0; k < planes.Size(); ++k) {
+                std::uint8_t& p = planes[k].Row(y)[x];
+                p = static_cast<std::uint8_t>((p * (255 - m[x]) + levels[k] * m[x] + 127) / 255);
             }
-            if (m[x])
-                for (std::size_t k = 0; k < planes.Size(); ++k) {
-                    std::uint8_t& p = planes[k].Row(y)[x];
-                    p = static_cast<std::uint8_t>((p * (255 - m[x]) + levels[k] * m[x] + 127) / 255);
-                }
-            ++x;
-        }
+        };
+        WalkCovered(m, span, whole, part);
     }
 }
 
-// Where the mask covers the plane, the plane keeps at least `level` times the coverage. A trap's
-// band is mostly empty, so runs of eight empty mask pixels are skipped.
+// Where the mask covers the plane, the plane keeps at least `level` times the coverage.
 void Spread(const Plane& plane, const Plane& mask, const std::vector<Span>& spans, std::uint8_t level)
 {
     for (const Span& span : spans) {
         std::uint8_t* p = plane.Row(span.row);
         const std::uint8_t* m = mask.Row(span.row);
-        const int end = span.right;
-        for (int x = span.left; x < end;) {
-            std::uint64_t run = 0;
-            if (ReadRun(m, x, end, run) && run == 0) {
-                x += kRun;
-                continue;
-            }
-            p[x] = std::max(p[x], static_cast<std::uint8_t>((level * m[x] + 127) / 255));
-            ++x;
-        }
+        const auto part = [&](int x) { p[x] = std::max(p[x], static_cast<std::uint8_t>((level * m[x] + 127) / 255)); };
+        const auto whole = [&](int x, int past) {
+            for (; x < past; ++x)
+                part(x);
+        };
+        WalkCovered(m, span, whole, part);
     }
 }
 
