@@ -114,6 +114,43 @@ QRect Inside(const QRectF& rect)
                  QPoint(static_cast<int>(std::floor(rect.right())) - 2, static_cast<int>(std::floor(rect.bottom())) - 2));
 }
 
+// A stroke that is one level or upright line as the rectangle it covers, its square caps
+// reaching half the width past its ends; empty for any other stroke.
+QRectF RuleOf(const QPainterPath& stroke, double width)
+{
+    if (stroke.elementCount() != 2 || width <= 0.0)
+        return QRectF();
+    const QPointF from = stroke.elementAt(0);
+    const QPointF to = stroke.elementAt(1);
+    if (from == to || (from.x() != to.x() && from.y() != to.y()))
+        return QRectF();
+    const double half = width / 2.0;
+    return QRectF(from, to).normalized().adjusted(-half, -half, half, half);
+}
+
+// A rule, `rule` in the painter's pixels, painted as Qt's antialiased stroke shows it, as a filled
+// rectangle: Qt strokes a line across the view row by row, twice as slowly as it fills the
+// rectangle when the line is upright and forty times when it is level. Each device pixel takes
+// the colour by the share of it the rule covers; a rule no wider than a device pixel is stroked
+// by Qt a pixel wide, fainter by its width.
+void PaintRule(QPainter& painter, const QRectF& rule, const QColor& colour)
+{
+    // The device's pixels may be smaller than the painter's: the pixel ratio scales them.
+    const QTransform toDevice = painter.deviceTransform();
+    QRectF inDevice = toDevice.mapRect(rule);
+    QColor shade = colour;
+    const double width = std::min(inDevice.width(), inDevice.height());
+    if (width <= 1.0) {
+        shade.setAlphaF(colour.alphaF() * width);
+        const QPointF centre = inDevice.center();
+        inDevice.setSize(inDevice.width() == width ? QSizeF(1.0, inDevice.height()) : QSizeF(inDevice.width(), 1.0));
+        inDevice.moveCenter(centre);
+    }
+    painter.setTransform(toDevice.inverted());
+    painter.fillRect(inDevice, shade);
+    painter.resetTransform();
+}
+
 }  // namespace
 
 QTransform ArtworkToWindow(const hostsim::DocumentView& view)
@@ -250,9 +287,15 @@ void ArtworkPainter::PaintShape(QPainter& painter, const Shape& shape, const Out
     if (shape.fill.isValid())
         painter.fillPath(outlines.fill, shape.fill);
     if (shape.stroke.isValid()) {
-        QPen pen(shape.stroke, shape.strokeWidth * (outlines.inDevice ? device.scale : 1.0));
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.strokePath(outlines.stroke, pen);
+        const double width = shape.strokeWidth * (outlines.inDevice ? device.scale : 1.0);
+        const QRectF rule = outlines.inDevice ? RuleOf(outlines.stroke, width) : QRectF();
+        if (!rule.isEmpty()) {
+            PaintRule(painter, rule, shape.stroke);
+        } else {
+            QPen pen(shape.stroke, width);
+            pen.setJoinStyle(Qt::MiterJoin);
+            painter.strokePath(outlines.stroke, pen);
+        }
     }
     if (outlines.inDevice)
         painter.setTransform(device.toDevice);

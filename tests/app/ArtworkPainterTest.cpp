@@ -190,7 +190,7 @@ TEST(ArtworkPainterTest, PaintingOnlyTheItemsInTheWindowShowsTheSame)
 // corners lie far away; large text. Below a triangle that covers the window, a rectangle and two
 // ellipses (one beside its corner, in a tile whose middle it covers); above it, spot and
 // overprinting inks. An ellipse under two fills that cover the window
-// together, neither alone.
+// together, neither alone. Upright and level rules, thinner and thicker than a pixel, on top.
 constexpr const char* kLarge = R"({"format": "Hueline document", "version": 1, "colorModel": "CMYK",
     "page": {"width": 200, "height": 200},
     "inks": [{"name": "PANTONE 186 C", "lab": [43, 68, 38]}],
@@ -210,7 +210,10 @@ constexpr const char* kLarge = R"({"format": "Hueline document", "version": 1, "
       {"type": "path", "points": [[48, 46], [55, 51]], "closed": false, "stroke": {"width": 0.4, "inks": {"Black": 50}}},
       {"type": "ellipse", "bounds": [140, 60, 160, 40], "fill": {"Black": 100}},
       {"type": "path", "points": [[100, 20], [153.5, 20], [153.5, 80], [100, 80]], "fill": {"Cyan": 40}},
-      {"type": "path", "points": [[151.5, 20], [200, 20], [200, 80], [151.5, 80]], "fill": {"Magenta": 40}}
+      {"type": "path", "points": [[151.5, 20], [200, 20], [200, 80], [151.5, 80]], "fill": {"Magenta": 40}},
+      {"type": "path", "points": [[101.3, 80], [101.3, 98.5]], "closed": false, "stroke": {"width": 0.05, "inks": {"Black": 100}}},
+      {"type": "path", "points": [[115, 97.13], [90, 97.13]], "closed": false, "stroke": {"width": 0.02, "inks": {"Magenta": 100}}},
+      {"type": "path", "points": [[95, 100.9], [110, 100.9]], "closed": false, "stroke": {"width": 0.003, "inks": {"Cyan": 100}}}
     ]})";
 
 // What the window shows of shapes far larger than it is what painting them whole shows, but for
