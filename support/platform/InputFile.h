@@ -34,7 +34,7 @@ public:
     size_t Read(char* buffer, size_t size);
 
 private:
-    // Keeps `handle` when it is an open regular file.
+    // Keeps `handle` when it is open (on Windows, when it is a disk file).
     void Take(intptr_t handle);
 
     bool m_open = false;
