@@ -173,8 +173,8 @@ inline void CoverageRasterizer::Touch(std::int64_t row, int column)
 // One piece of an edge inside one cell, x and y relative to the cell's corner, as what it adds to
 // its row's sums. The sums of a row add up, left to right, to twice the area of each pixel the
 // outline covers (kFull when whole): the piece's cover counts whole for every pixel right of the
-// cell, and for the cell less the area left of the piece. Cell left - 1 stands for every cell
-// left of the box: only its cover counts, in the first column.
+// cell, and for the cell less the area left of the piece. Of a cell left of the box only the
+// cover counts, in the box's first column: every pixel of the row in the box lies right of it.
 inline CoverageRasterizer::CellShare CoverageRasterizer::ShareOf(std::int64_t cell, std::int64_t x1, std::int64_t y1,
                                                                  std::int64_t x2, std::int64_t y2) const
 {
@@ -367,8 +367,8 @@ void CoverageRasterizer::AddColumn(std::int64_t x, bool down, std::int64_t low, 
 {
     if (Cell(x) > m_box.right())
         return;
-    const std::int64_t cell = std::max(Cell(x), std::int64_t {m_box.left()} - 1);
-    const std::int64_t across = cell < m_box.left() ? 0 : x - cell * kSide;
+    const std::int64_t cell = Cell(x);
+    const std::int64_t across = x - cell * kSide;
     const auto piece = [&](std::int64_t row, std::int64_t top, std::int64_t bottom) {
         if (down)
             AddCell(row, cell, across, top, across, bottom);
@@ -407,7 +407,7 @@ void CoverageRasterizer::AddRowPiece(const Subpixel& from, FloorRatio& columnCro
         std::int64_t nextX = step > 0 ? (cell + 1) * kSide : cell * kSide;
         if (cell < m_box.left()) {
             if (step <= 0 || leftEdge >= endX) {
-                AddCell(row, m_box.left() - 1, 0, y, 0, endY);
+                AddCell(row, cell, 0, y, 0, endY);
                 return;
             }
             nextX = leftEdge;
@@ -419,11 +419,11 @@ void CoverageRasterizer::AddRowPiece(const Subpixel& from, FloorRatio& columnCro
             continue;
         }
         if (step == 0 || (step > 0 ? nextX >= endX : nextX <= endX)) {
-            AddCell(row, std::max<std::int64_t>(cell, m_box.left() - 1), x - cell * kSide, y, endX - cell * kSide, endY);
+            AddCell(row, cell, x - cell * kSide, y, endX - cell * kSide, endY);
             return;
         }
         const std::int64_t nextY = yAt(nextX);
-        AddCell(row, std::max<std::int64_t>(cell, m_box.left() - 1), x - cell * kSide, y, nextX - cell * kSide, nextY);
+        AddCell(row, cell, x - cell * kSide, y, nextX - cell * kSide, nextY);
         x = nextX;
         y = nextY;
     }
