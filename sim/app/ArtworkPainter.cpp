@@ -114,11 +114,23 @@ QRect Inside(const QRectF& rect)
                  QPoint(static_cast<int>(std::floor(rect.right())) - 2, static_cast<int>(std::floor(rect.bottom())) - 2));
 }
 
+bool IsLarge(const QRectF& bounds)
+{
+    return std::max(bounds.width(), bounds.height()) > kLargeShape;
+}
+
+// A fill's outline (device pixels) cut to `area`: antialiasing spreads an edge over the pixel
+// beside it, and TileCover looks a pixel beyond its tiles.
+QPainterPath FillCut(const QPainterPath& outline, const QRectF& area)
+{
+    return OutlineCut(area.adjusted(-2.0, -2.0, 2.0, 2.0)).ForFill(outline);
+}
+
 // A stroke that is one level or upright line as the rectangle it covers, its square caps
 // reaching half the width past its ends; empty for any other stroke.
 QRectF RuleOf(const QPainterPath& stroke, double width)
 {
-    if (stroke.elementCount() != 2 || width <= 0.0)
+    if (stroke.elementCount() != 2)
         return QRectF();
     const QPointF from = stroke.elementAt(0);
     const QPointF to = stroke.elementAt(1);
@@ -260,14 +272,13 @@ ArtworkPainter::Outlines ArtworkPainter::OutlinesOf(const Shape& shape, const De
     if (shape.textScale > 0.0)
         return Outlines{};
     const QRectF bounds = device.toDevice.mapRect(shape.outline.controlPointRect());
-    if (std::max(bounds.width(), bounds.height()) <= kLargeShape)
+    if (!IsLarge(bounds))
         return Outlines{shape.outline, shape.outline, false};
-    // Antialiasing spreads an edge over the pixel beside it (and TileCover looks a pixel beyond
-    // its tiles); the stroke reaches further.
     const QPainterPath outline = device.toDevice.map(shape.outline);
     Outlines outlines{QPainterPath(), QPainterPath(), true};
     if (shape.fill.isValid())
-        outlines.fill = OutlineCut(device.area.adjusted(-2.0, -2.0, 2.0, 2.0)).ForFill(outline);
+        outlines.fill = FillCut(outline, device.area);
+    // The stroke reaches further than the fill.
     if (shape.stroke.isValid()) {
         const double reach = kStrokeReach * shape.strokeWidth * device.scale + 1.0;
         outlines.stroke = OutlineCut(device.area.adjusted(-reach, -reach, reach, reach)).ForStroke(outline);
@@ -311,13 +322,12 @@ void ArtworkPainter::PaintText(QPainter& painter, const Shape& shape, const Devi
         const QRectF bounds = toDevice.mapRect(glyph.controlPointRect());
         if (!ShapeGrid::Meets(bounds, device.area))
             continue;
-        if (std::max(bounds.width(), bounds.height()) <= kLargeShape) {
+        if (!IsLarge(bounds)) {
             painter.fillPath(glyph, shape.fill);
             continue;
         }
-        const OutlineCut cut(device.area.adjusted(-1.0, -1.0, 1.0, 1.0));
         painter.resetTransform();
-        painter.fillPath(cut.ForFill(toDevice.map(glyph)), shape.fill);
+        painter.fillPath(FillCut(toDevice.map(glyph), device.area), shape.fill);
         painter.setTransform(toDevice);
     }
     painter.setTransform(device.toDevice);
