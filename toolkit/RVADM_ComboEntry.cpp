@@ -30,6 +30,12 @@ QIcon IconFor(const QComboBox& combo, std::int32_t id)
     return QIcon(blank);
 }
 
+// The combo's rows; every toolkit combo keeps its standard model.
+QStandardItemModel* RowsOf(const QComboBox* combo)
+{
+    return combo != nullptr ? qobject_cast<QStandardItemModel*>(combo->model()) : nullptr;
+}
+
 } // namespace
 
 // The row comes with its text, address and picture id in one insertion: a list of thousands
@@ -37,26 +43,27 @@ QIcon IconFor(const QComboBox& combo, std::int32_t id)
 RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, const char* text, bool localize)
     : m_combo(combo)
 {
-    auto* model = m_combo != nullptr ? qobject_cast<QStandardItemModel*>(m_combo->model()) : nullptr;
-    if (model == nullptr)
+    QStandardItemModel* rows = RowsOf(m_combo.data());
+    if (rows == nullptr)
         return;
     const char* given = text != nullptr ? text : "";
     auto* row = new QStandardItem(QString::fromUtf8(localize ? LocalizeKey(given) : given));
-    row->setData(AddressOf(this), kEntryRole);
-    row->setData(0, kPictureRole);
+    Mark(*row);
     const QSignalBlocker block(m_combo.data());
-    model->appendRow(row);
+    rows->appendRow(row);
     m_row = m_combo->count() - 1;
 }
 
 RVADM_ComboEntry::RVADM_ComboEntry(RVADM_DropDownList* combo, SeparatorRow)
     : m_combo(combo)
 {
-    if (m_combo == nullptr)
+    QStandardItemModel* rows = RowsOf(m_combo.data());
+    if (rows == nullptr)
         return;
     const QSignalBlocker block(m_combo.data());
     m_combo->insertSeparator(m_combo->count());
-    Mark(m_combo->count() - 1);
+    m_row = m_combo->count() - 1;
+    Mark(*rows->item(m_row));
 }
 
 RVADM_ComboEntry::~RVADM_ComboEntry()
@@ -64,11 +71,10 @@ RVADM_ComboEntry::~RVADM_ComboEntry()
     Remove();
 }
 
-void RVADM_ComboEntry::Mark(int row)
+void RVADM_ComboEntry::Mark(QStandardItem& row) const
 {
-    m_row = row;
-    m_combo->setItemData(row, AddressOf(this), kEntryRole);
-    m_combo->setItemData(row, 0, kPictureRole);
+    row.setData(AddressOf(this), kEntryRole);
+    row.setData(0, kPictureRole);
 }
 
 RVADM_ComboEntry* RVADM_ComboEntry::FromRow(const QComboBox& combo, int row)
@@ -133,16 +139,16 @@ std::int32_t RVADM_ComboEntry::GetPicture() const
 void RVADM_ComboEntry::Enable(bool enable)
 {
     const int row = Row();
-    auto* model = row >= 0 ? qobject_cast<QStandardItemModel*>(m_combo->model()) : nullptr;
-    if (QStandardItem* item = model != nullptr ? model->item(row) : nullptr)
+    QStandardItemModel* rows = row >= 0 ? RowsOf(m_combo.data()) : nullptr;
+    if (QStandardItem* item = rows != nullptr ? rows->item(row) : nullptr)
         item->setEnabled(enable);
 }
 
 bool RVADM_ComboEntry::IsEnabled() const
 {
     const int row = Row();
-    const auto* model = row >= 0 ? qobject_cast<const QStandardItemModel*>(m_combo->model()) : nullptr;
-    const QStandardItem* item = model != nullptr ? model->item(row) : nullptr;
+    const QStandardItemModel* rows = row >= 0 ? RowsOf(m_combo.data()) : nullptr;
+    const QStandardItem* item = rows != nullptr ? rows->item(row) : nullptr;
     return item != nullptr && item->isEnabled();
 }
 

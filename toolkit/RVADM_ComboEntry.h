@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QComboBox;
+class QStandardItem;
 
 namespace qRVADM {
 
@@ -55,7 +56,8 @@ protected:
 private:
     // -1 when the row or the list is gone.
     int Row() const;
-    void Mark(int row);
+    // Gives `row` the entry's address and no picture.
+    void Mark(QStandardItem& row) const;
 
     QPointer<QComboBox> m_combo;
     // Where the row was last seen; checked before any search.
