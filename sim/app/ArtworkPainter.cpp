@@ -148,6 +148,7 @@ QRectF RuleOf(const QPainterPath& stroke, double width)
 void PaintRule(QPainter& painter, const QRectF& rule, const QColor& colour)
 {
     // The device's pixels may be smaller than the painter's: the pixel ratio scales them.
+    const QTransform world = painter.transform();
     const QTransform toDevice = painter.deviceTransform();
     QRectF inDevice = toDevice.mapRect(rule);
     QColor shade = colour;
@@ -158,9 +159,9 @@ void PaintRule(QPainter& painter, const QRectF& rule, const QColor& colour)
         inDevice.setSize(inDevice.width() == width ? QSizeF(1.0, inDevice.height()) : QSizeF(inDevice.width(), 1.0));
         inDevice.moveCenter(centre);
     }
-    painter.setTransform(toDevice.inverted());
+    painter.setTransform(toDevice.inverted() * world);
     painter.fillRect(inDevice, shade);
-    painter.resetTransform();
+    painter.setTransform(world);
 }
 
 }  // namespace
@@ -215,7 +216,7 @@ void ArtworkPainter::PaintPage(QPainter& painter, const QRect& window, const QCo
     // Each pixel is filled once but for the page's edges: the pasteboard around the page's
     // inside, the shadow right of the page and below it, the page.
     const QRegion around = QRegion(window) - Inside(toWindow.mapRect(sheet) & QRectF(window));
-    painter.resetTransform();
+    painter.setTransform(QTransform());
     for (const QRect& part : around)
         painter.fillRect(part, pasteboard);
     painter.setTransform(toWindow);
@@ -230,8 +231,13 @@ void ArtworkPainter::PaintPage(QPainter& painter, const QRect& window, const QCo
 
 std::size_t ArtworkPainter::PaintArtwork(QPainter& painter, const QRectF& area) const
 {
+    return PaintArtwork(painter, area, area);
+}
+
+std::size_t ArtworkPainter::PaintArtwork(QPainter& painter, const QRectF& area, const QRectF& part) const
+{
     std::vector<const Shape*> met;
-    for (const std::uint32_t i : m_grid.Meeting(area))
+    for (const std::uint32_t i : m_grid.Meeting(part))
         met.push_back(&m_shapes[i]);
     const Device device(painter.transform(), area);
     // From the top down: an item under opaque fills above it in every tile it meets does not show.
@@ -258,6 +264,11 @@ std::size_t ArtworkPainter::PaintArtwork(QPainter& painter, const QRectF& area) 
     }
     painter.restore();
     return painted;
+}
+
+std::size_t ArtworkPainter::ItemsMeeting(const QRectF& area) const
+{
+    return m_grid.Meeting(area).size();
 }
 
 ArtworkPainter::Device::Device(const QTransform& transform, const QRectF& area)
@@ -294,7 +305,7 @@ void ArtworkPainter::PaintShape(QPainter& painter, const Shape& shape, const Out
         return;
     }
     if (outlines.inDevice)
-        painter.resetTransform();
+        painter.setTransform(QTransform());
     if (shape.fill.isValid())
         painter.fillPath(outlines.fill, shape.fill);
     if (shape.stroke.isValid()) {
@@ -326,7 +337,7 @@ void ArtworkPainter::PaintText(QPainter& painter, const Shape& shape, const Devi
             painter.fillPath(glyph, shape.fill);
             continue;
         }
-        painter.resetTransform();
+        painter.setTransform(QTransform());
         painter.fillPath(FillCut(toDevice.map(glyph), device.area), shape.fill);
         painter.setTransform(toDevice);
     }

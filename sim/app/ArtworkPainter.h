@@ -40,6 +40,11 @@ public:
     // large shapes above them (TileCover); returns how many. Shapes far larger than the area are
     // given to the painter cut to it.
     std::size_t PaintArtwork(QPainter& painter, const QRectF& area) const;
+    // The same for the items whose bounds meet `part`, a part of the area: each pixel as painting
+    // the whole area paints it.
+    std::size_t PaintArtwork(QPainter& painter, const QRectF& area, const QRectF& part) const;
+    // How many items' bounds meet `area` (artwork points).
+    std::size_t ItemsMeeting(const QRectF& area) const;
 
 private:
     struct Shape

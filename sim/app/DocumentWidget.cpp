@@ -1,6 +1,7 @@
 #include "sim/app/DocumentWidget.h"
 
 #include "sim/app/ArtworkPainter.h"
+#include "sim/app/BandPainting.h"
 #include "sim/host/Host.h"
 
 #include <QPaintEvent>
@@ -23,6 +24,10 @@ constexpr double kFitFill = 0.92;
 
 // How far beyond the page (and the visible area) the scroll bars reach, in window sizes.
 constexpr double kScrollMargin = 0.5;
+
+// A repaint of this many items or more is shared between two threads; fewer paint sooner than a
+// thread starts.
+constexpr std::size_t kBandedItems = 256;
 
 // Items this many window pixels outside the area painted are painted too: antialiased edges reach
 // into the pixels beside an item's bounds.
@@ -151,13 +156,17 @@ void DocumentWidget::SyncScrollBars()
     m_syncing = false;
 }
 
-const ArtworkPainter& DocumentWidget::ArtworkOf(const hostsim::Document& document)
+const ArtworkPainter& DocumentWidget::ArtworkOf(const hostsim::Document& document, int band)
 {
-    if (!m_artwork || m_artworkRevision != document.Revision()) {
-        m_artwork = std::make_unique<ArtworkPainter>(document.Content());
+    if (m_artworkRevision != document.Revision()) {
+        m_artwork[0].reset();
+        m_artwork[1].reset();
         m_artworkRevision = document.Revision();
     }
-    return *m_artwork;
+    std::unique_ptr<ArtworkPainter>& artwork = m_artwork[band];
+    if (!artwork)
+        artwork = std::make_unique<ArtworkPainter>(document.Content());
+    return *artwork;
 }
 
 void DocumentWidget::paintEvent(QPaintEvent* event)
@@ -169,12 +178,23 @@ void DocumentWidget::paintEvent(QPaintEvent* event)
         painter.fillRect(viewport()->rect(), pasteboard);
         return;
     }
-    const ArtworkPainter& artwork = ArtworkOf(*document);
+    const ArtworkPainter& artwork = ArtworkOf(*document, 0);
     const QTransform toWindow = ArtworkToWindow(document->View());
     painter.setTransform(toWindow);
     artwork.PaintPage(painter, viewport()->rect(), pasteboard);
-    const QRectF area = QRectF(event->rect()).adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin);
-    artwork.PaintArtwork(painter, toWindow.inverted().mapRect(area));
+    const QTransform toArtwork = toWindow.inverted();
+    const auto areaOf = [&toArtwork](const QRect& rect) {
+        return toArtwork.mapRect(QRectF(rect).adjusted(-kPaintMargin, -kPaintMargin, kPaintMargin, kPaintMargin));
+    };
+    const BandPainting bands(painter, event->region());
+    if (artwork.ItemsMeeting(areaOf(event->rect())) < kBandedItems || !bands.Possible()) {
+        artwork.PaintArtwork(painter, areaOf(event->rect()));
+        return;
+    }
+    const ArtworkPainter* painters[2] = {&artwork, &ArtworkOf(*document, 1)};
+    bands.Run(event->rect().center().y(), [&](QPainter& band, int index, const QRect& rows) {
+        painters[index]->PaintArtwork(band, areaOf(event->rect()), areaOf(rows));
+    });
 }
 
 void DocumentWidget::resizeEvent(QResizeEvent* event)

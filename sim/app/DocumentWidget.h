@@ -67,15 +67,17 @@ private:
     bool Change(const std::function<bool(hostsim::DocumentView&)>& change);
     Snapshot Take() const;
     void SyncScrollBars();
-    // The painter of the document's current revision, made at its first paint.
-    const ArtworkPainter& ArtworkOf(const hostsim::Document& document);
+    // The painters of the document's current revision, each made at its first paint: the second
+    // paints the lower band of a repaint shared between two threads. Qt keeps what it makes of a
+    // path for painting in the path, at its first painting: two threads never paint one path.
+    const ArtworkPainter& ArtworkOf(const hostsim::Document& document, int band);
 
     hostsim::Host& m_host;
     AIDocumentHandle m_document;
     Snapshot m_shown{};
     bool m_keepFitted = true;  // resizes fit the page until the user zooms or scrolls
     bool m_syncing = false;   // scroll bars are being moved to the view, not by the user
-    std::unique_ptr<ArtworkPainter> m_artwork;
+    std::unique_ptr<ArtworkPainter> m_artwork[2];
     ASUInt32 m_artworkRevision = 0;
 };
 

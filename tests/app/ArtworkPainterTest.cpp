@@ -351,4 +351,47 @@ TEST(ArtworkPainterTest, TheDocumentViewPaintsEachRevision)
     EXPECT_LT(qGray(after), 80);
 }
 
+// A repaint of many items is shared between two threads: the view shows what one painter paints
+// at once, at both pixel ratios and wherever the view lies in the picture, and nothing outside it.
+TEST(ArtworkPainterTest, ManyItemsPaintedInTwoBandsShowAsPaintedAtOnce)
+{
+    const TemporaryFolder folder;
+    const std::string large = LargeDocument(folder);
+    ASSERT_FALSE(large.empty());
+    hostsim::Host host;
+    std::string error;
+    const AIDocumentHandle document = host.Documents().Open(large, error);
+    ASSERT_NE(document, nullptr) << error;
+    hostapp::DocumentWidget view(host, document);
+    view.resize(kWidth, kHeight);
+    view.show();
+    QWidget& window = *view.viewport();
+    const hostapp::ArtworkPainter artwork(host.Documents().Find(document)->Content());
+    const QTransform toWindow = hostapp::ArtworkToWindow(host.Documents().Find(document)->View());
+    const QRect shown(QPoint(17, 11), window.size());
+    for (const int ratio : {1, 2}) {
+        SCOPED_TRACE("ratio " + std::to_string(ratio));
+        QImage picture((shown.size() + QSize(40, 30)) * ratio, QImage::Format_ARGB32_Premultiplied);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::black);
+        window.render(&picture, shown.topLeft());
+
+        QImage expected(shown.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        expected.setDevicePixelRatio(ratio);
+        QPainter painter(&expected);
+        painter.setTransform(toWindow);
+        artwork.PaintPage(painter, window.rect(), window.palette().color(QPalette::Mid));
+        const QRectF area = QRectF(window.rect()).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+        EXPECT_EQ(artwork.PaintArtwork(painter, toWindow.inverted().mapRect(area)), 1000u);
+        painter.end();
+        const QRect inPicture(shown.topLeft() * ratio, shown.size() * ratio);
+        ExpectAlike(picture.copy(inPicture), expected);
+
+        QImage outside = picture;
+        outside.fill(Qt::black);
+        QPainter(&picture).fillRect(shown, Qt::black);
+        EXPECT_TRUE(picture == outside);
+    }
+}
+
 }  // namespace
