@@ -2,14 +2,10 @@
 
 #include "sim/host/ArtworkOutline.h"
 #include "sim/host/HostSimDocumentAccessSuite.h"
-#include "sim/kiln/GlyphOutlineCache.h"
 #include "sim/kiln/MarkBatch.h"
+#include "sim/kiln/TextOutlines.h"
 
-#include <QFont>
 #include <QGuiApplication>
-#include <QGlyphRun>
-#include <QRawFont>
-#include <QTextLayout>
 #include <QTransform>
 
 #include <cmath>
@@ -18,43 +14,12 @@ namespace kiln {
 namespace {
 
 constexpr double kMillimetresPerPoint = 25.4 / 72.0;
-// Glyph outlines are taken at this many pixels to the em, then scaled to the text's size.
-constexpr int kGlyphEmPixels = 1000;
 
 // Artwork points (y upwards, origin where the page origin puts it) to job millimetres.
 QTransform ArtworkToJob(const HostSimDocumentInfo& info)
 {
     const double k = kMillimetresPerPoint;
     return QTransform(k, 0.0, 0.0, -k, info.pageOrigin.h * k, (info.pageHeight - info.pageOrigin.v) * k);
-}
-
-// The outlines of the text's glyphs in artwork points, one path per glyph, so that a rendering
-// of a small area handles only the glyphs that reach it.
-std::vector<QPainterPath> GlyphOutlines(const HostSimArtwork& item, GlyphOutlineCache& cache)
-{
-    QFont font(QString::fromUtf8(item.font));
-    font.setPixelSize(kGlyphEmPixels);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::ForceOutline);
-    QTextLayout layout(QString::fromUtf8(item.text), font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    // Glyph space has y downwards from the line's top; artwork space has it upwards.
-    const double scale = item.fontSize / kGlyphEmPixels;
-    const QTransform toArtwork =
-        QTransform::fromTranslate(0.0, -line.ascent()) * QTransform(scale, 0.0, 0.0, -scale, item.baseline.h, item.baseline.v);
-    std::vector<QPainterPath> glyphs;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QVector<quint32> indexes = run.glyphIndexes();
-        const QVector<QPointF> positions = run.positions();
-        for (int i = 0; i < indexes.size(); ++i) {
-            const QPainterPath& glyph = cache.Outline(run.rawFont(), indexes[i]);
-            if (!glyph.isEmpty())
-                glyphs.push_back(toArtwork.map(glyph.translated(positions[i])));
-        }
-    }
-    return glyphs;
 }
 
 // False when the paint names an ink the document does not hold.
@@ -112,7 +77,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
     }
     const QTransform toJob = ArtworkToJob(info);
     const int inkCount = static_cast<int>(job->inks.size());
-    GlyphOutlineCache glyphOutlines;
+    TextOutlines texts;
     MarkBatch marks(job->marks);
     for (ASInt32 i = 0; i < info.artworkCount; ++i) {
         HostSimArtwork item{};
@@ -131,7 +96,7 @@ std::unique_ptr<Job> JobBuilder::Build(AIDocumentHandle document, std::string& e
             return nullptr;
         }
         if (item.kind == kHostSimText) {
-            for (const QPainterPath& glyph : GlyphOutlines(item, glyphOutlines))
+            for (const QPainterPath& glyph : texts.Of(item))
                 marks.AddFill(toJob.map(glyph), fill, item.kind);
             continue;
         }
