@@ -27,7 +27,8 @@ QTransform ArtworkToWindow(const hostsim::DocumentView& view);
 // Paints one revision of a document in screen RGB: the page, then the artwork in list order with
 // the paints' appearance (PaintColour). Made once per revision, as a host keeps its display list:
 // outlines (text as glyph outlines), colours and bounds are ready, so a repaint fills only the
-// items that meet the area it paints. The painter's transform must map artwork points to the device.
+// items that meet the area it paints. The painter's transform must map artwork points to the device,
+// whose pixels are those of the painter without a transform; a viewport set on the painter stays.
 class ArtworkPainter
 {
 public:
