@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -40,7 +41,9 @@ std::optional<QCursor> MakeCursor(std::int32_t id, double ratio)
         const QPixmap picture = qRVADM::LoadPicture(id, ratio, kFollowHostTheme);
         if (picture.isNull())
             return std::nullopt;
-        return QCursor(picture, static_cast<int>(cursor.hotX * ratio), static_cast<int>(cursor.hotY * ratio));
+        // A fractional ratio puts the hot spot between pixels: the nearest holds it.
+        return QCursor(picture, static_cast<int>(std::lround(cursor.hotX * ratio)),
+                       static_cast<int>(std::lround(cursor.hotY * ratio)));
     }
     return std::nullopt;
 }
