@@ -189,7 +189,11 @@ inline CoverageRasterizer::CellShare CoverageRasterizer::ShareOf(std::int64_t ce
 inline void CoverageRasterizer::AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1,
                                         std::int64_t x2, std::int64_t y2)
 {
-    const CellShare share = ShareOf(cell, x1, y1, x2, y2);
+    AddShare(row, ShareOf(cell, x1, y1, x2, y2));
+}
+
+inline void CoverageRasterizer::AddShare(std::int64_t row, const CellShare& share)
+{
     std::int32_t* sums = m_sums.data() + (row - m_box.top()) * m_stride + share.column;
     sums[0] += share.here;
     sums[1] += share.right;
@@ -365,9 +369,9 @@ void CoverageRasterizer::AddEdge(const Subpixel& from, const Subpixel& to)
 // boxes are mostly such edges.
 void CoverageRasterizer::AddColumn(std::int64_t x, bool down, std::int64_t low, std::int64_t high)
 {
-    if (Cell(x) > m_box.right())
-        return;
     const std::int64_t cell = Cell(x);
+    if (cell > m_box.right())
+        return;
     const std::int64_t across = x - cell * kSide;
     const auto piece = [&](std::int64_t row, std::int64_t top, std::int64_t bottom) {
         if (down)
@@ -382,12 +386,8 @@ void CoverageRasterizer::AddColumn(std::int64_t x, bool down, std::int64_t low, 
         return;
     piece(last, 0, high - last * kSide);
     const CellShare whole = down ? ShareOf(cell, across, 0, across, kSide) : ShareOf(cell, across, kSide, across, 0);
-    std::int32_t* sums = m_sums.data() + (first + 1 - m_box.top()) * m_stride + whole.column;
-    for (std::int64_t row = first + 1; row < last; ++row, sums += m_stride) {
-        sums[0] += whole.here;
-        sums[1] += whole.right;
-        Touch(row, whole.column);
-    }
+    for (std::int64_t row = first + 1; row < last; ++row)
+        AddShare(row, whole);
 }
 
 // The part of the edge within one row, from (startX, startY) to (endX, endY), the y relative to

@@ -71,6 +71,7 @@ private:
     CellShare ShareOf(std::int64_t cell, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const;
     void AddCell(std::int64_t row, std::int64_t cell, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                  std::int64_t y2);
+    void AddShare(std::int64_t row, const CellShare& share);
     void Touch(std::int64_t row, int column);
     void Sweep(const Plane& mask);
     void SweepRow(int row, std::uint8_t* out);
